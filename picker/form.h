@@ -1,0 +1,69 @@
+// Form1, the picker window's behaviour: the picker state and every event handler,
+// written against FormControls/Platform so it runs the same on a real window and in
+// tests. Handlers run one at a time on the UI thread; an operation that fails throws
+// and ends the handler at that step, leaving the state written before it.
+#ifndef TINTWELL_PICKER_FORM_H
+#define TINTWELL_PICKER_FORM_H
+
+#include <cstdint>
+
+#include "colour_library.h"
+#include "form_controls.h"
+#include "picker_state.h"
+
+namespace tintwell {
+
+class Form {
+public:
+    Form(FormControls &controls, Platform &platform, ColourTableLibrary &library);
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
+
+    PickerState &state() { return state_; }
+    const PickerState &state() const { return state_; }
+
+    // Start-up, before the window is first shown.
+    void Form_Load();
+
+    // Display refresh and hue-mode location of the colour in hexText.
+    void RefreshPicker();
+    void LocateColor();
+    static int32_t max(int32_t a, int32_t b);
+    static int32_t gc(int32_t a, int32_t b, int32_t c);
+
+    // Mouse events: button mask 1 left, 2 right, 4 middle (combined); shift mask;
+    // position in pixels (pictures) or twips relative to the label (labels).
+    void Picture1_mousedown(int16_t button, int16_t shift, float x, float y);
+    void Picture1_MouseMove(int16_t button, int16_t shift, float x, float y);
+    void Picture2_mousedown(int16_t button, int16_t shift, float x, float y);
+    void Picture2_MouseMove(int16_t button, int16_t shift, float x, float y);
+    void Label1_Mousedown(int16_t button, int16_t shift, float x, float y);
+    void Label1_Mousemove(int16_t button, int16_t shift, float x, float y);
+    void Label2_Mousemove(int16_t button, int16_t shift, float x, float y);
+
+    // Mode and web-safe switches.
+    void Option1_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option6_Click();
+    void Check4_Click();
+
+    // Keep-on-top, screen sampling.
+    void Check1_Click();
+    void Check3_Click();
+    void Timer1_Timer();
+    ColorRef GetMouseMoveColr();
+
+    // Copy Text1 to the clipboard.
+    void Command1_Click();
+
+private:
+    FormControls &controls_;
+    Platform &platform_;
+    ColourTableLibrary &library_;
+    PickerState state_;
+};
+
+}  // namespace tintwell
+
+#endif  // TINTWELL_PICKER_FORM_H

@@ -1,0 +1,102 @@
+// The window as the picker's handlers see it: the control properties and platform
+// operations they use, and nothing else. picker/win32 implements it with real
+// windows; the tests implement it with fakes. Every operation may throw
+// PickerError (or anything derived from std::exception) to report a failure; the
+// handler that called it then ends at that step.
+#ifndef TINTWELL_PICKER_FORM_CONTROLS_H
+#define TINTWELL_PICKER_FORM_CONTROLS_H
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace tintwell {
+
+// 0x00BBGGRR, red in the low byte.
+using ColorRef = uint32_t;
+
+// An HDC on Windows, a DyeplateSurface* elsewhere: handed to the library as is.
+using DeviceContext = void *;
+
+// The native window handle, as an integer wide enough for a pointer.
+using WindowHandle = uintptr_t;
+
+// GetPixel's answer for a pixel it cannot read.
+constexpr ColorRef kInvalidColor = 0xFFFFFFFFu;
+
+// A failed control or platform operation, or a library that cannot be bound.
+// what() is a message fit to show the user.
+class PickerError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The controls of Form1 (names as the window names them). Texts are UTF-16, as the
+// window holds them; lengths and selections count UTF-16 code units.
+class FormControls {
+public:
+    virtual ~FormControls() = default;
+
+    // Device context of the picture box's persistent image, valid for the library
+    // call that follows.
+    virtual DeviceContext Picture1_hDC() = 0;
+    virtual DeviceContext Picture2_hDC() = 0;
+    // Repaint the picture box from its image at once.
+    virtual void Picture1_Refresh() = 0;
+    virtual void Picture2_Refresh() = 0;
+
+    // Label1: pixels of Picture1's inner area. Label2: pixels of the window's client area.
+    virtual float Label1_Left() = 0;
+    virtual float Label1_Top() = 0;
+    virtual void set_Label1_Left(float value) = 0;
+    virtual void set_Label1_Top(float value) = 0;
+    virtual void set_Label1_ForeColor(ColorRef colour) = 0;
+    virtual float Label2_Left() = 0;
+    virtual float Label2_Top() = 0;
+    virtual void set_Label2_Top(float value) = 0;
+
+    virtual void set_Shape1_FillColor(ColorRef colour) = 0;
+
+    virtual std::u16string Text1_Text() = 0;
+    virtual void set_Text1_Text(const std::u16string &text) = 0;
+    virtual void set_Text1_SelStart(int32_t start) = 0;
+    virtual void set_Text1_SelLength(int32_t length) = 0;
+    virtual std::u16string Text1_SelText() = 0;
+
+    virtual void set_Option2_Enabled(bool enabled) = 0;
+    virtual void set_Option3_Enabled(bool enabled) = 0;
+
+    // 0 clear, 1 ticked (2 would be greyed; nothing here makes a box grey).
+    virtual int16_t Check1_Value() = 0;
+    virtual int16_t Check2_Value() = 0;
+    virtual int16_t Check3_Value() = 0;
+    virtual int16_t Check4_Value() = 0;
+
+    // Milliseconds between ticks; 0 stops the timer.
+    virtual void set_Timer1_Interval(int32_t milliseconds) = 0;
+
+    virtual WindowHandle hWnd() = 0;
+};
+
+// What the picker asks of the system outside its own window.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Put the window into the topmost band (true) or take it out (false), without
+    // moving or resizing it. The result is not examined.
+    virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
+
+    // The COLORREF of the screen pixel under the cursor, or kInvalidColor when it
+    // cannot be read.
+    virtual ColorRef ScreenPixelUnderCursor() = 0;
+
+    // Empty the clipboard; put plain text on it. Either may throw when the clipboard
+    // cannot be had.
+    virtual void ClipboardClear() = 0;
+    virtual void ClipboardSetText(const std::u16string &text) = 0;
+};
+
+}  // namespace tintwell
+
+#endif  // TINTWELL_PICKER_FORM_CONTROLS_H

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs one command inside a private Wine session: its own prefix (created on first use)
+# and, unless --display is given, its own Xvfb on a free display number. Everything it
+# starts it stops again, whatever the command's outcome; the command's exit code is
+# the script's.
+#
+#   wine-session.sh --prefix DIR [--display] -- COMMAND [ARGS...]
+#     --prefix DIR   the WINEPREFIX to use (created if it does not exist yet)
+#     --display      use the caller's $DISPLAY instead of starting an Xvfb
+set -euo pipefail
+
+prefix=""
+use_caller_display=0
+while (($#)); do
+  case "$1" in
+    --prefix) prefix="$2"; shift 2 ;;
+    --display) use_caller_display=1; shift ;;
+    --) shift; break ;;
+    *) echo "wine-session: unknown option $1" >&2; exit 2 ;;
+  esac
+done
+if [[ -z "$prefix" || $# -eq 0 ]]; then
+  echo "usage: wine-session.sh --prefix DIR [--display] -- COMMAND [ARGS...]" >&2
+  exit 2
+fi
+
+mkdir -p "$(dirname "$prefix")"
+export WINEPREFIX="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko install dialogs in a fresh prefix.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+xvfb_pid=""
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [[ -n "$xvfb_pid" ]]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+
+if ((use_caller_display == 0)); then
+  display=""
+  for n in $(seq 91 199); do
+    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=$n; break; fi
+  done
+  if [[ -z "$display" ]]; then echo "wine-session: no free X display" >&2; exit 1; fi
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 100); do
+    [[ -e /tmp/.X11-unix/X$display ]] && break
+    sleep 0.1
+  done
+  if [[ ! -e /tmp/.X11-unix/X$display ]]; then echo "wine-session: Xvfb did not start" >&2; exit 1; fi
+  export DISPLAY=":$display"
+fi
+
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+  echo "wine-session: creating Wine prefix $WINEPREFIX (once)" >&2
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w || true
+fi
+
+set +e
+"$@"
+status=$?
+set -e
+exit $status
