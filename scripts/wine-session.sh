@@ -43,7 +43,7 @@ trap cleanup EXIT
 
 if ((use_caller_display == 0)); then
   display=""
-  for n in $(seq 91 199); do
+  for n in $(seq "${TINTWELL_FIRST_DISPLAY:-91}" 299); do
     if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=$n; break; fi
   done
   if [[ -z "$display" ]]; then echo "wine-session: no free X display" >&2; exit 1; fi
