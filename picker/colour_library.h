@@ -14,7 +14,7 @@
 namespace tintwell {
 
 class ColourTableLibrary {
-public:
+  public:
     // fileName: on Windows a file in the program's own folder (e.g. "dyeplate.dll"),
     // never searched for on PATH or in the current directory; natively a path or a
     // name for dlopen (e.g. "libdyeplate.so").
@@ -28,7 +28,7 @@ public:
     ColorRef GetColor(ColorRef colour, int32_t tableMode, int32_t x, int32_t y, int32_t webSafe);
     ColorRef GetColor2(ColorRef colour, int32_t tableMode, int32_t y, int32_t webSafe);
 
-private:
+  private:
     void *Resolve(const char *exportName, void *&slot);
 
     std::string fileName_;

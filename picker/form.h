@@ -14,7 +14,7 @@
 namespace tintwell {
 
 class Form {
-public:
+  public:
     Form(FormControls &controls, Platform &platform, ColourTableLibrary &library);
     Form(const Form &) = delete;
     Form &operator=(const Form &) = delete;
@@ -57,7 +57,9 @@ public:
     // Copy Text1 to the clipboard.
     void Command1_Click();
 
-private:
+  private:
+    void SwitchToChannelMode(int32_t tableMode);
+
     FormControls &controls_;
     Platform &platform_;
     ColourTableLibrary &library_;

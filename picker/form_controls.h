@@ -27,14 +27,14 @@ constexpr ColorRef kInvalidColor = 0xFFFFFFFFu;
 // A failed control or platform operation, or a library that cannot be bound.
 // what() is a message fit to show the user.
 class PickerError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The controls of Form1 (names as the window names them). Texts are UTF-16, as the
 // window holds them; lengths and selections count UTF-16 code units.
 class FormControls {
-public:
+  public:
     virtual ~FormControls() = default;
 
     // Device context of the picture box's persistent image, valid for the library
@@ -80,7 +80,7 @@ public:
 
 // What the picker asks of the system outside its own window.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Put the window into the topmost band (true) or take it out (false), without

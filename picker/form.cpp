@@ -1,0 +1,181 @@
+// Start-up and the event handlers of Form1. Each handler runs its steps in a fixed
+// order; a failing control or library operation throws, ending the handler at that
+// step with the state written so far left in place.
+#include "form.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "rounding.h"
+
+namespace tintwell {
+
+namespace {
+
+constexpr int16_t kLeftButtonOnly = 1;
+constexpr float kTwipsPerPixel = 15.0f;
+// Label2 sits on the window, whose rows start 8 pixels above the strip's.
+constexpr float kStripTopOnWindow = 8.0f;
+constexpr int32_t kSamplingIntervalMs = 100;
+
+bool IsChannelMode(int32_t tableMode) {
+    return tableMode > 2;
+}
+
+}  // namespace
+
+Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &library)
+    : controls_(controls), platform_(platform), library_(library), state_() {}
+
+void Form::Form_Load() {
+    state_.red = 255;
+    state_.green = 255;
+    state_.blue = 255;
+    state_.tableMode = kModeHue;
+    const ColorRef base = BaseColour(state_);
+    controls_.set_Shape1_FillColor(base);
+    // webSafe is read from Check4 only at the end, so the first draws use its zero.
+    library_.DrawColorTable(controls_.Picture1_hDC(), base, state_.tableMode, state_.webSafe);
+    library_.DrawColorTable2(controls_.Picture2_hDC(), base, state_.tableMode, state_.webSafe);
+    controls_.set_Option2_Enabled(false);
+    controls_.set_Option3_Enabled(false);
+    state_.hexText = HexTextRule(base);
+    controls_.set_Text1_Text(DisplayRule(state_.hexText));
+    state_.webSafe = controls_.Check4_Value();
+}
+
+void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
+    state_.fieldX = RoundHalfEven(x);
+    state_.fieldY = RoundHalfEven(y);
+    const ColorRef picked = library_.GetColor(BaseColour(state_), state_.tableMode, state_.fieldX,
+                                              state_.fieldY, state_.webSafe);
+    state_.hexText = HexTextRule(picked);
+    controls_.set_Text1_Text(DisplayRule(state_.hexText));
+    // In the channel modes the picked (possibly snapped) colour becomes the current
+    // one; in hue mode the channels keep the base hue.
+    if (IsChannelMode(state_.tableMode)) ApplyChannelRule(state_);
+    RefreshPicker();
+    if (controls_.Check2_Value() != 0) Command1_Click();
+}
+
+void Form::Picture1_MouseMove(int16_t button, int16_t shift, float x, float y) {
+    if (button != kLeftButtonOnly) return;
+    const float clampedX = ClampToTable(x);
+    const float clampedY = ClampToTable(y);
+    Picture1_mousedown(button, shift, clampedX, clampedY);
+}
+
+void Form::Picture2_mousedown(int16_t, int16_t, float, float y) {
+    state_.stripPos = RoundHalfEven(y);
+    const ColorRef picked =
+        library_.GetColor2(BaseColour(state_), state_.tableMode, state_.stripPos, state_.webSafe);
+    state_.hexText = HexTextRule(picked);
+    ApplyChannelRule(state_);
+    RefreshPicker();
+}
+
+void Form::Picture2_MouseMove(int16_t button, int16_t shift, float x, float y) {
+    if (button != kLeftButtonOnly) return;
+    Picture2_mousedown(button, shift, x, ClampToTable(y));
+}
+
+void Form::Label1_Mousedown(int16_t button, int16_t shift, float x, float y) {
+    const float fieldX = x / kTwipsPerPixel + controls_.Label1_Left();
+    const float fieldY = y / kTwipsPerPixel + controls_.Label1_Top();
+    // At a display scale other than 15 twips per pixel the converted point can land a
+    // few pixels outside the field. Clamped like a drag, the pick stays on the field's
+    // edge, the marker stays inside it, and no library is asked about a point that is
+    // not in its table.
+    Picture1_mousedown(button, shift, ClampToTable(fieldX), ClampToTable(fieldY));
+}
+
+void Form::Label1_Mousemove(int16_t button, int16_t shift, float x, float y) {
+    if (button != kLeftButtonOnly) return;
+    const float fieldX = x / kTwipsPerPixel + controls_.Label1_Left();
+    const float fieldY = y / kTwipsPerPixel + controls_.Label1_Top();
+    Picture1_MouseMove(button, shift, fieldX, fieldY);
+}
+
+void Form::Label2_Mousemove(int16_t button, int16_t shift, float x, float y) {
+    if (button != kLeftButtonOnly) return;
+    const float stripX = x / kTwipsPerPixel + controls_.Label2_Left();
+    const float stripY = y / kTwipsPerPixel + controls_.Label2_Top() - kStripTopOnWindow;
+    Picture2_MouseMove(button, shift, stripX, stripY);
+}
+
+void Form::Option1_Click() {
+    if (IsChannelMode(state_.tableMode)) LocateColor();
+    state_.tableMode = kModeHue;
+    RefreshPicker();
+}
+
+void Form::Option4_Click() {
+    SwitchToChannelMode(kModeRed);
+}
+
+void Form::Option5_Click() {
+    SwitchToChannelMode(kModeGreen);
+}
+
+void Form::Option6_Click() {
+    SwitchToChannelMode(kModeBlue);
+}
+
+void Form::SwitchToChannelMode(int32_t tableMode) {
+    // Leaving hue mode, the shown colour becomes the current one; between channel
+    // modes the channels already are the current colour.
+    if (state_.tableMode < kModeRed) ApplyChannelRule(state_);
+    state_.tableMode = tableMode;
+    RefreshPicker();
+}
+
+void Form::Check4_Click() {
+    state_.webSafe = controls_.Check4_Value();
+    RefreshPicker();
+}
+
+void Form::Check1_Click() {
+    const bool topmost = controls_.Check1_Value() != 0;
+    const WindowHandle window = controls_.hWnd();
+    platform_.SetTopmost(window, topmost);
+}
+
+void Form::Check3_Click() {
+    controls_.set_Timer1_Interval(controls_.Check3_Value() != 0 ? kSamplingIntervalMs : 0);
+}
+
+ColorRef Form::GetMouseMoveColr() {
+    const ColorRef pixel = platform_.ScreenPixelUnderCursor();
+    return pixel == kInvalidColor ? kBlack : pixel;
+}
+
+void Form::Timer1_Timer() {
+    const ColorRef sampled = GetMouseMoveColr();
+    state_.hexText = HexTextRule(sampled);
+    if (IsChannelMode(state_.tableMode)) {
+        ApplyChannelRule(state_);
+    } else {
+        LocateColor();
+    }
+    RefreshPicker();
+}
+
+void Form::Command1_Click() {
+    controls_.set_Text1_SelStart(0);
+    const size_t length = controls_.Text1_Text().size();
+    controls_.set_Text1_SelLength(
+        static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max())));
+
+    // The clipboard may be held open by another program; a copy that cannot be made
+    // is dropped without a word, as the user can simply press the button again.
+    try {
+        platform_.ClipboardClear();
+    } catch (const std::exception &) {
+    }
+    try {
+        platform_.ClipboardSetText(controls_.Text1_SelText());
+    } catch (const std::exception &) {
+    }
+}
+
+}  // namespace tintwell
