@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the fuzz target into tests/fuzz/corpus/.
+
+An input is a run of calls, each: one op byte (0 field draw, 1 strip draw,
+2 GetColor, 3 GetColor2), then colour, mode and web-safe flag as little-endian
+32-bit words; a draw adds a surface-kind byte (0 null device context, 1 null
+pixels, 2 real surface) and width, height, stride; GetColor adds x, y; GetColor2 y.
+"""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def word(v):
+    return struct.pack("<I", v & 0xFFFFFFFF)
+
+
+def draw(strip, colour, mode, web, kind, width, height, stride):
+    return bytes([1 if strip else 0]) + word(colour) + word(mode) + word(web) + bytes([kind]) \
+        + word(width) + word(height) + word(stride)
+
+
+def field(colour, mode, web, width=256, height=256, stride=1024, kind=2):
+    return draw(False, colour, mode, web, kind, width, height, stride)
+
+
+def strip(colour, mode, web, width=20, height=256, stride=80, kind=2):
+    return draw(True, colour, mode, web, kind, width, height, stride)
+
+
+def get(colour, mode, x, y, web):
+    return bytes([2]) + word(colour) + word(mode) + word(web) + word(x) + word(y)
+
+
+def get2(colour, mode, y, web):
+    return bytes([3]) + word(colour) + word(mode) + word(web) + word(y)
+
+
+BASE = 0x00123456
+seeds = {
+    "startup": field(0xFFFFFF, 0, 0) + strip(0xFFFFFF, 0, 0) + get(0xFFFFFF, 0, 0, 0, 0),
+    "every_mode": b"".join(field(BASE, m, w) + strip(BASE, m, w) for m in range(6) for w in (0, 1))[:500],
+    "stale_buffer": field(BASE, 3, 0) + strip(0, 6, 0) + field(0, -1, 0, 64, 64, 256),
+    "lookups": b"".join(get(c, m, x, y, w) for c, m, x, y, w in [
+        (0x00055FF, 0, 119, 102, 0), (0x0000FF, 0, 128, 64, 1), (0x1E140A, 3, 0, 0, 0),
+        (BASE, 0, -5, 300, 0), (0xFF123456, 4, 10, 20, 2), (BASE, 7, 1, 1, 0),
+        (BASE, -1, 1, 1, 1), (BASE, 1, 255, 0, 0), (BASE, 2, 0x7FFFFFFF, -0x80000000, 0)])
+    + b"".join(get2(BASE, m, y, w) for m, y, w in [(0, 20, 0), (0, 20, 1), (5, -3, 0), (6, 0, 0), (3, 999, 1)]),
+    "odd_stride": field(BASE, 0, 0, 300, 300, 1201) + strip(BASE, 4, 1, 21, 3, 85),
+    "tiny": field(BASE, 5, 0, 1, 1, 4) + strip(BASE, 5, 0, 0, 0, 0) + field(BASE, 3, 1, 3, 2, 0),
+    "negative_stride": field(BASE, 0, 1, 256, 256, -1024) + strip(BASE, 3, 0, 20, 256, -80),
+    "overlapping_rows": field(BASE, 4, 0, 256, 10, 16),
+    "huge": field(BASE, 0, 0, 0x7FFFFFFF, 1, 4) + field(BASE, 3, 0, 1, 256, 0x40000000)
+    + strip(BASE, 0, 0, 0x7FFFFFFF, 0x7FFFFFFF, -0x80000000),
+    "null_surfaces": field(BASE, 0, 0, kind=0) + strip(BASE, 3, 1, kind=0) + field(BASE, 3, 0, kind=1),
+    "negative_sizes": field(BASE, 0, 0, -1, -256, 1024) + strip(BASE, 0, 0, 20, -1, 80),
+}
+
+corpus = os.path.join(HERE, "corpus")
+os.makedirs(corpus, exist_ok=True)
+for name, data in seeds.items():
+    with open(os.path.join(corpus, name), "wb") as f:
+        f.write(data)
