@@ -10,7 +10,7 @@ namespace tintwell::win32 {
 
 // One system DLL, loaded at the first lookup and freed with the object.
 class SystemLibrary {
-public:
+  public:
     explicit SystemLibrary(const wchar_t *fileName) : fileName_(fileName), module_(nullptr) {}
     ~SystemLibrary();
     SystemLibrary(const SystemLibrary &) = delete;
@@ -22,7 +22,7 @@ public:
     // The export's address, or nullptr when this system does not offer it.
     FARPROC Find(const char *exportName);
 
-private:
+  private:
     HMODULE Module();
 
     const wchar_t *fileName_;
@@ -32,14 +32,14 @@ private:
 // A function pointer filled in from its library at the first call.
 template <typename Fn>
 class BoundFunction {
-public:
+  public:
     BoundFunction(SystemLibrary &library, const char *exportName)
         : library_(library), exportName_(exportName), function_(nullptr) {}
 
     Fn Get() {
         if (function_ == nullptr) {
-            function_ = reinterpret_cast<Fn>(
-                reinterpret_cast<void (*)()>(library_.Require(exportName_)));
+            function_ =
+                reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(library_.Require(exportName_)));
         }
         return function_;
     }
@@ -55,7 +55,7 @@ public:
         return function_;
     }
 
-private:
+  private:
     SystemLibrary &library_;
     const char *exportName_;
     Fn function_;

@@ -1,0 +1,79 @@
+// The layout of Form1 as one table: the window is built from it, and the end-to-end
+// tests read it to know what to expect on screen. Positions are kept in twips, the
+// unit the form was designed in, and turned into pixels when the window is built.
+#ifndef TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
+#define TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace tintwell::win32 {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kFormClientWidth = 392;
+constexpr int kFormClientHeight = 288;
+constexpr const wchar_t *kFormTitle = L"Tintwell";
+constexpr const wchar_t *kFormClass = L"TintwellForm1";
+constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
+constexpr const wchar_t *kLabelClass = L"TintwellMarkerLabel";
+constexpr const wchar_t *kShapeClass = L"TintwellShape";
+
+// Child window identifiers, also the WM_COMMAND ids of the buttons.
+enum ControlId : int {
+    kPicture1 = 101,
+    kPicture2,
+    kOption1,
+    kOption2,
+    kOption3,
+    kOption4,
+    kOption5,
+    kOption6,
+    kText1,
+    kCommand1,
+    kCheck1,
+    kLabel1,
+    kLabel2,
+    kCheck2,
+    kCheck3,
+    kCheck4,
+    kShape1,
+};
+
+// Timer1 has no window; it is the form's timer with this id.
+constexpr UINT_PTR kTimer1 = 1;
+
+enum class ControlKind { PictureBox, OptionButton, TextBox, PushButton, CheckBox, Label, Shape };
+
+struct ControlSpec {
+    ControlKind kind;
+    ControlId id;
+    const char *name;
+    const wchar_t *windowClass;
+    const wchar_t *caption;
+    int left;  // twips, in the container's inner area
+    int top;
+    int width;  // twips, border included
+    int height;
+    int tabIndex;         // -1: never takes the focus
+    ControlId container;  // 0 for the form itself
+    DWORD style;
+    DWORD exStyle;
+};
+
+// In creation order, which is tab order and also z-order from the top: Picture2 is
+// made before Label2 so that it covers the arrow where the two overlap.
+extern const ControlSpec kControls[];
+extern const size_t kControlCount;
+
+const ControlSpec &FindControl(ControlId id);
+
+// Nearest pixel; the two fractional positions (4180 and 4000 twips) round up.
+constexpr int PixelsFromTwips(int twips) {
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H

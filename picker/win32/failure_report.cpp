@@ -1,0 +1,30 @@
+#include "failure_report.h"
+
+#include "control_layout.h"
+#include "library_messages.h"
+#include "text_conversion.h"
+
+namespace tintwell::win32 {
+
+void FailureReport::Note(HWND form, const std::string &message) {
+    if (Busy()) return;
+    pending_ = true;
+    text_ = WideFromUtf8(message);
+    PostMessageW(form, kShowFailureMessage, 0, 0);
+}
+
+void FailureReport::ShowPending(HWND form) {
+    if (!pending_ || showing_) return;
+    pending_ = false;
+    showing_ = true;
+    MessageBoxW(form, text_.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
+    showing_ = false;
+}
+
+void ShowStartupFailure(const std::exception &failure) {
+    const std::wstring text = WideFromUtf16(StartupFailureMessage(failure));
+    const std::wstring caption = WideFromUtf16(StartupFailureCaption());
+    MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+}  // namespace tintwell::win32

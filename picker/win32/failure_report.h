@@ -1,0 +1,41 @@
+// Reports a handler's failure to the user without stalling the window. The message
+// box is not shown from inside the handler: the failure is noted and a message is
+// posted, so the handler's caller unwinds first. While a report waits or is shown,
+// later failures are dropped and the form dispatches no handler, so timer ticks
+// arriving under the message box cannot pile up boxes or re-enter the picker.
+#ifndef TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
+#define TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace tintwell::win32 {
+
+// Posted to the form to show the noted failure.
+constexpr UINT kShowFailureMessage = WM_APP + 1;
+
+class FailureReport {
+  public:
+    FailureReport() : pending_(false), showing_(false), text_() {}
+
+    // True while a report waits or is on screen.
+    bool Busy() const { return pending_ || showing_; }
+
+    void Note(HWND form, const std::string &message);
+    // Shows the noted failure in a message box owned by the form.
+    void ShowPending(HWND form);
+
+  private:
+    bool pending_;
+    bool showing_;
+    std::wstring text_;
+};
+
+// The one message box of a failed start: no window to own it yet.
+void ShowStartupFailure(const std::exception &failure);
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_FAILURE_REPORT_H

@@ -1,0 +1,383 @@
+#include "form_window.h"
+
+#include <algorithm>
+
+#include "text_conversion.h"
+
+namespace tintwell::win32 {
+
+namespace {
+
+constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
+constexpr int kIconResource = 1;
+
+// The buttons whose clicks reach a handler of the core.
+struct ClickRoute {
+    ControlId control;
+    void (Form::*handler)();
+};
+
+constexpr ClickRoute kClickRoutes[] = {
+    {kOption1, &Form::Option1_Click}, {kOption4, &Form::Option4_Click},
+    {kOption5, &Form::Option5_Click}, {kOption6, &Form::Option6_Click},
+    {kCheck1, &Form::Check1_Click},   {kCheck3, &Form::Check3_Click},
+    {kCheck4, &Form::Check4_Click},   {kCommand1, &Form::Command1_Click},
+};
+
+constexpr ControlId kOptions[] = {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6};
+
+RECT CentredOnScreen(int clientWidth, int clientHeight) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    return RECT{left, top, left + width, top + height};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(HINSTANCE instance)
+    : instance_(instance),
+      captionFont_(CreateCaptionFont()),
+      arrow_(CreateStripArrow()),
+      platform_(nullptr),
+      library_("dyeplate.dll"),
+      picture1_(kPicture1, *this, COLOR_BTNFACE),
+      picture2_(kPicture2, *this, COLOR_WINDOW),
+      label1_(kLabel1, *this, &picture1_),
+      label2_(kLabel2, *this, nullptr),
+      shape1_(),
+      failures_(),
+      form_(*this, platform_, library_) {}
+
+void FormWindow::RegisterClasses(HINSTANCE instance) {
+    HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
+                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    Register(instance, kFormClass, GetSysColorBrush(COLOR_BTNFACE), icon);
+    PictureBox::RegisterClass(instance);
+    MarkerLabel::RegisterClass(instance);
+    ShapeSwatch::RegisterClass(instance);
+}
+
+bool FormWindow::Start(int showCommand) {
+    const RECT frame = CentredOnScreen(kFormClientWidth, kFormClientHeight);
+    CreateWindowExW(kFormExStyle, kFormClass, kFormTitle, kFormStyle, frame.left, frame.top,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
+                    this);
+    if (hwnd_ == nullptr) {
+        ShowStartupFailure(PickerError("The window cannot be created."));
+        return false;
+    }
+    try {
+        form_.Form_Load();
+    } catch (const std::exception &failure) {
+        ShowStartupFailure(failure);
+        DestroyWindow(hwnd_);
+        return false;
+    }
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    SetFocus(picture1_.hwnd());
+    return true;
+}
+
+int FormWindow::Run() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate();
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_TIMER:
+            return OnTimer(wParam);
+        case DM_GETDEFID:
+            return OnGetDefaultButton();
+        case kShowFailureMessage:
+            return OnShowFailure();
+        case WM_DESTROY:
+            return OnDestroy();
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+LRESULT FormWindow::OnCreate() {
+    platform_.SetOwner(hwnd_);
+    CreateControls();
+    return 0;
+}
+
+void FormWindow::CreateControls() {
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlSpec &spec = kControls[i];
+        switch (spec.id) {
+            case kPicture1:
+                picture1_.Create(hwnd_, spec, instance_);
+                break;
+            case kPicture2:
+                picture2_.Create(hwnd_, spec, instance_);
+                break;
+            case kLabel1:
+                label1_.Create(picture1_.hwnd(), spec, instance_);
+                break;
+            case kLabel2:
+                label2_.Create(hwnd_, spec, instance_);
+                break;
+            case kShape1:
+                shape1_.Create(hwnd_, spec, instance_);
+                break;
+            default:
+                CreateStandardControl(spec);
+                break;
+        }
+    }
+    label1_.SetFont(captionFont_.get(), FindControl(kLabel1).caption);
+    label2_.SetFont(arrow_.font.get(), arrow_.text);
+    SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
+}
+
+void FormWindow::CreateStandardControl(const ControlSpec &spec) {
+    HWND control = CreateWindowExW(
+        spec.exStyle, spec.windowClass, spec.caption, spec.style, PixelsFromTwips(spec.left),
+        PixelsFromTwips(spec.top), PixelsFromTwips(spec.width), PixelsFromTwips(spec.height), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
+}
+
+LRESULT FormWindow::OnCommand(int control, int notification) {
+    if (notification != BN_CLICKED) return 0;
+    if (std::find(std::begin(kOptions), std::end(kOptions), control) != std::end(kOptions)) {
+        KeepSelectedOptionAsTabStop();
+    }
+    for (const ClickRoute &route : kClickRoutes) {
+        if (route.control == control) Dispatch([&] { (form_.*route.handler)(); });
+    }
+    return 0;
+}
+
+// Tab enters the option group at the selected button, the one that carries the
+// group's tab stop; arrow keys move within the group.
+void FormWindow::KeepSelectedOptionAsTabStop() {
+    for (ControlId id : kOptions) {
+        HWND option = Control(id);
+        const bool selected = SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
+        style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        SetWindowLongPtrW(option, GWL_STYLE, style);
+    }
+}
+
+LRESULT FormWindow::OnTimer(UINT_PTR timer) {
+    if (timer == kTimer1) Dispatch([&] { form_.Timer1_Timer(); });
+    return 0;
+}
+
+// Enter presses Command1, the copy button.
+LRESULT FormWindow::OnGetDefaultButton() {
+    return MAKELRESULT(kCommand1, DC_HASDEFID);
+}
+
+LRESULT FormWindow::OnShowFailure() {
+    failures_.ShowPending(hwnd_);
+    return 0;
+}
+
+LRESULT FormWindow::OnDestroy() {
+    KillTimer(hwnd_, kTimer1);
+    PostQuitMessage(0);
+    return 0;
+}
+
+void FormWindow::MouseDown(ControlId control, const MouseEvent &e) {
+    switch (control) {
+        case kPicture1:
+            Dispatch([&] { form_.Picture1_mousedown(e.button, e.shift, e.x, e.y); });
+            break;
+        case kPicture2:
+            Dispatch([&] { form_.Picture2_mousedown(e.button, e.shift, e.x, e.y); });
+            break;
+        case kLabel1:
+            Dispatch([&] { form_.Label1_Mousedown(e.button, e.shift, e.x, e.y); });
+            break;
+        default:
+            break;
+    }
+}
+
+void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
+    switch (control) {
+        case kPicture1:
+            Dispatch([&] { form_.Picture1_MouseMove(e.button, e.shift, e.x, e.y); });
+            break;
+        case kPicture2:
+            Dispatch([&] { form_.Picture2_MouseMove(e.button, e.shift, e.x, e.y); });
+            break;
+        case kLabel1:
+            Dispatch([&] { form_.Label1_Mousemove(e.button, e.shift, e.x, e.y); });
+            break;
+        case kLabel2:
+            Dispatch([&] { form_.Label2_Mousemove(e.button, e.shift, e.x, e.y); });
+            break;
+        default:
+            break;
+    }
+}
+
+template <typename Handler>
+void FormWindow::Dispatch(Handler &&handler) {
+    if (failures_.Busy()) return;
+    try {
+        handler();
+    } catch (const std::exception &failure) {
+        failures_.Note(hwnd_, failure.what());
+    } catch (...) {
+        failures_.Note(hwnd_, "An unexpected error ended the operation.");
+    }
+}
+
+HWND FormWindow::Control(ControlId id) const {
+    return GetDlgItem(hwnd_, id);
+}
+
+int16_t FormWindow::CheckValue(ControlId id) const {
+    return static_cast<int16_t>(SendMessageW(Control(id), BM_GETCHECK, 0, 0));
+}
+
+DeviceContext FormWindow::Picture1_hDC() {
+    return picture1_.ImageDc();
+}
+DeviceContext FormWindow::Picture2_hDC() {
+    return picture2_.ImageDc();
+}
+void FormWindow::Picture1_Refresh() {
+    picture1_.Refresh();
+}
+void FormWindow::Picture2_Refresh() {
+    picture2_.Refresh();
+}
+
+float FormWindow::Label1_Left() {
+    return label1_.Left();
+}
+float FormWindow::Label1_Top() {
+    return label1_.Top();
+}
+void FormWindow::set_Label1_Left(float value) {
+    label1_.MoveTo(value, label1_.Top());
+}
+void FormWindow::set_Label1_Top(float value) {
+    label1_.MoveTo(label1_.Left(), value);
+}
+void FormWindow::set_Label1_ForeColor(ColorRef colour) {
+    label1_.SetForeColor(colour & 0x00FFFFFFu);
+}
+float FormWindow::Label2_Left() {
+    return label2_.Left();
+}
+float FormWindow::Label2_Top() {
+    return label2_.Top();
+}
+void FormWindow::set_Label2_Top(float value) {
+    label2_.MoveTo(label2_.Left(), value);
+}
+
+void FormWindow::set_Shape1_FillColor(ColorRef colour) {
+    shape1_.SetFillColor(colour);
+}
+
+std::u16string FormWindow::Text1_Text() {
+    HWND text = Control(kText1);
+    std::wstring buffer(static_cast<size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
+    const int copied = GetWindowTextW(text, buffer.data(), static_cast<int>(buffer.size()));
+    buffer.resize(static_cast<size_t>(copied));
+    return Utf16FromWide(buffer);
+}
+
+void FormWindow::set_Text1_Text(const std::u16string &text) {
+    if (!SetWindowTextW(Control(kText1), WideFromUtf16(text).c_str())) {
+        throw PickerError("Text1 cannot take the text.");
+    }
+}
+
+// Setting the start collapses the selection there, as in the text box the
+// handlers were written for; the length then extends it from the start.
+void FormWindow::set_Text1_SelStart(int32_t start) {
+    if (start < 0) throw PickerError("Invalid property value: Text1.SelStart.");
+    const int32_t length = GetWindowTextLengthW(Control(kText1));
+    const WPARAM at = static_cast<WPARAM>(std::min(start, length));
+    SendMessageW(Control(kText1), EM_SETSEL, at, static_cast<LPARAM>(at));
+}
+
+void FormWindow::set_Text1_SelLength(int32_t length) {
+    if (length < 0) throw PickerError("Invalid property value: Text1.SelLength.");
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const int32_t total = GetWindowTextLengthW(Control(kText1));
+    const int32_t from = static_cast<int32_t>(std::min(start, end));
+    const int32_t to = length > total - from ? total : from + length;
+    SendMessageW(Control(kText1), EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+}
+
+std::u16string FormWindow::Text1_SelText() {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const std::u16string text = Text1_Text();
+    const size_t from = std::min<size_t>(std::min(start, end), text.size());
+    const size_t to = std::min<size_t>(std::max(start, end), text.size());
+    return text.substr(from, to - from);
+}
+
+void FormWindow::set_Option2_Enabled(bool enabled) {
+    EnableWindow(Control(kOption2), enabled);
+}
+void FormWindow::set_Option3_Enabled(bool enabled) {
+    EnableWindow(Control(kOption3), enabled);
+}
+
+int16_t FormWindow::Check1_Value() {
+    return CheckValue(kCheck1);
+}
+int16_t FormWindow::Check2_Value() {
+    return CheckValue(kCheck2);
+}
+int16_t FormWindow::Check3_Value() {
+    return CheckValue(kCheck3);
+}
+int16_t FormWindow::Check4_Value() {
+    return CheckValue(kCheck4);
+}
+
+void FormWindow::set_Timer1_Interval(int32_t milliseconds) {
+    if (milliseconds < 0) throw PickerError("Invalid property value: Timer1.Interval.");
+    if (milliseconds == 0) {
+        KillTimer(hwnd_, kTimer1);
+        return;
+    }
+    if (SetTimer(hwnd_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
+        throw PickerError("Timer1 cannot be started.");
+    }
+}
+
+WindowHandle FormWindow::hWnd() {
+    return reinterpret_cast<WindowHandle>(hwnd_);
+}
+
+}  // namespace tintwell::win32

@@ -1,0 +1,106 @@
+// Form1, the picker's one window: builds its controls from the layout table, gives
+// the picker core the controls and the platform it works on, and turns window
+// messages into calls of the core's handlers.
+#ifndef TINTWELL_PICKER_WIN32_FORM_WINDOW_H
+#define TINTWELL_PICKER_WIN32_FORM_WINDOW_H
+
+#include <windows.h>
+
+#include <string>
+
+#include "colour_library.h"
+#include "control_layout.h"
+#include "failure_report.h"
+#include "form.h"
+#include "form_controls.h"
+#include "gdi_handles.h"
+#include "marker_label.h"
+#include "mouse_input.h"
+#include "picture_box.h"
+#include "shape_swatch.h"
+#include "ui_fonts.h"
+#include "win32_platform.h"
+#include "window_base.h"
+
+namespace tintwell::win32 {
+
+class FormWindow : public WindowBase<FormWindow>, public FormControls, private MouseSink {
+  public:
+    explicit FormWindow(HINSTANCE instance);
+
+    static void RegisterClasses(HINSTANCE instance);
+
+    // Creates the window hidden, runs Form_Load and shows the window. A failing
+    // Form_Load is shown in a message box and the window is destroyed; the result
+    // then is false.
+    bool Start(int showCommand);
+    // The message loop; its result is the program's exit code.
+    int Run();
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    DeviceContext Picture1_hDC() override;
+    DeviceContext Picture2_hDC() override;
+    void Picture1_Refresh() override;
+    void Picture2_Refresh() override;
+    float Label1_Left() override;
+    float Label1_Top() override;
+    void set_Label1_Left(float value) override;
+    void set_Label1_Top(float value) override;
+    void set_Label1_ForeColor(ColorRef colour) override;
+    float Label2_Left() override;
+    float Label2_Top() override;
+    void set_Label2_Top(float value) override;
+    void set_Shape1_FillColor(ColorRef colour) override;
+    std::u16string Text1_Text() override;
+    void set_Text1_Text(const std::u16string &text) override;
+    void set_Text1_SelStart(int32_t start) override;
+    void set_Text1_SelLength(int32_t length) override;
+    std::u16string Text1_SelText() override;
+    void set_Option2_Enabled(bool enabled) override;
+    void set_Option3_Enabled(bool enabled) override;
+    int16_t Check1_Value() override;
+    int16_t Check2_Value() override;
+    int16_t Check3_Value() override;
+    int16_t Check4_Value() override;
+    void set_Timer1_Interval(int32_t milliseconds) override;
+    WindowHandle hWnd() override;
+
+  private:
+    LRESULT OnCreate();
+    LRESULT OnCommand(int control, int notification);
+    LRESULT OnTimer(UINT_PTR timer);
+    LRESULT OnGetDefaultButton();
+    LRESULT OnShowFailure();
+    LRESULT OnDestroy();
+
+    void MouseDown(ControlId control, const MouseEvent &event) override;
+    void MouseMove(ControlId control, const MouseEvent &event) override;
+
+    void CreateControls();
+    void CreateStandardControl(const ControlSpec &spec);
+    void KeepSelectedOptionAsTabStop();
+    HWND Control(ControlId id) const;
+    int16_t CheckValue(ControlId id) const;
+
+    // Runs one handler of the core; a failure ends it and is reported.
+    template <typename Handler>
+    void Dispatch(Handler &&handler);
+
+    HINSTANCE instance_;
+    Font captionFont_;
+    ArrowGlyph arrow_;
+    Win32Platform platform_;
+    ColourTableLibrary library_;
+    PictureBox picture1_;
+    PictureBox picture2_;
+    MarkerLabel label1_;
+    MarkerLabel label2_;
+    ShapeSwatch shape1_;
+    FailureReport failures_;
+    Form form_;
+};
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_FORM_WINDOW_H

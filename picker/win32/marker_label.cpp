@@ -1,0 +1,143 @@
+#include "marker_label.h"
+
+#include <cmath>
+
+#include "form_controls.h"
+#include "gdi_handles.h"
+
+namespace tintwell::win32 {
+
+namespace {
+
+// Window positions are 16-bit on the wire of several messages; anything beyond is
+// no position a marker can take.
+int WholePixel(float value) {
+    if (!std::isfinite(value) || std::fabs(value) > 32767.0f) {
+        throw PickerError("Invalid marker position.");
+    }
+    return static_cast<int>(std::nearbyint(value));
+}
+
+}  // namespace
+
+MarkerLabel::MarkerLabel(ControlId id, MouseSink &sink, const PictureBox *backdrop)
+    : id_(id),
+      sink_(sink),
+      backdrop_(backdrop),
+      font_(nullptr),
+      text_(),
+      foreColor_(GetSysColor(COLOR_BTNTEXT)),
+      left_(0.0f),
+      top_(0.0f) {}
+
+void MarkerLabel::RegisterClass(HINSTANCE instance) {
+    Register(instance, kLabelClass, nullptr);
+}
+
+void MarkerLabel::Create(HWND parent, const ControlSpec &spec, HINSTANCE instance) {
+    left_ = static_cast<float>(spec.left) / kTwipsPerPixel;
+    top_ = static_cast<float>(spec.top) / kTwipsPerPixel;
+    text_ = spec.caption;
+    CreateWindowExW(spec.exStyle, spec.windowClass, spec.caption, spec.style,
+                    PixelsFromTwips(spec.left), PixelsFromTwips(spec.top),
+                    PixelsFromTwips(spec.width), PixelsFromTwips(spec.height), parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, this);
+}
+
+void MarkerLabel::SetFont(HFONT font, const std::wstring &text) {
+    font_ = font;
+    text_ = text;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void MarkerLabel::SetForeColor(COLORREF colour) {
+    if (colour == foreColor_) return;
+    foreColor_ = colour;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void MarkerLabel::MoveTo(float left, float top) {
+    const int x = WholePixel(left);
+    const int y = WholePixel(top);
+    left_ = left;
+    top_ = top;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            return OnPaint();
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            return OnButtonDown(wParam, lParam);
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            return OnButtonUp(wParam);
+        case WM_MOUSEMOVE:
+            return OnMouseMove(wParam, lParam);
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+// Drawn off screen first so that a marker moving over the field never flickers.
+LRESULT MarkerLabel::OnPaint() {
+    PaintDc paint(hwnd_);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    OffscreenImage buffer(client.right, client.bottom);
+    PaintBackground(buffer.dc(), client.right, client.bottom);
+    {
+        SelectedObject font(buffer.dc(),
+                            font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(buffer.dc(), TRANSPARENT);
+        SetTextColor(buffer.dc(), foreColor_);
+        DrawTextW(buffer.dc(), text_.c_str(), static_cast<int>(text_.size()), &client,
+                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    }
+    BitBlt(paint.get(), 0, 0, client.right, client.bottom, buffer.dc(), 0, 0, SRCCOPY);
+    return 0;
+}
+
+void MarkerLabel::PaintBackground(HDC dc, int width, int height) const {
+    if (backdrop_ != nullptr) {
+        RECT placed{};
+        GetWindowRect(hwnd_, &placed);
+        MapWindowPoints(nullptr, backdrop_->hwnd(), reinterpret_cast<POINT *>(&placed), 2);
+        BitBlt(dc, 0, 0, width, height, backdrop_->ImageDc(), placed.left, placed.top, SRCCOPY);
+        return;
+    }
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT MarkerLabel::OnButtonDown(WPARAM keys, LPARAM position) {
+    CaptureForDrag(hwnd_);
+    sink_.MouseDown(id_, EventFrom(keys, position));
+    return 0;
+}
+
+LRESULT MarkerLabel::OnButtonUp(WPARAM keys) {
+    EndDragIfNoButtons(hwnd_, keys);
+    return 0;
+}
+
+LRESULT MarkerLabel::OnMouseMove(WPARAM keys, LPARAM position) {
+    sink_.MouseMove(id_, EventFrom(keys, position));
+    return 0;
+}
+
+// Labels report twips from their own corner, as the handlers expect.
+MouseEvent MarkerLabel::EventFrom(WPARAM keys, LPARAM position) const {
+    const POINT point = MessagePoint(position);
+    return MouseEvent{ButtonMask(keys), ShiftMask(keys),
+                      static_cast<float>(point.x * kTwipsPerPixel),
+                      static_cast<float>(point.y * kTwipsPerPixel)};
+}
+
+}  // namespace tintwell::win32

@@ -1,0 +1,44 @@
+#include "shape_swatch.h"
+
+#include "gdi_handles.h"
+
+namespace tintwell::win32 {
+
+void ShapeSwatch::RegisterClass(HINSTANCE instance) {
+    Register(instance, kShapeClass, nullptr);
+}
+
+void ShapeSwatch::Create(HWND parent, const ControlSpec &spec, HINSTANCE instance) {
+    CreateWindowExW(spec.exStyle, spec.windowClass, spec.caption, spec.style,
+                    PixelsFromTwips(spec.left), PixelsFromTwips(spec.top),
+                    PixelsFromTwips(spec.width), PixelsFromTwips(spec.height), parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, this);
+}
+
+void ShapeSwatch::SetFillColor(COLORREF colour) {
+    fillColor_ = colour & 0x00FFFFFFu;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+LRESULT ShapeSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            return OnPaint();
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+LRESULT ShapeSwatch::OnPaint() {
+    PaintDc paint(hwnd_);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    Brush fill(CreateSolidBrush(fillColor_));
+    FillRect(paint.get(), &client, fill.get());
+    FrameRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOWTEXT));
+    return 0;
+}
+
+}  // namespace tintwell::win32

@@ -1,0 +1,31 @@
+// Shape1, the swatch: a plain rectangle filled with one colour inside a 1 px border
+// in the window-text colour.
+#ifndef TINTWELL_PICKER_WIN32_SHAPE_SWATCH_H
+#define TINTWELL_PICKER_WIN32_SHAPE_SWATCH_H
+
+#include <windows.h>
+
+#include "control_layout.h"
+#include "window_base.h"
+
+namespace tintwell::win32 {
+
+class ShapeSwatch : public WindowBase<ShapeSwatch> {
+  public:
+    ShapeSwatch() : fillColor_(RGB(0, 0, 0)) {}
+
+    static void RegisterClass(HINSTANCE instance);
+    void Create(HWND parent, const ControlSpec &spec, HINSTANCE instance);
+    void SetFillColor(COLORREF colour);
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    LRESULT OnPaint();
+
+    COLORREF fillColor_;
+};
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_SHAPE_SWATCH_H

@@ -1,0 +1,71 @@
+#include "ui_fonts.h"
+
+#include <cwchar>
+
+namespace tintwell::win32 {
+
+namespace {
+
+// 9 pt at the 15 twips per pixel the form is laid out at.
+constexpr int kCaptionHeight = -12;
+// Marlett 14.25 pt: 285 twips, 19 px.
+constexpr int kArrowHeight = -19;
+constexpr int kArrowWeight = 500;
+
+int CALLBACK StopAtFirst(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) {
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;
+}
+
+bool FaceExists(const wchar_t *face, BYTE charSet) {
+    LOGFONTW query{};
+    query.lfCharSet = charSet;
+    wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    WindowDc screen(nullptr);
+    EnumFontFamiliesExW(screen.get(), &query, &StopAtFirst, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+LOGFONTW Describe(const wchar_t *face, int height, int weight, BYTE charSet) {
+    LOGFONTW font{};
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    font.lfCharSet = charSet;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return font;
+}
+
+}  // namespace
+
+// The stock GUI font has no Japanese glyphs on a Western system or under Wine, so
+// the captions would show boxes. A Japanese UI face is preferred where one exists;
+// otherwise an empty face name with the Shift-JIS character set lets the font mapper
+// choose any font that holds Japanese (under Wine, an IPA Gothic).
+Font CreateCaptionFont() {
+    static const wchar_t *const kFaces[] = {L"MS UI Gothic", L"Meiryo UI", L"Yu Gothic UI",
+                                            L"IPAPGothic",   L"IPAGothic", L"MS PGothic"};
+    for (const wchar_t *face : kFaces) {
+        if (FaceExists(face, SHIFTJIS_CHARSET)) {
+            LOGFONTW font = Describe(face, kCaptionHeight, FW_NORMAL, SHIFTJIS_CHARSET);
+            return Font(CreateFontIndirectW(&font));
+        }
+    }
+    LOGFONTW font = Describe(L"", kCaptionHeight, FW_NORMAL, SHIFTJIS_CHARSET);
+    return Font(CreateFontIndirectW(&font));
+}
+
+ArrowGlyph CreateStripArrow() {
+    if (FaceExists(L"Marlett", SYMBOL_CHARSET)) {
+        LOGFONTW font = Describe(L"Marlett", kArrowHeight, kArrowWeight, SYMBOL_CHARSET);
+        return ArrowGlyph{Font(CreateFontIndirectW(&font)), L"8"};
+    }
+    LOGFONTW font = Describe(L"", kArrowHeight, kArrowWeight, SHIFTJIS_CHARSET);
+    return ArrowGlyph{Font(CreateFontIndirectW(&font)), L"\u25B6"};
+}
+
+}  // namespace tintwell::win32

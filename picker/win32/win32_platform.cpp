@@ -1,0 +1,139 @@
+#include "win32_platform.h"
+
+#include <cstring>
+
+namespace tintwell::win32 {
+
+namespace {
+
+// Another program may hold the clipboard open for a moment; waiting about a tenth
+// of a second in all rides that out without stalling the window noticeably.
+constexpr int kClipboardTries = 10;
+constexpr DWORD kClipboardRetryMs = 10;
+
+// A block of global memory until the clipboard takes it over.
+class GlobalBlock {
+  public:
+    explicit GlobalBlock(size_t bytes) : block_(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
+    ~GlobalBlock() {
+        if (block_ != nullptr) GlobalFree(block_);
+    }
+    GlobalBlock(const GlobalBlock &) = delete;
+    GlobalBlock &operator=(const GlobalBlock &) = delete;
+
+    HGLOBAL get() const { return block_; }
+    void Release() { block_ = nullptr; }
+
+  private:
+    HGLOBAL block_;
+};
+
+}  // namespace
+
+// The clipboard held open by this program's window, closed again on every path.
+class Win32Platform::ClipboardSession {
+  public:
+    explicit ClipboardSession(Win32Platform &platform) : platform_(platform) {
+        auto open = platform_.openClipboard_.Get();
+        for (int attempt = 0; attempt < kClipboardTries; ++attempt) {
+            if (open(platform_.owner_)) return;
+            Sleep(kClipboardRetryMs);
+        }
+        throw PickerError("The clipboard is in use by another program.");
+    }
+    ~ClipboardSession() { platform_.closeClipboard_.Get()(); }
+    ClipboardSession(const ClipboardSession &) = delete;
+    ClipboardSession &operator=(const ClipboardSession &) = delete;
+
+    void Empty() {
+        if (!platform_.emptyClipboard_.Get()())
+            throw PickerError("The clipboard cannot be emptied.");
+    }
+
+  private:
+    Win32Platform &platform_;
+};
+
+// Reads the screen in physical pixels: on a scaled display, or on a monitor whose
+// scale differs from the primary's, a DPI-virtualised cursor position and screen DC
+// would point at a different pixel than the one under the cursor. Systems without
+// per-thread awareness (before Windows 10 1607) are left as they are.
+class Win32Platform::PhysicalPixelScope {
+  public:
+    explicit PhysicalPixelScope(Win32Platform &platform)
+        : setContext_(platform.setThreadDpiContext_.GetOptional()), previous_(nullptr) {
+        if (setContext_ == nullptr) return;
+        previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+        if (previous_ == nullptr) previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    }
+    ~PhysicalPixelScope() {
+        if (previous_ != nullptr) setContext_(previous_);
+    }
+    PhysicalPixelScope(const PhysicalPixelScope &) = delete;
+    PhysicalPixelScope &operator=(const PhysicalPixelScope &) = delete;
+
+  private:
+    DPI_AWARENESS_CONTEXT(WINAPI *setContext_)(DPI_AWARENESS_CONTEXT);
+    DPI_AWARENESS_CONTEXT previous_;
+};
+
+Win32Platform::Win32Platform(HWND owner)
+    : owner_(owner),
+      user32_(L"user32.dll"),
+      gdi32_(L"gdi32.dll"),
+      setWindowPos_(user32_, "SetWindowPos"),
+      getDc_(user32_, "GetDC"),
+      releaseDc_(user32_, "ReleaseDC"),
+      getCursorPos_(user32_, "GetCursorPos"),
+      getPixel_(gdi32_, "GetPixel"),
+      openClipboard_(user32_, "OpenClipboard"),
+      closeClipboard_(user32_, "CloseClipboard"),
+      emptyClipboard_(user32_, "EmptyClipboard"),
+      setClipboardData_(user32_, "SetClipboardData"),
+      setThreadDpiContext_(user32_, "SetThreadDpiAwarenessContext") {}
+
+void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
+    setWindowPos_.Get()(reinterpret_cast<HWND>(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
+                        0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+ColorRef Win32Platform::ScreenPixelUnderCursor() {
+    auto getDc = getDc_.Get();
+    auto releaseDc = releaseDc_.Get();
+    auto getCursorPos = getCursorPos_.Get();
+    auto getPixel = getPixel_.Get();
+
+    PhysicalPixelScope physical(*this);
+    HDC screen = getDc(nullptr);
+    POINT cursor{};
+    getCursorPos(&cursor);
+    // Virtual-screen coordinates: a monitor left of or above the primary one has
+    // negative x or y, which GetPixel on the screen DC takes as they are.
+    const COLORREF pixel = screen != nullptr ? getPixel(screen, cursor.x, cursor.y) : CLR_INVALID;
+    if (screen != nullptr) releaseDc(nullptr, screen);
+    return pixel;
+}
+
+void Win32Platform::ClipboardClear() {
+    ClipboardSession clipboard(*this);
+    clipboard.Empty();
+}
+
+void Win32Platform::ClipboardSetText(const std::u16string &text) {
+    const size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    GlobalBlock block(bytes);
+    if (block.get() == nullptr) throw PickerError("Out of memory for the clipboard text.");
+    void *target = GlobalLock(block.get());
+    if (target == nullptr) throw PickerError("Out of memory for the clipboard text.");
+    std::memcpy(target, text.c_str(), bytes);
+    GlobalUnlock(block.get());
+
+    ClipboardSession clipboard(*this);
+    clipboard.Empty();
+    if (setClipboardData_.Get()(CF_UNICODETEXT, block.get()) == nullptr) {
+        throw PickerError("The clipboard refused the text.");
+    }
+    block.Release();
+}
+
+}  // namespace tintwell::win32

@@ -1,0 +1,47 @@
+// The system operations of the picker on Windows: keep-on-top, the screen pixel
+// under the cursor and the clipboard. Every user32/gdi32 function used here is bound
+// by name from the system folder at its first call.
+#ifndef TINTWELL_PICKER_WIN32_WIN32_PLATFORM_H
+#define TINTWELL_PICKER_WIN32_WIN32_PLATFORM_H
+
+#include <windows.h>
+
+#include "form_controls.h"
+#include "system_library.h"
+
+namespace tintwell::win32 {
+
+class Win32Platform : public Platform {
+  public:
+    // owner: the window that opens the clipboard.
+    explicit Win32Platform(HWND owner = nullptr);
+
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    void SetTopmost(WindowHandle window, bool topmost) override;
+    ColorRef ScreenPixelUnderCursor() override;
+    void ClipboardClear() override;
+    void ClipboardSetText(const std::u16string &text) override;
+
+  private:
+    class ClipboardSession;
+    class PhysicalPixelScope;
+
+    HWND owner_;
+    SystemLibrary user32_;
+    SystemLibrary gdi32_;
+    BoundFunction<decltype(&::SetWindowPos)> setWindowPos_;
+    BoundFunction<decltype(&::GetDC)> getDc_;
+    BoundFunction<decltype(&::ReleaseDC)> releaseDc_;
+    BoundFunction<decltype(&::GetCursorPos)> getCursorPos_;
+    BoundFunction<decltype(&::GetPixel)> getPixel_;
+    BoundFunction<decltype(&::OpenClipboard)> openClipboard_;
+    BoundFunction<decltype(&::CloseClipboard)> closeClipboard_;
+    BoundFunction<decltype(&::EmptyClipboard)> emptyClipboard_;
+    BoundFunction<decltype(&::SetClipboardData)> setClipboardData_;
+    BoundFunction<DPI_AWARENESS_CONTEXT(WINAPI *)(DPI_AWARENESS_CONTEXT)> setThreadDpiContext_;
+};
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_WIN32_PLATFORM_H
