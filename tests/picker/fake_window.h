@@ -1,0 +1,116 @@
+// A window and a system for the picker's handlers that remember every operation in
+// the order it was asked for, hold the values a real window would, and fail any
+// named operation on request.
+#ifndef TINTWELL_TESTS_PICKER_FAKE_WINDOW_H
+#define TINTWELL_TESTS_PICKER_FAKE_WINDOW_H
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "colour_table.h"
+#include "form_controls.h"
+
+namespace tintwell::testing {
+
+// One entry per operation: its name, then a space and its argument if it has one.
+struct CallLog {
+    std::vector<std::string> entries;
+    std::set<std::string> failing;  // names of operations that throw PickerError
+
+    void Add(const std::string &name, const std::string &argument = "");
+    // Names only, in order, for checking sequences without the values.
+    std::vector<std::string> Names() const;
+    void Clear() { entries.clear(); }
+};
+
+// A picture's persistent image: pixels the library draws into through the DC.
+struct FakeImage {
+    FakeImage(int32_t width, int32_t height);
+    std::vector<uint32_t> pixels;
+    DyeplateSurface surface;
+};
+
+class FakeControls : public FormControls {
+  public:
+    explicit FakeControls(CallLog &log) : log_(log) {}
+
+    // The values as the window holds them, creation values first.
+    FakeImage picture1{256, 256};
+    FakeImage picture2{18, 256};
+    float label1Left = -5.0f;
+    float label1Top = -5.0f;
+    ColorRef label1ForeColor = 0x80000012u;
+    float label2Left = 267.0f;
+    float label2Top = 1.0f;
+    ColorRef shape1FillColor = 0x80000005u;
+    std::u16string text1 = u"Text1";
+    int32_t selStart = 0;
+    int32_t selLength = 0;
+    bool option2Enabled = true;
+    bool option3Enabled = true;
+    int16_t check1 = 0;
+    int16_t check2 = 0;
+    int16_t check3 = 0;
+    int16_t check4 = 0;
+    int32_t timer1Interval = 0;
+    WindowHandle window = 0x5A5A;
+
+    DeviceContext Picture1_hDC() override;
+    DeviceContext Picture2_hDC() override;
+    void Picture1_Refresh() override;
+    void Picture2_Refresh() override;
+    float Label1_Left() override;
+    float Label1_Top() override;
+    void set_Label1_Left(float value) override;
+    void set_Label1_Top(float value) override;
+    void set_Label1_ForeColor(ColorRef colour) override;
+    float Label2_Left() override;
+    float Label2_Top() override;
+    void set_Label2_Top(float value) override;
+    void set_Shape1_FillColor(ColorRef colour) override;
+    std::u16string Text1_Text() override;
+    void set_Text1_Text(const std::u16string &text) override;
+    void set_Text1_SelStart(int32_t start) override;
+    void set_Text1_SelLength(int32_t length) override;
+    std::u16string Text1_SelText() override;
+    void set_Option2_Enabled(bool enabled) override;
+    void set_Option3_Enabled(bool enabled) override;
+    int16_t Check1_Value() override;
+    int16_t Check2_Value() override;
+    int16_t Check3_Value() override;
+    int16_t Check4_Value() override;
+    void set_Timer1_Interval(int32_t milliseconds) override;
+    WindowHandle hWnd() override;
+
+  private:
+    void Call(const std::string &name, const std::string &argument = "");
+
+    CallLog &log_;
+};
+
+class FakePlatform : public Platform {
+  public:
+    explicit FakePlatform(CallLog &log) : log_(log) {}
+
+    ColorRef screenPixel = 0;
+    std::u16string clipboard = u"old";
+    bool clipboardHasText = true;
+
+    void SetTopmost(WindowHandle window, bool topmost) override;
+    ColorRef ScreenPixelUnderCursor() override;
+    void ClipboardClear() override;
+    void ClipboardSetText(const std::u16string &text) override;
+
+  private:
+    void Call(const std::string &name, const std::string &argument = "");
+
+    CallLog &log_;
+};
+
+std::string Narrow(const std::u16string &text);
+std::string Hex(ColorRef colour);
+
+}  // namespace tintwell::testing
+
+#endif  // TINTWELL_TESTS_PICKER_FAKE_WINDOW_H

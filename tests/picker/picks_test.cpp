@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "harness.h"
+#include "picker_state.h"
+
+namespace tintwell::testing {
+namespace {
+
+constexpr int16_t kLeft = 1;
+constexpr int16_t kRight = 2;
+constexpr int16_t kMiddle = 4;
+
+class Picks : public ::testing::Test {
+  protected:
+    void SetUp() override { h.Load(); }
+
+    void SetColour(int32_t mode, int32_t red, int32_t green, int32_t blue) {
+        h.state().tableMode = mode;
+        h.state().red = red;
+        h.state().green = green;
+        h.state().blue = blue;
+    }
+
+    void ExpectChannels(int32_t red, int32_t green, int32_t blue) {
+        EXPECT_EQ(h.state().red, red);
+        EXPECT_EQ(h.state().green, green);
+        EXPECT_EQ(h.state().blue, blue);
+    }
+
+    size_t Count(const std::string &name) {
+        const auto names = h.log.Names();
+        return static_cast<size_t>(std::count(names.begin(), names.end(), name));
+    }
+
+    Harness h;
+};
+
+TEST_F(Picks, FieldPressInRedModeTakesTheFieldColourOver) {
+    SetColour(kModeRed, 200, 100, 50);
+    h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
+    EXPECT_EQ(h.state().fieldX, 10);
+    EXPECT_EQ(h.state().fieldY, 20);
+    ExpectChannels(200, 235, 10);
+    EXPECT_EQ(h.controls.text1, u"#C8EB0A");
+    EXPECT_EQ(h.controls.label1Left, 5.0f);
+    EXPECT_EQ(h.controls.label1Top, 15.0f);
+}
+
+TEST_F(Picks, FieldPressWithWebSafeTakesTheSnappedColour) {
+    SetColour(kModeRed, 200, 100, 50);
+    h.state().webSafe = 1;
+    h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
+    ExpectChannels(204, 255, 0);
+    EXPECT_EQ(h.controls.text1, u"#CCFF00");
+}
+
+TEST_F(Picks, FieldPressInHueModeKeepsTheBaseHue) {
+    SetColour(kModeHue, 200, 100, 50);
+    h.form.Picture1_mousedown(kLeft, 0, 128.0f, 64.0f);
+    ExpectChannels(200, 100, 50);
+    EXPECT_EQ(h.state().hexText, "5F8EBF");
+    EXPECT_EQ(h.controls.text1, u"#BF8E5F");
+    EXPECT_EQ(h.controls.shape1FillColor, Rgb(191, 142, 95));
+}
+
+TEST_F(Picks, PositionsRoundToNearestWithHalvesToEven) {
+    h.form.Picture1_mousedown(kLeft, 0, 10.5f, 11.5f);
+    EXPECT_EQ(h.state().fieldX, 10);
+    EXPECT_EQ(h.state().fieldY, 12);
+    h.form.Picture2_mousedown(kLeft, 0, 3.0f, 42.5f);
+    EXPECT_EQ(h.state().stripPos, 42);
+}
+
+TEST_F(Picks, StripPressSetsTheColourInEveryMode) {
+    SetColour(kModeRed, 200, 100, 50);
+    h.form.Picture2_mousedown(kLeft, 0, 5.0f, 0.0f);
+    EXPECT_EQ(h.state().stripPos, 0);
+    ExpectChannels(255, 100, 50);
+    EXPECT_EQ(h.controls.text1, u"#FF6432");
+
+    SetColour(kModeHue, 200, 100, 50);
+    h.state().fieldX = 255;
+    h.state().fieldY = 0;
+    h.form.Picture2_mousedown(kLeft, 0, 5.0f, 85.0f);
+    ExpectChannels(0, 0, 255);
+    EXPECT_EQ(h.state().fieldX, 255);
+    EXPECT_EQ(h.state().fieldY, 0);
+    EXPECT_EQ(h.state().stripPos, 85);
+    EXPECT_EQ(h.controls.text1, u"#0000FF");
+    EXPECT_EQ(h.controls.label2Top, 86.0f);
+}
+
+TEST_F(Picks, AnyButtonPressesButOnlyTheLeftAloneDrags) {
+    for (int16_t button : {kRight, kMiddle, int16_t(kLeft | kRight)}) {
+        h.form.Picture1_mousedown(button, 0, 1.0f, 2.0f);
+        EXPECT_EQ(h.state().fieldX, 1);
+        h.state().fieldX = 0;
+        h.log.Clear();
+        h.form.Picture1_MouseMove(button, 0, 40.0f, 40.0f);
+        h.form.Picture2_MouseMove(button, 0, 4.0f, 40.0f);
+        h.form.Label1_Mousemove(button, 0, 40.0f, 40.0f);
+        h.form.Label2_Mousemove(button, 0, 40.0f, 40.0f);
+        EXPECT_TRUE(h.log.entries.empty()) << "button " << button;
+        EXPECT_EQ(h.state().fieldX, 0);
+    }
+    h.form.Picture1_MouseMove(0, 0, 40.0f, 40.0f);
+    EXPECT_TRUE(h.log.entries.empty());
+}
+
+TEST_F(Picks, DragsAreClampedToTheTables) {
+    h.form.Picture1_MouseMove(kLeft, 0, -20.0f, 300.0f);
+    EXPECT_EQ(h.state().fieldX, 0);
+    EXPECT_EQ(h.state().fieldY, 255);
+    h.form.Picture1_MouseMove(kLeft, 0, std::nanf(""), 1e30f);
+    EXPECT_EQ(h.state().fieldX, 0);
+    EXPECT_EQ(h.state().fieldY, 255);
+    h.form.Picture2_MouseMove(kLeft, 0, 900.0f, -3.0f);
+    EXPECT_EQ(h.state().stripPos, 0);
+    h.form.Picture2_MouseMove(kLeft, 0, 0.0f, 256.4f);
+    EXPECT_EQ(h.state().stripPos, 255);
+}
+
+TEST_F(Picks, MarkerPositionsAreConvertedFromTwips) {
+    h.controls.label1Left = 45.0f;
+    h.controls.label1Top = 95.0f;
+    h.form.Label1_Mousemove(kLeft, 0, 75.0f, 75.0f);
+    EXPECT_EQ(h.state().fieldX, 50);
+    EXPECT_EQ(h.state().fieldY, 100);
+
+    h.controls.label1Left = 95.0f;
+    h.controls.label1Top = 45.0f;
+    h.form.Label1_Mousedown(kRight, 0, 30.0f, 240.0f);
+    EXPECT_EQ(h.state().fieldX, 97);
+    EXPECT_EQ(h.state().fieldY, 61);
+
+    h.controls.label2Top = 101.0f;
+    h.form.Label2_Mousemove(kLeft, 0, 0.0f, 105.0f);
+    EXPECT_EQ(h.state().stripPos, 100);
+    h.controls.label2Top = 1.0f;
+    h.form.Label2_Mousemove(kLeft, 0, 0.0f, 0.0f);
+    EXPECT_EQ(h.state().stripPos, 0);
+}
+
+TEST_F(Picks, PressOnTheMarkerNearAnEdgeStaysOnTheField) {
+    h.controls.label1Left = 250.0f;
+    h.controls.label1Top = -5.0f;
+    h.form.Label1_Mousedown(kLeft, 0, 240.0f, 15.0f);  // (266, -4) before clamping
+    EXPECT_EQ(h.state().fieldX, 255);
+    EXPECT_EQ(h.state().fieldY, 0);
+    EXPECT_EQ(h.controls.label1Left, 250.0f);
+    EXPECT_EQ(h.controls.label1Top, -5.0f);
+}
+
+TEST_F(Picks, FieldPicksCopyAfterTheRefreshOnlyWhenCheck2IsTicked) {
+    h.form.Picture1_mousedown(kLeft, 0, 128.0f, 64.0f);
+    EXPECT_EQ(Count("ClipboardSetText"), 0u);
+
+    h.controls.check2 = 1;
+    h.log.Clear();
+    h.form.Picture1_mousedown(kLeft, 0, 255.0f, 0.0f);
+    const auto names = h.log.Names();
+    const auto foreColour = std::find(names.begin(), names.end(), "set_Label1_ForeColor");
+    const auto check2 = std::find(names.begin(), names.end(), "Check2_Value");
+    ASSERT_NE(check2, names.end());
+    EXPECT_LT(foreColour, check2);
+    EXPECT_EQ(h.platform.clipboard, u"#FF0000");
+
+    h.form.Picture1_MouseMove(kLeft, 0, 0.0f, 255.0f);
+    EXPECT_EQ(h.platform.clipboard, u"#000000");
+    h.form.Label1_Mousemove(kLeft, 0, 0.0f, 0.0f);
+    h.form.Label1_Mousedown(kLeft, 0, 0.0f, 0.0f);
+    EXPECT_EQ(Count("ClipboardSetText"), 4u);
+}
+
+TEST_F(Picks, StripPicksNeverCopy) {
+    h.controls.check2 = 1;
+    h.form.Picture2_mousedown(kLeft, 0, 0.0f, 20.0f);
+    h.form.Picture2_MouseMove(kLeft, 0, 0.0f, 30.0f);
+    h.form.Label2_Mousemove(kLeft, 0, 0.0f, 30.0f);
+    EXPECT_EQ(Count("Check2_Value"), 0u);
+    EXPECT_EQ(Count("ClipboardSetText"), 0u);
+    EXPECT_EQ(h.platform.clipboard, u"old");
+}
+
+}  // namespace
+}  // namespace tintwell::testing
