@@ -148,8 +148,8 @@ void FillField(uint8_t *buffer, uint32_t colour, int mode, int webSafe) {
 void FillStrip(uint8_t *buffer, uint32_t colour, int mode, int webSafe) {
     if (static_cast<unsigned>(mode) > 5u) return;
     for (int row = 0; row < 256; ++row) {
-        const Triple t = Strip(colour, mode, 255 - row, webSafe);
         for (int x = 0; x < 256; ++x) {
+            const Triple t = Strip(colour, mode, 255 - row, webSafe);
             uint8_t *p = buffer + row * 768 + 3 * x;
             p[0] = static_cast<uint8_t>(t.b);
             p[1] = static_cast<uint8_t>(t.g);
