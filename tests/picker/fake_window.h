@@ -13,6 +13,16 @@
 
 namespace tintwell::testing {
 
+std::string Narrow(const std::u16string &text);
+std::string Hex(ColorRef colour);
+
+// How a value is written into the call log: colours as six hex digits.
+std::string Describe(float value);
+std::string Describe(ColorRef colour);
+std::string Describe(int32_t value);
+std::string Describe(bool value);
+std::string Describe(const std::u16string &text);
+
 // One entry per operation: its name, then a space and its argument if it has one.
 struct CallLog {
     std::vector<std::string> entries;
@@ -56,35 +66,55 @@ class FakeControls : public FormControls {
     int32_t timer1Interval = 0;
     WindowHandle window = 0x5A5A;
 
-    DeviceContext Picture1_hDC() override;
-    DeviceContext Picture2_hDC() override;
-    void Picture1_Refresh() override;
-    void Picture2_Refresh() override;
-    float Label1_Left() override;
-    float Label1_Top() override;
-    void set_Label1_Left(float value) override;
-    void set_Label1_Top(float value) override;
-    void set_Label1_ForeColor(ColorRef colour) override;
-    float Label2_Left() override;
-    float Label2_Top() override;
-    void set_Label2_Top(float value) override;
-    void set_Shape1_FillColor(ColorRef colour) override;
-    std::u16string Text1_Text() override;
-    void set_Text1_Text(const std::u16string &text) override;
-    void set_Text1_SelStart(int32_t start) override;
-    void set_Text1_SelLength(int32_t length) override;
+    DeviceContext Picture1_hDC() override { return Get("Picture1_hDC", &picture1.surface); }
+    DeviceContext Picture2_hDC() override { return Get("Picture2_hDC", &picture2.surface); }
+    void Picture1_Refresh() override { Call("Picture1_Refresh"); }
+    void Picture2_Refresh() override { Call("Picture2_Refresh"); }
+    float Label1_Left() override { return Get("Label1_Left", label1Left); }
+    float Label1_Top() override { return Get("Label1_Top", label1Top); }
+    void set_Label1_Left(float value) override { Set("set_Label1_Left", label1Left, value); }
+    void set_Label1_Top(float value) override { Set("set_Label1_Top", label1Top, value); }
+    void set_Label1_ForeColor(ColorRef c) override {
+        Set("set_Label1_ForeColor", label1ForeColor, c);
+    }
+    float Label2_Left() override { return Get("Label2_Left", label2Left); }
+    float Label2_Top() override { return Get("Label2_Top", label2Top); }
+    void set_Label2_Top(float value) override { Set("set_Label2_Top", label2Top, value); }
+    void set_Shape1_FillColor(ColorRef c) override {
+        Set("set_Shape1_FillColor", shape1FillColor, c);
+    }
+    std::u16string Text1_Text() override { return Get("Text1_Text", text1); }
+    void set_Text1_Text(const std::u16string &text) override { Set("set_Text1_Text", text1, text); }
+    void set_Text1_SelStart(int32_t start) override { Set("set_Text1_SelStart", selStart, start); }
+    void set_Text1_SelLength(int32_t length) override {
+        Set("set_Text1_SelLength", selLength, length);
+    }
     std::u16string Text1_SelText() override;
-    void set_Option2_Enabled(bool enabled) override;
-    void set_Option3_Enabled(bool enabled) override;
-    int16_t Check1_Value() override;
-    int16_t Check2_Value() override;
-    int16_t Check3_Value() override;
-    int16_t Check4_Value() override;
-    void set_Timer1_Interval(int32_t milliseconds) override;
-    WindowHandle hWnd() override;
+    void set_Option2_Enabled(bool on) override { Set("set_Option2_Enabled", option2Enabled, on); }
+    void set_Option3_Enabled(bool on) override { Set("set_Option3_Enabled", option3Enabled, on); }
+    int16_t Check1_Value() override { return Get("Check1_Value", check1); }
+    int16_t Check2_Value() override { return Get("Check2_Value", check2); }
+    int16_t Check3_Value() override { return Get("Check3_Value", check3); }
+    int16_t Check4_Value() override { return Get("Check4_Value", check4); }
+    void set_Timer1_Interval(int32_t ms) override {
+        Set("set_Timer1_Interval", timer1Interval, ms);
+    }
+    WindowHandle hWnd() override { return Get("hWnd", window); }
 
   private:
     void Call(const std::string &name, const std::string &argument = "");
+
+    template <typename T>
+    T Get(const char *name, T value) {
+        Call(name);
+        return value;
+    }
+
+    template <typename T>
+    void Set(const char *name, T &property, const T &value) {
+        Call(name, Describe(value));
+        property = value;
+    }
 
     CallLog &log_;
 };
@@ -107,9 +137,6 @@ class FakePlatform : public Platform {
 
     CallLog &log_;
 };
-
-std::string Narrow(const std::u16string &text);
-std::string Hex(ColorRef colour);
 
 }  // namespace tintwell::testing
 
