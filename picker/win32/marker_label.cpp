@@ -92,16 +92,31 @@ LRESULT MarkerLabel::OnPaint() {
     GetClientRect(hwnd_, &client);
     OffscreenImage buffer(client.right, client.bottom);
     PaintBackground(buffer.dc(), client.right, client.bottom);
-    {
-        SelectedObject font(buffer.dc(),
-                            font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(buffer.dc(), TRANSPARENT);
-        SetTextColor(buffer.dc(), foreColor_);
-        DrawTextW(buffer.dc(), text_.c_str(), static_cast<int>(text_.size()), &client,
-                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    if (font_ != nullptr) {
+        PaintText(buffer.dc(), client);
+    } else {
+        PaintTriangle(buffer.dc());
     }
     BitBlt(paint.get(), 0, 0, client.right, client.bottom, buffer.dc(), 0, 0, SRCCOPY);
     return 0;
+}
+
+void MarkerLabel::PaintText(HDC dc, RECT area) const {
+    SelectedObject font(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, foreColor_);
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+}
+
+// Where Marlett's arrow would stand: tip 12 px right of and 8 px below the corner,
+// which points at the strip row the label's top is one pixel above.
+void MarkerLabel::PaintTriangle(HDC dc) const {
+    static const POINT kCorners[] = {{8, 4}, {13, 8}, {8, 12}};
+    Brush fill(CreateSolidBrush(foreColor_));
+    SelectedObject brush(dc, fill.get());
+    SelectedObject pen(dc, GetStockObject(NULL_PEN));
+    Polygon(dc, kCorners, 3);
 }
 
 void MarkerLabel::PaintBackground(HDC dc, int width, int height) const {

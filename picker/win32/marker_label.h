@@ -25,6 +25,7 @@ class MarkerLabel : public WindowBase<MarkerLabel> {
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlSpec &spec, HINSTANCE instance);
 
+    // A null font draws a solid triangle pointing right instead of a text.
     void SetFont(HFONT font, const std::wstring &text);
     void SetForeColor(COLORREF colour);
 
@@ -43,6 +44,8 @@ class MarkerLabel : public WindowBase<MarkerLabel> {
     LRESULT OnMouseMove(WPARAM keys, LPARAM position);
     MouseEvent EventFrom(WPARAM keys, LPARAM position) const;
     void PaintBackground(HDC dc, int width, int height) const;
+    void PaintText(HDC dc, RECT area) const;
+    void PaintTriangle(HDC dc) const;
 
     ControlId id_;
     MouseSink &sink_;

@@ -40,32 +40,31 @@ LOGFONTW Describe(const wchar_t *face, int height, int weight, BYTE charSet) {
     return font;
 }
 
-}  // namespace
-
-// The stock GUI font has no Japanese glyphs on a Western system or under Wine, so
-// the captions would show boxes. A Japanese UI face is preferred where one exists;
-// otherwise an empty face name with the Shift-JIS character set lets the font mapper
-// choose any font that holds Japanese (under Wine, an IPA Gothic).
-Font CreateCaptionFont() {
+// The first Japanese UI face this system has, or an empty name when it has none of
+// them; the Shift-JIS character set then lets the font mapper pick any font that
+// holds Japanese.
+const wchar_t *JapaneseFace() {
     static const wchar_t *const kFaces[] = {L"MS UI Gothic", L"Meiryo UI", L"Yu Gothic UI",
                                             L"IPAPGothic",   L"IPAGothic", L"MS PGothic"};
     for (const wchar_t *face : kFaces) {
-        if (FaceExists(face, SHIFTJIS_CHARSET)) {
-            LOGFONTW font = Describe(face, kCaptionHeight, FW_NORMAL, SHIFTJIS_CHARSET);
-            return Font(CreateFontIndirectW(&font));
-        }
+        if (FaceExists(face, SHIFTJIS_CHARSET)) return face;
     }
-    LOGFONTW font = Describe(L"", kCaptionHeight, FW_NORMAL, SHIFTJIS_CHARSET);
+    return L"";
+}
+
+}  // namespace
+
+// The stock GUI font has no Japanese glyphs on a Western system or under Wine, so
+// the captions would show boxes.
+Font CreateCaptionFont() {
+    LOGFONTW font = Describe(JapaneseFace(), kCaptionHeight, FW_NORMAL, SHIFTJIS_CHARSET);
     return Font(CreateFontIndirectW(&font));
 }
 
 ArrowGlyph CreateStripArrow() {
-    if (FaceExists(L"Marlett", SYMBOL_CHARSET)) {
-        LOGFONTW font = Describe(L"Marlett", kArrowHeight, kArrowWeight, SYMBOL_CHARSET);
-        return ArrowGlyph{Font(CreateFontIndirectW(&font)), L"8"};
-    }
-    LOGFONTW font = Describe(L"", kArrowHeight, kArrowWeight, SHIFTJIS_CHARSET);
-    return ArrowGlyph{Font(CreateFontIndirectW(&font)), L"\u25B6"};
+    if (!FaceExists(L"Marlett", SYMBOL_CHARSET)) return ArrowGlyph{Font(), L""};
+    LOGFONTW font = Describe(L"Marlett", kArrowHeight, kArrowWeight, SYMBOL_CHARSET);
+    return ArrowGlyph{Font(CreateFontIndirectW(&font)), L"8"};
 }
 
 }  // namespace tintwell::win32

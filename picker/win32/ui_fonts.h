@@ -16,8 +16,8 @@ struct ArrowGlyph {
     std::wstring text;
 };
 
-// Marlett's "8", a solid triangle pointing right; where Marlett is missing, the same
-// triangle from the caption font's character set.
+// Marlett's "8", a solid triangle pointing right. Where Marlett is missing (Wine
+// without its own fonts) font is null and the label draws the triangle itself.
 ArrowGlyph CreateStripArrow();
 
 }  // namespace tintwell::win32
