@@ -147,13 +147,13 @@ void FuzzDraw(bool strip, SurfaceKind kind, int32_t width, int32_t height, int32
 
         const int32_t columns = target.drawnColumns(), rows = target.drawnRows();
         const bool empty = columns == 0 || rows == 0;
-        // An unaligned or overlapping row layout may be refused as a whole; a regular
-        // one must be drawn.
-        const bool mayRefuse = stride % 4 != 0 || stride < 4 * columns;
+        // A surface whose rows are unaligned, or overlap or run backwards over the
+        // width it claims, may be refused as a whole; a coherent one must be drawn.
+        const bool mayRefuse = stride % 4 != 0 || int64_t{stride} < int64_t{width} * 4;
         bool untouched = true;
         for (int32_t y = 0; y < rows && untouched; ++y)
             for (int32_t x = 0; x < columns && untouched; ++x)
-                untouched = target.pixel(x, y) == fuzz::FuzzSurface::kCanaryPixel;
+                untouched = target.pixel(x, y) == target.canaryPixel();
 
         if (!empty && !(mayRefuse && untouched) && target.rowsDisjoint()) {
             if (ModeInRange(mode)) {
@@ -205,7 +205,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                 const int32_t stride = in.i32();
                 // Each checked draw reads back every pixel; a few per input keep the
                 // fuzzer quick.
-                if (++draws > 6) return 0;
+                if (++draws > 4) return 0;
                 FuzzDraw(op % 4 == 1,
                          kind % 4 == 0   ? SurfaceKind::kNullDc
                          : kind % 4 == 1 ? SurfaceKind::kNullPixels

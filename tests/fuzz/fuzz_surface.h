@@ -30,7 +30,8 @@ class FuzzSurface {
     bool rowsDisjoint() const;
 
     uint32_t pixel(int32_t x, int32_t y) const;
-    static constexpr uint32_t kCanaryPixel = 0xA5A5A5A5u;
+    // What an untouched pixel reads as.
+    uint32_t canaryPixel() const { return canary_ * 0x01010101u; }
 
     // Looks for a written byte outside the rectangle; returns its offset from the
     // first pixel, or false when none is found.

@@ -1,0 +1,88 @@
+#include "resource_probe.h"
+
+#include <psapi.h>
+#include <winternl.h>
+
+#include <vector>
+
+namespace soak {
+namespace {
+
+// One entry of the GDI handle table (24 bytes on 64-bit); a Type of 0 marks a free
+// entry.
+struct GdiHandleEntry {
+    uint64_t object;
+    uint32_t owner;
+    uint16_t unique;
+    uint8_t type;
+    uint8_t flags;
+    uint64_t userPointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "64-bit GDI handle table layout");
+
+constexpr size_t kGdiTableEntries = 0x10000;
+constexpr size_t kPebGdiTableOffset = 0xF8;  // PEB.GdiSharedHandleTable on x64
+
+using QueryProcess = NTSTATUS(NTAPI *)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+
+int64_t CountGdiObjects(HANDLE process) {
+    const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void *>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    if (query == nullptr) return -1;
+    PROCESS_BASIC_INFORMATION basic{};
+    ULONG length = 0;
+    if (query(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0) return -1;
+    uint64_t table = 0;
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process,
+                           reinterpret_cast<char *>(basic.PebBaseAddress) + kPebGdiTableOffset,
+                           &table, sizeof table, &read) ||
+        table == 0)
+        return -1;
+    std::vector<GdiHandleEntry> entries(kGdiTableEntries);
+    if (!ReadProcessMemory(process, reinterpret_cast<void *>(table), entries.data(),
+                           entries.size() * sizeof(GdiHandleEntry), &read))
+        return -1;
+    int64_t inUse = 0;
+    for (const GdiHandleEntry &entry : entries)
+        if (entry.type != 0) ++inUse;
+    return inUse;
+}
+
+struct WindowCount {
+    DWORD processId;
+    int64_t count;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM data) {
+    ++reinterpret_cast<WindowCount *>(data)->count;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM data) {
+    auto *counter = reinterpret_cast<WindowCount *>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == counter->processId) {
+        ++counter->count;
+        EnumChildWindows(window, CountChild, data);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Resources ReadResources(HANDLE process, DWORD processId) {
+    Resources resources;
+    resources.gdiObjects = CountGdiObjects(process);
+    WindowCount windows{processId, 0};
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
+    resources.windows = windows.count;
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (GetProcessMemoryInfo(process, &counters, sizeof counters))
+        resources.memoryBytes = static_cast<int64_t>(counters.PagefileUsage);
+    return resources;
+}
+
+}  // namespace soak

@@ -1,0 +1,456 @@
+#include "soak_run.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cwctype>
+
+namespace soak {
+namespace {
+
+using namespace tintwell::win32;
+
+constexpr int kMaxReportedFailures = 10;
+constexpr DWORD kPixelTimeoutMs = 2000;
+constexpr int kWarmUpEvents = 300;
+constexpr int kReadingEvery = 2000;
+// Where the driver's palette window shows the colour to be sampled.
+constexpr POINT kSamplePoint{32, 32};
+
+std::wstring Wide(const std::string &text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::string Narrow(const std::wstring &text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+bool WellFormedColourText(const std::wstring &text) {
+    if (text.size() != 7 || text[0] != L'#') return false;
+    return std::all_of(text.begin() + 1, text.end(),
+                       [](wchar_t c) { return std::iswxdigit(c) && !std::iswlower(c); });
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t index = static_cast<size_t>(fraction * static_cast<double>(values.size() - 1));
+    return values[index];
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(5);
+    }
+}
+
+LPARAM Position(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<int16_t>(x)),
+                      static_cast<WORD>(static_cast<int16_t>(y)));
+}
+
+WPARAM Keys(int buttons) {
+    return ((buttons & 1) ? MK_LBUTTON : 0) | ((buttons & 2) ? MK_RBUTTON : 0) |
+           ((buttons & 4) ? MK_MBUTTON : 0);
+}
+
+}  // namespace
+
+SoakRun::SoakRun(RunningPicker &picker, const Lookups &lookups, HWND palette,
+                 const SoakOptions &options)
+    : picker_(picker),
+      model_(lookups),
+      lookups_(lookups),
+      palette_(palette),
+      options_(options),
+      random_(options.seed) {
+    model_.Start();
+}
+
+int SoakRun::Uniform(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random_);
+}
+
+void SoakRun::Fail(const std::string &what) {
+    if (static_cast<int>(failures_.size()) < kMaxReportedFailures)
+        std::printf("FAIL after event %d (%s): %s\n", events_, lastAction_.c_str(), what.c_str());
+    failures_.push_back(what);
+}
+
+bool SoakRun::Run() {
+    CheckShown();
+    CheckPixels();
+    const RECT startRect = picker_.FormRect();
+    const int samplingEvery = options_.events / (options_.samplingPhases + 1);
+    const int busyEvery = options_.events / (options_.busyClipboardPhases + 1);
+    int nextSampling = samplingEvery, nextBusy = busyEvery + busyEvery / 2;
+
+    LARGE_INTEGER start, end, frequency;
+    QueryPerformanceCounter(&start);
+    while (events_ < options_.events && failures_.size() < kMaxReportedFailures) {
+        if (!picker_.Alive()) {
+            Fail("the program has ended");
+            break;
+        }
+        if (options_.samplingPhases > 0 && events_ >= nextSampling) {
+            SamplingPhase();
+            nextSampling += samplingEvery;
+        } else if (options_.busyClipboardPhases > 0 && events_ >= nextBusy) {
+            BusyClipboardPhase();
+            nextBusy += busyEvery;
+        } else {
+            RandomAction(true);
+        }
+        if (!haveBaseline_ && events_ >= kWarmUpEvents) ReadResources("after warm-up");
+        if (haveBaseline_ && events_ / kReadingEvery != (events_ - 1) / kReadingEvery)
+            ReadResources("during");
+    }
+    QueryPerformanceCounter(&end);
+    QueryPerformanceFrequency(&frequency);
+    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) /
+                           static_cast<double>(frequency.QuadPart);
+
+    // Settle before the last reading: nothing in flight, nothing sampling.
+    PumpFor(300);
+    CheckShown();
+    CheckPixels();
+    const RECT endRect = picker_.FormRect();
+    if (!EqualRect(&startRect, &endRect)) Fail("the window moved or changed size");
+    ReadResources("at the end");
+
+    std::printf("\nsoak: seed %u, %d events in %.1f s (%.0f events/s)\n", options_.seed, events_,
+                seconds, events_ / seconds);
+    std::printf(
+        "soak: answer time per event: median %.0f us, 99th percentile %.0f us, max %.0f us\n",
+        Percentile(latenciesUs_, 0.5), Percentile(latenciesUs_, 0.99),
+        Percentile(latenciesUs_, 1.0));
+    std::printf("soak: worst answer while sampling %.0f us; copy with the clipboard held %.0f us\n",
+                worstSamplingLatencyUs_, worstBusyClipboardUs_);
+    std::printf("soak: %d checks of text and markers passed, %d pixel checks\n", checksPassed_,
+                pixelChecks_);
+    for (const auto &[at, resources] : readings_) {
+        std::printf("soak: after %6d events: %lld GDI objects, %lld windows, %.1f MiB private\n",
+                    at, static_cast<long long>(resources.gdiObjects),
+                    static_cast<long long>(resources.windows),
+                    static_cast<double>(resources.memoryBytes) / (1 << 20));
+    }
+    if (haveBaseline_ && !readings_.empty()) {
+        const Resources &last = readings_.back().second;
+        if (baseline_.gdiObjects < 0 || last.gdiObjects < 0)
+            Fail("the GDI handle table could not be read");
+        else if (last.gdiObjects > baseline_.gdiObjects + options_.gdiTolerance)
+            Fail("GDI objects grew from " + std::to_string(baseline_.gdiObjects) + " to " +
+                 std::to_string(last.gdiObjects));
+        if (last.windows != baseline_.windows)
+            Fail("windows went from " + std::to_string(baseline_.windows) + " to " +
+                 std::to_string(last.windows));
+        if (last.memoryBytes > baseline_.memoryBytes + options_.memoryToleranceBytes)
+            Fail("private memory grew by " +
+                 std::to_string((last.memoryBytes - baseline_.memoryBytes) >> 10) + " KiB");
+    }
+    std::printf("%d passed, %zu failed\n", checksPassed_, failures_.size());
+    return failures_.empty();
+}
+
+void SoakRun::ReadResources(const char *when) {
+    const Resources now = soak::ReadResources(picker_.process(), picker_.processId());
+    if (!haveBaseline_) {
+        baseline_ = now;
+        haveBaseline_ = true;
+    }
+    readings_.emplace_back(events_, now);
+    (void)when;
+}
+
+void SoakRun::RandomAction(bool modelFollows) {
+    const int roll = Uniform(0, 99);
+    if (roll < 35)
+        Drag(Target::Field, modelFollows);
+    else if (roll < 50)
+        Drag(Target::Strip, modelFollows);
+    else if (roll < 62)
+        Drag(Target::Ring, modelFollows);
+    else if (roll < 68)
+        Drag(Target::Arrow, modelFollows);
+    else if (roll < 78)
+        ClickOption(modelFollows);
+    else if (roll < 85)
+        ToggleWebSafe(modelFollows);
+    else if (roll < 89)
+        ToggleCopyOnPick();
+    else if (roll < 95)
+        Copy();
+    else
+        ToggleTopmost();
+}
+
+// A press, a walk of moves that now and then leaves the control, and a release. A
+// few presses use another button, and a few moves hold a second button: the
+// picker must pick on those presses and ignore those moves.
+void SoakRun::Drag(Target target, bool modelFollows) {
+    const int button = Uniform(0, 9) < 8 ? 1 : (Uniform(0, 1) ? 2 : 4);
+    const UINT down = button == 1 ? WM_LBUTTONDOWN : button == 2 ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+    const UINT up = button == 1 ? WM_LBUTTONUP : button == 2 ? WM_RBUTTONUP : WM_MBUTTONUP;
+    const int width = target == Target::Field ? 256 : target == Target::Strip ? 18 : 17;
+    const int height = target == Target::Field || target == Target::Strip ? 256 : 17;
+    int x = Uniform(0, width - 1), y = Uniform(0, height - 1);
+    lastAction_ = "drag";
+    Mouse(target, down, Keys(button), x, y, modelFollows);
+    const int moves = Uniform(0, 30);
+    for (int i = 0; i < moves && failures_.size() < kMaxReportedFailures; ++i) {
+        x += Uniform(-12, 12);
+        y += Uniform(-12, 12);
+        if (Uniform(0, 19) == 0) x = Uniform(-60, width + 60), y = Uniform(-60, height + 60);
+        const int held = button == 1 && Uniform(0, 9) == 0 ? 3 : button;
+        Mouse(target, WM_MOUSEMOVE, Keys(held), x, y, modelFollows);
+    }
+    Mouse(target, up, 0, x, y, modelFollows);
+}
+
+void SoakRun::Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool modelFollows) {
+    static const ControlId kWindows[] = {kPicture1, kPicture2, kLabel1, kLabel2};
+    const ControlId id = kWindows[static_cast<int>(target)];
+    double elapsed = 0;
+    if (!picker_.Send(picker_.control(id), message, keys, Position(x, y), options_.answerTimeoutMs,
+                      elapsed)) {
+        Fail("the window did not answer a mouse message within " +
+             std::to_string(options_.answerTimeoutMs) + " ms");
+        return;
+    }
+    latenciesUs_.push_back(elapsed);
+    if (!modelFollows) {
+        worstSamplingLatencyUs_ = std::max(worstSamplingLatencyUs_, elapsed);
+        if (copyOnPick_ && (target == Target::Field || target == Target::Ring))
+            clipboardKnown_ = false;
+    } else {
+        const int buttons =
+            (keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) | (keys & MK_MBUTTON ? 4 : 0);
+        const bool press =
+            message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+        const bool move = message == WM_MOUSEMOVE;
+        const int copiesBefore = model_.copies();
+        switch (target) {
+            case Target::Field:
+                if (press) model_.FieldPress(x, y);
+                if (move) model_.FieldMove(buttons, x, y);
+                break;
+            case Target::Strip:
+                if (press) model_.StripPress(y);
+                if (move) model_.StripMove(buttons, y);
+                break;
+            case Target::Ring:
+                if (press) model_.Label1Press(x, y);
+                if (move) model_.Label1Move(buttons, x, y);
+                break;
+            case Target::Arrow:
+                if (move) model_.Label2Move(buttons, y);
+                break;
+        }
+        if (model_.copies() != copiesBefore) clipboardKnown_ = true;
+    }
+    AfterEvent(modelFollows);
+}
+
+bool SoakRun::Click(ControlId id) {
+    double elapsed = 0;
+    if (!picker_.Click(id, options_.answerTimeoutMs, elapsed)) {
+        Fail("the window did not answer a click within " +
+             std::to_string(options_.answerTimeoutMs) + " ms");
+        return false;
+    }
+    latenciesUs_.push_back(elapsed);
+    return true;
+}
+
+void SoakRun::ClickOption(bool modelFollows) {
+    static const ControlId kOptions[] = {kOption1, kOption4, kOption5, kOption6};
+    static const int32_t kModes[] = {0, 3, 4, 5};
+    const int which = Uniform(0, 3);
+    lastAction_ = "mode " + std::to_string(kModes[which]);
+    if (!Click(kOptions[which])) return;
+    model_.SelectMode(kModes[which]);
+    AfterEvent(modelFollows);
+}
+
+void SoakRun::ToggleWebSafe(bool modelFollows) {
+    lastAction_ = "web-safe";
+    if (!Click(kCheck4)) return;
+    webSafe_ = !webSafe_;
+    model_.SetWebSafe(webSafe_);
+    AfterEvent(modelFollows);
+}
+
+void SoakRun::ToggleCopyOnPick() {
+    lastAction_ = "copy on pick";
+    if (!Click(kCheck2)) return;
+    copyOnPick_ = !copyOnPick_;
+    model_.SetCopyOnPick(copyOnPick_);
+    AfterEvent(true);
+}
+
+void SoakRun::Copy() {
+    lastAction_ = "copy";
+    if (!Click(kCommand1)) return;
+    model_.Copy();
+    clipboardKnown_ = true;
+    AfterEvent(true);
+    CheckClipboard();
+}
+
+void SoakRun::ToggleTopmost() {
+    lastAction_ = "keep on top";
+    if (!Click(kCheck1)) return;
+    topmost_ = !topmost_;
+    AfterEvent(true);
+    if (picker_.Topmost() != topmost_)
+        Fail(std::string("the window is ") + (topmost_ ? "not " : "") + "in the topmost band");
+}
+
+// Sampling on while the user keeps dragging and switching: every answer must come
+// quickly, whatever the ticks do. At the end the program rests on a sample, which
+// the model can predict from the colour under the cursor alone.
+void SoakRun::SamplingPhase() {
+    const Colour colour = static_cast<Colour>(Uniform(0, 0xFFFFFF));
+    SetWindowLongPtrW(palette_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+    InvalidateRect(palette_, nullptr, TRUE);
+    UpdateWindow(palette_);
+    SetCursorPos(kSamplePoint.x, kSamplePoint.y);
+    lastAction_ = "sampling";
+    if (AwaitScreenPixel(kSamplePoint, colour, kPixelTimeoutMs) != colour) {
+        Fail("the colour to sample does not show on the screen");
+        return;
+    }
+    if (!Click(kCheck3)) return;
+    ++events_;
+    const int actions = Uniform(20, 40);
+    for (int i = 0; i < actions && failures_.size() < kMaxReportedFailures; ++i) {
+        RandomAction(false);
+        lastAction_ = "sampling";
+    }
+    PumpFor(400);
+    if (!Click(kCheck3)) return;
+    ++events_;
+    model_.Sample(colour);
+    CheckShown();
+    CheckPixels();
+}
+
+// Another program holds the clipboard open while the user presses copy: the window
+// must answer at once and the clipboard keep its old text.
+void SoakRun::BusyClipboardPhase() {
+    lastAction_ = "copy with the clipboard held";
+    const std::optional<std::wstring> before = ClipboardText();
+    if (!OpenClipboard(palette_)) {
+        Fail("the driver cannot hold the clipboard");
+        return;
+    }
+    double elapsed = 0;
+    const bool answered = picker_.Click(kCommand1, options_.answerTimeoutMs, elapsed);
+    CloseClipboard();
+    ++events_;
+    worstBusyClipboardUs_ = std::max(worstBusyClipboardUs_, elapsed);
+    if (!answered) {
+        Fail("the window did not answer a copy while the clipboard was held");
+        return;
+    }
+    if (ClipboardText() != before) Fail("a copy that could not open the clipboard changed it");
+    CheckShown();
+    Copy();
+}
+
+void SoakRun::AfterEvent(bool modelFollows) {
+    ++events_;
+    if (!modelFollows) {
+        const std::optional<std::wstring> text = picker_.Text(options_.answerTimeoutMs);
+        if (!text || !WellFormedColourText(*text))
+            Fail("Text1 shows \"" + (text ? Narrow(*text) : std::string("(no answer)")) + "\"");
+        return;
+    }
+    CheckShown();
+    if (++sinceLastPixelCheck_ >= options_.pixelCheckEvery) CheckPixels();
+}
+
+void SoakRun::CheckShown() {
+    const Display &want = model_.display();
+    const std::optional<std::wstring> text = picker_.Text(options_.answerTimeoutMs);
+    if (!text) {
+        Fail("the window did not answer WM_GETTEXT");
+        return;
+    }
+    bool ok = true;
+    if (*text != Wide(want.text)) {
+        Fail("Text1 shows " + Narrow(*text) + ", expected " + want.text);
+        ok = false;
+    }
+    const POINT ring = picker_.Position(kLabel1);
+    if (ring.x != want.label1Left || ring.y != want.label1Top) {
+        Fail("Label1 at (" + std::to_string(ring.x) + ", " + std::to_string(ring.y) +
+             "), expected (" + std::to_string(want.label1Left) + ", " +
+             std::to_string(want.label1Top) + ")");
+        ok = false;
+    }
+    const POINT arrow = picker_.Position(kLabel2);
+    if (arrow.y != want.label2Top) {
+        Fail("Label2 at top " + std::to_string(arrow.y) + ", expected " +
+             std::to_string(want.label2Top));
+        ok = false;
+    }
+    if (ok) ++checksPassed_;
+}
+
+// The swatch, one field pixel away from the ring and one strip pixel, as they
+// reach the screen.
+void SoakRun::CheckPixels() {
+    sinceLastPixelCheck_ = 0;
+    ++pixelChecks_;
+    const Display &want = model_.display();
+    char detail[160];
+
+    const COLORREF swatch =
+        AwaitScreenPixel(picker_.ScreenPoint(kShape1, 36, 20), want.swatch, kPixelTimeoutMs);
+    if (swatch != want.swatch) {
+        std::snprintf(detail, sizeof detail, "swatch shows %06lX, expected %06X", swatch,
+                      want.swatch);
+        Fail(detail);
+    }
+
+    int x, y;
+    do {
+        x = Uniform(0, 255);
+        y = Uniform(0, 255);
+    } while (x >= want.label1Left - 2 && x <= want.label1Left + 19 && y >= want.label1Top - 2 &&
+             y <= want.label1Top + 19);
+    const Colour field = lookups_.field(model_.baseColour(), model_.mode(), x, y, model_.webSafe());
+    const COLORREF seenField =
+        AwaitScreenPixel(picker_.ScreenPoint(kPicture1, x, y), field, kPixelTimeoutMs);
+    if (seenField != field) {
+        std::snprintf(detail, sizeof detail, "field pixel (%d, %d) shows %06lX, expected %06X", x,
+                      y, seenField, field);
+        Fail(detail);
+    }
+
+    const int row = Uniform(0, 255);
+    const Colour strip = lookups_.strip(model_.baseColour(), model_.mode(), row, model_.webSafe());
+    const COLORREF seenStrip = AwaitScreenPixel(picker_.ScreenPoint(kPicture2, Uniform(0, 17), row),
+                                                strip, kPixelTimeoutMs);
+    if (seenStrip != strip) {
+        std::snprintf(detail, sizeof detail, "strip row %d shows %06lX, expected %06X", row,
+                      seenStrip, strip);
+        Fail(detail);
+    }
+    if (copyOnPick_) CheckClipboard();
+}
+
+void SoakRun::CheckClipboard() {
+    if (!clipboardKnown_) return;
+    const std::optional<std::wstring> text = ClipboardText();
+    if (text != Wide(model_.clipboard()))
+        Fail("the clipboard holds \"" + (text ? Narrow(*text) : std::string("(nothing)")) +
+             "\", expected \"" + model_.clipboard() + "\"");
+}
+
+}  // namespace soak

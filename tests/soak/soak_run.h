@@ -1,0 +1,90 @@
+// One soak of the running picker: a seeded random mix of user actions, each checked
+// against the model, with phases of screen sampling and of a clipboard held by
+// someone else, and the program's resources compared between start and end.
+#ifndef TINTWELL_SOAK_SOAK_RUN_H
+#define TINTWELL_SOAK_SOAK_RUN_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "picker_model.h"
+#include "resource_probe.h"
+#include "running_picker.h"
+
+namespace soak {
+
+struct SoakOptions {
+    uint32_t seed = 1;
+    int events = 3000;
+    int pixelCheckEvery = 25;  // events between two checks of pixels on the screen
+    int samplingPhases = 3;
+    int busyClipboardPhases = 2;
+    DWORD answerTimeoutMs = 5000;  // longer than this without an answer is "not responding"
+    // Allowed growth between the reading after warm-up and the one at the end.
+    int64_t gdiTolerance = 8;
+    int64_t memoryToleranceBytes = 16 << 20;
+};
+
+class SoakRun {
+  public:
+    SoakRun(RunningPicker &picker, const Lookups &lookups, HWND palette,
+            const SoakOptions &options);
+
+    // Runs the whole soak; returns true when nothing failed. Prints figures.
+    bool Run();
+
+  private:
+    enum class Target { Field, Strip, Ring, Arrow };
+
+    void RandomAction(bool modelFollows);
+    void Drag(Target target, bool modelFollows);
+    void Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool modelFollows);
+    void ClickOption(bool modelFollows);
+    void ToggleWebSafe(bool modelFollows);
+    void ToggleCopyOnPick();
+    void Copy();
+    void ToggleTopmost();
+    void SamplingPhase();
+    void BusyClipboardPhase();
+
+    bool Click(ControlId id);
+    void AfterEvent(bool modelFollows);
+    void CheckShown();
+    void CheckPixels();
+    void CheckClipboard();
+    void ReadResources(const char *when);
+    void Fail(const std::string &what);
+    int Uniform(int low, int high);
+
+    RunningPicker &picker_;
+    PickerModel model_;
+    Lookups lookups_;
+    HWND palette_;
+    SoakOptions options_;
+    std::mt19937 random_;
+
+    int events_ = 0;
+    int sinceLastPixelCheck_ = 0;
+    bool copyOnPick_ = false;
+    bool webSafe_ = false;
+    bool topmost_ = false;
+    bool clipboardKnown_ = false;  // until the first copy
+    std::string lastAction_;
+    std::vector<double> latenciesUs_;
+    double worstSamplingLatencyUs_ = 0;
+    double worstBusyClipboardUs_ = 0;
+    int pixelChecks_ = 0;
+    int checksPassed_ = 0;
+    std::vector<std::string> failures_;
+    Resources baseline_{};
+    bool haveBaseline_ = false;
+    std::vector<std::pair<int, Resources>> readings_;
+};
+
+}  // namespace soak
+
+#endif  // TINTWELL_SOAK_SOAK_RUN_H
