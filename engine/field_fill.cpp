@@ -72,7 +72,7 @@ void FillHueField(uint8_t *buffer, const Rgb &base, bool snap) {
 
     for (int row = 0; row < kTableSide; ++row) {
         const int32_t y = 255 - row;
-        const uint8_t *levels[3];
+        const uint8_t *levels[3] = {nullptr, nullptr, nullptr};
         for (int c = 0; c < 3; ++c) {
             HueChannel &ch = channels[c];
             switch (ch.kind) {

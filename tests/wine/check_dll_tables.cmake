@@ -1,0 +1,47 @@
+# Checks the tables of a built dyeplate.dll:
+#   cmake -DOBJDUMP=<objdump> -DDLL=<path> -P check_dll_tables.cmake
+# The file is named dyeplate.dll, exports exactly the four undecorated names and
+# imports from system DLLs only.
+if(NOT OBJDUMP OR NOT DLL)
+  message(FATAL_ERROR "usage: cmake -DOBJDUMP=... -DDLL=... -P check_dll_tables.cmake")
+endif()
+get_filename_component(name "${DLL}" NAME)
+if(NOT name STREQUAL "dyeplate.dll")
+  message(FATAL_ERROR "library file is ${name}, not dyeplate.dll")
+endif()
+
+execute_process(COMMAND "${OBJDUMP}" -p "${DLL}" OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} -p failed on ${DLL}")
+endif()
+
+# Export names: the lines of the [Ordinal/Name Pointer] Table, "\t[   0] Name".
+string(FIND "${dump}" "[Ordinal/Name Pointer] Table" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "no export name table in ${DLL}")
+endif()
+string(SUBSTRING "${dump}" ${at} -1 exportPart)
+string(REGEX MATCH "Table[^\n]*\n([^\n]+\n)*" exportBlock "${exportPart}")
+string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" entries "${exportBlock}")
+set(exports "")
+foreach(entry IN LISTS entries)
+  string(REGEX REPLACE "^\\[ *[0-9]+\\] " "" exportName "${entry}")
+  list(APPEND exports "${exportName}")
+endforeach()
+list(SORT exports)
+set(expected DrawColorTable DrawColorTable2 GetColor GetColor2)
+if(NOT exports STREQUAL expected)
+  message(FATAL_ERROR "exports are '${exports}', expected exactly '${expected}'")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+set(dlls "")
+foreach(entry IN LISTS imports)
+  string(REGEX REPLACE "^DLL Name: " "" dll "${entry}")
+  string(TOLOWER "${dll}" dll)
+  list(APPEND dlls "${dll}")
+  if(NOT dll MATCHES "^(kernel32|gdi32|user32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\\.dll$")
+    message(FATAL_ERROR "imports ${dll}, which is not a system DLL")
+  endif()
+endforeach()
+message(STATUS "${name}: exports ${exports}; imports ${dlls}")
