@@ -1,0 +1,71 @@
+// Each test gets a freshly started picker, its windows found, and a way to work
+// and read it as a user would.
+#ifndef TINTWELL_TESTS_E2E_PICKER_FIXTURE_H
+#define TINTWELL_TESTS_E2E_PICKER_FIXTURE_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "colour_oracle.h"
+#include "control_layout.h"
+#include "picker_process.h"
+
+namespace e2e {
+
+using tintwell::win32::ControlId;
+
+// Generous: a loaded two-core machine runs Wine slowly.
+constexpr DWORD kStartTimeoutMs = 60000;
+constexpr DWORD kUpdateTimeoutMs = 10000;
+
+class PickerTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND form() const { return form_; }
+    HWND Control(ControlId id) const;
+    DWORD uiThread() const { return process_->threadId(); }
+    PickerProcess &process() { return *process_; }
+    const ColourOracle &oracle() const { return *oracle_; }
+
+    // Screen positions of points in the pictures' inner areas and of controls.
+    POINT FieldPoint(int x, int y) const;
+    POINT StripPoint(int y) const;
+    POINT ControlCentre(ControlId id) const;
+    POINT Label1Point(int x, int y) const;
+
+    void ClickControl(ControlId id);
+    void ClickField(int x, int y);
+    void ClickStrip(int y);
+
+    std::wstring Text1() const;
+    // Waits for Text1 to show the text; false (and the last text in the failure
+    // message) when it did not in time.
+    testing::AssertionResult TextBecomes(const std::wstring &expected,
+                                         DWORD timeoutMs = kUpdateTimeoutMs) const;
+    // Label1's top-left corner in Picture1's inner area; Label2's top in the form.
+    POINT Label1Position() const;
+    int Label2Top() const;
+    testing::AssertionResult MarkersAt(POINT label1, int label2Top) const;
+    bool IsChecked(ControlId id) const;
+
+    // The swatch's inner colour as it shows on screen.
+    uint32_t SwatchColour() const;
+    // Field and strip on screen against the library, pixel for pixel; the marker
+    // ring's rectangle is left out of the field.
+    testing::AssertionResult TablesShow(uint32_t base, int mode, int webSafe) const;
+
+    std::unique_ptr<PickerProcess> process_;
+    std::unique_ptr<ColourOracle> oracle_;
+    HWND form_ = nullptr;
+};
+
+}  // namespace e2e
+
+#endif  // TINTWELL_TESTS_E2E_PICKER_FIXTURE_H

@@ -1,0 +1,63 @@
+// One running tintwell.exe, started for a test and ended with it.
+#ifndef TINTWELL_TESTS_E2E_PICKER_PROCESS_H
+#define TINTWELL_TESTS_E2E_PICKER_PROCESS_H
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+class PickerProcess {
+public:
+    explicit PickerProcess(const std::wstring &exePath);
+    ~PickerProcess();
+    PickerProcess(const PickerProcess &) = delete;
+    PickerProcess &operator=(const PickerProcess &) = delete;
+
+    bool started() const { return process_ != nullptr; }
+    DWORD id() const { return processId_; }
+    DWORD threadId() const { return threadId_; }
+
+    // The visible Form1 of this process, or nullptr when it did not show up in time.
+    HWND WaitForForm(DWORD timeoutMs);
+    // A message box (dialog class #32770) of this process, or nullptr.
+    HWND WaitForMessageBox(DWORD timeoutMs);
+    // All top-level message boxes this process shows right now.
+    int CountMessageBoxes();
+
+    bool IsRunning();
+    // The exit code once the process has ended within the time, else STILL_ACTIVE.
+    DWORD WaitForExit(DWORD timeoutMs);
+
+private:
+    HWND FindTopLevel(const wchar_t *className);
+
+    HANDLE process_;
+    DWORD processId_;
+    DWORD threadId_;
+};
+
+// A copy of the picker in a fresh folder of its own, beside a given dyeplate.dll or
+// none; the folder goes with the object.
+class PickerCopy {
+public:
+    PickerCopy(const std::wstring &exePath, const std::wstring &libraryPath);
+    ~PickerCopy();
+    PickerCopy(const PickerCopy &) = delete;
+    PickerCopy &operator=(const PickerCopy &) = delete;
+
+    const std::wstring &exe() const { return exe_; }
+
+private:
+    std::wstring folder_;
+    std::wstring exe_;
+    std::wstring library_;
+};
+
+// The texts of a message box's children, joined by newlines.
+std::wstring MessageBoxText(HWND box);
+
+}  // namespace e2e
+
+#endif  // TINTWELL_TESTS_E2E_PICKER_PROCESS_H

@@ -1,0 +1,157 @@
+#include "screen_probe.h"
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+namespace e2e {
+
+namespace {
+
+void PumpOwnMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        PumpOwnMessages();
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(20);
+    }
+}
+
+void Pause(DWORD milliseconds) {
+    WaitUntil(milliseconds, [] { return false; });
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t buffer[1024] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                             SMTO_ABORTIFHUNG, 5000, &copied)) {
+        return L"<no answer>";
+    }
+    return std::wstring(buffer, copied);
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+RECT RectInContainer(HWND window, HWND container) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, container, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+POINT ClientToScreenPoint(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+ScreenImage::ScreenImage(int left, int top, int width, int height)
+    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+    GdiFlush();
+    const auto *source = static_cast<const uint32_t *>(bits);
+    for (size_t i = 0; i < pixels_.size(); ++i) {
+        const uint32_t bgra = source[i];
+        // 0xAARRGGBB in memory order B, G, R: turned round into a COLORREF.
+        pixels_[i] = ((bgra >> 16) & 0xFF) | (bgra & 0xFF00) | ((bgra & 0xFF) << 16);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+uint32_t ScreenImage::At(int x, int y) const {
+    return pixels_[static_cast<size_t>(y) * width_ + x];
+}
+
+ScreenImage CaptureClient(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const POINT origin = ClientToScreenPoint(window, 0, 0);
+    return ScreenImage(origin.x, origin.y, client.right, client.bottom);
+}
+
+std::optional<std::wstring> ClipboardText() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            std::optional<std::wstring> text;
+            HANDLE data = GetClipboardData(CF_UNICODETEXT);
+            if (data != nullptr) {
+                const auto *chars = static_cast<const wchar_t *>(GlobalLock(data));
+                if (chars != nullptr) text = std::wstring(chars);
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+            return text;
+        }
+        Sleep(20);
+    }
+    return std::nullopt;
+}
+
+bool SetClipboardText(const std::wstring &text) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+            HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+            std::memcpy(GlobalLock(block), text.c_str(), bytes);
+            GlobalUnlock(block);
+            const bool set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+            if (!set) GlobalFree(block);
+            CloseClipboard();
+            return set;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(threadId, &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+std::wstring DisplayText(uint32_t colour) {
+    wchar_t text[16] = {};
+    std::swprintf(text, 16, L"#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF,
+                  (colour >> 16) & 0xFF);
+    return text;
+}
+
+uint32_t Rgb(int red, int green, int blue) {
+    return static_cast<uint32_t>(red) | (static_cast<uint32_t>(green) << 8) |
+           (static_cast<uint32_t>(blue) << 16);
+}
+
+}  // namespace e2e

@@ -1,0 +1,58 @@
+// Reading the picker from outside: texts, places and styles of its windows, pixels
+// on the screen, the clipboard, and polling with a time limit for all of them.
+#ifndef TINTWELL_TESTS_E2E_SCREEN_PROBE_H
+#define TINTWELL_TESTS_E2E_SCREEN_PROBE_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Polls the condition every 20 ms until it holds or the time is up, keeping this
+// thread's own windows painted meanwhile. Returns whether it held.
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition);
+// Lets this thread's windows run for a while.
+void Pause(DWORD milliseconds);
+
+std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
+// The window's outer rectangle in its container's client pixels.
+RECT RectInContainer(HWND window, HWND container);
+POINT ClientToScreenPoint(HWND window, int x, int y);
+
+// Screen pixels, read all at once.
+class ScreenImage {
+public:
+    ScreenImage(int left, int top, int width, int height);
+    // COLORREF of the pixel at (x, y) of the captured area.
+    uint32_t At(int x, int y) const;
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+private:
+    int width_;
+    int height_;
+    std::vector<uint32_t> pixels_;
+};
+
+// The client area of a window as it shows on screen.
+ScreenImage CaptureClient(HWND window);
+
+std::optional<std::wstring> ClipboardText();
+bool SetClipboardText(const std::wstring &text);
+
+// The window that has the keyboard focus in the given thread.
+HWND FocusOf(DWORD threadId);
+
+// "#RRGGBB" for a COLORREF, as Text1 shows a colour.
+std::wstring DisplayText(uint32_t colour);
+uint32_t Rgb(int red, int green, int blue);
+
+}  // namespace e2e
+
+#endif  // TINTWELL_TESTS_E2E_SCREEN_PROBE_H

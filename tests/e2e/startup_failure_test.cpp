@@ -1,0 +1,85 @@
+// A dyeplate.dll that is missing or lacks an export: one message naming it, and at
+// start-up a clean exit with a non-zero code. Nothing here may hang: every wait has
+// a limit and the test closes the message boxes itself.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "control_layout.h"
+#include "e2e_config.h"
+#include "picker_process.h"
+#include "screen_probe.h"
+#include "user_input.h"
+
+namespace e2e {
+namespace {
+
+using namespace tintwell::win32;
+
+constexpr DWORD kBoxTimeoutMs = 60000;
+constexpr DWORD kExitTimeoutMs = 30000;
+
+void Dismiss(HWND box) {
+    SendMessageTimeoutW(box, WM_COMMAND, IDOK, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+void ExpectCleanFailedStart(PickerProcess &picker, const std::wstring &named) {
+    HWND box = picker.WaitForMessageBox(kBoxTimeoutMs);
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_NE(MessageBoxText(box).find(named), std::wstring::npos)
+        << testing::PrintToString(MessageBoxText(box));
+    Dismiss(box);
+    const DWORD code = picker.WaitForExit(kExitTimeoutMs);
+    EXPECT_NE(code, static_cast<DWORD>(STILL_ACTIVE)) << "the program did not end";
+    EXPECT_NE(code, 0u);
+    EXPECT_LT(code, 0xC0000000u) << "ended by a crash, code " << std::hex << code;
+}
+
+TEST(StartupFailureTest, MissingLibraryIsNamedAndTheProgramEnds) {
+    PickerCopy alone(TheConfig().picker, L"");
+    PickerProcess picker(alone.exe());
+    ASSERT_TRUE(picker.started());
+    ExpectCleanFailedStart(picker, L"dyeplate.dll");
+}
+
+TEST(StartupFailureTest, MissingDrawExportIsNamedAndTheProgramEnds) {
+    PickerCopy partial(TheConfig().picker, TheConfig().libraryWithoutDrawColorTable2);
+    PickerProcess picker(partial.exe());
+    ASSERT_TRUE(picker.started());
+    ExpectCleanFailedStart(picker, L"DrawColorTable2");
+}
+
+TEST(RunTimeFailureTest, MissingLookupIsReportedOnceAndThePickerGoesOn) {
+    PickerCopy partial(TheConfig().picker, TheConfig().libraryWithoutGetColor2);
+    PickerProcess picker(partial.exe());
+    ASSERT_TRUE(picker.started());
+    HWND form = picker.WaitForForm(kBoxTimeoutMs);
+    ASSERT_NE(form, nullptr);
+    HWND text = GetDlgItem(form, kText1);
+    ASSERT_TRUE(WaitUntil(kBoxTimeoutMs, [&] { return WindowText(text) == L"#FFFFFF"; }));
+
+    // Sampling keeps ticking behind the report; it must not add boxes of its own.
+    Click(ClientToScreenPoint(GetDlgItem(form, kCheck3), 6, 8));
+    Click(ClientToScreenPoint(GetDlgItem(form, kPicture2), 9, 100));
+    HWND box = picker.WaitForMessageBox(kBoxTimeoutMs);
+    ASSERT_NE(box, nullptr) << "the failed strip pick was not reported";
+    EXPECT_NE(MessageBoxText(box).find(L"GetColor2"), std::wstring::npos)
+        << testing::PrintToString(MessageBoxText(box));
+    Pause(1000);
+    EXPECT_EQ(picker.CountMessageBoxes(), 1) << "one report, however many ticks";
+    EXPECT_TRUE(picker.IsRunning());
+
+    Dismiss(box);
+    SendMessageTimeoutW(GetDlgItem(form, kCheck3), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    Click(ClientToScreenPoint(GetDlgItem(form, kPicture1), 100, 60));
+    EXPECT_TRUE(WaitUntil(kBoxTimeoutMs, [&] { return WindowText(text) == L"#123456"; }))
+        << "after the report the picker still picks; Text1 shows "
+        << testing::PrintToString(WindowText(text));
+    EXPECT_TRUE(picker.IsRunning());
+}
+
+}  // namespace
+}  // namespace e2e

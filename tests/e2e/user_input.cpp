@@ -1,0 +1,89 @@
+#include "user_input.h"
+
+#include "screen_probe.h"
+
+namespace e2e {
+
+namespace {
+
+// Absolute positions go in 1/65536 of the virtual screen; rounding up lands exactly
+// on the pixel wherever the system truncates on the way back.
+LONG Normalised(LONG pixel, LONG origin, LONG extent) {
+    return static_cast<LONG>(((static_cast<long long>(pixel - origin) << 16) + extent - 1) /
+                             extent);
+}
+
+void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+void SendKey(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+}
+
+DWORD DownFlag(Button button) {
+    switch (button) {
+        case Button::Right: return MOUSEEVENTF_RIGHTDOWN;
+        case Button::Middle: return MOUSEEVENTF_MIDDLEDOWN;
+        default: return MOUSEEVENTF_LEFTDOWN;
+    }
+}
+
+DWORD UpFlag(Button button) {
+    switch (button) {
+        case Button::Right: return MOUSEEVENTF_RIGHTUP;
+        case Button::Middle: return MOUSEEVENTF_MIDDLEUP;
+        default: return MOUSEEVENTF_LEFTUP;
+    }
+}
+
+}  // namespace
+
+bool MoveTo(POINT screen) {
+    const LONG left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const LONG top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const LONG width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const LONG height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK,
+              Normalised(screen.x, left, width), Normalised(screen.y, top, height));
+    return WaitUntil(5000, [&] {
+        POINT at{};
+        GetCursorPos(&at);
+        return at.x == screen.x && at.y == screen.y;
+    });
+}
+
+void Press(Button button) {
+    SendMouse(DownFlag(button));
+    Pause(30);
+}
+
+void Release(Button button) {
+    SendMouse(UpFlag(button));
+    Pause(30);
+}
+
+void Click(POINT screen, Button button) {
+    MoveTo(screen);
+    Press(button);
+    Release(button);
+}
+
+void Key(WORD virtualKey, bool shift) {
+    if (shift) SendKey(VK_SHIFT, false);
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
+    if (shift) SendKey(VK_SHIFT, true);
+    Pause(30);
+}
+
+}  // namespace e2e

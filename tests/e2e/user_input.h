@@ -1,0 +1,21 @@
+// Real mouse and keyboard input through SendInput, as a user's hand would give it.
+#ifndef TINTWELL_TESTS_E2E_USER_INPUT_H
+#define TINTWELL_TESTS_E2E_USER_INPUT_H
+
+#include <windows.h>
+
+namespace e2e {
+
+enum class Button { Left, Right, Middle };
+
+// Moves the pointer to a screen pixel and waits until it is there.
+bool MoveTo(POINT screen);
+void Press(Button button);
+void Release(Button button);
+void Click(POINT screen, Button button = Button::Left);
+// Presses the key, with Shift held when asked.
+void Key(WORD virtualKey, bool shift = false);
+
+}  // namespace e2e
+
+#endif  // TINTWELL_TESTS_E2E_USER_INPUT_H
