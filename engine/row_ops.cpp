@@ -3,14 +3,12 @@
 #include "table_rules.h"
 
 namespace dyeplate {
+namespace plain {
 
 void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *levels) {
-    if (snap) {
-        for (int x = 0; x < kTableSide; ++x)
-            levels[x] = SnapLevel(static_cast<uint8_t>(HueLevel(columnLevels[x], y)));
-    } else {
-        for (int x = 0; x < kTableSide; ++x)
-            levels[x] = static_cast<uint8_t>(HueLevel(columnLevels[x], y));
+    for (int x = 0; x < kTableSide; ++x) {
+        const uint8_t level = static_cast<uint8_t>(HueLevel(columnLevels[x], y));
+        levels[x] = snap ? SnapLevel(level) : level;
     }
 }
 
@@ -24,6 +22,26 @@ void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red
         out[3 * x + 1] = green[x];
         out[3 * x + 2] = red[x];
     }
+}
+
+}  // namespace plain
+
+#if DYEPLATE_HAVE_SSE2
+namespace active = sse2;
+#else
+namespace active = plain;
+#endif
+
+void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *levels) {
+    active::HueLevelRow(columnLevels, y, snap, levels);
+}
+
+void SnapRow(const uint8_t *in, uint8_t *out) {
+    active::SnapRow(in, out);
+}
+
+void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out) {
+    active::InterleaveRow(blue, green, red, out);
 }
 
 }  // namespace dyeplate

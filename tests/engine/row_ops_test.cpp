@@ -1,0 +1,73 @@
+// The vector row kernels against the plain loops, on the column levels the field
+// really uses and on every byte value.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "row_ops.h"
+#include "table_rules.h"
+
+namespace dyeplate {
+namespace {
+
+#if DYEPLATE_HAVE_SSE2
+
+TEST(RowKernels, HueLevelsMatchThePlainLoopForEveryCornerAndLine) {
+    double columns[kTableSide];
+    uint8_t vector[kTableSide], scalar[kTableSide];
+    for (int corner = 0; corner < 256; ++corner) {
+        for (int x = 0; x < kTableSide; ++x) columns[x] = HueColumnLevel(corner, x);
+        for (int y = 0; y < 256; ++y) {
+            for (bool snap : {false, true}) {
+                sse2::HueLevelRow(columns, y, snap, vector);
+                plain::HueLevelRow(columns, y, snap, scalar);
+                ASSERT_EQ(std::memcmp(vector, scalar, sizeof vector), 0)
+                    << "corner " << corner << " line " << y << " snap " << snap;
+            }
+        }
+    }
+}
+
+TEST(RowKernels, SnapAndInterleaveMatchThePlainLoops) {
+    uint8_t in[kTableSide], a[kTableSide], b[kTableSide];
+    for (int x = 0; x < kTableSide; ++x) in[x] = static_cast<uint8_t>(255 - x);
+    sse2::SnapRow(in, a);
+    plain::SnapRow(in, b);
+    EXPECT_EQ(std::memcmp(a, b, sizeof a), 0);
+
+    uint8_t blue[kTableSide], green[kTableSide], red[kTableSide];
+    for (int x = 0; x < kTableSide; ++x) {
+        blue[x] = static_cast<uint8_t>(x);
+        green[x] = static_cast<uint8_t>(x * 7 + 1);
+        red[x] = static_cast<uint8_t>(255 - x * 3);
+    }
+    // A guard byte on each side shows any write past the row.
+    uint8_t vector[kRowBytes + 2], scalar[kRowBytes + 2];
+    std::memset(vector, 0xEE, sizeof vector);
+    std::memset(scalar, 0xEE, sizeof scalar);
+    sse2::InterleaveRow(blue, green, red, vector + 1);
+    plain::InterleaveRow(blue, green, red, scalar + 1);
+    EXPECT_EQ(std::memcmp(vector, scalar, sizeof vector), 0);
+    EXPECT_EQ(vector[0], 0xEE);
+    EXPECT_EQ(vector[kRowBytes + 1], 0xEE);
+}
+
+#endif
+
+TEST(RowKernels, PlainInterleaveIsBlueGreenRed) {
+    uint8_t blue[kTableSide], green[kTableSide], red[kTableSide], out[kRowBytes];
+    for (int x = 0; x < kTableSide; ++x) {
+        blue[x] = 1;
+        green[x] = 2;
+        red[x] = static_cast<uint8_t>(x);
+    }
+    InterleaveRow(blue, green, red, out);
+    for (int x = 0; x < kTableSide; ++x) {
+        ASSERT_EQ(out[3 * x], 1);
+        ASSERT_EQ(out[3 * x + 1], 2);
+        ASSERT_EQ(out[3 * x + 2], x);
+    }
+}
+
+}  // namespace
+}  // namespace dyeplate
