@@ -75,7 +75,9 @@ typedef enum TableMode {
 /* A caller's pixel surface, the device context of hosts without GDI: top-down rows,
  * each pixel 0xFFRRGGBB in a native 32-bit word (cairo's RGB24, Qt's RGB32).
  * A draw writes the rectangle at (0, 0) of min(table width, width) x min(256, height)
- * pixels, buffer row 255 on the top row, and touches no other pixel. */
+ * pixels, buffer row 255 on the top row, and touches no other pixel. A surface that
+ * cannot describe such a block (NULL pixels, a width or height below 1, a stride that
+ * is negative, not a multiple of 4 or less than width * 4) is left alone. */
 typedef struct DyeplateSurface {
     uint32_t *pixels; /* top-down rows; each pixel 0xFFRRGGBB in a native 32-bit word */
     int32_t width;    /* pixels */
