@@ -12,7 +12,7 @@ using namespace tintwell::win32;
 constexpr int kMaxReportedFailures = 10;
 constexpr DWORD kPixelTimeoutMs = 2000;
 constexpr int kWarmUpEvents = 300;
-constexpr int kReadingEvery = 2000;
+constexpr int kReadingEvery = 1000;
 // Where the driver's palette window shows the colour to be sampled.
 constexpr POINT kSamplePoint{32, 32};
 
@@ -88,6 +88,7 @@ bool SoakRun::Run() {
     const int samplingEvery = options_.events / (options_.samplingPhases + 1);
     const int busyEvery = options_.events / (options_.busyClipboardPhases + 1);
     int nextSampling = samplingEvery, nextBusy = busyEvery + busyEvery / 2;
+    int nextReading = kWarmUpEvents;
 
     LARGE_INTEGER start, end, frequency;
     QueryPerformanceCounter(&start);
@@ -105,9 +106,10 @@ bool SoakRun::Run() {
         } else {
             RandomAction(true);
         }
-        if (!haveBaseline_ && events_ >= kWarmUpEvents) ReadResources("after warm-up");
-        if (haveBaseline_ && events_ / kReadingEvery != (events_ - 1) / kReadingEvery)
-            ReadResources("during");
+        if (events_ >= nextReading) {
+            ReadResources();
+            nextReading += kReadingEvery;
+        }
     }
     QueryPerformanceCounter(&end);
     QueryPerformanceFrequency(&frequency);
@@ -120,7 +122,7 @@ bool SoakRun::Run() {
     CheckPixels();
     const RECT endRect = picker_.FormRect();
     if (!EqualRect(&startRect, &endRect)) Fail("the window moved or changed size");
-    ReadResources("at the end");
+    ReadResources();
 
     std::printf("\nsoak: seed %u, %d events in %.1f s (%.0f events/s)\n", options_.seed, events_,
                 seconds, events_ / seconds);
@@ -156,19 +158,22 @@ bool SoakRun::Run() {
     return failures_.empty();
 }
 
-void SoakRun::ReadResources(const char *when) {
+// The first reading, after a warm-up that lets caches and fonts settle, is the
+// baseline the last one is held to.
+void SoakRun::ReadResources() {
     const Resources now = soak::ReadResources(picker_.process(), picker_.processId());
     if (!haveBaseline_) {
         baseline_ = now;
         haveBaseline_ = true;
     }
     readings_.emplace_back(events_, now);
-    (void)when;
 }
 
 void SoakRun::RandomAction(bool modelFollows) {
     const int roll = Uniform(0, 99);
-    if (roll < 35)
+    if (modelFollows && roll < 4)
+        QueuedDrag(roll < 3 ? Target::Field : Target::Strip);
+    else if (roll < 35)
         Drag(Target::Field, modelFollows);
     else if (roll < 50)
         Drag(Target::Strip, modelFollows);
@@ -181,11 +186,11 @@ void SoakRun::RandomAction(bool modelFollows) {
     else if (roll < 85)
         ToggleWebSafe(modelFollows);
     else if (roll < 89)
-        ToggleCopyOnPick();
+        ToggleCopyOnPick(modelFollows);
     else if (roll < 95)
-        Copy();
+        Copy(modelFollows);
     else
-        ToggleTopmost();
+        ToggleTopmost(modelFollows);
 }
 
 // A press, a walk of moves that now and then leaves the control, and a release. A
@@ -214,6 +219,9 @@ void SoakRun::Drag(Target target, bool modelFollows) {
 void SoakRun::Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool modelFollows) {
     static const ControlId kWindows[] = {kPicture1, kPicture2, kLabel1, kLabel2};
     const ControlId id = kWindows[static_cast<int>(target)];
+    lastAction_ = "message 0x" + std::to_string(message) + " keys " + std::to_string(keys) +
+                  " at (" + std::to_string(x) + ", " + std::to_string(y) + ") on control " +
+                  std::to_string(id);
     double elapsed = 0;
     if (!picker_.Send(picker_.control(id), message, keys, Position(x, y), options_.answerTimeoutMs,
                       elapsed)) {
@@ -284,28 +292,28 @@ void SoakRun::ToggleWebSafe(bool modelFollows) {
     AfterEvent(modelFollows);
 }
 
-void SoakRun::ToggleCopyOnPick() {
+void SoakRun::ToggleCopyOnPick(bool modelFollows) {
     lastAction_ = "copy on pick";
     if (!Click(kCheck2)) return;
     copyOnPick_ = !copyOnPick_;
     model_.SetCopyOnPick(copyOnPick_);
-    AfterEvent(true);
+    AfterEvent(modelFollows);
 }
 
-void SoakRun::Copy() {
+void SoakRun::Copy(bool modelFollows) {
     lastAction_ = "copy";
     if (!Click(kCommand1)) return;
     model_.Copy();
-    clipboardKnown_ = true;
-    AfterEvent(true);
+    clipboardKnown_ = modelFollows;
+    AfterEvent(modelFollows);
     CheckClipboard();
 }
 
-void SoakRun::ToggleTopmost() {
+void SoakRun::ToggleTopmost(bool modelFollows) {
     lastAction_ = "keep on top";
     if (!Click(kCheck1)) return;
     topmost_ = !topmost_;
-    AfterEvent(true);
+    AfterEvent(modelFollows);
     if (picker_.Topmost() != topmost_)
         Fail(std::string("the window is ") + (topmost_ ? "not " : "") + "in the topmost band");
 }
@@ -326,7 +334,7 @@ void SoakRun::SamplingPhase() {
     }
     if (!Click(kCheck3)) return;
     ++events_;
-    const int actions = Uniform(20, 40);
+    const int actions = Uniform(4, 8);
     for (int i = 0; i < actions && failures_.size() < kMaxReportedFailures; ++i) {
         RandomAction(false);
         lastAction_ = "sampling";
@@ -359,7 +367,7 @@ void SoakRun::BusyClipboardPhase() {
     }
     if (ClipboardText() != before) Fail("a copy that could not open the clipboard changed it");
     CheckShown();
-    Copy();
+    Copy(true);
 }
 
 void SoakRun::AfterEvent(bool modelFollows) {
@@ -374,32 +382,75 @@ void SoakRun::AfterEvent(bool modelFollows) {
     if (++sinceLastPixelCheck_ >= options_.pixelCheckEvery) CheckPixels();
 }
 
-void SoakRun::CheckShown() {
+// Compares Text1 and the markers with the model; returns what differs, or an empty
+// text when all agree.
+std::string SoakRun::ShownDifference() {
     const Display &want = model_.display();
     const std::optional<std::wstring> text = picker_.Text(options_.answerTimeoutMs);
-    if (!text) {
-        Fail("the window did not answer WM_GETTEXT");
-        return;
-    }
-    bool ok = true;
-    if (*text != Wide(want.text)) {
-        Fail("Text1 shows " + Narrow(*text) + ", expected " + want.text);
-        ok = false;
-    }
+    if (!text) return "the window did not answer WM_GETTEXT";
+    std::string difference;
+    if (*text != Wide(want.text))
+        difference += "Text1 shows " + Narrow(*text) + ", expected " + want.text + "; ";
     const POINT ring = picker_.Position(kLabel1);
-    if (ring.x != want.label1Left || ring.y != want.label1Top) {
-        Fail("Label1 at (" + std::to_string(ring.x) + ", " + std::to_string(ring.y) +
-             "), expected (" + std::to_string(want.label1Left) + ", " +
-             std::to_string(want.label1Top) + ")");
-        ok = false;
-    }
+    if (ring.x != want.label1Left || ring.y != want.label1Top)
+        difference += "Label1 at (" + std::to_string(ring.x) + ", " + std::to_string(ring.y) +
+                      "), expected (" + std::to_string(want.label1Left) + ", " +
+                      std::to_string(want.label1Top) + "); ";
     const POINT arrow = picker_.Position(kLabel2);
-    if (arrow.y != want.label2Top) {
-        Fail("Label2 at top " + std::to_string(arrow.y) + ", expected " +
-             std::to_string(want.label2Top));
-        ok = false;
+    if (arrow.y != want.label2Top)
+        difference += "Label2 at top " + std::to_string(arrow.y) + ", expected " +
+                      std::to_string(want.label2Top);
+    return difference;
+}
+
+void SoakRun::CheckShown() {
+    const std::string difference = ShownDifference();
+    if (difference.empty())
+        ++checksPassed_;
+    else
+        Fail(difference);
+}
+
+// Real input reaches the window through its queue, a moment after it is sent.
+void SoakRun::AwaitShown() {
+    const DWORD start = GetTickCount();
+    while (!ShownDifference().empty() && GetTickCount() - start < kPixelTimeoutMs) Sleep(1);
+    CheckShown();
+}
+
+// A drag whose messages are posted, not sent: they wait in the window's queue and
+// reach it through its own message loop, as input does.
+void SoakRun::QueuedDrag(Target target) {
+    const bool field = target == Target::Field;
+    HWND window = picker_.control(field ? kPicture1 : kPicture2);
+    int x = field ? Uniform(0, 255) : Uniform(0, 17), y = Uniform(0, 255);
+    lastAction_ = "queued drag";
+    auto post = [&](UINT message, WPARAM keys) {
+        if (!PostMessageW(window, message, keys, Position(x, y)))
+            Fail("the window's queue refused a message");
+        ++events_;
+    };
+    post(WM_LBUTTONDOWN, MK_LBUTTON);
+    field ? model_.FieldPress(x, y) : model_.StripPress(y);
+    AwaitShown();
+    const int moves = Uniform(1, 15);
+    for (int i = 0; i < moves && failures_.size() < kMaxReportedFailures; ++i) {
+        x += Uniform(-20, 20);
+        y += Uniform(-20, 20);
+        post(WM_MOUSEMOVE, MK_LBUTTON);
+        field ? model_.FieldMove(1, x, y) : model_.StripMove(1, y);
+        AwaitShown();
     }
-    if (ok) ++checksPassed_;
+    post(WM_LBUTTONUP, 0);
+    // The release must have been handled, capture and all, before anything is sent.
+    const DWORD thread = GetWindowThreadProcessId(picker_.form(), nullptr);
+    const DWORD start = GetTickCount();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    while (GetGUIThreadInfo(thread, &info) && info.hwndCapture != nullptr &&
+           GetTickCount() - start < kPixelTimeoutMs)
+        Sleep(1);
+    if (info.hwndCapture != nullptr) Fail("the mouse is still captured after the release");
 }
 
 // The swatch, one field pixel away from the ring and one strip pixel, as they

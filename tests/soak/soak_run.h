@@ -45,18 +45,21 @@ class SoakRun {
     void Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool modelFollows);
     void ClickOption(bool modelFollows);
     void ToggleWebSafe(bool modelFollows);
-    void ToggleCopyOnPick();
-    void Copy();
-    void ToggleTopmost();
+    void ToggleCopyOnPick(bool modelFollows);
+    void Copy(bool modelFollows);
+    void ToggleTopmost(bool modelFollows);
     void SamplingPhase();
     void BusyClipboardPhase();
 
     bool Click(ControlId id);
     void AfterEvent(bool modelFollows);
+    std::string ShownDifference();
     void CheckShown();
+    void AwaitShown();
+    void QueuedDrag(Target target);
     void CheckPixels();
     void CheckClipboard();
-    void ReadResources(const char *when);
+    void ReadResources();
     void Fail(const std::string &what);
     int Uniform(int low, int high);
 
