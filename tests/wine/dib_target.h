@@ -39,8 +39,10 @@ class DibTarget {
             for (int x = 0; x < width_; ++x) Set(x, y, colour);
     }
 
+    // The section's memory is the picture itself; only GDI's batch needs flushing.
+    void Capture() const { GdiFlush(); }
+
     COLORREF At(int x, int y) const {
-        GdiFlush();
         const uint8_t *p = Pixel(x, y);
         return RGB(p[2], p[1], p[0]);
     }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ddb_target.h"
 #include "dib_target.h"
 #include "library_binding.h"
 #include "sample_colours.h"
@@ -34,7 +35,8 @@ std::string Describe(const char *what, uint32_t colour, int mode, int webSafe, i
 }
 
 // Everything right of `columns` or below line 255 must still be the sentinel.
-Outcome UntouchedOutside(const DibTarget &target, int columns) {
+template <typename Target>
+Outcome UntouchedOutside(const Target &target, int columns) {
     for (int y = 0; y < target.height(); ++y) {
         for (int x = 0; x < target.width(); ++x) {
             if (x < columns && y < 256) continue;
@@ -51,6 +53,7 @@ Outcome FirstDrawsShowBlack(LibraryBinding &lib) {
     DibTarget target(300, 280, 32);
     target.Fill(kSentinel);
     lib.drawColorTable(target.dc(), Colour(0x56, 0x34, 0x12), 6, 0);
+    target.Capture();
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
             if (target.At(x, y) != 0)
@@ -59,6 +62,7 @@ Outcome FirstDrawsShowBlack(LibraryBinding &lib) {
     if (!outside.passed) return outside;
     target.Fill(kSentinel);
     lib.drawColorTable2(target.dc(), Colour(0x56, 0x34, 0x12), -1, 1);
+    target.Capture();
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 20; ++x)
             if (target.At(x, y) != 0)
@@ -67,15 +71,16 @@ Outcome FirstDrawsShowBlack(LibraryBinding &lib) {
     return UntouchedOutside(target, 20);
 }
 
-Outcome FieldMatchesGetColor(LibraryBinding &lib, int bitsPerPixel) {
-    DibTarget target(300, 270, bitsPerPixel);
-    if (!target.ok()) return {false, "no DIB section"};
+template <typename Target>
+Outcome FieldMatchesGetColor(LibraryBinding &lib, Target &target) {
+    if (!target.ok()) return {false, "no target bitmap"};
     for (uint32_t colour : SampleColours()) {
         for (int mode = 0; mode <= 5; ++mode) {
             for (int webSafe : {0, 1}) {
                 target.Fill(kSentinel);
                 if (lib.drawColorTable(target.dc(), colour, mode, webSafe) != 0)
                     return {false, "DrawColorTable did not return 0"};
+                target.Capture();
                 for (int y = 0; y < 256; ++y) {
                     for (int x = 0; x < 256; ++x) {
                         const COLORREF want = lib.getColor(colour, mode, x, y, webSafe);
@@ -92,15 +97,16 @@ Outcome FieldMatchesGetColor(LibraryBinding &lib, int bitsPerPixel) {
     return {true, ""};
 }
 
-Outcome StripMatchesGetColor2(LibraryBinding &lib, int bitsPerPixel) {
-    DibTarget target(64, 260, bitsPerPixel);
-    if (!target.ok()) return {false, "no DIB section"};
+template <typename Target>
+Outcome StripMatchesGetColor2(LibraryBinding &lib, Target &target) {
+    if (!target.ok()) return {false, "no target bitmap"};
     for (uint32_t colour : SampleColours()) {
         for (int mode = 0; mode <= 5; ++mode) {
             for (int webSafe : {0, 1}) {
                 target.Fill(kSentinel);
                 if (lib.drawColorTable2(target.dc(), colour, mode, webSafe) != 0)
                     return {false, "DrawColorTable2 did not return 0"};
+                target.Capture();
                 for (int y = 0; y < 256; ++y) {
                     const COLORREF want = lib.getColor2(colour, mode, y, webSafe);
                     for (int x = 0; x < 20; ++x)
@@ -122,6 +128,7 @@ Outcome UnknownModeTransfersThePreviousBuffer(LibraryBinding &lib) {
     lib.drawColorTable(target.dc(), base, 3, 0);
     target.Fill(kSentinel);
     lib.drawColorTable2(target.dc(), Colour(1, 2, 3), 6, 0);
+    target.Capture();
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 20; ++x) {
             const COLORREF want = lib.getColor(base, 3, x, y, 0);
@@ -139,6 +146,25 @@ Outcome UnknownModesLookUpBlack(LibraryBinding &lib) {
     }
     if (lib.getColor(Colour(255, 5, 0), 0, 119, 102, 0) != 0x00515299)
         return {false, "GetColor(255, 5, 0) at (119, 102) is not 0x515299"};
+    return {true, ""};
+}
+
+DWORD GdiFootprint();
+
+Outcome InvalidDeviceContextsAreHarmless(LibraryBinding &lib) {
+    const DWORD before = GdiFootprint();
+    const HDC gone = CreateCompatibleDC(nullptr);
+    DeleteDC(gone);
+    for (int i = 0; i < 100; ++i) {
+        if (lib.drawColorTable(nullptr, 0x123456, i % 7, 0) != 0 ||
+            lib.drawColorTable2(nullptr, 0x123456, i % 7, 1) != 0 ||
+            lib.drawColorTable(gone, 0x123456, 0, 0) != 0)
+            return {false, "a draw did not return 0"};
+    }
+    const DWORD after = GdiFootprint();
+    if (after > before + 4)
+        return {false,
+                "footprint grew from " + std::to_string(before) + " to " + std::to_string(after)};
     return {true, ""};
 }
 
@@ -199,16 +225,42 @@ int main() {
     // The first check relies on nothing having been drawn yet in this process.
     const std::vector<std::pair<const char *, std::function<Outcome()>>> checks = {
         {"first draws show black", [&] { return FirstDrawsShowBlack(lib); }},
-        {"field matches GetColor, 32-bit DC", [&] { return FieldMatchesGetColor(lib, 32); }},
-        {"field matches GetColor, 24-bit DC", [&] { return FieldMatchesGetColor(lib, 24); }},
-        {"strip matches GetColor2 in 20 columns, 32-bit DC",
-         [&] { return StripMatchesGetColor2(lib, 32); }},
-        {"strip matches GetColor2 in 20 columns, 24-bit DC",
-         [&] { return StripMatchesGetColor2(lib, 24); }},
+        {"field matches GetColor, 32-bit DIB section",
+         [&] {
+             DibTarget target(300, 270, 32);
+             return FieldMatchesGetColor(lib, target);
+         }},
+        {"field matches GetColor, 24-bit DIB section",
+         [&] {
+             DibTarget target(300, 270, 24);
+             return FieldMatchesGetColor(lib, target);
+         }},
+        {"field matches GetColor, screen-compatible bitmap",
+         [&] {
+             DdbTarget target(300, 270);
+             return FieldMatchesGetColor(lib, target);
+         }},
+        {"strip matches GetColor2 in 20 columns, 32-bit DIB section",
+         [&] {
+             DibTarget target(64, 260, 32);
+             return StripMatchesGetColor2(lib, target);
+         }},
+        {"strip matches GetColor2 in 20 columns, 24-bit DIB section",
+         [&] {
+             DibTarget target(64, 260, 24);
+             return StripMatchesGetColor2(lib, target);
+         }},
+        {"strip matches GetColor2 in 20 columns, screen-compatible bitmap",
+         [&] {
+             DdbTarget target(64, 260);
+             return StripMatchesGetColor2(lib, target);
+         }},
         {"unknown mode transfers the previous buffer",
          [&] { return UnknownModeTransfersThePreviousBuffer(lib); }},
         {"unknown modes look up black", [&] { return UnknownModesLookUpBlack(lib); }},
         {"no GDI objects left behind", [&] { return NoGdiObjectsLeft(lib); }},
+        {"invalid device contexts are harmless",
+         [&] { return InvalidDeviceContextsAreHarmless(lib); }},
     };
     int passed = 0, failed = 0;
     for (const auto &check : checks) {
