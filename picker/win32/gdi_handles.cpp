@@ -4,11 +4,16 @@ namespace tintwell::win32 {
 
 namespace {
 
-// Compatible with the screen, so that a table drawn into it keeps every colour the
-// display can show.
-HBITMAP CreateScreenBitmap(int width, int height) {
-    WindowDc screen(nullptr);
-    return CreateCompatibleBitmap(screen.get(), width, height);
+HBITMAP CreateImageBitmap(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
 }  // namespace
@@ -17,7 +22,7 @@ OffscreenImage::OffscreenImage(int width, int height)
     : width_(width),
       height_(height),
       dc_(nullptr),
-      bitmap_(CreateScreenBitmap(width, height)),
+      bitmap_(CreateImageBitmap(width, height)),
       selection_(dc_.get(), bitmap_.get()) {}
 
 }  // namespace tintwell::win32

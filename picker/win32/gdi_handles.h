@@ -67,23 +67,6 @@ class SelectedObject {
     HGDIOBJ previous_;
 };
 
-// The DC of a window's client area (or of the screen for nullptr), from GetDC.
-class WindowDc {
-  public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
-    }
-    WindowDc(const WindowDc &) = delete;
-    WindowDc &operator=(const WindowDc &) = delete;
-
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
-
 // BeginPaint/EndPaint for one WM_PAINT.
 class PaintDc {
   public:
@@ -101,8 +84,9 @@ class PaintDc {
     HDC dc_;
 };
 
-// A bitmap of a given size with its own memory DC: the persistent image of a
-// picture box, and the off-screen buffer of a paint.
+// A 32-bit top-down bitmap of a given size with its own memory DC: the persistent
+// image of a picture box, and the off-screen buffer of a paint. 32 bits hold every
+// colour a table can show, whatever the display's depth.
 class OffscreenImage {
   public:
     OffscreenImage(int width, int height);

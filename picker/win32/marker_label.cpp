@@ -61,7 +61,9 @@ void MarkerLabel::MoveTo(float left, float top) {
     const int y = WholePixel(top);
     left_ = left;
     top_ = top;
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT placed{};
+    GetWindowRect(hwnd_, &placed);
+    MoveWindow(hwnd_, x, y, placed.right - placed.left, placed.bottom - placed.top, TRUE);
 }
 
 LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

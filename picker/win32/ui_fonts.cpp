@@ -22,8 +22,8 @@ bool FaceExists(const wchar_t *face, BYTE charSet) {
     query.lfCharSet = charSet;
     wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
     bool found = false;
-    WindowDc screen(nullptr);
-    EnumFontFamiliesExW(screen.get(), &query, &StopAtFirst, reinterpret_cast<LPARAM>(&found), 0);
+    MemoryDc dc(nullptr);
+    EnumFontFamiliesExW(dc.get(), &query, &StopAtFirst, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 

@@ -21,9 +21,9 @@ testing::AssertionResult ClipboardBecomes(const std::wstring &expected) {
     if (WaitUntil(kUpdateTimeoutMs, [&] { return ClipboardText() == expected; })) {
         return testing::AssertionSuccess();
     }
-    return testing::AssertionFailure() << "clipboard holds "
-                                       << testing::PrintToString(ClipboardText().value_or(L"<none>"))
-                                       << ", expected " << testing::PrintToString(expected);
+    return testing::AssertionFailure()
+           << "clipboard holds " << testing::PrintToString(ClipboardText().value_or(L"<none>"))
+           << ", expected " << testing::PrintToString(expected);
 }
 
 TEST_F(ClipboardTest, CopyButtonCopiesTheTextAndLeavesItSelected) {
@@ -39,7 +39,8 @@ TEST_F(ClipboardTest, CopyButtonCopiesTheTextAndLeavesItSelected) {
 
 TEST_F(ClipboardTest, EnterCopiesWhatWasTypedIntoTheTextBox) {
     ClickControl(kText1);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kText1); }));
+    ASSERT_TRUE(
+        WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kText1); }));
     Key(VK_END);
     Key('A');
     ASSERT_TRUE(TextBecomes(L"#FFFFFFa"));
@@ -60,8 +61,7 @@ TEST_F(ClipboardTest, WithCheck2EveryFieldPickCopiesButStripPicksDoNot) {
     MoveTo(FieldPoint(20, 20));
     Press(Button::Left);
     MoveTo(FieldPoint(180, 140));
-    const std::wstring dragged =
-        DisplayText(oracle().GetColor(Rgb(255, 255, 255), 0, 180, 140, 0));
+    const std::wstring dragged = DisplayText(oracle().GetColor(Rgb(255, 255, 255), 0, 180, 140, 0));
     EXPECT_TRUE(TextBecomes(dragged));
     EXPECT_TRUE(ClipboardBecomes(dragged)) << "each drag step copies";
     Release(Button::Left);

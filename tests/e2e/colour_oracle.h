@@ -11,7 +11,7 @@
 namespace e2e {
 
 class ColourOracle {
-public:
+  public:
     explicit ColourOracle(const std::wstring &libraryPath);
     ~ColourOracle();
     ColourOracle(const ColourOracle &) = delete;
@@ -21,7 +21,7 @@ public:
     uint32_t GetColor(uint32_t base, int mode, int x, int y, int webSafe) const;
     uint32_t GetColor2(uint32_t base, int mode, int y, int webSafe) const;
 
-private:
+  private:
     using GetColorFn = uint32_t(__stdcall *)(uint32_t, int32_t, int32_t, int32_t, int32_t);
     using GetColor2Fn = uint32_t(__stdcall *)(uint32_t, int32_t, int32_t, int32_t);
 

@@ -22,17 +22,19 @@ void RegisterOnce(WNDPROC procedure) {
 
 ColourWindow::ColourWindow(RECT area, uint32_t colour) : window_(nullptr), colour_(colour) {
     RegisterOnce(&ColourWindow::Procedure);
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kClassName,
-                              L"", WS_POPUP, area.left, area.top, area.right - area.left,
-                              area.bottom - area.top, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), this);
+    window_ =
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kClassName, L"",
+                        WS_POPUP, area.left, area.top, area.right - area.left,
+                        area.bottom - area.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     UpdateWindow(window_);
     Pause(200);
 }
 
-ColourWindow::~ColourWindow() { DestroyWindow(window_); }
+ColourWindow::~ColourWindow() {
+    DestroyWindow(window_);
+}
 
 void ColourWindow::SetColour(uint32_t colour) {
     colour_ = colour;
@@ -47,8 +49,7 @@ POINT ColourWindow::Centre() const {
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-LRESULT CALLBACK ColourWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK ColourWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto *self = reinterpret_cast<ColourWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_ERASEBKGND && self != nullptr) {
         RECT client{};

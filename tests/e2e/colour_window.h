@@ -10,7 +10,7 @@
 namespace e2e {
 
 class ColourWindow {
-public:
+  public:
     ColourWindow(RECT screenArea, uint32_t colour);
     ~ColourWindow();
     ColourWindow(const ColourWindow &) = delete;
@@ -20,7 +20,7 @@ public:
     POINT Centre() const;
     HWND hwnd() const { return window_; }
 
-private:
+  private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window_;

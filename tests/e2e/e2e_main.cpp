@@ -27,7 +27,9 @@ std::wstring WindowsPath(const char *path) {
 
 }  // namespace
 
-const Config &TheConfig() { return config; }
+const Config &TheConfig() {
+    return config;
+}
 
 }  // namespace e2e
 

@@ -127,22 +127,26 @@ TEST_F(LayoutTest, StartsWhiteInHueModeWithSAndVDisabled) {
 }
 
 TEST_F(LayoutTest, TabWalksTheControlsInDesignOrderWithTheOptionsAsOneStop) {
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kPicture1); }))
-        << "the focus starts on Picture1";
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+        return FocusOf(uiThread()) == Control(kPicture1);
+    })) << "the focus starts on Picture1";
     // A press on the field keeps the focus there and makes the window active for keys.
     ClickField(0, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kPicture1); }));
+    ASSERT_TRUE(
+        WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kPicture1); }));
 
     const ControlId order[] = {kPicture2, kOption1, kText1,  kCommand1, kCheck1,
                                kCheck2,   kCheck3,  kCheck4, kPicture1};
     for (ControlId next : order) {
         Key(VK_TAB);
-        EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(next); }))
+        EXPECT_TRUE(
+            WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(next); }))
             << "Tab should reach control " << next;
     }
     Key(VK_TAB, true);
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kCheck4); }))
-        << "Shift+Tab goes back";
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+        return FocusOf(uiThread()) == Control(kCheck4);
+    })) << "Shift+Tab goes back";
 
     // With "R" selected the group's stop is "R".
     ClickControl(kOption4);
@@ -150,7 +154,8 @@ TEST_F(LayoutTest, TabWalksTheControlsInDesignOrderWithTheOptionsAsOneStop) {
     ClickField(0, 0);
     Key(VK_TAB);
     Key(VK_TAB);
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kOption4); }));
+    EXPECT_TRUE(
+        WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(kOption4); }));
 }
 
 }  // namespace

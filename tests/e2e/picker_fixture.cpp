@@ -37,7 +37,9 @@ POINT PickerTest::FieldPoint(int x, int y) const {
     return ClientToScreenPoint(Control(kPicture1), x, y);
 }
 
-POINT PickerTest::StripPoint(int y) const { return ClientToScreenPoint(Control(kPicture2), 9, y); }
+POINT PickerTest::StripPoint(int y) const {
+    return ClientToScreenPoint(Control(kPicture2), 9, y);
+}
 
 POINT PickerTest::ControlCentre(ControlId id) const {
     RECT rect{};
@@ -49,11 +51,19 @@ POINT PickerTest::Label1Point(int x, int y) const {
     return ClientToScreenPoint(Control(kLabel1), x, y);
 }
 
-void PickerTest::ClickControl(ControlId id) { Click(ControlCentre(id)); }
-void PickerTest::ClickField(int x, int y) { Click(FieldPoint(x, y)); }
-void PickerTest::ClickStrip(int y) { Click(StripPoint(y)); }
+void PickerTest::ClickControl(ControlId id) {
+    Click(ControlCentre(id));
+}
+void PickerTest::ClickField(int x, int y) {
+    Click(FieldPoint(x, y));
+}
+void PickerTest::ClickStrip(int y) {
+    Click(StripPoint(y));
+}
 
-std::wstring PickerTest::Text1() const { return WindowText(Control(kText1)); }
+std::wstring PickerTest::Text1() const {
+    return WindowText(Control(kText1));
+}
 
 testing::AssertionResult PickerTest::TextBecomes(const std::wstring &expected,
                                                  DWORD timeoutMs) const {
@@ -69,7 +79,9 @@ POINT PickerTest::Label1Position() const {
     return POINT{rect.left, rect.top};
 }
 
-int PickerTest::Label2Top() const { return RectInContainer(Control(kLabel2), form_).top; }
+int PickerTest::Label2Top() const {
+    return RectInContainer(Control(kLabel2), form_).top;
+}
 
 testing::AssertionResult PickerTest::MarkersAt(POINT label1, int label2Top) const {
     const bool there = WaitUntil(kUpdateTimeoutMs, [&] {
@@ -109,8 +121,7 @@ testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int web
                 const uint32_t expected = oracle().GetColor(base, mode, x, y, webSafe);
                 if (field.At(x, y) != expected && wrong++ == 0) {
                     problem << "field (" << x << ", " << y << ") shows " << std::hex
-                            << field.At(x, y) << ", library says " << expected << std::dec
-                            << "; ";
+                            << field.At(x, y) << ", library says " << expected << std::dec << "; ";
                 }
             }
         }
@@ -120,8 +131,7 @@ testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int web
             for (int x = 0; x < strip.width(); ++x) {
                 if (strip.At(x, y) != expected && wrong++ == 0) {
                     problem << "strip (" << x << ", " << y << ") shows " << std::hex
-                            << strip.At(x, y) << ", library says " << expected << std::dec
-                            << "; ";
+                            << strip.At(x, y) << ", library says " << expected << std::dec << "; ";
                 }
             }
         }

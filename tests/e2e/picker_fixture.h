@@ -24,7 +24,7 @@ constexpr DWORD kStartTimeoutMs = 60000;
 constexpr DWORD kUpdateTimeoutMs = 10000;
 
 class PickerTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

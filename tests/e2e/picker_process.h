@@ -9,7 +9,7 @@
 namespace e2e {
 
 class PickerProcess {
-public:
+  public:
     explicit PickerProcess(const std::wstring &exePath);
     ~PickerProcess();
     PickerProcess(const PickerProcess &) = delete;
@@ -30,7 +30,7 @@ public:
     // The exit code once the process has ended within the time, else STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs);
 
-private:
+  private:
     HWND FindTopLevel(const wchar_t *className);
 
     HANDLE process_;
@@ -41,7 +41,7 @@ private:
 // A copy of the picker in a fresh folder of its own, beside a given dyeplate.dll or
 // none; the folder goes with the object.
 class PickerCopy {
-public:
+  public:
     PickerCopy(const std::wstring &exePath, const std::wstring &libraryPath);
     ~PickerCopy();
     PickerCopy(const PickerCopy &) = delete;
@@ -49,7 +49,7 @@ public:
 
     const std::wstring &exe() const { return exe_; }
 
-private:
+  private:
     std::wstring folder_;
     std::wstring exe_;
     std::wstring library_;

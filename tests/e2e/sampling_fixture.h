@@ -11,7 +11,7 @@
 namespace e2e {
 
 class SamplingTest : public PickerTest {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

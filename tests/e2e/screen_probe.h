@@ -27,14 +27,14 @@ POINT ClientToScreenPoint(HWND window, int x, int y);
 
 // Screen pixels, read all at once.
 class ScreenImage {
-public:
+  public:
     ScreenImage(int left, int top, int width, int height);
     // COLORREF of the pixel at (x, y) of the captured area.
     uint32_t At(int x, int y) const;
     int width() const { return width_; }
     int height() const { return height_; }
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<uint32_t> pixels_;

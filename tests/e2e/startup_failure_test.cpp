@@ -72,8 +72,7 @@ TEST(RunTimeFailureTest, MissingLookupIsReportedOnceAndThePickerGoesOn) {
     EXPECT_TRUE(picker.IsRunning());
 
     Dismiss(box);
-    SendMessageTimeoutW(GetDlgItem(form, kCheck3), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000,
-                        nullptr);
+    SendMessageTimeoutW(GetDlgItem(form, kCheck3), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     Click(ClientToScreenPoint(GetDlgItem(form, kPicture1), 100, 60));
     EXPECT_TRUE(WaitUntil(kBoxTimeoutMs, [&] { return WindowText(text) == L"#123456"; }))
         << "after the report the picker still picks; Text1 shows "

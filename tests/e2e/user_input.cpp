@@ -32,17 +32,23 @@ void SendKey(WORD virtualKey, bool up) {
 
 DWORD DownFlag(Button button) {
     switch (button) {
-        case Button::Right: return MOUSEEVENTF_RIGHTDOWN;
-        case Button::Middle: return MOUSEEVENTF_MIDDLEDOWN;
-        default: return MOUSEEVENTF_LEFTDOWN;
+        case Button::Right:
+            return MOUSEEVENTF_RIGHTDOWN;
+        case Button::Middle:
+            return MOUSEEVENTF_MIDDLEDOWN;
+        default:
+            return MOUSEEVENTF_LEFTDOWN;
     }
 }
 
 DWORD UpFlag(Button button) {
     switch (button) {
-        case Button::Right: return MOUSEEVENTF_RIGHTUP;
-        case Button::Middle: return MOUSEEVENTF_MIDDLEUP;
-        default: return MOUSEEVENTF_LEFTUP;
+        case Button::Right:
+            return MOUSEEVENTF_RIGHTUP;
+        case Button::Middle:
+            return MOUSEEVENTF_MIDDLEUP;
+        default:
+            return MOUSEEVENTF_LEFTUP;
     }
 }
 
