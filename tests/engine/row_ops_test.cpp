@@ -54,20 +54,5 @@ TEST(RowKernels, SnapAndInterleaveMatchThePlainLoops) {
 
 #endif
 
-TEST(RowKernels, PlainInterleaveIsBlueGreenRed) {
-    uint8_t blue[kTableSide], green[kTableSide], red[kTableSide], out[kRowBytes];
-    for (int x = 0; x < kTableSide; ++x) {
-        blue[x] = 1;
-        green[x] = 2;
-        red[x] = static_cast<uint8_t>(x);
-    }
-    InterleaveRow(blue, green, red, out);
-    for (int x = 0; x < kTableSide; ++x) {
-        ASSERT_EQ(out[3 * x], 1);
-        ASSERT_EQ(out[3 * x + 1], 2);
-        ASSERT_EQ(out[3 * x + 2], x);
-    }
-}
-
 }  // namespace
 }  // namespace dyeplate

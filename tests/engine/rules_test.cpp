@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "reference_tables.h"
 #include "row_ops.h"
 #include "table_rules.h"
 
@@ -183,24 +182,6 @@ TEST(HueStrip, NeverShowsPureMagentaCyanOrYellow) {
     for (int n = 0; n < 256; ++n) {
         const Rgb c = HueStripColor(n);
         EXPECT_FALSE(c == (Rgb{255, 0, 255}) || c == (Rgb{0, 255, 255}) || c == (Rgb{255, 255, 0}));
-    }
-}
-
-TEST(Reference, AgreesWithTheRulesAtEveryPointOfAFewBases) {
-    const uint32_t bases[] = {0x00123456u, 0x00FFFFFFu, 0x000005FFu, 0x00808000u};
-    for (uint32_t colour : bases) {
-        for (int mode = 0; mode <= 5; ++mode) {
-            for (int y = 0; y < 256; ++y) {
-                for (int x = 0; x < 256; ++x) {
-                    const Rgb r = FieldColor(SplitColour(colour), mode, x, y);
-                    const reference::Triple t = reference::Field(colour, mode, x, y, 0);
-                    ASSERT_EQ(r, (Rgb{t.r, t.g, t.b}));
-                }
-                const Rgb s = StripColor(SplitColour(colour), mode, y);
-                const reference::Triple u = reference::Strip(colour, mode, y, 0);
-                ASSERT_EQ(s, (Rgb{u.r, u.g, u.b}));
-            }
-        }
     }
 }
 
