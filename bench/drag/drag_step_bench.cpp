@@ -1,0 +1,173 @@
+// The cost of one drag step. A real Form1 is built in this process from the
+// window's own code and shown on the display; each step sends Picture1 one move
+// with the left button held and lets every window it touched repaint, so a step is
+// the whole road of a drag: the pick, both table draws and transfers, the markers,
+// the swatch, the text and the repaint. Beside it, the engine alone (both draws into
+// memory DCs) and the plain per-pixel reference doing the same two draws, all
+// measured in the same run. Prints figures; never fails on time.
+//
+//   drag_step_bench.exe [STEPS]     default 3000
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "colour_table.h"
+#include "control_layout.h"
+#include "form_window.h"
+#include "reference_draw.h"
+#include "step_stats.h"
+
+namespace {
+
+using namespace tintwell::win32;
+using drag_bench::StepTimer;
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// A path that sweeps the whole field, so that every step picks a new point.
+POINT PathPoint(int step) {
+    return POINT{128 + static_cast<int>(127 * std::sin(step * 0.013)),
+                 128 + static_cast<int>(127 * std::sin(step * 0.0171 + 1.0))};
+}
+
+StepTimer DragInWindow(HWND form, HWND picture, int steps) {
+    POINT p = PathPoint(0);
+    SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    Pump();
+    StepTimer timer;
+    for (int i = 1; i <= steps; ++i) {
+        p = PathPoint(i);
+        timer.Start();
+        SendMessageW(picture, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        GdiFlush();
+        timer.Stop();
+        Pump();
+    }
+    SendMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    Pump();
+    return timer;
+}
+
+// Two memory DCs shaped like the picture boxes' images.
+class ImagePair {
+  public:
+    ImagePair() : screen_(GetDC(nullptr)) {
+        for (int i = 0; i < 2; ++i) {
+            dc_[i] = CreateCompatibleDC(screen_);
+            bitmap_[i] = CreateCompatibleBitmap(screen_, i == 0 ? 256 : 18, 256);
+            previous_[i] = SelectObject(dc_[i], bitmap_[i]);
+        }
+    }
+    ~ImagePair() {
+        for (int i = 0; i < 2; ++i) {
+            SelectObject(dc_[i], previous_[i]);
+            DeleteObject(bitmap_[i]);
+            DeleteDC(dc_[i]);
+        }
+        ReleaseDC(nullptr, screen_);
+    }
+    ImagePair(const ImagePair &) = delete;
+    ImagePair &operator=(const ImagePair &) = delete;
+    HDC field() const { return dc_[0]; }
+    HDC strip() const { return dc_[1]; }
+
+  private:
+    HDC screen_;
+    HDC dc_[2];
+    HBITMAP bitmap_[2];
+    HGDIOBJ previous_[2];
+};
+
+template <typename Draw>
+StepTimer DrawSteps(int steps, Draw draw) {
+    StepTimer timer;
+    for (int i = 0; i < steps; ++i) {
+        timer.Start();
+        draw(i);
+        GdiFlush();
+        timer.Stop();
+    }
+    return timer;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    const int steps = argc > 1 ? std::atoi(argv[1]) : 3000;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    FormWindow::RegisterClasses(instance);
+    FormWindow window(instance);
+    if (!window.Start(SW_SHOWNORMAL)) {
+        std::printf("drag_step_bench: the window did not start\n");
+        return 1;
+    }
+    Pump();
+    const HWND form = FindWindowW(kFormClass, kFormTitle);
+    const HWND picture = GetDlgItem(form, kPicture1);
+
+    const StepTimer hue = DragInWindow(form, picture, steps);
+    SendMessageW(GetDlgItem(form, kOption4), BM_CLICK, 0, 0);
+    Pump();
+    const StepTimer red = DragInWindow(form, picture, steps);
+    SendMessageW(GetDlgItem(form, kOption1), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(form, kCheck4), BM_CLICK, 0, 0);
+    Pump();
+    const StepTimer hueWebSafe = DragInWindow(form, picture, steps);
+
+    const HMODULE module = GetModuleHandleW(L"dyeplate.dll");
+    const auto draw = reinterpret_cast<DrawColorTableFn>(
+        reinterpret_cast<void *>(GetProcAddress(module, "DrawColorTable")));
+    const auto draw2 = reinterpret_cast<DrawColorTableFn>(
+        reinterpret_cast<void *>(GetProcAddress(module, "DrawColorTable2")));
+    if (draw == nullptr || draw2 == nullptr) {
+        std::printf("drag_step_bench: dyeplate.dll is not loaded\n");
+        return 1;
+    }
+    const uint32_t base = 0x00336699u;
+    ImagePair images;
+    const StepTimer engine = DrawSteps(steps, [&](int) {
+        draw(images.field(), base, 0, 0);
+        draw2(images.strip(), base, 0, 0);
+    });
+    const StepTimer engineRed = DrawSteps(steps, [&](int i) {
+        draw(images.field(), base ^ static_cast<uint32_t>(i & 0xFF), 3, 0);
+        draw2(images.strip(), base ^ static_cast<uint32_t>(i & 0xFF), 3, 0);
+    });
+    // What the window system alone charges for the two repaints every step makes.
+    const HWND strip = GetDlgItem(form, kPicture2);
+    const StepTimer repaint = DrawSteps(steps, [&](int) {
+        RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(strip, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    });
+    const StepTimer reference = DrawSteps(steps, [&](int) {
+        drag_bench::ReferenceDrawField(images.field(), base, 0, 0);
+        drag_bench::ReferenceDrawStrip(images.strip(), base, 0, 0);
+    });
+
+    std::printf("One drag step, %d steps each (microseconds per step)\n", steps);
+    std::printf("%-52s %9s %9s %9s   %s\n", "", "median", "p99", "steps/s", "vs reference");
+    hue.Print("window: whole drag step, hue mode", reference.Median());
+    red.Print("window: whole drag step, red mode", reference.Median());
+    hueWebSafe.Print("window: whole drag step, hue mode, web-safe", reference.Median());
+    engine.Print("engine: field + strip draw into memory DCs, hue", reference.Median());
+    engineRed.Print("engine: field + strip draw into memory DCs, red", reference.Median());
+    reference.Print("plain per-pixel reference: field + strip, hue", reference.Median());
+    repaint.Print("window system: repaint both pictures, no drawing", reference.Median());
+
+    DestroyWindow(form);
+    Pump();
+    return 0;
+}
