@@ -58,9 +58,9 @@ TEST_F(ClipboardTest, WithCheck2EveryFieldPickCopiesButStripPicksDoNot) {
     ASSERT_TRUE(TextBecomes(picked));
     EXPECT_TRUE(ClipboardBecomes(picked));
 
-    MoveTo(FieldPoint(20, 20));
+    ASSERT_TRUE(MoveTo(FieldPoint(20, 20)));
     Press(Button::Left);
-    MoveTo(FieldPoint(180, 140));
+    ASSERT_TRUE(MoveTo(FieldPoint(180, 140)));
     const std::wstring dragged = DisplayText(oracle().GetColor(Rgb(255, 255, 255), 0, 180, 140, 0));
     EXPECT_TRUE(TextBecomes(dragged));
     EXPECT_TRUE(ClipboardBecomes(dragged)) << "each drag step copies";

@@ -24,6 +24,8 @@ void PickerTest::SetUp() {
 }
 
 void PickerTest::TearDown() {
+    // A test that stopped in the middle of a drag must not leave a button down.
+    for (Button button : {Button::Left, Button::Right, Button::Middle}) Release(button);
     process_.reset();
     oracle_.reset();
 }

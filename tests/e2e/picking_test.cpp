@@ -73,23 +73,23 @@ TEST_F(PickingTest, RingIsBlackInTheUpperHalfAndWhiteInTheLowerHalf) {
 }
 
 TEST_F(PickingTest, DragPicksAlongTheWayAndClampsOutsideTheField) {
-    MoveTo(FieldPoint(10, 10));
+    ASSERT_TRUE(MoveTo(FieldPoint(10, 10)));
     Press(Button::Left);
     EXPECT_TRUE(MarkersAt(POINT{5, 5}, 1));
-    MoveTo(FieldPoint(50, 70));
+    ASSERT_TRUE(MoveTo(FieldPoint(50, 70)));
     EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(kWhite, 0, 50, 70, 0))));
     EXPECT_TRUE(MarkersAt(POINT{45, 65}, 1));
 
-    MoveTo(FieldPoint(300, 290));
+    ASSERT_TRUE(MoveTo(FieldPoint(300, 290)));
     EXPECT_TRUE(MarkersAt(POINT{250, 250}, 1)) << "beyond the bottom-right corner";
     EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(kWhite, 0, 255, 255, 0))));
-    MoveTo(FieldPoint(-20, 300));
+    ASSERT_TRUE(MoveTo(FieldPoint(-20, 300)));
     EXPECT_TRUE(MarkersAt(POINT{-5, 250}, 1)) << "left of the field and below it";
-    MoveTo(FieldPoint(120, -30));
+    ASSERT_TRUE(MoveTo(FieldPoint(120, -30)));
     EXPECT_TRUE(MarkersAt(POINT{115, -5}, 1)) << "above the field";
     Release(Button::Left);
 
-    MoveTo(FieldPoint(200, 200));
+    ASSERT_TRUE(MoveTo(FieldPoint(200, 200)));
     Pause(300);
     EXPECT_TRUE(MarkersAt(POINT{115, -5}, 1)) << "a move without a button picks nothing";
 }
@@ -100,10 +100,10 @@ TEST_F(PickingTest, AnyButtonPicksOnPressButOnlyTheLeftOneDrags) {
     Click(FieldPoint(60, 100), Button::Middle);
     EXPECT_TRUE(MarkersAt(POINT{55, 95}, 1));
 
-    MoveTo(FieldPoint(40, 40));
+    ASSERT_TRUE(MoveTo(FieldPoint(40, 40)));
     Press(Button::Right);
     EXPECT_TRUE(MarkersAt(POINT{35, 35}, 1));
-    MoveTo(FieldPoint(80, 90));
+    ASSERT_TRUE(MoveTo(FieldPoint(80, 90)));
     Pause(300);
     Release(Button::Right);
     EXPECT_TRUE(MarkersAt(POINT{35, 35}, 1)) << "a right-button drag moves nothing";
@@ -120,9 +120,9 @@ TEST_F(PickingTest, RingPicksThroughItselfEvenOnItsTransparentCorner) {
     EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(kWhite, 0, 96, 56, 0))));
 
     // A drag that starts on the ring stays with it and clamps to the field.
-    MoveTo(Label1Point(5, 5));
+    ASSERT_TRUE(MoveTo(Label1Point(5, 5)));
     Press(Button::Left);
-    MoveTo(FieldPoint(300, -40));
+    ASSERT_TRUE(MoveTo(FieldPoint(300, -40)));
     EXPECT_TRUE(MarkersAt(POINT{250, -5}, 1));
     EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(kWhite, 0, 255, 0, 0))));
     Release(Button::Left);
@@ -131,15 +131,15 @@ TEST_F(PickingTest, RingPicksThroughItselfEvenOnItsTransparentCorner) {
 TEST_F(PickingTest, DraggingTheArrowPicksStripRowsButPressingItDoesNot) {
     const POINT arrow = ClientToScreenPoint(form(), 270, 8);
     ASSERT_EQ(WindowFromPoint(arrow), Control(kLabel2));
-    MoveTo(arrow);
+    ASSERT_TRUE(MoveTo(arrow));
     Press(Button::Left);
     Pause(300);
     EXPECT_TRUE(MarkersAt(POINT{-5, -5}, 1)) << "a press on the arrow picks nothing";
 
     // Label row 7 + 50 is strip row 50: the arrow's top goes one below it.
-    MoveTo(POINT{arrow.x, arrow.y + 50});
+    ASSERT_TRUE(MoveTo(POINT{arrow.x, arrow.y + 50}));
     EXPECT_TRUE(MarkersAt(POINT{-5, -5}, 51));
-    MoveTo(POINT{arrow.x - 100, arrow.y + 600});
+    ASSERT_TRUE(MoveTo(POINT{arrow.x - 100, arrow.y + 600}));
     EXPECT_TRUE(MarkersAt(POINT{-5, -5}, 256)) << "clamped to the strip's last row";
     Release(Button::Left);
     const uint32_t hue = oracle().GetColor2(kWhite, 0, 255, 0);

@@ -24,7 +24,7 @@ testing::AssertionResult SamplingTest::Sample(uint32_t colour, const std::wstrin
     if (!WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kCheck3); })) {
         return testing::AssertionFailure() << "Check3 did not tick";
     }
-    MoveTo(colourWindow_->Centre());
+    if (!MoveTo(colourWindow_->Centre())) return testing::AssertionFailure() << "pointer stuck";
     testing::AssertionResult sampled = TextBecomes(shown);
     StopSampling();
     return sampled;

@@ -19,7 +19,7 @@ TEST_F(SamplingTopmostTest, ChannelModeSamplingFollowsThePointerUntilCleared) {
     swatchWindow().SetColour(Rgb(0x12, 0x34, 0x56));
     ClickControl(kCheck3);
     ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kCheck3); }));
-    MoveTo(swatchWindow().Centre());
+    ASSERT_TRUE(MoveTo(swatchWindow().Centre()));
     EXPECT_TRUE(TextBecomes(L"#123456"));
     EXPECT_TRUE(MarkersAt(POINT{0x56 - 5, 250 - 0x34}, 256 - 0x12));
     EXPECT_TRUE(TablesShow(Rgb(0x12, 0x34, 0x56), 3, 0));

@@ -54,18 +54,27 @@ DWORD UpFlag(Button button) {
 
 }  // namespace
 
+// Under Wine an injected move also warps the X pointer, and a late X motion event
+// from an earlier warp can put the pointer back where it was. The move is repeated
+// until the pointer stays where it was sent.
 bool MoveTo(POINT screen) {
     const LONG left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const LONG top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     const LONG width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
     const LONG height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK,
-              Normalised(screen.x, left, width), Normalised(screen.y, top, height));
-    return WaitUntil(5000, [&] {
+    auto there = [&] {
         POINT at{};
         GetCursorPos(&at);
         return at.x == screen.x && at.y == screen.y;
-    });
+    };
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK,
+                  Normalised(screen.x, left, width), Normalised(screen.y, top, height));
+        if (!WaitUntil(1000, there)) continue;
+        Pause(60);
+        if (there()) return true;
+    }
+    return false;
 }
 
 void Press(Button button) {
