@@ -1,5 +1,13 @@
 #include "row_ops.h"
 
+#if DYEPLATE_HAVE_SSE2
+#if defined(_MSC_VER)
+#include <intrin.h>
+#else
+#include <cpuid.h>
+#endif
+#endif
+
 #include "table_rules.h"
 
 namespace dyeplate {
@@ -28,6 +36,19 @@ void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red
 
 #if DYEPLATE_HAVE_SSE2
 namespace active = sse2;
+
+bool HaveSsse3() {
+    // CPUID leaf 1, ECX bit 9. SSSE3 uses only the SSE registers, which every system
+    // that runs SSE2 code already saves.
+#if defined(_MSC_VER)
+    int regs[4];
+    __cpuid(regs, 1);
+    return (regs[2] & (1 << 9)) != 0;
+#else
+    unsigned eax, ebx, ecx, edx;
+    return __get_cpuid(1, &eax, &ebx, &ecx, &edx) != 0 && (ecx & bit_SSSE3) != 0;
+#endif
+}
 #else
 namespace active = plain;
 #endif
@@ -41,6 +62,13 @@ void SnapRow(const uint8_t *in, uint8_t *out) {
 }
 
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out) {
+#if DYEPLATE_HAVE_SSE2
+    static const bool shuffles = HaveSsse3();
+    if (shuffles) {
+        ssse3::InterleaveRow(blue, green, red, out);
+        return;
+    }
+#endif
     active::InterleaveRow(blue, green, red, out);
 }
 

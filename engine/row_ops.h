@@ -47,6 +47,12 @@ void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *leve
 void SnapRow(const uint8_t *in, uint8_t *out);
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out);
 }  // namespace sse2
+
+// Only to be called where HaveSsse3() says the processor has it.
+namespace ssse3 {
+void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out);
+}  // namespace ssse3
+bool HaveSsse3();
 #endif
 
 }  // namespace dyeplate

@@ -50,6 +50,13 @@ TEST(RowKernels, SnapAndInterleaveMatchThePlainLoops) {
     EXPECT_EQ(std::memcmp(vector, scalar, sizeof vector), 0);
     EXPECT_EQ(vector[0], 0xEE);
     EXPECT_EQ(vector[kRowBytes + 1], 0xEE);
+
+    if (HaveSsse3()) {
+        uint8_t shuffled[kRowBytes + 2];
+        std::memset(shuffled, 0xEE, sizeof shuffled);
+        ssse3::InterleaveRow(blue, green, red, shuffled + 1);
+        EXPECT_EQ(std::memcmp(shuffled, scalar, sizeof shuffled), 0);
+    }
 }
 
 #endif
