@@ -79,7 +79,7 @@ class SoakRun {
     std::string lastAction_;
     std::vector<double> latenciesUs_;
     double worstSamplingLatencyUs_ = 0;
-    double worstBusyClipboardUs_ = 0;
+    std::vector<double> busyClipboardUs_;
     int pixelChecks_ = 0;
     int checksPassed_ = 0;
     std::vector<std::string> failures_;
