@@ -135,14 +135,17 @@ void FillChannelField(uint8_t *buffer, const Rgb &base, int32_t tableMode, bool 
         m[lineByte] = 0xFF;
     }
     constexpr int kWords = kRowBytes / 4;
-    uint32_t templateWords[kWords], maskWords[kWords], lineWords[kWords];
+    uint32_t templateWords[kWords], maskWords[kWords];
     std::memcpy(templateWords, templateBytes, sizeof templateWords);
     std::memcpy(maskWords, maskBytes, sizeof maskWords);
 
     for (int row = 0; row < kTableSide; ++row) {
         const uint32_t spread = 0x01010101u * level(row);  // line y = 255 - row shows 255 - y
-        for (int i = 0; i < kWords; ++i) lineWords[i] = templateWords[i] | (spread & maskWords[i]);
-        std::memcpy(buffer + row * kRowBytes, lineWords, sizeof lineWords);
+        uint8_t *line = buffer + row * kRowBytes;
+        for (int i = 0; i < kWords; ++i) {
+            const uint32_t word = templateWords[i] | (spread & maskWords[i]);
+            std::memcpy(line + 4 * i, &word, sizeof word);
+        }
     }
 }
 
