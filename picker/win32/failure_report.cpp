@@ -1,5 +1,7 @@
 #include "failure_report.h"
 
+#include <utility>
+
 #include "control_layout.h"
 #include "library_messages.h"
 #include "text_conversion.h"
@@ -8,8 +10,10 @@ namespace tintwell::win32 {
 
 void FailureReport::Note(HWND form, const std::string &message) {
     if (Busy()) return;
+    std::wstring text = WideFromUtf8(message);
+    if (!shown_.insert(text).second) return;
     pending_ = true;
-    text_ = WideFromUtf8(message);
+    text_ = std::move(text);
     PostMessageW(form, kShowFailureMessage, 0, 0);
 }
 

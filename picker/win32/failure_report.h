@@ -3,12 +3,16 @@
 // posted, so the handler's caller unwinds first. While a report waits or is shown,
 // later failures are dropped and the form dispatches no handler, so timer ticks
 // arriving under the message box cannot pile up boxes or re-enter the picker.
+// Each distinct failure is shown once per run: a failure that repeats on every
+// timer tick would otherwise bring the box back a tenth of a second after each
+// dismissal, and the user could never reach the check box that stops the ticks.
 #ifndef TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
 #define TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
 
 #include <windows.h>
 
 #include <exception>
+#include <set>
 #include <string>
 
 namespace tintwell::win32 {
@@ -18,7 +22,7 @@ constexpr UINT kShowFailureMessage = WM_APP + 1;
 
 class FailureReport {
   public:
-    FailureReport() : pending_(false), showing_(false), text_() {}
+    FailureReport() : pending_(false), showing_(false), text_(), shown_() {}
 
     // True while a report waits or is on screen.
     bool Busy() const { return pending_ || showing_; }
@@ -31,6 +35,7 @@ class FailureReport {
     bool pending_;
     bool showing_;
     std::wstring text_;
+    std::set<std::wstring> shown_;
 };
 
 // The one message box of a failed start: no window to own it yet.

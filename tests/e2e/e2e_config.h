@@ -10,6 +10,7 @@ namespace e2e {
 struct Config {
     std::wstring picker;   // tintwell.exe, with the real dyeplate.dll beside it
     std::wstring library;  // that dyeplate.dll
+    std::wstring libraryWithoutGetColor;
     std::wstring libraryWithoutGetColor2;
     std::wstring libraryWithoutDrawColorTable2;
 };

@@ -35,15 +35,16 @@ const Config &TheConfig() {
 
 int main(int argc, char **argv) {
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 5) {
+    if (argc != 6) {
         std::fprintf(stderr,
                      "usage: tintwell_e2e TINTWELL.EXE DYEPLATE.DLL "
-                     "DLL-WITHOUT-GetColor2 DLL-WITHOUT-DrawColorTable2\n");
+                     "DLL-WITHOUT-GetColor DLL-WITHOUT-GetColor2 DLL-WITHOUT-DrawColorTable2\n");
         return 2;
     }
     e2e::config.picker = e2e::WindowsPath(argv[1]);
     e2e::config.library = e2e::WindowsPath(argv[2]);
-    e2e::config.libraryWithoutGetColor2 = e2e::WindowsPath(argv[3]);
-    e2e::config.libraryWithoutDrawColorTable2 = e2e::WindowsPath(argv[4]);
+    e2e::config.libraryWithoutGetColor = e2e::WindowsPath(argv[3]);
+    e2e::config.libraryWithoutGetColor2 = e2e::WindowsPath(argv[4]);
+    e2e::config.libraryWithoutDrawColorTable2 = e2e::WindowsPath(argv[5]);
     return RUN_ALL_TESTS();
 }

@@ -51,7 +51,7 @@ TEST(StartupFailureTest, MissingDrawExportIsNamedAndTheProgramEnds) {
     ExpectCleanFailedStart(picker, L"DrawColorTable2");
 }
 
-TEST(RunTimeFailureTest, MissingLookupIsReportedOnceAndThePickerGoesOn) {
+TEST(RunTimeFailureTest, FailedPickIsReportedAndThePickerGoesOn) {
     PickerCopy partial(TheConfig().picker, TheConfig().libraryWithoutGetColor2);
     PickerProcess picker(partial.exe());
     ASSERT_TRUE(picker.started());
@@ -60,23 +60,45 @@ TEST(RunTimeFailureTest, MissingLookupIsReportedOnceAndThePickerGoesOn) {
     HWND text = GetDlgItem(form, kText1);
     ASSERT_TRUE(WaitUntil(kBoxTimeoutMs, [&] { return WindowText(text) == L"#FFFFFF"; }));
 
-    // Sampling keeps ticking behind the report; it must not add boxes of its own.
-    Click(ClientToScreenPoint(GetDlgItem(form, kCheck3), 6, 8));
     Click(ClientToScreenPoint(GetDlgItem(form, kPicture2), 9, 100));
     HWND box = picker.WaitForMessageBox(kBoxTimeoutMs);
     ASSERT_NE(box, nullptr) << "the failed strip pick was not reported";
     EXPECT_NE(MessageBoxText(box).find(L"GetColor2"), std::wstring::npos)
         << testing::PrintToString(MessageBoxText(box));
-    Pause(1000);
-    EXPECT_EQ(picker.CountMessageBoxes(), 1) << "one report, however many ticks";
     EXPECT_TRUE(picker.IsRunning());
-
     Dismiss(box);
-    SendMessageTimeoutW(GetDlgItem(form, kCheck3), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+
     Click(ClientToScreenPoint(GetDlgItem(form, kPicture1), 100, 60));
     EXPECT_TRUE(WaitUntil(kBoxTimeoutMs, [&] { return WindowText(text) == L"#123456"; }))
         << "after the report the picker still picks; Text1 shows "
         << testing::PrintToString(WindowText(text));
+    EXPECT_TRUE(picker.IsRunning());
+}
+
+TEST(RunTimeFailureTest, FailingTicksShowOneReportAndLeaveSamplingStoppable) {
+    PickerCopy partial(TheConfig().picker, TheConfig().libraryWithoutGetColor);
+    PickerProcess picker(partial.exe());
+    ASSERT_TRUE(picker.started());
+    HWND form = picker.WaitForForm(kBoxTimeoutMs);
+    ASSERT_NE(form, nullptr);
+    HWND sampling = GetDlgItem(form, kCheck3);
+
+    // Every tick redraws and looks up the colour, and every lookup fails.
+    Click(ClientToScreenPoint(sampling, 6, 8));
+    HWND box = picker.WaitForMessageBox(kBoxTimeoutMs);
+    ASSERT_NE(box, nullptr) << "the failing tick was not reported";
+    EXPECT_NE(MessageBoxText(box).find(L"GetColor"), std::wstring::npos)
+        << testing::PrintToString(MessageBoxText(box));
+    Pause(1500);
+    EXPECT_EQ(picker.CountMessageBoxes(), 1) << "ticks under the box add no boxes";
+
+    Dismiss(box);
+    Pause(1500);
+    EXPECT_EQ(picker.CountMessageBoxes(), 0) << "the same failure is not shown again";
+    Click(ClientToScreenPoint(sampling, 6, 8));
+    EXPECT_TRUE(WaitUntil(kBoxTimeoutMs, [&] {
+        return SendMessageW(sampling, BM_GETCHECK, 0, 0) == BST_UNCHECKED;
+    })) << "the user can still stop sampling";
     EXPECT_TRUE(picker.IsRunning());
 }
 
