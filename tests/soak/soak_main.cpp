@@ -2,11 +2,14 @@
 // user actions, checking it after each one (see soak_run.h).
 //
 //   tintwell_soak.exe [--events N] [--seed S] [--pixel-every N] [--exe PATH]
+//                     [--scenario soak|modal-failure]
 //
-// tintwell.exe and dyeplate.dll are taken from the soak's own folder unless --exe
-// names the program.
+// tintwell.exe is taken from the soak's own folder unless --exe names the program;
+// the lookups that the checks use always come from the dyeplate.dll beside the soak.
+// The modal-failure scenario wants a picker whose library lacks GetColor2.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <exception>
@@ -63,6 +66,7 @@ HWND CreatePalette() {
 int wmain(int argc, wchar_t **argv) {
     soak::SoakOptions options;
     std::wstring exe = OwnFolder() + L"\\tintwell.exe";
+    std::wstring scenario = L"soak";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring name = argv[i];
         if (name == L"--events")
@@ -73,15 +77,22 @@ int wmain(int argc, wchar_t **argv) {
             options.pixelCheckEvery = std::wcstol(argv[i + 1], nullptr, 10);
         else if (name == L"--exe")
             exe = argv[i + 1];
+        else if (name == L"--scenario")
+            scenario = argv[i + 1];
         else {
             std::fwprintf(stderr, L"tintwell_soak: unknown option %ls\n", argv[i]);
             return 2;
         }
     }
+    // ctest passes the host's paths; under Wine the host's root is drive Z:.
+    if (!exe.empty() && exe[0] == L'/') {
+        exe = L"Z:" + exe;
+        std::replace(exe.begin(), exe.end(), L'/', L'\\');
+    }
     options.samplingPhases = options.events / 1000 + 2;
     options.busyClipboardPhases = options.events / 2000 + 1;
 
-    const std::wstring library = FolderOf(exe) + L"\\dyeplate.dll";
+    const std::wstring library = OwnFolder() + L"\\dyeplate.dll";
     HMODULE module = LoadLibraryW(library.c_str());
     if (module == nullptr) {
         std::fwprintf(stderr, L"tintwell_soak: cannot load %ls\n", library.c_str());
@@ -107,7 +118,7 @@ int wmain(int argc, wchar_t **argv) {
         HWND palette = CreatePalette();
         soak::RunningPicker picker(exe);
         soak::SoakRun run(picker, lookups, palette, options);
-        const bool passed = run.Run();
+        const bool passed = scenario == L"modal-failure" ? run.RunModalFailure() : run.Run();
         DestroyWindow(palette);
         return passed ? 0 : 1;
     } catch (const std::exception &error) {

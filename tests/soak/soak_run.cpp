@@ -323,21 +323,24 @@ void SoakRun::ToggleTopmost(bool modelFollows) {
         Fail(std::string("the window is ") + (topmost_ ? "not " : "") + "in the topmost band");
 }
 
+// Puts the palette under the cursor in the given colour.
+bool SoakRun::ShowSampleColour(Colour colour) {
+    SetWindowLongPtrW(palette_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+    InvalidateRect(palette_, nullptr, TRUE);
+    UpdateWindow(palette_);
+    SetCursorPos(kSamplePoint.x, kSamplePoint.y);
+    if (AwaitScreenPixel(kSamplePoint, colour, kPixelTimeoutMs) == colour) return true;
+    Fail("the colour to sample does not show on the screen");
+    return false;
+}
+
 // Sampling on while the user keeps dragging and switching: every answer must come
 // quickly, whatever the ticks do. At the end the program rests on a sample, which
 // the model can predict from the colour under the cursor alone.
 void SoakRun::SamplingPhase() {
     const Colour colour = static_cast<Colour>(Uniform(0, 0xFFFFFF));
-    SetWindowLongPtrW(palette_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
-    InvalidateRect(palette_, nullptr, TRUE);
-    UpdateWindow(palette_);
-    SetCursorPos(kSamplePoint.x, kSamplePoint.y);
     lastAction_ = "sampling";
-    if (AwaitScreenPixel(kSamplePoint, colour, kPixelTimeoutMs) != colour) {
-        Fail("the colour to sample does not show on the screen");
-        return;
-    }
-    if (!Click(kCheck3)) return;
+    if (!ShowSampleColour(colour) || !Click(kCheck3)) return;
     ++events_;
     const int actions = Uniform(4, 8);
     for (int i = 0; i < actions && failures_.size() < kMaxReportedFailures; ++i) {

@@ -37,6 +37,12 @@ class SoakRun {
     // Runs the whole soak; returns true when nothing failed. Prints figures.
     bool Run();
 
+    // For a picker whose library lacks GetColor2: with sampling on, a strip press
+    // fails and a message box reports it. Under the box the window must keep
+    // answering, the ticks must neither run nor raise more boxes, and once the box
+    // is closed sampling must go on. Returns true when all of that holds.
+    bool RunModalFailure();
+
   private:
     enum class Target { Field, Strip, Ring, Arrow };
 
@@ -48,6 +54,7 @@ class SoakRun {
     void ToggleCopyOnPick(bool modelFollows);
     void Copy(bool modelFollows);
     void ToggleTopmost(bool modelFollows);
+    bool ShowSampleColour(Colour colour);
     void SamplingPhase();
     void BusyClipboardPhase();
 
