@@ -16,7 +16,7 @@ constexpr ControlId kForm = static_cast<ControlId>(0);
 
 // The option buttons share one group; only the selected one carries WS_TABSTOP (the
 // form moves it), which makes the group a single tab stop.
-const ControlSpec kControls[] = {
+const ControlPlacement kControls[] = {
     {ControlKind::PictureBox, kPicture1, "Picture1", kPictureClass, L"", 120, 120, 3900, 3900, 0,
      kForm, kChild | kStop | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE},
     {ControlKind::PictureBox, kPicture2, "Picture2", kPictureClass, L"", 4180, 120, 300, 3870, 1,
@@ -55,9 +55,9 @@ const ControlSpec kControls[] = {
 
 const size_t kControlCount = sizeof(kControls) / sizeof(kControls[0]);
 
-const ControlSpec &FindControl(ControlId id) {
-    for (const ControlSpec &spec : kControls) {
-        if (spec.id == id) return spec;
+const ControlPlacement &FindControl(ControlId id) {
+    for (const ControlPlacement &placement : kControls) {
+        if (placement.id == id) return placement;
     }
     throw std::out_of_range("no such control");
 }

@@ -45,7 +45,7 @@ constexpr UINT_PTR kTimer1 = 1;
 
 enum class ControlKind { PictureBox, OptionButton, TextBox, PushButton, CheckBox, Label, Shape };
 
-struct ControlSpec {
+struct ControlPlacement {
     ControlKind kind;
     ControlId id;
     const char *name;
@@ -63,10 +63,10 @@ struct ControlSpec {
 
 // In creation order, which is tab order and also z-order from the top: Picture2 is
 // made before Label2 so that it covers the arrow where the two overlap.
-extern const ControlSpec kControls[];
+extern const ControlPlacement kControls[];
 extern const size_t kControlCount;
 
-const ControlSpec &FindControl(ControlId id);
+const ControlPlacement &FindControl(ControlId id);
 
 // Nearest pixel; the two fractional positions (4180 and 4000 twips) round up.
 constexpr int PixelsFromTwips(int twips) {

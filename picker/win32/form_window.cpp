@@ -122,25 +122,25 @@ LRESULT FormWindow::OnCreate() {
 
 void FormWindow::CreateControls() {
     for (size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec &spec = kControls[i];
-        switch (spec.id) {
+        const ControlPlacement &placement = kControls[i];
+        switch (placement.id) {
             case kPicture1:
-                picture1_.Create(hwnd_, spec, instance_);
+                picture1_.Create(hwnd_, placement, instance_);
                 break;
             case kPicture2:
-                picture2_.Create(hwnd_, spec, instance_);
+                picture2_.Create(hwnd_, placement, instance_);
                 break;
             case kLabel1:
-                label1_.Create(picture1_.hwnd(), spec, instance_);
+                label1_.Create(picture1_.hwnd(), placement, instance_);
                 break;
             case kLabel2:
-                label2_.Create(hwnd_, spec, instance_);
+                label2_.Create(hwnd_, placement, instance_);
                 break;
             case kShape1:
-                shape1_.Create(hwnd_, spec, instance_);
+                shape1_.Create(hwnd_, placement, instance_);
                 break;
             default:
-                CreateStandardControl(spec);
+                CreateStandardControl(placement);
                 break;
         }
     }
@@ -150,11 +150,12 @@ void FormWindow::CreateControls() {
     SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
 }
 
-void FormWindow::CreateStandardControl(const ControlSpec &spec) {
+void FormWindow::CreateStandardControl(const ControlPlacement &placement) {
     HWND control = CreateWindowExW(
-        spec.exStyle, spec.windowClass, spec.caption, spec.style, PixelsFromTwips(spec.left),
-        PixelsFromTwips(spec.top), PixelsFromTwips(spec.width), PixelsFromTwips(spec.height), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+        placement.exStyle, placement.windowClass, placement.caption, placement.style,
+        PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
+        PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
 }
 

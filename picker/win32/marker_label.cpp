@@ -34,14 +34,14 @@ void MarkerLabel::RegisterClass(HINSTANCE instance) {
     Register(instance, kLabelClass, nullptr);
 }
 
-void MarkerLabel::Create(HWND parent, const ControlSpec &spec, HINSTANCE instance) {
-    left_ = static_cast<float>(spec.left) / kTwipsPerPixel;
-    top_ = static_cast<float>(spec.top) / kTwipsPerPixel;
-    text_ = spec.caption;
-    CreateWindowExW(spec.exStyle, spec.windowClass, spec.caption, spec.style,
-                    PixelsFromTwips(spec.left), PixelsFromTwips(spec.top),
-                    PixelsFromTwips(spec.width), PixelsFromTwips(spec.height), parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, this);
+void MarkerLabel::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance) {
+    left_ = static_cast<float>(placement.left) / kTwipsPerPixel;
+    top_ = static_cast<float>(placement.top) / kTwipsPerPixel;
+    text_ = placement.caption;
+    CreateWindowExW(placement.exStyle, placement.windowClass, placement.caption, placement.style,
+                    PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
+                    PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, this);
 }
 
 void MarkerLabel::SetFont(HFONT font, const std::wstring &text) {

@@ -23,7 +23,7 @@ class MarkerLabel : public WindowBase<MarkerLabel> {
     MarkerLabel(ControlId id, MouseSink &sink, const PictureBox *backdrop);
 
     static void RegisterClass(HINSTANCE instance);
-    void Create(HWND parent, const ControlSpec &spec, HINSTANCE instance);
+    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance);
 
     // A null font draws a solid triangle pointing right instead of a text.
     void SetFont(HFONT font, const std::wstring &text);

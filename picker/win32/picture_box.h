@@ -20,7 +20,7 @@ class PictureBox : public WindowBase<PictureBox> {
     PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor);
 
     static void RegisterClass(HINSTANCE instance);
-    void Create(HWND parent, const ControlSpec &spec, HINSTANCE instance);
+    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance);
 
     // The persistent image, exactly the size of the inner area.
     HDC ImageDc() const { return image_->dc(); }

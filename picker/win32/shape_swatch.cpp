@@ -8,11 +8,11 @@ void ShapeSwatch::RegisterClass(HINSTANCE instance) {
     Register(instance, kShapeClass, nullptr);
 }
 
-void ShapeSwatch::Create(HWND parent, const ControlSpec &spec, HINSTANCE instance) {
-    CreateWindowExW(spec.exStyle, spec.windowClass, spec.caption, spec.style,
-                    PixelsFromTwips(spec.left), PixelsFromTwips(spec.top),
-                    PixelsFromTwips(spec.width), PixelsFromTwips(spec.height), parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, this);
+void ShapeSwatch::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance) {
+    CreateWindowExW(placement.exStyle, placement.windowClass, placement.caption, placement.style,
+                    PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
+                    PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, this);
 }
 
 void ShapeSwatch::SetFillColor(COLORREF colour) {

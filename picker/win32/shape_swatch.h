@@ -15,7 +15,7 @@ class ShapeSwatch : public WindowBase<ShapeSwatch> {
     ShapeSwatch() : fillColor_(RGB(0, 0, 0)) {}
 
     static void RegisterClass(HINSTANCE instance);
-    void Create(HWND parent, const ControlSpec &spec, HINSTANCE instance);
+    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance);
     void SetFillColor(COLORREF colour);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

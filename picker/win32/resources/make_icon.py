@@ -87,7 +87,7 @@ def image(size, palette, bits_per_pixel):
 
 def main():
     images = [(32, PALETTE_2, 1), (32, PALETTE_16, 4), (16, PALETTE_16, 4)]
-    bodies = [image(*spec) for spec in images]
+    bodies = [image(*placement) for placement in images]
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries = b""
