@@ -33,8 +33,10 @@ def draw(size, monochrome):
         v = y / scale
         if not (left <= u < right and top <= v < bottom):
             return None
-        edge = u < left + 1 or u >= right - 1 or v < top + 1 or v >= bottom - 1
-        if edge or abs(v - bar) < 0.5:
+        # Outlines one pixel wide at every size.
+        line = 1 / scale
+        edge = u < left + line or u >= right - line or v < top + line or v >= bottom - line
+        if edge or abs(v - bar) < line / 2:
             return "edge"
         return "bar" if v < bar else "client"
 
