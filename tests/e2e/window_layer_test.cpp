@@ -1,0 +1,211 @@
+// The window layer on its own, inside this process: the control properties as the
+// picker core uses them, and the platform operations against real windows and a
+// clipboard that another thread holds.
+#include <windows.h>
+
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "control_layout.h"
+#include "form_window.h"
+#include "win32_platform.h"
+
+namespace {
+
+using namespace tintwell;
+using namespace tintwell::win32;
+
+class WindowLayerTest : public testing::Test {
+  protected:
+    static void SetUpTestSuite() { FormWindow::RegisterClasses(GetModuleHandleW(nullptr)); }
+
+    void SetUp() override {
+        form_ = std::make_unique<FormWindow>(GetModuleHandleW(nullptr));
+        ASSERT_TRUE(form_->Start(SW_SHOWNOACTIVATE)) << "dyeplate.dll must lie beside the test";
+    }
+    void TearDown() override {
+        if (form_->hwnd() != nullptr) DestroyWindow(form_->hwnd());
+        form_.reset();
+    }
+
+    HWND Control(ControlId id) { return GetDlgItem(form_->hwnd(), id); }
+
+    std::unique_ptr<FormWindow> form_;
+};
+
+TEST_F(WindowLayerTest, SelectionStartCollapsesAndLengthExtendsWithinTheText) {
+    form_->set_Text1_Text(u"#1A2B3C");
+    EXPECT_EQ(form_->Text1_Text(), u"#1A2B3C");
+    form_->set_Text1_SelStart(1);
+    EXPECT_EQ(form_->Text1_SelText(), u"");
+    form_->set_Text1_SelLength(4);
+    EXPECT_EQ(form_->Text1_SelText(), u"1A2B");
+    form_->set_Text1_SelLength(100);
+    EXPECT_EQ(form_->Text1_SelText(), u"1A2B3C") << "a length past the end stops there";
+    form_->set_Text1_SelStart(50);
+    form_->set_Text1_SelLength(3);
+    EXPECT_EQ(form_->Text1_SelText(), u"");
+
+    EXPECT_THROW(form_->set_Text1_SelStart(-1), PickerError);
+    EXPECT_THROW(form_->set_Text1_SelLength(-1), PickerError);
+}
+
+TEST_F(WindowLayerTest, TextKeepsJapaneseAndLongTexts) {
+    const std::u16string japanese = u"画面上の色ｸﾘｯﾌﾟ";
+    form_->set_Text1_Text(japanese);
+    EXPECT_EQ(form_->Text1_Text(), japanese);
+    const std::u16string longText(70000, u'F');
+    form_->set_Text1_Text(longText);
+    EXPECT_EQ(form_->Text1_Text().size(), longText.size()) << "Text1 has no length limit";
+}
+
+TEST_F(WindowLayerTest, MarkersKeepTheirFractionalPositionsAndSitOnTheNearestPixel) {
+    form_->set_Label1_Left(95.5f);
+    form_->set_Label1_Top(-5.0f);
+    EXPECT_EQ(form_->Label1_Left(), 95.5f);
+    EXPECT_EQ(form_->Label1_Top(), -5.0f);
+    RECT placed{};
+    GetWindowRect(GetDlgItem(Control(kPicture1), kLabel1), &placed);
+    MapWindowPoints(nullptr, Control(kPicture1), reinterpret_cast<POINT *>(&placed), 2);
+    EXPECT_EQ(placed.left, 96);
+    EXPECT_EQ(placed.top, -5);
+
+    EXPECT_NEAR(form_->Label2_Left(), 266.6667f, 0.001f) << "4000 twips";
+    EXPECT_EQ(form_->Label2_Top(), 1.0f);
+    form_->set_Label2_Top(101.0f);
+    EXPECT_EQ(form_->Label2_Top(), 101.0f);
+
+    EXPECT_THROW(form_->set_Label1_Left(std::nanf("")), PickerError);
+    EXPECT_THROW(form_->set_Label2_Top(1e9f), PickerError);
+    EXPECT_EQ(form_->Label2_Top(), 101.0f) << "a refused position changes nothing";
+}
+
+TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
+    EXPECT_EQ(form_->Check2_Value(), 0);
+    SendMessageW(Control(kCheck2), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(form_->Check2_Value(), 1);
+    EXPECT_EQ(form_->Check4_Value(), 0);
+
+    SendMessageW(Control(kOption5), BM_CLICK, 0, 0);
+    int stops = 0;
+    for (ControlId option : {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6}) {
+        if (GetWindowLongPtrW(Control(option), GWL_STYLE) & WS_TABSTOP) ++stops;
+    }
+    EXPECT_EQ(stops, 1);
+    EXPECT_TRUE(GetWindowLongPtrW(Control(kOption5), GWL_STYLE) & WS_TABSTOP);
+}
+
+TEST_F(WindowLayerTest, TimerIntervalRefusesNegativeValues) {
+    EXPECT_NO_THROW(form_->set_Timer1_Interval(100));
+    EXPECT_NO_THROW(form_->set_Timer1_Interval(0));
+    EXPECT_THROW(form_->set_Timer1_Interval(-100), PickerError);
+}
+
+TEST_F(WindowLayerTest, PicturesHandOutImagesOfTheirInnerSize) {
+    for (DeviceContext dc : {form_->Picture1_hDC(), form_->Picture2_hDC()}) {
+        ASSERT_NE(dc, nullptr);
+        HBITMAP image = static_cast<HBITMAP>(GetCurrentObject(static_cast<HDC>(dc), OBJ_BITMAP));
+        BITMAP info{};
+        ASSERT_NE(GetObjectW(image, sizeof(info), &info), 0);
+        EXPECT_EQ(info.bmHeight, 256);
+        EXPECT_EQ(info.bmBitsPixel, 32);
+    }
+    BITMAP strip{};
+    GetObjectW(GetCurrentObject(static_cast<HDC>(form_->Picture2_hDC()), OBJ_BITMAP), sizeof(strip),
+               &strip);
+    EXPECT_EQ(strip.bmWidth, 18);
+}
+
+// Another program's hold on the clipboard, from a thread of its own.
+class ClipboardHolder {
+  public:
+    ClipboardHolder()
+        : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          thread_(CreateThread(nullptr, 0, &Hold, this, 0, nullptr)) {
+        WaitForSingleObject(opened_, 5000);
+    }
+    ~ClipboardHolder() {
+        SetEvent(release_);
+        WaitForSingleObject(thread_, 5000);
+        CloseHandle(thread_);
+        CloseHandle(release_);
+        CloseHandle(opened_);
+    }
+
+  private:
+    static DWORD WINAPI Hold(void *context) {
+        auto *self = static_cast<ClipboardHolder *>(context);
+        const BOOL opened = OpenClipboard(nullptr);
+        SetEvent(self->opened_);
+        WaitForSingleObject(self->release_, 30000);
+        if (opened) CloseClipboard();
+        return 0;
+    }
+
+    HANDLE opened_;
+    HANDLE release_;
+    HANDLE thread_;
+};
+
+std::wstring ReadClipboard() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"<busy>";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data != nullptr) {
+        text = static_cast<const wchar_t *>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(WindowLayerTest, ClipboardTakesUnicodeTextAndGivesUpSoonWhenHeld) {
+    Win32Platform platform(form_->hwnd());
+    platform.ClipboardClear();
+    platform.ClipboardSetText(u"#C86432 画面");
+    EXPECT_EQ(ReadClipboard(), L"#C86432 画面");
+    platform.ClipboardSetText(u"");
+    EXPECT_EQ(ReadClipboard(), L"");
+
+    platform.ClipboardSetText(u"before");
+    {
+        ClipboardHolder holder;
+        const ULONGLONG start = GetTickCount64();
+        EXPECT_THROW(platform.ClipboardSetText(u"after"), PickerError);
+        EXPECT_THROW(platform.ClipboardClear(), PickerError);
+        EXPECT_LT(GetTickCount64() - start, 5000u) << "the window must not freeze";
+    }
+    EXPECT_EQ(ReadClipboard(), L"before");
+}
+
+TEST_F(WindowLayerTest, KeepOnTopAndScreenPixelWorkOnRealWindows) {
+    Win32Platform platform(form_->hwnd());
+    RECT before{};
+    GetWindowRect(form_->hwnd(), &before);
+    platform.SetTopmost(form_->hWnd(), true);
+    EXPECT_TRUE(GetWindowLongPtrW(form_->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    platform.SetTopmost(form_->hWnd(), false);
+    EXPECT_FALSE(GetWindowLongPtrW(form_->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    RECT after{};
+    GetWindowRect(form_->hwnd(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+
+    // The swatch is white after start-up; the pixel in its middle is read back.
+    RECT swatch{};
+    GetWindowRect(Control(kShape1), &swatch);
+    SetCursorPos((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    UpdateWindow(form_->hwnd());
+    ColorRef pixel = kInvalidColor;
+    for (int attempt = 0; attempt < 100 && pixel != 0xFFFFFFu; ++attempt) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        pixel = platform.ScreenPixelUnderCursor();
+        Sleep(20);
+    }
+    EXPECT_EQ(pixel, 0xFFFFFFu);
+}
+
+}  // namespace
