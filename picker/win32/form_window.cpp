@@ -69,7 +69,7 @@ bool FormWindow::Start(int showCommand) {
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
                     this);
     if (hwnd_ == nullptr) {
-        ShowStartupFailure(PickerError("The window cannot be created."));
+        ShowStartupFailure(PickerError("ウィンドウを作成できません。"));
         return false;
     }
     try {
@@ -246,7 +246,7 @@ void FormWindow::Dispatch(Handler &&handler) {
     } catch (const std::exception &failure) {
         failures_.Note(hwnd_, failure.what());
     } catch (...) {
-        failures_.Note(hwnd_, "An unexpected error ended the operation.");
+        failures_.Note(hwnd_, "予期しないエラーで操作が中断されました。");
     }
 }
 
@@ -310,21 +310,21 @@ std::u16string FormWindow::Text1_Text() {
 
 void FormWindow::set_Text1_Text(const std::u16string &text) {
     if (!SetWindowTextW(Control(kText1), WideFromUtf16(text).c_str())) {
-        throw PickerError("Text1 cannot take the text.");
+        throw PickerError("Text1 に文字列を設定できません。");
     }
 }
 
 // Setting the start collapses the selection there, as in the text box the
 // handlers were written for; the length then extends it from the start.
 void FormWindow::set_Text1_SelStart(int32_t start) {
-    if (start < 0) throw PickerError("Invalid property value: Text1.SelStart.");
+    if (start < 0) throw PickerError("プロパティの値が不正です (Text1.SelStart)。");
     const int32_t length = GetWindowTextLengthW(Control(kText1));
     const WPARAM at = static_cast<WPARAM>(std::min(start, length));
     SendMessageW(Control(kText1), EM_SETSEL, at, static_cast<LPARAM>(at));
 }
 
 void FormWindow::set_Text1_SelLength(int32_t length) {
-    if (length < 0) throw PickerError("Invalid property value: Text1.SelLength.");
+    if (length < 0) throw PickerError("プロパティの値が不正です (Text1.SelLength)。");
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -367,13 +367,13 @@ int16_t FormWindow::Check4_Value() {
 }
 
 void FormWindow::set_Timer1_Interval(int32_t milliseconds) {
-    if (milliseconds < 0) throw PickerError("Invalid property value: Timer1.Interval.");
+    if (milliseconds < 0) throw PickerError("プロパティの値が不正です (Timer1.Interval)。");
     if (milliseconds == 0) {
         KillTimer(hwnd_, kTimer1);
         return;
     }
     if (SetTimer(hwnd_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
-        throw PickerError("Timer1 cannot be started.");
+        throw PickerError("Timer1 を開始できません。");
     }
 }
 

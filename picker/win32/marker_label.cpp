@@ -13,7 +13,7 @@ namespace {
 // no position a marker can take.
 int WholePixel(float value) {
     if (!std::isfinite(value) || std::fabs(value) > 32767.0f) {
-        throw PickerError("Invalid marker position.");
+        throw PickerError("マーカーの位置が不正です。");
     }
     return static_cast<int>(std::nearbyint(value));
 }

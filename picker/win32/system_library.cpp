@@ -15,8 +15,8 @@ HMODULE SystemLibrary::Module() {
     if (module_ == nullptr) {
         module_ = LoadLibraryExW(fileName_, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         if (module_ == nullptr) {
-            throw PickerError("The system library " + Utf8FromWide(fileName_) +
-                              " cannot be loaded.");
+            throw PickerError("システム ライブラリ " + Utf8FromWide(fileName_) +
+                              " を読み込めません。");
         }
     }
     return module_;
@@ -25,8 +25,8 @@ HMODULE SystemLibrary::Module() {
 FARPROC SystemLibrary::Require(const char *exportName) {
     FARPROC address = GetProcAddress(Module(), exportName);
     if (address == nullptr) {
-        throw PickerError("The function " + std::string(exportName) + " is missing from " +
-                          Utf8FromWide(fileName_) + ".");
+        throw PickerError("システム ライブラリ " + Utf8FromWide(fileName_) + " に関数 " +
+                          std::string(exportName) + " が見つかりません。");
     }
     return address;
 }

@@ -39,7 +39,7 @@ class Win32Platform::ClipboardSession {
             if (open(platform_.owner_)) return;
             Sleep(kClipboardRetryMs);
         }
-        throw PickerError("The clipboard is in use by another program.");
+        throw PickerError("クリップボードは他のプログラムが使用中です。");
     }
     ~ClipboardSession() { platform_.closeClipboard_.Get()(); }
     ClipboardSession(const ClipboardSession &) = delete;
@@ -47,7 +47,7 @@ class Win32Platform::ClipboardSession {
 
     void Empty() {
         if (!platform_.emptyClipboard_.Get()())
-            throw PickerError("The clipboard cannot be emptied.");
+            throw PickerError("クリップボードを空にできません。");
     }
 
   private:
@@ -122,16 +122,17 @@ void Win32Platform::ClipboardClear() {
 void Win32Platform::ClipboardSetText(const std::u16string &text) {
     const size_t bytes = (text.size() + 1) * sizeof(char16_t);
     GlobalBlock block(bytes);
-    if (block.get() == nullptr) throw PickerError("Out of memory for the clipboard text.");
+    if (block.get() == nullptr)
+        throw PickerError("クリップボードの文字列を置くメモリが足りません。");
     void *target = GlobalLock(block.get());
-    if (target == nullptr) throw PickerError("Out of memory for the clipboard text.");
+    if (target == nullptr) throw PickerError("クリップボードの文字列を置くメモリが足りません。");
     std::memcpy(target, text.c_str(), bytes);
     GlobalUnlock(block.get());
 
     ClipboardSession clipboard(*this);
     clipboard.Empty();
     if (setClipboardData_.Get()(CF_UNICODETEXT, block.get()) == nullptr) {
-        throw PickerError("The clipboard refused the text.");
+        throw PickerError("クリップボードに文字列を設定できません。");
     }
     block.Release();
 }
