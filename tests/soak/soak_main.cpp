@@ -2,7 +2,7 @@
 // user actions, checking it after each one (see soak_run.h).
 //
 //   tintwell_soak.exe [--events N] [--seed S] [--pixel-every N] [--exe PATH]
-//                     [--scenario soak|modal-failure]
+//                     [--ring-check 0|1] [--scenario soak|modal-failure]
 //
 // tintwell.exe is taken from the soak's own folder unless --exe names the program;
 // the lookups that the checks use always come from the dyeplate.dll beside the soak.
@@ -77,6 +77,8 @@ int wmain(int argc, wchar_t **argv) {
             options.pixelCheckEvery = std::wcstol(argv[i + 1], nullptr, 10);
         else if (name == L"--exe")
             exe = argv[i + 1];
+        else if (name == L"--ring-check")
+            options.checkRingColour = std::wcstol(argv[i + 1], nullptr, 10) != 0;
         else if (name == L"--scenario")
             scenario = argv[i + 1];
         else {

@@ -224,8 +224,10 @@ void SoakRun::Drag(Target target, bool modelFollows) {
 void SoakRun::Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool modelFollows) {
     static const ControlId kWindows[] = {kPicture1, kPicture2, kLabel1, kLabel2};
     const ControlId id = kWindows[static_cast<int>(target)];
-    lastAction_ = "message 0x" + std::to_string(message) + " keys " + std::to_string(keys) +
-                  " at (" + std::to_string(x) + ", " + std::to_string(y) + ") on control " +
+    char name[16];
+    std::snprintf(name, sizeof name, "0x%04X", message);
+    lastAction_ = std::string("message ") + name + " keys " + std::to_string(keys) + " at (" +
+                  std::to_string(x) + ", " + std::to_string(y) + ") on control " +
                   std::to_string(id);
     double elapsed = 0;
     if (!picker_.Send(picker_.control(id), message, keys, Position(x, y), options_.answerTimeoutMs,
@@ -526,7 +528,38 @@ void SoakRun::CheckPixels() {
                       seenStrip, strip);
         Fail(detail);
     }
+    if (options_.checkRingColour) CheckRingColour();
     if (copyOnPick_) CheckClipboard();
+}
+
+// The ring is drawn in black or white for contrast. Where it shows over field pixels
+// of another colour it must be in the model's colour, and nowhere in the other one.
+void SoakRun::CheckRingColour() {
+    const Display &want = model_.display();
+    const Colour other = want.label1Fore == 0 ? 0xFFFFFF : 0;
+    int inColour = 0, inOther = 0;
+    const DWORD start = GetTickCount();
+    do {
+        inColour = inOther = 0;
+        HDC screen = GetDC(nullptr);
+        for (int dy = 0; dy < 17; ++dy) {
+            for (int dx = 0; dx < 17; ++dx) {
+                const int x = want.label1Left + dx, y = want.label1Top + dy;
+                if (x < 0 || x > 255 || y < 0 || y > 255) continue;
+                const POINT at = picker_.ScreenPoint(kPicture1, x, y);
+                const COLORREF seen = GetPixel(screen, at.x, at.y);
+                const Colour field =
+                    lookups_.field(model_.baseColour(), model_.mode(), x, y, model_.webSafe());
+                if (seen == want.label1Fore && field != want.label1Fore) ++inColour;
+                if (seen == other && field != other) ++inOther;
+            }
+        }
+        ReleaseDC(nullptr, screen);
+        if (inColour > 0 && inOther == 0) return;
+        Sleep(10);
+    } while (GetTickCount() - start < kPixelTimeoutMs);
+    Fail("the ring shows " + std::to_string(inColour) + " pixels in its colour and " +
+         std::to_string(inOther) + " in the other");
 }
 
 void SoakRun::CheckClipboard() {

@@ -23,6 +23,8 @@ struct SoakOptions {
     int pixelCheckEvery = 25;  // events between two checks of pixels on the screen
     int samplingPhases = 3;
     int busyClipboardPhases = 2;
+    // Whether pixel checks also look at the ring's colour and the field around it.
+    bool checkRingColour = false;
     DWORD answerTimeoutMs = 5000;  // longer than this without an answer is "not responding"
     // Allowed growth between the reading after warm-up and the one at the end.
     int64_t gdiTolerance = 8;
@@ -65,6 +67,7 @@ class SoakRun {
     void AwaitShown();
     void QueuedDrag(Target target);
     void CheckPixels();
+    void CheckRingColour();
     void CheckClipboard();
     void ReadResources();
     void Fail(const std::string &what);
