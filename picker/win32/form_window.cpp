@@ -52,6 +52,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       label2_(kLabel2, *this, nullptr),
       shape1_(),
       failures_(),
+      focusWhileInactive_(nullptr),
       form_(*this, platform_, library_) {}
 
 void FormWindow::RegisterClasses(HINSTANCE instance) {
@@ -103,6 +104,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_TIMER:
             return OnTimer(wParam);
+        case WM_ACTIVATE:
+            return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
             return OnGetDefaultButton();
         case kShowFailureMessage:
@@ -184,6 +187,21 @@ void FormWindow::KeepSelectedOptionAsTabStop() {
 
 LRESULT FormWindow::OnTimer(UINT_PTR timer) {
     if (timer == kTimer1) Dispatch([&] { form_.Timer1_Timer(); });
+    return 0;
+}
+
+// Coming back to the window puts the focus where the user left it, as in a dialog,
+// rather than on the form itself, where Tab and Enter would have nothing to act on.
+LRESULT FormWindow::OnActivate(WORD state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusWhileInactive_ = IsChild(hwnd_, focus) ? focus : nullptr;
+        return 0;
+    }
+    if (IsIconic(hwnd_)) return 0;
+    const bool remembered = focusWhileInactive_ != nullptr && IsWindow(focusWhileInactive_) &&
+                            IsWindowEnabled(focusWhileInactive_);
+    SetFocus(remembered ? focusWhileInactive_ : picture1_.hwnd());
     return 0;
 }
 

@@ -70,6 +70,7 @@ class FormWindow : public WindowBase<FormWindow>, public FormControls, private M
     LRESULT OnCreate();
     LRESULT OnCommand(int control, int notification);
     LRESULT OnTimer(UINT_PTR timer);
+    LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
     LRESULT OnShowFailure();
     LRESULT OnDestroy();
@@ -98,6 +99,7 @@ class FormWindow : public WindowBase<FormWindow>, public FormControls, private M
     MarkerLabel label2_;
     ShapeSwatch shape1_;
     FailureReport failures_;
+    HWND focusWhileInactive_;
     Form form_;
 };
 

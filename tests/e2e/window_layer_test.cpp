@@ -97,6 +97,14 @@ TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
     EXPECT_TRUE(GetWindowLongPtrW(Control(kOption5), GWL_STYLE) & WS_TABSTOP);
 }
 
+TEST_F(WindowLayerTest, ReactivationPutsTheFocusBackWhereItWas) {
+    SetFocus(Control(kText1));
+    SendMessageW(form_->hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    SetFocus(form_->hwnd());
+    SendMessageW(form_->hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
+    EXPECT_EQ(GetFocus(), Control(kText1));
+}
+
 TEST_F(WindowLayerTest, TimerIntervalRefusesNegativeValues) {
     EXPECT_NO_THROW(form_->set_Timer1_Interval(100));
     EXPECT_NO_THROW(form_->set_Timer1_Interval(0));
