@@ -85,4 +85,15 @@ Resources ReadResources(HANDLE process, DWORD processId) {
     return resources;
 }
 
+bool GdiCountSeesOwnObjects() {
+    constexpr int kMade = 8;
+    const int64_t before = CountGdiObjects(GetCurrentProcess());
+    HBRUSH brushes[kMade];
+    for (int i = 0; i < kMade; ++i) brushes[i] = CreateSolidBrush(RGB(0x12, 0x34, 0x56 + i));
+    const int64_t during = CountGdiObjects(GetCurrentProcess());
+    for (HBRUSH brush : brushes) DeleteObject(brush);
+    const int64_t after = CountGdiObjects(GetCurrentProcess());
+    return before >= 0 && during == before + kMade && after == before;
+}
+
 }  // namespace soak

@@ -19,6 +19,10 @@ struct Resources {
 
 Resources ReadResources(HANDLE process, DWORD processId);
 
+// Whether the GDI count follows objects made and deleted in this process: a count
+// that cannot see a leak must not pass for one that found none.
+bool GdiCountSeesOwnObjects();
+
 }  // namespace soak
 
 #endif  // TINTWELL_SOAK_RESOURCE_PROBE_H

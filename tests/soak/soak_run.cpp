@@ -84,6 +84,7 @@ void SoakRun::Fail(const std::string &what) {
 }
 
 bool SoakRun::Run() {
+    if (!GdiCountSeesOwnObjects()) Fail("GDI objects cannot be counted here");
     CheckShown();
     CheckPixels();
     const RECT startRect = picker_.FormRect();
