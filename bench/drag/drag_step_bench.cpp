@@ -152,6 +152,29 @@ int main(int argc, char **argv) {
         RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         RedrawWindow(strip, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     });
+    // The other window operations of a step, each on its own.
+    const HWND ring = GetDlgItem(picture, kLabel1);
+    const HWND arrow = GetDlgItem(form, kLabel2);
+    const StepTimer markers = DrawSteps(steps, [&](int i) {
+        const POINT p = PathPoint(i);
+        SetWindowPos(ring, nullptr, p.x - 5, p.y - 5, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(arrow, nullptr, 267, 1 + (i & 0xFF), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    });
+    const HWND text = GetDlgItem(form, kText1);
+    const StepTimer texts = DrawSteps(steps, [&](int i) {
+        wchar_t shown[8];
+        wsprintfW(shown, L"#%06X", i);
+        SetWindowTextW(text, shown);
+        SetWindowTextW(text, shown);
+        RedrawWindow(text, nullptr, nullptr, RDW_UPDATENOW);
+    });
+    const HWND swatch = GetDlgItem(form, kShape1);
+    const StepTimer swatchRepaint = DrawSteps(steps, [&](int) {
+        RedrawWindow(swatch, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    });
     const StepTimer reference = DrawSteps(steps, [&](int) {
         drag_bench::ReferenceDrawField(images.field(), base, 0, 0);
         drag_bench::ReferenceDrawStrip(images.strip(), base, 0, 0);
@@ -166,6 +189,9 @@ int main(int argc, char **argv) {
     engineRed.Print("engine: field + strip draw into memory DCs, red", reference.Median());
     reference.Print("plain per-pixel reference: field + strip, hue", reference.Median());
     repaint.Print("window system: repaint both pictures, no drawing", reference.Median());
+    markers.Print("window system: move both markers, repaint", reference.Median());
+    texts.Print("window system: set Text1 twice, repaint", reference.Median());
+    swatchRepaint.Print("window system: repaint the swatch", reference.Median());
 
     DestroyWindow(form);
     Pump();
