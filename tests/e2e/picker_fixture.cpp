@@ -106,6 +106,14 @@ uint32_t PickerTest::SwatchColour() const {
     return swatch.At(swatch.width() / 2, swatch.height() / 2);
 }
 
+testing::AssertionResult PickerTest::SwatchBecomes(uint32_t colour) const {
+    if (WaitUntil(kUpdateTimeoutMs, [&] { return SwatchColour() == colour; })) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure()
+           << "swatch shows " << std::hex << SwatchColour() << ", expected " << colour;
+}
+
 testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int webSafe) const {
     std::ostringstream problem;
     const bool shown = WaitUntil(kUpdateTimeoutMs, [&] {

@@ -55,8 +55,9 @@ class PickerTest : public testing::Test {
     testing::AssertionResult MarkersAt(POINT label1, int label2Top) const;
     bool IsChecked(ControlId id) const;
 
-    // The swatch's inner colour as it shows on screen.
+    // The swatch's inner colour as it shows on screen, and a wait for one.
     uint32_t SwatchColour() const;
+    testing::AssertionResult SwatchBecomes(uint32_t colour) const;
     // Field and strip on screen against the library, pixel for pixel; the marker
     // ring's rectangle is left out of the field.
     testing::AssertionResult TablesShow(uint32_t base, int mode, int webSafe) const;

@@ -53,8 +53,7 @@ TEST_F(PickingTest, StripPickSetsTheHueAndFieldPickShowsThePointsColour) {
     const uint32_t picked = oracle().GetColor(hue, 0, 100, 60, 0);
     EXPECT_TRUE(TextBecomes(DisplayText(picked)));
     EXPECT_TRUE(MarkersAt(POINT{95, 55}, 86));
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return SwatchColour() == picked; }))
-        << "swatch shows " << std::hex << SwatchColour();
+    EXPECT_TRUE(SwatchBecomes(picked));
     EXPECT_TRUE(TablesShow(hue, 0, 0)) << "a field pick keeps the hue";
 }
 
