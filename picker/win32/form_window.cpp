@@ -56,12 +56,20 @@ FormWindow::FormWindow(HINSTANCE instance)
       form_(*this, platform_, library_) {}
 
 void FormWindow::RegisterClasses(HINSTANCE instance) {
-    HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
-                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    Register(instance, kFormClass, GetSysColorBrush(COLOR_BTNFACE), icon);
+    // The title bar takes the 16 x 16 image, Alt+Tab and the taskbar the 32 x 32 ones.
+    auto icon = [instance](int size) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                             size, size, LR_SHARED));
+    };
+    Register(instance, kFormClass, GetSysColorBrush(COLOR_BTNFACE),
+             icon(GetSystemMetrics(SM_CXICON)), icon(GetSystemMetrics(SM_CXSMICON)));
     PictureBox::RegisterClass(instance);
     MarkerLabel::RegisterClass(instance);
     ShapeSwatch::RegisterClass(instance);
+}
+
+FormWindow::~FormWindow() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
 bool FormWindow::Start(int showCommand) {
@@ -119,6 +127,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT FormWindow::OnCreate() {
     platform_.SetOwner(hwnd_);
+    // Set on the window as well as its class, so that other programs (task switchers,
+    // the tests) can ask the window for them.
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
     CreateControls();
     return 0;
 }

@@ -27,6 +27,7 @@ namespace tintwell::win32 {
 class FormWindow : public WindowBase<FormWindow>, public FormControls, private MouseSink {
   public:
     explicit FormWindow(HINSTANCE instance);
+    ~FormWindow();
 
     static void RegisterClasses(HINSTANCE instance);
 

@@ -14,7 +14,7 @@ class WindowBase {
     HWND hwnd() const { return hwnd_; }
 
     static void Register(HINSTANCE instance, const wchar_t *className, HBRUSH background,
-                         HICON icon = nullptr) {
+                         HICON icon = nullptr, HICON smallIcon = nullptr) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = &WindowBase::Procedure;
@@ -23,7 +23,7 @@ class WindowBase {
         windowClass.hbrBackground = background;
         windowClass.lpszClassName = className;
         windowClass.hIcon = icon;
-        windowClass.hIconSm = icon;
+        windowClass.hIconSm = smallIcon;
         RegisterClassExW(&windowClass);
     }
 

@@ -105,6 +105,23 @@ TEST_F(WindowLayerTest, ReactivationPutsTheFocusBackWhereItWas) {
     EXPECT_EQ(GetFocus(), Control(kText1));
 }
 
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return mask.bmWidth;
+}
+
+TEST_F(WindowLayerTest, WindowShowsTheProgramIconInBothSizes) {
+    auto large = reinterpret_cast<HICON>(SendMessageW(form_->hwnd(), WM_GETICON, ICON_BIG, 0));
+    auto small = reinterpret_cast<HICON>(SendMessageW(form_->hwnd(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_EQ(IconWidth(large), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(IconWidth(small), GetSystemMetrics(SM_CXSMICON));
+}
+
 TEST_F(WindowLayerTest, TimerIntervalRefusesNegativeValues) {
     EXPECT_NO_THROW(form_->set_Timer1_Interval(100));
     EXPECT_NO_THROW(form_->set_Timer1_Interval(0));
