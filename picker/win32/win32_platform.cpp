@@ -33,7 +33,10 @@ class GlobalBlock {
 // The clipboard held open by this program's window, closed again on every path.
 class Win32Platform::ClipboardSession {
   public:
-    explicit ClipboardSession(Win32Platform &platform) : platform_(platform) {
+    // Both ends are bound before the clipboard is opened, so that closing it cannot
+    // fail on the way out.
+    explicit ClipboardSession(Win32Platform &platform)
+        : platform_(platform), close_(platform.closeClipboard_.Get()) {
         auto open = platform_.openClipboard_.Get();
         for (int attempt = 0; attempt < kClipboardTries; ++attempt) {
             if (open(platform_.owner_)) return;
@@ -41,7 +44,7 @@ class Win32Platform::ClipboardSession {
         }
         throw PickerError("クリップボードは他のプログラムが使用中です。");
     }
-    ~ClipboardSession() { platform_.closeClipboard_.Get()(); }
+    ~ClipboardSession() { close_(); }
     ClipboardSession(const ClipboardSession &) = delete;
     ClipboardSession &operator=(const ClipboardSession &) = delete;
 
@@ -52,6 +55,7 @@ class Win32Platform::ClipboardSession {
 
   private:
     Win32Platform &platform_;
+    decltype(&::CloseClipboard) close_;
 };
 
 // Reads the screen in physical pixels: on a scaled display, or on a monitor whose
