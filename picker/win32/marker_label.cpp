@@ -61,9 +61,10 @@ void MarkerLabel::MoveTo(float left, float top) {
     const int y = WholePixel(top);
     left_ = left;
     top_ = top;
-    RECT placed{};
-    GetWindowRect(hwnd_, &placed);
-    MoveWindow(hwnd_, x, y, placed.right - placed.left, placed.bottom - placed.top, TRUE);
+    // The ring shows the field under its own position, so the pixels it had at the old
+    // place are wrong at the new one: have it repainted there instead of copied along.
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
