@@ -63,6 +63,16 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   wineserver -w || true
 fi
 
+# Windows carries Marlett, Tahoma and the other system fonts in its Fonts folder; this
+# Wine ships them in its data folder but does not find them there, so give the prefix
+# its own copies.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [[ -d "$fonts" ]]; then
+  for f in /usr/share/wine/fonts/*.ttf; do
+    [[ -e "$f" && ! -e "$fonts/$(basename "$f")" ]] && cp "$f" "$fonts/"
+  done
+fi
+
 set +e
 "$@"
 status=$?

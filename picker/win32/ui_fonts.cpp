@@ -1,6 +1,8 @@
 #include "ui_fonts.h"
 
 #include <cwchar>
+#include <utility>
+#include <vector>
 
 namespace tintwell::win32 {
 
@@ -52,6 +54,36 @@ const wchar_t *JapaneseFace() {
     return L"";
 }
 
+// Whether the glyph of `ch` in `font` is a solid triangle: one closed outline of three
+// straight edges. Marlett's "8" is one on Windows; Wine's own Marlett draws a cross
+// there, and an arrow that is not an arrow is worse than the drawn fallback.
+bool GlyphIsTriangle(HFONT font, wchar_t ch) {
+    MemoryDc dc(nullptr);
+    SelectedObject selected(dc.get(), font);
+    GLYPHMETRICS metrics{};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    const DWORD size = GetGlyphOutlineW(dc.get(), ch, GGO_NATIVE, &metrics, 0, nullptr, &identity);
+    if (size == GDI_ERROR || size == 0) return false;
+    std::vector<BYTE> outline(size);
+    if (GetGlyphOutlineW(dc.get(), ch, GGO_NATIVE, &metrics, size, outline.data(), &identity) ==
+        GDI_ERROR) {
+        return false;
+    }
+    const auto *contour = reinterpret_cast<const TTPOLYGONHEADER *>(outline.data());
+    if (contour->dwType != TT_POLYGON_TYPE || contour->cb != size) return false;
+    int points = 1;  // the contour's start point
+    const BYTE *at = outline.data() + sizeof(TTPOLYGONHEADER);
+    const BYTE *end = outline.data() + contour->cb;
+    while (at < end) {
+        const auto *curve = reinterpret_cast<const TTPOLYCURVE *>(at);
+        if (curve->wType != TT_PRIM_LINE) return false;
+        points += curve->cpfx;
+        at += sizeof(TTPOLYCURVE) + (curve->cpfx - 1) * sizeof(POINTFX);
+    }
+    // Three corners, the start point possibly repeated to close the outline.
+    return points == 3 || points == 4;
+}
+
 }  // namespace
 
 // The stock GUI font has no Japanese glyphs on a Western system or under Wine, so
@@ -63,8 +95,10 @@ Font CreateCaptionFont() {
 
 ArrowGlyph CreateStripArrow() {
     if (!FaceExists(L"Marlett", SYMBOL_CHARSET)) return ArrowGlyph{Font(), L""};
-    LOGFONTW font = Describe(L"Marlett", kArrowHeight, kArrowWeight, SYMBOL_CHARSET);
-    return ArrowGlyph{Font(CreateFontIndirectW(&font)), L"8"};
+    LOGFONTW description = Describe(L"Marlett", kArrowHeight, kArrowWeight, SYMBOL_CHARSET);
+    Font font(CreateFontIndirectW(&description));
+    if (!GlyphIsTriangle(font.get(), L'8')) return ArrowGlyph{Font(), L""};
+    return ArrowGlyph{std::move(font), L"8"};
 }
 
 }  // namespace tintwell::win32

@@ -16,8 +16,9 @@ struct ArrowGlyph {
     std::wstring text;
 };
 
-// Marlett's "8", a solid triangle pointing right. Where Marlett is missing (Wine
-// without its own fonts) font is null and the label draws the triangle itself.
+// Marlett's "8", a solid triangle pointing right. Where Marlett is missing, or its "8"
+// is not a triangle (Wine's own Marlett), font is null and the label draws the
+// triangle itself.
 ArrowGlyph CreateStripArrow();
 
 }  // namespace tintwell::win32
