@@ -339,6 +339,9 @@ std::u16string FormWindow::Text1_Text() {
 }
 
 void FormWindow::set_Text1_Text(const std::u16string &text) {
+    // Every drag step writes the text twice, mostly unchanged; rewriting an edit
+    // control is slow, and the same text shows the same either way.
+    if (Text1_Text() == text) return;
     if (!SetWindowTextW(Control(kText1), WideFromUtf16(text).c_str())) {
         throw PickerError("Text1 に文字列を設定できません。");
     }

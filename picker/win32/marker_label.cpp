@@ -61,6 +61,12 @@ void MarkerLabel::MoveTo(float left, float top) {
     const int y = WholePixel(top);
     left_ = left;
     top_ = top;
+    // A drag moves the markers on every step, mostly to where they already are; a
+    // move costs a repaint, so only real moves are made.
+    RECT placed{};
+    GetWindowRect(hwnd_, &placed);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT *>(&placed), 1);
+    if (placed.left == x && placed.top == y) return;
     // The ring shows the field under its own position, so the pixels it had at the old
     // place are wrong at the new one: have it repainted there instead of copied along.
     SetWindowPos(hwnd_, nullptr, x, y, 0, 0,
