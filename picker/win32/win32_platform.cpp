@@ -10,6 +10,8 @@ namespace {
 // of a second in all rides that out without stalling the window noticeably.
 constexpr int kClipboardTries = 10;
 constexpr DWORD kClipboardRetryMs = 10;
+// Within this time after the clipboard was found busy, one attempt is made, not ten.
+constexpr ULONGLONG kClipboardBusyMemoryMs = 500;
 
 // A block of global memory until the clipboard takes it over.
 class GlobalBlock {
@@ -38,9 +40,20 @@ class Win32Platform::ClipboardSession {
     explicit ClipboardSession(Win32Platform &platform)
         : platform_(platform), close_(platform.closeClipboard_.Get()) {
         auto open = platform_.openClipboard_.Get();
-        for (int attempt = 0; attempt < kClipboardTries; ++attempt) {
-            if (open(platform_.owner_)) return;
-            Sleep(kClipboardRetryMs);
+        const ULONGLONG now = GetTickCount64();
+        const bool recentlyBusy = platform_.clipboardBusy_ &&
+                                  now - platform_.clipboardBusySince_ < kClipboardBusyMemoryMs;
+        const int tries = recentlyBusy ? 1 : kClipboardTries;
+        for (int attempt = 0; attempt < tries; ++attempt) {
+            if (attempt > 0) Sleep(kClipboardRetryMs);
+            if (open(platform_.owner_)) {
+                platform_.clipboardBusy_ = false;
+                return;
+            }
+        }
+        if (!recentlyBusy) {
+            platform_.clipboardBusy_ = true;
+            platform_.clipboardBusySince_ = GetTickCount64();
         }
         throw PickerError("クリップボードは他のプログラムが使用中です。");
     }
@@ -83,6 +96,8 @@ class Win32Platform::PhysicalPixelScope {
 
 Win32Platform::Win32Platform(HWND owner)
     : owner_(owner),
+      clipboardBusy_(false),
+      clipboardBusySince_(0),
       user32_(L"user32.dll"),
       gdi32_(L"gdi32.dll"),
       setWindowPos_(user32_, "SetWindowPos"),

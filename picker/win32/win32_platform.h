@@ -28,6 +28,11 @@ class Win32Platform : public Platform {
     class PhysicalPixelScope;
 
     HWND owner_;
+    // When the clipboard was last found held by another program, so that the next
+    // attempts soon after do not wait all over again (a copy opens it twice, and a
+    // copying drag once per step).
+    bool clipboardBusy_;
+    ULONGLONG clipboardBusySince_;
     SystemLibrary user32_;
     SystemLibrary gdi32_;
     BoundFunction<decltype(&::SetWindowPos)> setWindowPos_;
