@@ -90,8 +90,8 @@ typedef struct DyeplateSurface {
 typedef void *DyeplateDC;
 
 /* Draws the 256 x 256 colour field. Always returns 0. */
-DYEPLATE_API int32_t DYEPLATE_CALL DrawColorTable(DyeplateDC dc, uint32_t colour,
-                                                  int32_t tableMode, int32_t webSafe);
+DYEPLATE_API int32_t DYEPLATE_CALL DrawColorTable(DyeplateDC dc, uint32_t colour, int32_t tableMode,
+                                                  int32_t webSafe);
 
 /* Draws the strip: 20 x 256 pixels, one colour per row. Always returns 0. */
 DYEPLATE_API int32_t DYEPLATE_CALL DrawColorTable2(DyeplateDC dc, uint32_t colour,
