@@ -162,6 +162,9 @@ void FormWindow::CreateControls() {
     label1_.SetFont(captionFont_.get(), FindControl(kLabel1).caption);
     label2_.SetFont(arrow_.font.get(), arrow_.text);
     SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
+    // With a Japanese font the edit control picks wide default margins, and the last
+    // digit of "#RRGGBB" no longer fits the 63-pixel box.
+    SendMessageW(Control(kText1), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
     SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
 }
 
