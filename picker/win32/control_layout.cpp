@@ -62,4 +62,13 @@ const ControlPlacement &FindControl(ControlId id) {
     throw std::out_of_range("no such control");
 }
 
+HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                         void *object) {
+    return CreateWindowExW(
+        placement.exStyle, placement.windowClass, placement.caption, placement.style,
+        PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
+        PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, object);
+}
+
 }  // namespace tintwell::win32

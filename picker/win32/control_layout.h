@@ -68,6 +68,11 @@ extern const size_t kControlCount;
 
 const ControlPlacement &FindControl(ControlId id);
 
+// Creates the control's window in `parent` at its place in pixels; `object` is
+// handed to the window procedure at creation (the C++ object of a custom control).
+HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                         void *object);
+
 // Nearest pixel; the two fractional positions (4180 and 4000 twips) round up.
 constexpr int PixelsFromTwips(int twips) {
     return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel

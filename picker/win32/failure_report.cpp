@@ -5,12 +5,13 @@
 #include "control_layout.h"
 #include "library_messages.h"
 #include "text_conversion.h"
+#include "text_encoding.h"
 
 namespace tintwell::win32 {
 
 void FailureReport::Note(HWND form, const std::string &message) {
     if (Busy()) return;
-    std::wstring text = WideFromUtf8(message);
+    std::wstring text = WideFromUtf16(Utf8ToUtf16(message));
     if (!shown_.insert(text).second) return;
     pending_ = true;
     text_ = std::move(text);

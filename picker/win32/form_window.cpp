@@ -169,11 +169,7 @@ void FormWindow::CreateControls() {
 }
 
 void FormWindow::CreateStandardControl(const ControlPlacement &placement) {
-    HWND control = CreateWindowExW(
-        placement.exStyle, placement.windowClass, placement.caption, placement.style,
-        PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
-        PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance_, nullptr);
+    HWND control = CreateControlWindow(hwnd_, placement, instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
 }
 

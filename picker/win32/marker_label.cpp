@@ -38,10 +38,7 @@ void MarkerLabel::Create(HWND parent, const ControlPlacement &placement, HINSTAN
     left_ = static_cast<float>(placement.left) / kTwipsPerPixel;
     top_ = static_cast<float>(placement.top) / kTwipsPerPixel;
     text_ = placement.caption;
-    CreateWindowExW(placement.exStyle, placement.windowClass, placement.caption, placement.style,
-                    PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
-                    PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, this);
+    CreateControlWindow(parent, placement, instance, this);
 }
 
 void MarkerLabel::SetFont(HFONT font, const std::wstring &text) {
@@ -79,19 +76,12 @@ LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            return OnButtonDown(wParam, lParam);
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            return OnButtonUp(wParam);
-        case WM_MOUSEMOVE:
-            return OnMouseMove(wParam, lParam);
         default:
-            return Default(message, wParam, lParam);
+            break;
     }
+    // Labels report twips from their own corner, as the handlers expect.
+    if (RouteMouseMessage(hwnd_, id_, sink_, kTwipsPerPixel, message, wParam, lParam)) return 0;
+    return Default(message, wParam, lParam);
 }
 
 // Drawn off screen first so that a marker moving over the field never flickers.
@@ -138,30 +128,6 @@ void MarkerLabel::PaintBackground(HDC dc, int width, int height) const {
     }
     RECT all{0, 0, width, height};
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-}
-
-LRESULT MarkerLabel::OnButtonDown(WPARAM keys, LPARAM position) {
-    CaptureForDrag(hwnd_);
-    sink_.MouseDown(id_, EventFrom(keys, position));
-    return 0;
-}
-
-LRESULT MarkerLabel::OnButtonUp(WPARAM keys) {
-    EndDragIfNoButtons(hwnd_, keys);
-    return 0;
-}
-
-LRESULT MarkerLabel::OnMouseMove(WPARAM keys, LPARAM position) {
-    sink_.MouseMove(id_, EventFrom(keys, position));
-    return 0;
-}
-
-// Labels report twips from their own corner, as the handlers expect.
-MouseEvent MarkerLabel::EventFrom(WPARAM keys, LPARAM position) const {
-    const POINT point = MessagePoint(position);
-    return MouseEvent{ButtonMask(keys), ShiftMask(keys),
-                      static_cast<float>(point.x * kTwipsPerPixel),
-                      static_cast<float>(point.y * kTwipsPerPixel)};
 }
 
 }  // namespace tintwell::win32

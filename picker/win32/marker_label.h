@@ -39,10 +39,6 @@ class MarkerLabel : public WindowBase<MarkerLabel> {
 
   private:
     LRESULT OnPaint();
-    LRESULT OnButtonDown(WPARAM keys, LPARAM position);
-    LRESULT OnButtonUp(WPARAM keys);
-    LRESULT OnMouseMove(WPARAM keys, LPARAM position);
-    MouseEvent EventFrom(WPARAM keys, LPARAM position) const;
     void PaintBackground(HDC dc, int width, int height) const;
     void PaintText(HDC dc, RECT area) const;
     void PaintTriangle(HDC dc) const;

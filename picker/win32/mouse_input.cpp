@@ -4,6 +4,8 @@
 
 namespace tintwell::win32 {
 
+namespace {
+
 int16_t ButtonMask(WPARAM keys) {
     int16_t mask = 0;
     if (keys & MK_LBUTTON) mask |= 1;
@@ -20,16 +22,48 @@ int16_t ShiftMask(WPARAM keys) {
     return mask;
 }
 
+// The position in the window's client pixels; negative while a captured drag is
+// left of or above the window.
 POINT MessagePoint(LPARAM lParam) {
     return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
+// A press keeps the moves coming to this window wherever the pointer goes; they
+// stop when the last button is released (keys is the state after the release).
 void CaptureForDrag(HWND window) {
     if (GetCapture() != window) SetCapture(window);
 }
 
 void EndDragIfNoButtons(HWND window, WPARAM keys) {
     if (ButtonMask(keys) == 0 && GetCapture() == window) ReleaseCapture();
+}
+
+}  // namespace
+
+bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, int unitsPerPixel, UINT message,
+                       WPARAM keys, LPARAM position) {
+    const POINT point = MessagePoint(position);
+    const MouseEvent event{ButtonMask(keys), ShiftMask(keys),
+                           static_cast<float>(point.x * unitsPerPixel),
+                           static_cast<float>(point.y * unitsPerPixel)};
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            CaptureForDrag(window);
+            sink.MouseDown(id, event);
+            return true;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            EndDragIfNoButtons(window, keys);
+            return true;
+        case WM_MOUSEMOVE:
+            sink.MouseMove(id, event);
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace tintwell::win32

@@ -28,17 +28,12 @@ class MouseSink {
     ~MouseSink() = default;
 };
 
-int16_t ButtonMask(WPARAM keys);
-int16_t ShiftMask(WPARAM keys);
-
-// The position of a mouse message in the window's client pixels; negative while a
-// captured drag is left or above the window.
-POINT MessagePoint(LPARAM lParam);
-
-// A press keeps the moves coming to this window wherever the pointer goes; they
-// stop when the last button is released (keys is the state after the release).
-void CaptureForDrag(HWND window);
-void EndDragIfNoButtons(HWND window, WPARAM keys);
+// The press, release and move messages of a control that reports them: a press
+// captures the mouse for the drag, the last release ends it, and the sink gets
+// presses and moves with the position in client pixels times `unitsPerPixel` (1 for
+// the pictures, twips for the labels). Returns false for any other message.
+bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, int unitsPerPixel, UINT message,
+                       WPARAM keys, LPARAM position);
 
 }  // namespace tintwell::win32
 

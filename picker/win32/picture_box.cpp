@@ -11,10 +11,7 @@ void PictureBox::RegisterClass(HINSTANCE instance) {
 }
 
 void PictureBox::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance) {
-    CreateWindowExW(placement.exStyle, placement.windowClass, placement.caption, placement.style,
-                    PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
-                    PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, this);
+    CreateControlWindow(parent, placement, instance, this);
 }
 
 void PictureBox::Refresh() {
@@ -32,16 +29,13 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            return OnButtonDown(wParam, lParam);
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            return OnButtonUp(wParam);
-        case WM_MOUSEMOVE:
-            return OnMouseMove(wParam, lParam);
+            SetFocus(hwnd_);  // a press in a picture takes the focus, then is routed
+            break;
         default:
-            return Default(message, wParam, lParam);
+            break;
     }
+    if (RouteMouseMessage(hwnd_, id_, sink_, 1, message, wParam, lParam)) return 0;
+    return Default(message, wParam, lParam);
 }
 
 LRESULT PictureBox::OnCreate() {
@@ -59,29 +53,6 @@ LRESULT PictureBox::OnPaint() {
     BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
            image_->dc(), area.left, area.top, SRCCOPY);
     return 0;
-}
-
-LRESULT PictureBox::OnButtonDown(WPARAM keys, LPARAM position) {
-    SetFocus(hwnd_);
-    CaptureForDrag(hwnd_);
-    sink_.MouseDown(id_, EventFrom(keys, position));
-    return 0;
-}
-
-LRESULT PictureBox::OnButtonUp(WPARAM keys) {
-    EndDragIfNoButtons(hwnd_, keys);
-    return 0;
-}
-
-LRESULT PictureBox::OnMouseMove(WPARAM keys, LPARAM position) {
-    sink_.MouseMove(id_, EventFrom(keys, position));
-    return 0;
-}
-
-MouseEvent PictureBox::EventFrom(WPARAM keys, LPARAM position) const {
-    const POINT point = MessagePoint(position);
-    return MouseEvent{ButtonMask(keys), ShiftMask(keys), static_cast<float>(point.x),
-                      static_cast<float>(point.y)};
 }
 
 }  // namespace tintwell::win32

@@ -32,10 +32,6 @@ class PictureBox : public WindowBase<PictureBox> {
   private:
     LRESULT OnCreate();
     LRESULT OnPaint();
-    LRESULT OnButtonDown(WPARAM keys, LPARAM position);
-    LRESULT OnButtonUp(WPARAM keys);
-    LRESULT OnMouseMove(WPARAM keys, LPARAM position);
-    MouseEvent EventFrom(WPARAM keys, LPARAM position) const;
 
     ControlId id_;
     MouseSink &sink_;

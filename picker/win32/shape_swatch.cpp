@@ -9,14 +9,13 @@ void ShapeSwatch::RegisterClass(HINSTANCE instance) {
 }
 
 void ShapeSwatch::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance) {
-    CreateWindowExW(placement.exStyle, placement.windowClass, placement.caption, placement.style,
-                    PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
-                    PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, this);
+    CreateControlWindow(parent, placement, instance, this);
 }
 
 void ShapeSwatch::SetFillColor(COLORREF colour) {
-    fillColor_ = colour & 0x00FFFFFFu;
+    const COLORREF fill = colour & 0x00FFFFFFu;
+    if (fill == fillColor_) return;  // a drag sets the swatch on every step
+    fillColor_ = fill;
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

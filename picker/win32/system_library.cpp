@@ -1,8 +1,7 @@
 #include "system_library.h"
 
-#include <string>
-
 #include "form_controls.h"
+#include "library_messages.h"
 #include "text_conversion.h"
 
 namespace tintwell::win32 {
@@ -15,8 +14,7 @@ HMODULE SystemLibrary::Module() {
     if (module_ == nullptr) {
         module_ = LoadLibraryExW(fileName_, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         if (module_ == nullptr) {
-            throw PickerError("システム ライブラリ " + Utf8FromWide(fileName_) +
-                              " を読み込めません。");
+            throw PickerError(LibraryNotFoundMessage(Utf8FromWide(fileName_)));
         }
     }
     return module_;
@@ -25,8 +23,7 @@ HMODULE SystemLibrary::Module() {
 FARPROC SystemLibrary::Require(const char *exportName) {
     FARPROC address = GetProcAddress(Module(), exportName);
     if (address == nullptr) {
-        throw PickerError("システム ライブラリ " + Utf8FromWide(fileName_) + " に関数 " +
-                          std::string(exportName) + " が見つかりません。");
+        throw PickerError(ExportNotFoundMessage(Utf8FromWide(fileName_), exportName));
     }
     return address;
 }

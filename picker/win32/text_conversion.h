@@ -1,5 +1,6 @@
-// Conversions between the core's texts (UTF-8 messages, UTF-16 control texts) and
-// the wide strings of the W functions.
+// Conversions between the core's texts (UTF-8 names, UTF-16 control texts) and the
+// wide strings of the W functions. UTF-8 messages become UTF-16 through the core's
+// Utf8ToUtf16.
 #ifndef TINTWELL_PICKER_WIN32_TEXT_CONVERSION_H
 #define TINTWELL_PICKER_WIN32_TEXT_CONVERSION_H
 
@@ -7,7 +8,6 @@
 
 namespace tintwell::win32 {
 
-std::wstring WideFromUtf8(const std::string &text);
 std::string Utf8FromWide(const std::wstring &text);
 std::wstring WideFromUtf16(const std::u16string &text);
 std::u16string Utf16FromWide(const std::wstring &text);
