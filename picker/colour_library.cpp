@@ -1,10 +1,34 @@
-// The calls through the bound exports; opening the library and finding each export
-// is the platform file's job (colour_library_posix.cpp, colour_library_win.cpp).
+// Binding by name at each export's first call, and the calls through the bound
+// exports; opening the library and finding an export is the platform file's job
+// (colour_library_posix.cpp, colour_library_win.cpp).
 #include "colour_library.h"
 
+#include <utility>
+
 #include "colour_table.h"
+#include "library_messages.h"
+#include "library_module.h"
 
 namespace tintwell {
+
+ColourTableLibrary::ColourTableLibrary(std::string fileName) : fileName_(std::move(fileName)) {}
+
+ColourTableLibrary::~ColourTableLibrary() {
+    if (module_ != nullptr) CloseLibraryModule(module_);
+}
+
+void *ColourTableLibrary::Resolve(const char *exportName, void *&slot) {
+    if (slot != nullptr) return slot;
+    // A library that could not be opened is tried again at the next call, as each
+    // call is the first one until the binding succeeds.
+    if (module_ == nullptr) {
+        module_ = OpenLibraryModule(fileName_);
+        if (module_ == nullptr) throw PickerError(LibraryNotFoundMessage(fileName_));
+    }
+    slot = FindLibraryExport(module_, exportName);
+    if (slot == nullptr) throw PickerError(ExportNotFoundMessage(fileName_, exportName));
+    return slot;
+}
 
 int32_t ColourTableLibrary::DrawColorTable(DeviceContext dc, ColorRef colour, int32_t tableMode,
                                            int32_t webSafe) {

@@ -4,10 +4,8 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 
-#include "colour_library.h"
-#include "library_messages.h"
+#include "library_module.h"
 #include "text_encoding.h"
 
 namespace tintwell {
@@ -39,7 +37,9 @@ std::wstring ProgramFolder() {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
-HMODULE LoadFromProgramFolder(const std::string &fileName) {
+}  // namespace
+
+void *OpenLibraryModule(const std::string &fileName) {
     std::wstring path = WidenUtf8(fileName);
     if (!IsAbsolute(path)) {
         const std::wstring folder = ProgramFolder();
@@ -57,26 +57,12 @@ HMODULE LoadFromProgramFolder(const std::string &fileName) {
     return module;
 }
 
-}  // namespace
-
-ColourTableLibrary::ColourTableLibrary(std::string fileName) : fileName_(std::move(fileName)) {}
-
-ColourTableLibrary::~ColourTableLibrary() {
-    if (module_ != nullptr) FreeLibrary(static_cast<HMODULE>(module_));
+void *FindLibraryExport(void *module, const char *exportName) {
+    return reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(module), exportName));
 }
 
-void *ColourTableLibrary::Resolve(const char *exportName, void *&slot) {
-    if (slot != nullptr) return slot;
-    // A library that could not be loaded is tried again at the next call, as each
-    // call is the first one until the binding succeeds.
-    if (module_ == nullptr) {
-        module_ = LoadFromProgramFolder(fileName_);
-        if (module_ == nullptr) throw PickerError(LibraryNotFoundMessage(fileName_));
-    }
-    const FARPROC proc = GetProcAddress(static_cast<HMODULE>(module_), exportName);
-    if (proc == nullptr) throw PickerError(ExportNotFoundMessage(fileName_, exportName));
-    slot = reinterpret_cast<void *>(proc);
-    return slot;
+void CloseLibraryModule(void *module) {
+    FreeLibrary(static_cast<HMODULE>(module));
 }
 
 }  // namespace tintwell

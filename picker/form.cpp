@@ -18,10 +18,6 @@ constexpr float kTwipsPerPixel = 15.0f;
 constexpr float kStripTopOnWindow = 8.0f;
 constexpr int32_t kSamplingIntervalMs = 100;
 
-bool IsChannelMode(int32_t tableMode) {
-    return tableMode > 2;
-}
-
 }  // namespace
 
 Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &library)
@@ -124,7 +120,7 @@ void Form::Option6_Click() {
 void Form::SwitchToChannelMode(int32_t tableMode) {
     // Leaving hue mode, the shown colour becomes the current one; between channel
     // modes the channels already are the current colour.
-    if (state_.tableMode < kModeRed) ApplyChannelRule(state_);
+    if (!IsChannelMode(state_.tableMode)) ApplyChannelRule(state_);
     state_.tableMode = tableMode;
     RefreshPicker();
 }

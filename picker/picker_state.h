@@ -19,6 +19,12 @@ constexpr int32_t kModeRed = 3;
 constexpr int32_t kModeGreen = 4;
 constexpr int32_t kModeBlue = 5;
 
+// The red, green and blue modes, where the channels are the shown colour itself;
+// every code below them is built around hue.
+constexpr bool IsChannelMode(int32_t tableMode) {
+    return tableMode > 2;
+}
+
 constexpr ColorRef kWhite = 0xFFFFFFu;
 constexpr ColorRef kBlack = 0u;
 

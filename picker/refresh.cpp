@@ -31,8 +31,7 @@ MarkerAxes AxesFor(const PickerState &state) {
 // Black marker on a light field, white on a dark one. Hue mode judges by the row
 // alone; the channel modes by the unsnapped colour of the state.
 ColorRef MarkerColour(const PickerState &state, int32_t v) {
-    if (state.tableMode == kModeRed || state.tableMode == kModeGreen ||
-        state.tableMode == kModeBlue) {
+    if (IsChannelMode(state.tableMode)) {
         const double brightness = (state.blue / 2.0 + state.red + state.green) / 2.5;
         return brightness < 128.0 ? kWhite : kBlack;
     }

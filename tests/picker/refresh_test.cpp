@@ -129,8 +129,8 @@ TEST(RefreshPicker, ShowsTheEngineColourUnderTheMarker) {
 }
 
 TEST(RefreshPicker, PointOutsideTheFieldStillRefreshes) {
-    // A pick can come from outside the window's own clamping; the marker then sits
-    // past the edge and the shown colour is the edge's.
+    // No handler stores such a point, but a refresh must not depend on that: the
+    // marker then sits past the edge and the shown colour is the edge's.
     Harness h;
     h.state() = PickerState{kModeHue, 255, 0, 0, "", -3, 258, 0, 0};
     h.form.RefreshPicker();
