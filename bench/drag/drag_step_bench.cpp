@@ -189,8 +189,8 @@ int main(int argc, char **argv) {
     engineRed.Print("engine: field + strip draw into memory DCs, red", reference.Median());
     reference.Print("plain per-pixel reference: field + strip, hue", reference.Median());
     repaint.Print("window system: repaint both pictures, no drawing", reference.Median());
-    markers.Print("window system: move both markers, repaint", reference.Median());
-    texts.Print("window system: set Text1 twice, repaint", reference.Median());
+    markers.Print("window system: SetWindowPos both markers, repaint", reference.Median());
+    texts.Print("window system: SetWindowText twice, repaint", reference.Median());
     swatchRepaint.Print("window system: repaint the swatch", reference.Median());
 
     DestroyWindow(form);

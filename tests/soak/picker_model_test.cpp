@@ -76,8 +76,13 @@ TEST(PickerModelTest, DragsClampAndIgnoreOtherButtons) {
     EXPECT_EQ(std::make_pair(model.fieldX(), model.fieldY()), std::make_pair(0, 255));
     model.FieldMove(3, 40, 40);
     EXPECT_EQ(model.fieldX(), 0) << "left with right held is no drag";
-    model.Label2Move(1, 105 / 15 - 100);
-    EXPECT_EQ(model.stripPos(), 0);
+    model.StripPress(100);  // the arrow's top moves to 101
+    model.Label2Move(1, -200);
+    EXPECT_EQ(model.stripPos(), 0) << "a drag above the strip picks its top row";
+    model.Label2Move(3, 50);
+    EXPECT_EQ(model.stripPos(), 0) << "left with right held is no drag";
+    model.Label2Move(1, 105 / 15 + 100);  // arrow top 1, 107 px below it, 8 px above the strip
+    EXPECT_EQ(model.stripPos(), 100);
     model.Label1Press(0, 0);  // ring at (-5, 250): the pick is clamped onto the field
     EXPECT_EQ(std::make_pair(model.fieldX(), model.fieldY()), std::make_pair(0, 250));
 }

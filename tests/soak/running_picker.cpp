@@ -1,5 +1,6 @@
 #include "running_picker.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -98,12 +99,6 @@ std::optional<std::wstring> RunningPicker::Text(DWORD timeoutMs) {
     return std::wstring(text, static_cast<size_t>(length));
 }
 
-bool RunningPicker::Checked(ControlId id) {
-    DWORD_PTR state = 0;
-    SendMessageTimeoutW(control(id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
-    return state == BST_CHECKED;
-}
-
 POINT RunningPicker::Position(ControlId id) const {
     HWND window = control(id);
     RECT rect{};
@@ -140,10 +135,17 @@ COLORREF AwaitScreenPixel(POINT screen, COLORREF expected, DWORD timeoutMs) {
         const COLORREF seen = GetPixel(dc, screen.x, screen.y);
         ReleaseDC(nullptr, dc);
         if (seen == expected || GetTickCount() - start > timeoutMs) return seen;
+        PumpFor(2);
+    }
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(2);
-    }
+        Sleep(std::min<DWORD>(5, milliseconds));
+    } while (GetTickCount() - start < milliseconds);
 }
 
 std::optional<std::wstring> ClipboardText() {

@@ -35,7 +35,6 @@ class RunningPicker {
     bool Click(ControlId id, DWORD timeoutMs, double &elapsedUs);
 
     std::optional<std::wstring> Text(DWORD timeoutMs);
-    bool Checked(ControlId id);
     // Top-left of a control's window in its parent's client pixels.
     POINT Position(ControlId id) const;
     POINT ScreenPoint(ControlId id, int x, int y) const;
@@ -53,6 +52,9 @@ class RunningPicker {
 COLORREF AwaitScreenPixel(POINT screen, COLORREF expected, DWORD timeoutMs);
 
 std::optional<std::wstring> ClipboardText();
+
+// Runs this thread's messages for the given time.
+void PumpFor(DWORD milliseconds);
 
 }  // namespace soak
 

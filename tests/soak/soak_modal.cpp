@@ -39,15 +39,6 @@ BOOL CALLBACK AppendText(HWND window, LPARAM data) {
     return TRUE;
 }
 
-void Pump(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(5);
-    }
-}
-
 }  // namespace
 
 bool SoakRun::RunModalFailure() {
@@ -55,7 +46,7 @@ bool SoakRun::RunModalFailure() {
     const DWORD processId = picker_.processId();
     lastAction_ = "sampling";
     if (!ShowSampleColour(first) || !Click(kCheck3)) return false;
-    Pump(400);
+    PumpFor(400);
     model_.Sample(first);
     CheckShown();
 
@@ -68,7 +59,7 @@ bool SoakRun::RunModalFailure() {
                  options_.answerTimeoutMs, elapsed);
     std::vector<HWND> boxes;
     for (int wait = 0; wait < 200 && boxes.empty(); ++wait) {
-        Pump(10);
+        PumpFor(10);
         boxes = MessageBoxes(processId);
     }
     if (boxes.size() != 1) {
@@ -89,7 +80,7 @@ bool SoakRun::RunModalFailure() {
         if (!picker_.Send(picker_.form(), WM_NULL, 0, 0, 1000, elapsed))
             Fail("the window stopped answering under the message box");
         worstUs = std::max(worstUs, elapsed);
-        Pump(100);
+        PumpFor(100);
     }
     const size_t boxesUnder = MessageBoxes(processId).size();
     if (boxesUnder != 1)
@@ -98,13 +89,13 @@ bool SoakRun::RunModalFailure() {
 
     lastAction_ = "after the message box";
     PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
-    for (int wait = 0; wait < 200 && !MessageBoxes(processId).empty(); ++wait) Pump(10);
+    for (int wait = 0; wait < 200 && !MessageBoxes(processId).empty(); ++wait) PumpFor(10);
     // Wine without a window manager waits 2 s for the closed box to be withdrawn
     // from the X display before the window can answer again; on Windows it is at once.
     double afterCloseUs = 0;
     if (!picker_.Send(picker_.form(), WM_NULL, 0, 0, 5000, afterCloseUs))
         Fail("the window did not answer within 5 s after the message box was closed");
-    Pump(500);
+    PumpFor(500);
     model_.Sample(second);
     CheckShown();
     const size_t boxesAfter = MessageBoxes(processId).size();

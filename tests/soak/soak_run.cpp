@@ -41,15 +41,6 @@ double Percentile(std::vector<double> values, double fraction) {
     return values[index];
 }
 
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(5);
-    }
-}
-
 LPARAM Position(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<int16_t>(x)),
                       static_cast<WORD>(static_cast<int16_t>(y)));
@@ -369,6 +360,7 @@ void SoakRun::BusyClipboardPhase() {
         return;
     }
     double elapsed = 0;
+    const size_t phaseStart = busyClipboardUs_.size();
     const bool answered = picker_.Click(kCommand1, options_.answerTimeoutMs, elapsed);
     ++events_;
     busyClipboardUs_.push_back(elapsed);
@@ -397,8 +389,8 @@ void SoakRun::BusyClipboardPhase() {
     clipboardKnown_ = false;
     CloseClipboard();
     if (ClipboardText() != before) Fail("a copy that could not open the clipboard changed it");
-    for (double us : busyClipboardUs_)
-        if (us > kBusyClipboardBoundUs)
+    for (size_t i = phaseStart; i < busyClipboardUs_.size(); ++i)
+        if (const double us = busyClipboardUs_[i]; us > kBusyClipboardBoundUs)
             Fail("a copy with the clipboard held kept the window busy for " +
                  std::to_string(static_cast<int>(us / 1000)) + " ms");
     if (!copyOnPickBefore) ToggleCopyOnPick(true);
