@@ -18,7 +18,7 @@ struct ZeroCornerPlane {
         for (int x = 0; x < kTableSide; ++x) columns[x] = HueColumnLevel(0, x);
         for (int y = 0; y < kTableSide; ++y) {
             HueLevelRow(columns, y, false, plain[y]);
-            SnapRow(plain[y], snapped[y]);
+            HueLevelRow(columns, y, true, snapped[y]);
         }
     }
 };

@@ -20,10 +20,6 @@ void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *leve
     }
 }
 
-void SnapRow(const uint8_t *in, uint8_t *out) {
-    for (int x = 0; x < kTableSide; ++x) out[x] = SnapLevel(in[x]);
-}
-
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out) {
     for (int x = 0; x < kTableSide; ++x) {
         out[3 * x] = blue[x];
@@ -55,10 +51,6 @@ namespace active = plain;
 
 void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *levels) {
     active::HueLevelRow(columnLevels, y, snap, levels);
-}
-
-void SnapRow(const uint8_t *in, uint8_t *out) {
-    active::SnapRow(in, out);
 }
 
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out) {

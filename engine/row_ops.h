@@ -29,22 +29,17 @@ inline uint8_t SnapLevel(uint8_t c) {
 // levels[x] = HueLevel(columnLevels[x], y) for the 256 columns, snapped when asked.
 void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *levels);
 
-// out[x] = SnapLevel(in[x]) for 256 values.
-void SnapRow(const uint8_t *in, uint8_t *out);
-
 // out[3x], out[3x+1], out[3x+2] = blue[x], green[x], red[x] for the 256 pixels.
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out);
 
 namespace plain {
 void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *levels);
-void SnapRow(const uint8_t *in, uint8_t *out);
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out);
 }  // namespace plain
 
 #if DYEPLATE_HAVE_SSE2
 namespace sse2 {
 void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *levels);
-void SnapRow(const uint8_t *in, uint8_t *out);
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out);
 }  // namespace sse2
 

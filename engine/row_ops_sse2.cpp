@@ -55,16 +55,6 @@ void HueLevelRow(const double *columnLevels, int32_t y, bool snap, uint8_t *leve
     }
 }
 
-void SnapRow(const uint8_t *in, uint8_t *out) {
-    const __m128i zero = _mm_setzero_si128();
-    for (int x = 0; x < kTableSide; x += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + x));
-        const __m128i low = Snap16(_mm_unpacklo_epi8(v, zero));
-        const __m128i high = Snap16(_mm_unpackhi_epi8(v, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + x), _mm_packus_epi16(low, high));
-    }
-}
-
 void InterleaveRow(const uint8_t *blue, const uint8_t *green, const uint8_t *red, uint8_t *out) {
     const __m128i zero = _mm_setzero_si128();
     for (int x = 0; x < kTableSide; x += 16) {

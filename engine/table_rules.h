@@ -163,11 +163,6 @@ inline Rgb StripColor(const Rgb &base, int32_t tableMode, int32_t y) {
     }
 }
 
-// Byte offset of the point (x, y) of the picture in the bottom-up buffer.
-constexpr int PixelOffset(int x, int y) {
-    return (255 - y) * kRowBytes + 3 * x;
-}
-
 }  // namespace dyeplate
 
 #endif  // DYEPLATE_TABLE_RULES_H

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "colour_table.h"
+#include "library_binding.h"
 #include "table_fill.h"
 #include "table_rules.h"
 
@@ -35,27 +36,16 @@ double MedianMicroseconds(const std::function<void()> &work) {
     return samples[samples.size() / 2];
 }
 
-template <typename Fn>
-Fn Bind(HMODULE module, const char *name) {
-    using Generic = void (*)();
-    return reinterpret_cast<Fn>(reinterpret_cast<Generic>(GetProcAddress(module, name)));
-}
-
 }  // namespace
 
 int main() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring dll(path, length);
-    dll.resize(dll.find_last_of(L"\\/") + 1);
-    dll += L"dyeplate.dll";
-    const HMODULE module = LoadLibraryExW(dll.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (module == nullptr) {
+    const LibraryBinding library;
+    if (!library.ok()) {
         std::printf("dyeplate.dll not found beside the benchmark\n");
         return 1;
     }
-    const auto draw = Bind<DrawColorTableFn>(module, "DrawColorTable");
-    const auto draw2 = Bind<DrawColorTableFn>(module, "DrawColorTable2");
+    const auto draw = library.drawColorTable;
+    const auto draw2 = library.drawColorTable2;
 
     BITMAPINFO info;
     std::memset(&info, 0, sizeof info);
@@ -96,6 +86,5 @@ int main() {
     SelectObject(dc, previous);
     DeleteObject(section);
     DeleteDC(dc);
-    FreeLibrary(module);
     return 0;
 }

@@ -14,6 +14,11 @@ namespace {
 
 using Buffer = std::vector<uint8_t>;
 
+// Byte offset of the point (x, y) of the picture in the bottom-up buffer.
+constexpr int PixelOffset(int x, int y) {
+    return (255 - y) * kRowBytes + 3 * x;
+}
+
 // Reports the first differing point instead of 196,608 byte mismatches.
 ::testing::AssertionResult SameTable(const Buffer &got, const Buffer &want) {
     for (int i = 0; i < kTableBytes; ++i) {

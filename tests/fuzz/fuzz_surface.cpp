@@ -95,10 +95,6 @@ FuzzSurface::~FuzzSurface() {
     if (mapping_ != nullptr) munmap(mapping_, mappingSize_);
 }
 
-bool FuzzSurface::rowsDisjoint() const {
-    return std::abs(stride_) >= int64_t{columns_} * 4;
-}
-
 uint32_t FuzzSurface::pixel(int32_t x, int32_t y) const {
     uint32_t value;
     std::memcpy(&value,

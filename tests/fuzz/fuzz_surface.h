@@ -25,10 +25,6 @@ class FuzzSurface {
     // Rectangle the draw may write: drawnColumns() x drawnRows() at (0, 0).
     int32_t drawnColumns() const { return columns_; }
     int32_t drawnRows() const { return rows_; }
-    // True when the rows of the rectangle do not overlap in memory, so that every
-    // pixel of it can be read back as the draw left it.
-    bool rowsDisjoint() const;
-
     uint32_t pixel(int32_t x, int32_t y) const;
     // What an untouched pixel reads as.
     uint32_t canaryPixel() const { return canary_ * 0x01010101u; }

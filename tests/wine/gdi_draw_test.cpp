@@ -13,6 +13,7 @@
 #include "ddb_target.h"
 #include "dib_target.h"
 #include "library_binding.h"
+#include "reference_tables.h"
 #include "sample_colours.h"
 
 namespace {
@@ -71,6 +72,12 @@ Outcome FirstDrawsShowBlack(LibraryBinding &lib) {
     return UntouchedOutside(target, 20);
 }
 
+// The independent per-pixel reference, packed as the lookups pack it: the DLL is
+// compared with it too, not only with its own lookups.
+COLORREF Reference(reference::Triple t) {
+    return RGB(t.r, t.g, t.b);
+}
+
 template <typename Target>
 Outcome FieldMatchesGetColor(LibraryBinding &lib, Target &target) {
     if (!target.ok()) return {false, "no target bitmap"};
@@ -84,6 +91,11 @@ Outcome FieldMatchesGetColor(LibraryBinding &lib, Target &target) {
                 for (int y = 0; y < 256; ++y) {
                     for (int x = 0; x < 256; ++x) {
                         const COLORREF want = lib.getColor(colour, mode, x, y, webSafe);
+                        const COLORREF exact =
+                            Reference(reference::Field(colour, mode, x, y, webSafe));
+                        if (want != exact)
+                            return {false, Describe("GetColor against the reference", colour, mode,
+                                                    webSafe, x, y, want, exact)};
                         if (target.At(x, y) != want)
                             return {false, Describe("field", colour, mode, webSafe, x, y,
                                                     target.At(x, y), want)};
@@ -109,6 +121,10 @@ Outcome StripMatchesGetColor2(LibraryBinding &lib, Target &target) {
                 target.Capture();
                 for (int y = 0; y < 256; ++y) {
                     const COLORREF want = lib.getColor2(colour, mode, y, webSafe);
+                    const COLORREF exact = Reference(reference::Strip(colour, mode, y, webSafe));
+                    if (want != exact)
+                        return {false, Describe("GetColor2 against the reference", colour, mode,
+                                                webSafe, 0, y, want, exact)};
                     for (int x = 0; x < 20; ++x)
                         if (target.At(x, y) != want)
                             return {false, Describe("strip", colour, mode, webSafe, x, y,
