@@ -16,13 +16,13 @@ prefix="$PWD/build/mingw-x86_64/wineprefix-run"
 
 if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then
   echo "Starting Tintwell on $DISPLAY"
-  exec scripts/wine-session.sh --prefix "$prefix" --display -- wine "$exe"
+  exec scripts/wine-session.sh --prefix "$prefix" --display -- wine64 "$exe"
 fi
 
 shot="$PWD/build/tintwell-screenshot.png"
 echo "No display found: starting Tintwell on a virtual display"
 scripts/wine-session.sh --prefix "$prefix" -- bash -c '
-  wine "$1" &
+  wine64 "$1" &
   pid=$!
   for _ in $(seq 1 120); do
     xdotool search --name "^Tintwell$" >/dev/null 2>&1 && break

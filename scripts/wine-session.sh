@@ -59,7 +59,7 @@ fi
 
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   echo "wine-session: creating Wine prefix $WINEPREFIX (once)" >&2
-  wineboot -i >/dev/null 2>&1 || true
+  wine64 wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 fi
 
