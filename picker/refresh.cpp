@@ -60,6 +60,15 @@ void Form::RefreshPicker() {
     controls_.set_Label1_ForeColor(MarkerColour(state_, axes.v));
 }
 
+Form::TablePoint Form::MarkedFieldPoint() const {
+    const MarkerAxes axes = AxesFor(state_);
+    return TablePoint{axes.x, 255 - axes.v};
+}
+
+int32_t Form::MarkedStripRow() const {
+    return 255 - AxesFor(state_).s;
+}
+
 int32_t Form::max(int32_t a, int32_t b) {
     return a > b ? a : b;
 }
