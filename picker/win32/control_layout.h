@@ -68,6 +68,17 @@ extern const size_t kControlCount;
 
 const ControlPlacement &FindControl(ControlId id);
 
+// What a control says of itself beyond its caption: the name a screen reader
+// announces, and the tooltip shown while the pointer rests on it (nullptr: none).
+struct ControlDescription {
+    ControlId id;
+    const wchar_t *accessibleName;
+    const wchar_t *tooltip;
+};
+
+extern const ControlDescription kControlDescriptions[];
+extern const size_t kControlDescriptionCount;
+
 // Creates the control's window in `parent` at its place in pixels; `object` is
 // handed to the window procedure at creation (the C++ object of a custom control).
 HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "focus_cue.h"
 #include "text_conversion.h"
 
 namespace tintwell::win32 {
@@ -46,13 +47,15 @@ FormWindow::FormWindow(HINSTANCE instance)
       arrow_(CreateStripArrow()),
       platform_(nullptr),
       library_("dyeplate.dll"),
-      picture1_(kPicture1, *this, COLOR_BTNFACE),
-      picture2_(kPicture2, *this, COLOR_WINDOW),
+      picture1_(kPicture1, *this, *this, COLOR_BTNFACE),
+      picture2_(kPicture2, *this, *this, COLOR_WINDOW),
       label1_(kLabel1, *this, &picture1_),
       label2_(kLabel2, *this, nullptr),
       shape1_(),
       failures_(),
+      help_(),
       focusWhileInactive_(nullptr),
+      keyboardInUse_(false),
       form_(*this, platform_, library_) {}
 
 void FormWindow::RegisterClasses(HINSTANCE instance) {
@@ -97,11 +100,21 @@ bool FormWindow::Start(int showCommand) {
 int FormWindow::Run() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        NoteKeyboardUse(message);
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+// From the first key that moves around the window on, the pictures show the focus;
+// the one that has it now shows it at once, as a Tab arrives at the next one later.
+void FormWindow::NoteKeyboardUse(const MSG &message) {
+    if (keyboardInUse_ || !IsNavigationKey(message)) return;
+    keyboardInUse_ = true;
+    const HWND focus = GetFocus();
+    if (focus == picture1_.hwnd() || focus == picture2_.hwnd()) RepaintFocusCue(focus);
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -132,6 +145,7 @@ LRESULT FormWindow::OnCreate() {
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
     CreateControls();
+    help_.Attach(hwnd_, instance_);
     return 0;
 }
 
@@ -227,6 +241,7 @@ LRESULT FormWindow::OnShowFailure() {
 }
 
 LRESULT FormWindow::OnDestroy() {
+    help_.Detach();
     KillTimer(hwnd_, kTimer1);
     PostQuitMessage(0);
     return 0;
@@ -261,6 +276,19 @@ void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
             break;
         case kLabel2:
             Dispatch([&] { form_.Label2_Mousemove(e.button, e.shift, e.x, e.y); });
+            break;
+        default:
+            break;
+    }
+}
+
+void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
+    switch (control) {
+        case kPicture1:
+            Dispatch([&] { form_.Picture1_KeyDown(keyCode, shift); });
+            break;
+        case kPicture2:
+            Dispatch([&] { form_.Picture2_KeyDown(keyCode, shift); });
             break;
         default:
             break;

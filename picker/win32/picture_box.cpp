@@ -1,9 +1,11 @@
 #include "picture_box.h"
 
+#include "focus_cue.h"
+
 namespace tintwell::win32 {
 
-PictureBox::PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor)
-    : id_(id), sink_(sink), backgroundSysColor_(backgroundSysColor), image_() {}
+PictureBox::PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor)
+    : id_(id), sink_(sink), keys_(keys), backgroundSysColor_(backgroundSysColor), image_() {}
 
 void PictureBox::RegisterClass(HINSTANCE instance) {
     // No class background: the image covers the whole inner area.
@@ -26,6 +28,14 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
+        case WM_NCPAINT:
+            return OnNcPaint(wParam, lParam);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE:
+            return OnFocusCueChange(message, wParam, lParam);
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;  // the arrows step the pick; Tab and Enter stay the form's
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -34,6 +44,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
+    if (RouteKeyMessage(id_, keys_, message, wParam)) return 0;
     if (RouteMouseMessage(hwnd_, id_, sink_, 1, message, wParam, lParam)) return 0;
     return Default(message, wParam, lParam);
 }
@@ -45,6 +56,18 @@ LRESULT PictureBox::OnCreate() {
     RECT all{0, 0, inner.right, inner.bottom};
     FillRect(image_->dc(), &all, GetSysColorBrush(backgroundSysColor_));
     return 0;
+}
+
+LRESULT PictureBox::OnNcPaint(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Default(WM_NCPAINT, wParam, lParam);
+    PaintFocusCue(hwnd_, keys_.KeyboardInUse());
+    return result;
+}
+
+LRESULT PictureBox::OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Default(message, wParam, lParam);
+    RepaintFocusCue(hwnd_);
+    return result;
 }
 
 LRESULT PictureBox::OnPaint() {

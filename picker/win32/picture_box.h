@@ -10,6 +10,7 @@
 
 #include "control_layout.h"
 #include "gdi_handles.h"
+#include "key_input.h"
 #include "mouse_input.h"
 #include "window_base.h"
 
@@ -17,7 +18,7 @@ namespace tintwell::win32 {
 
 class PictureBox : public WindowBase<PictureBox> {
   public:
-    PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor);
+    PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor);
 
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance);
@@ -32,9 +33,12 @@ class PictureBox : public WindowBase<PictureBox> {
   private:
     LRESULT OnCreate();
     LRESULT OnPaint();
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam);
 
     ControlId id_;
     MouseSink &sink_;
+    KeySink &keys_;
     int backgroundSysColor_;
     std::unique_ptr<OffscreenImage> image_;
 };
