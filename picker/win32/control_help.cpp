@@ -6,6 +6,10 @@ namespace tintwell::win32 {
 
 ControlHelp::ControlHelp() : names_(), tooltip_(nullptr) {}
 
+ControlHelp::~ControlHelp() {
+    Detach();
+}
+
 ControlHelp::ControlHelp(IAccPropServices *services) : names_(services), tooltip_(nullptr) {}
 
 void ControlHelp::Attach(HWND form, HINSTANCE instance) {
@@ -20,16 +24,20 @@ void ControlHelp::Attach(HWND form, HINSTANCE instance) {
 
 void ControlHelp::Detach() {
     names_.ClearAll();
+    if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
 }
 
 void ControlHelp::AddTooltips(HWND form, HINSTANCE instance) {
     const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     // Shown even while another window is active, as the pointer rests on the button.
+    // Not owned by the form: Wine puts a window that is asked into the topmost band
+    // below a topmost window it owns instead, so keep-on-top would not hold.
     tooltip_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, instance, nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (tooltip_ == nullptr) return;
     for (size_t i = 0; i < kControlDescriptionCount; ++i) {
         const ControlDescription &description = kControlDescriptions[i];

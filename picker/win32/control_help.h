@@ -16,13 +16,13 @@ class ControlHelp {
     ControlHelp();
     // With a given annotation service, for tests.
     explicit ControlHelp(IAccPropServices *services);
+    ~ControlHelp();
     ControlHelp(const ControlHelp &) = delete;
     ControlHelp &operator=(const ControlHelp &) = delete;
 
     // Names and tooltips for the form's controls, once they exist.
     void Attach(HWND form, HINSTANCE instance);
-    // Takes the names back while the controls still exist; the tooltip window goes
-    // with the form that owns it.
+    // Takes the names back and closes the tooltip, while the controls still exist.
     void Detach();
 
     // The tooltip window; nullptr when the system could not make one.

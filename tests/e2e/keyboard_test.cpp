@@ -293,6 +293,11 @@ TEST_F(KeyboardTest, CopyButtonShowsItsTooltipAfterAHoverButThePicturesDoNot) {
     GetWindowRect(tip, &shown);
     EXPECT_LT(std::abs(shown.top - button.y), 60) << "the tip shows by the pointer";
     EXPECT_LT(std::abs(shown.left - button.x), 60);
+
+    ClickControl(kCheck1);
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+        return (GetWindowLongPtrW(form(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    })) << "with a tooltip shown once, keep-on-top still takes the window into the band";
 }
 
 // Through the accessibility interface, as a screen reader asks: the client object's
