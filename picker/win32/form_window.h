@@ -80,7 +80,7 @@ class FormWindow : public WindowBase<FormWindow>, public FormControls, private M
     void MouseMove(ControlId control, const MouseEvent &event) override;
 
     void CreateControls();
-    void CreateStandardControl(const ControlPlacement &placement);
+    void CreateStandardControl(HWND parent, const ControlPlacement &placement);
     void KeepSelectedOptionAsTabStop();
     HWND Control(ControlId id) const;
     int16_t CheckValue(ControlId id) const;
