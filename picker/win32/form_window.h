@@ -88,7 +88,7 @@ class FormWindow : public WindowBase<FormWindow>,
     void NoteKeyboardUse(const MSG &message);
 
     void CreateControls();
-    void CreateStandardControl(const ControlPlacement &placement);
+    void CreateStandardControl(HWND parent, const ControlPlacement &placement);
     void KeepSelectedOptionAsTabStop();
     HWND Control(ControlId id) const;
     int16_t CheckValue(ControlId id) const;

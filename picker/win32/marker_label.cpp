@@ -4,6 +4,7 @@
 
 #include "form_controls.h"
 #include "gdi_handles.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 
@@ -13,7 +14,7 @@ namespace {
 // no position a marker can take.
 int WholePixel(float value) {
     if (!std::isfinite(value) || std::fabs(value) > 32767.0f) {
-        throw PickerError("マーカーの位置が不正です。");
+        throw PickerError(messages::kMarkerOutOfPlace);
     }
     return static_cast<int>(std::nearbyint(value));
 }
