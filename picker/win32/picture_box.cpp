@@ -1,6 +1,7 @@
 #include "picture_box.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tintwell::win32 {
 
@@ -30,6 +31,7 @@ PictureBox::PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor, in
       rows_(tableHeight, tableHeight),
       image_(),
       shown_(),
+      refreshed_(),
       sourceColumn_(),
       sourceRow_() {}
 
@@ -86,8 +88,35 @@ POINT PictureBox::InnerOrigin() const {
     return origin;
 }
 
+// Every pick draws both tables again, though a drag in the field mostly leaves them
+// as they were; putting unchanged pixels on the screen again would cost more than the
+// draw, the more so when they are magnified. Only the band of rows that changed is
+// shown again.
 void PictureBox::Refresh() {
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    const uint32_t *image = image_->pixels();
+    if (image == nullptr) {
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return;
+    }
+    const size_t rowPixels = static_cast<size_t>(tableWidth_);
+    const size_t rowBytes = rowPixels * sizeof(uint32_t);
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < tableHeight_; ++y) {
+        const size_t at = static_cast<size_t>(y) * rowPixels;
+        if (std::memcmp(image + at, refreshed_.data() + at, rowBytes) == 0) continue;
+        std::memcpy(refreshed_.data() + at, image + at, rowBytes);
+        if (first < 0) first = y;
+        last = y;
+    }
+    if (first < 0) return;
+    int top = 0;
+    while (top < rows_.shown() && rows_.TableFromScreen(top) < first) ++top;
+    int bottom = top;
+    while (bottom < rows_.shown() && rows_.TableFromScreen(bottom) <= last) ++bottom;
+    const RECT band{0, top, columns_.shown(), bottom};
+    RedrawWindow(hwnd_, &band, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 HDC PictureBox::ShownDc(const RECT &area) {
@@ -96,19 +125,29 @@ HDC PictureBox::ShownDc(const RECT &area) {
     return shown_->dc();
 }
 
+// Each table row is widened once, into the first screen row that shows it; the
+// other rows showing it are copies of that one.
 void PictureBox::Magnify(const RECT &area) {
     const int left = std::max<int>(area.left, 0);
     const int top = std::max<int>(area.top, 0);
     const int right = std::min<int>(area.right, shown_->width());
     const int bottom = std::min<int>(area.bottom, shown_->height());
+    if (left >= right || top >= bottom) return;
     GdiFlush();
     const uint32_t *table = image_->pixels();
     uint32_t *shown = shown_->pixels();
     if (table == nullptr || shown == nullptr) return;
+    const size_t stride = static_cast<size_t>(shown_->width());
+    const size_t bytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
+    const int *columns = sourceColumn_.data();
     for (int y = top; y < bottom; ++y) {
+        uint32_t *to = shown + static_cast<size_t>(y) * stride;
+        if (y > top && sourceRow_[y] == sourceRow_[y - 1]) {
+            std::memcpy(to + left, to - stride + left, bytes);
+            continue;
+        }
         const uint32_t *from = table + static_cast<size_t>(sourceRow_[y]) * tableWidth_;
-        uint32_t *to = shown + static_cast<size_t>(y) * shown_->width();
-        for (int x = left; x < right; ++x) to[x] = from[sourceColumn_[x]];
+        for (int x = left; x < right; ++x) to[x] = from[columns[x]];
     }
 }
 
@@ -145,6 +184,13 @@ LRESULT PictureBox::OnCreate() {
     image_ = std::make_unique<OffscreenImage>(tableWidth_, tableHeight_);
     RECT all{0, 0, tableWidth_, tableHeight_};
     FillRect(image_->dc(), &all, GetSysColorBrush(backgroundSysColor_));
+    GdiFlush();
+    const uint32_t *image = image_->pixels();
+    if (image != nullptr) {
+        refreshed_.assign(image, image + static_cast<size_t>(tableWidth_) * tableHeight_);
+    } else {
+        refreshed_.assign(static_cast<size_t>(tableWidth_) * tableHeight_, 0);
+    }
     return 0;
 }
 

@@ -36,7 +36,8 @@ class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
     // The image as the inner area shows it, brought up to date within `area` (inner
     // pixels); what Label1 shows through.
     HDC ShownDc(const RECT &area);
-    // Shows the image now, with whatever sits on it (Label1) painted over it again.
+    // Shows the image now where it changed since the last refresh, with whatever sits
+    // there (Label1) painted over it again.
     void Refresh();
 
     const TableAxis &columns() const { return columns_; }
@@ -69,6 +70,8 @@ class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
     std::unique_ptr<OffscreenImage> image_;
     // The magnified image; null at 96 dpi, where the image itself is shown.
     std::unique_ptr<OffscreenImage> shown_;
+    // The image as the last refresh showed it.
+    std::vector<uint32_t> refreshed_;
     // For each shown column and row, the table pixel it shows.
     std::vector<int> sourceColumn_;
     std::vector<int> sourceRow_;
