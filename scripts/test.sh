@@ -4,7 +4,9 @@
 #   2. native under AddressSanitizer + UndefinedBehaviorSanitizer: the same suites
 #   3. a bounded libFuzzer run over the library's exports
 #   4. Windows x86 (MinGW): export and import tables
-#   5. Windows x86-64 (MinGW) under Wine on a private Xvfb: export/import tables, the
+#   5. Windows x86-64 (MinGW) as a Windows user without GoogleTest or a network would
+#      build it: it must configure, say that the tests are off, and build the programs
+#   6. Windows x86-64 (MinGW) under Wine on a private Xvfb: export/import tables, the
 #      library on real GDI, the running picker end to end, and a short soak
 # Every stage runs even when an earlier one fails; the summary names the failures and
 # the exit code is non-zero if any stage failed.
@@ -38,6 +40,18 @@ fuzz() {
   if [[ -x tests/fuzz/run.sh ]]; then tests/fuzz/run.sh; else echo "no fuzzer"; fi
 }
 win32() { build_preset mingw-i686 && ctest --preset mingw-i686; }
+win64_without_googletest() {
+  local dir=build/mingw-x86_64-no-googletest
+  rm -rf "$dir"
+  cmake -S . -B "$dir" --toolchain cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DFETCHCONTENT_FULLY_DISCONNECTED=ON >"$dir.log" 2>&1 ||
+    { cat "$dir.log"; return 1; }
+  grep -q "Tests are off" "$dir.log" || { echo "no message that the tests are off"; return 1; }
+  cmake --build "$dir" -j"$jobs" >>"$dir.log" 2>&1 || { tail -40 "$dir.log"; return 1; }
+  for product in tintwell.exe dyeplate.dll; do
+    [[ -f "$dir/bin/$product" ]] || { echo "$product was not built"; return 1; }
+  done
+}
 win64() {
   build_preset mingw-x86_64 &&
     scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix -- ctest --preset mingw-x86_64
@@ -47,6 +61,7 @@ stage "native tests" native
 stage "sanitizer tests" sanitized
 stage "fuzzing" fuzz
 stage "Windows x86 checks" win32
+stage "Windows x86-64 build without GoogleTest" win64_without_googletest
 stage "Windows x86-64 tests under Wine" win64
 
 echo

@@ -27,6 +27,11 @@ fi
 mkdir -p "$(dirname "$prefix")"
 export WINEPREFIX="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
 export WINEARCH=win64
+# Debian keeps the 64-bit loader out of PATH (/usr/bin/wine picks a loader itself and
+# prefers the 32-bit one once wine32 is installed); put it within reach as wine64.
+if ! command -v wine64 >/dev/null && [[ -x /usr/lib/wine/wine64 ]]; then
+  export PATH="$PATH:/usr/lib/wine"
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko install dialogs in a fresh prefix.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"

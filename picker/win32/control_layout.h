@@ -1,6 +1,7 @@
-// The layout of Form1 as one table: the window is built from it, and the end-to-end
-// tests read it to know what to expect on screen. Positions are kept in twips, the
-// unit the form was designed in, and turned into pixels when the window is built.
+// The layout of Form1 as one table, which the window is built from: every control's
+// kind, class, caption, place, tab order, container and styles. Positions are kept in
+// twips, the unit the form was designed in, and turned into pixels when the window is
+// built.
 #ifndef TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 #define TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "text_conversion.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 
@@ -87,7 +88,7 @@ bool FormWindow::Start(int showCommand) {
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
                     this);
     if (hwnd_ == nullptr) {
-        ShowStartupFailure(PickerError("ウィンドウを作成できません。"));
+        ShowStartupFailure(PickerError(messages::kCannotCreateWindow));
         return false;
     }
     // Made on a monitor of another scale than the primary one, it was laid out there.
@@ -153,24 +154,26 @@ LRESULT FormWindow::OnCreate() {
 void FormWindow::CreateControls() {
     for (size_t i = 0; i < kControlCount; ++i) {
         const ControlPlacement &placement = kControls[i];
+        // The table lists every container before what it holds.
+        const HWND parent = placement.container == 0 ? hwnd_ : Control(placement.container);
         switch (placement.id) {
             case kPicture1:
-                picture1_.Create(hwnd_, placement, instance_, scale_);
+                picture1_.Create(parent, placement, instance_, scale_);
                 break;
             case kPicture2:
-                picture2_.Create(hwnd_, placement, instance_, scale_);
+                picture2_.Create(parent, placement, instance_, scale_);
                 break;
             case kLabel1:
-                label1_.Create(picture1_.hwnd(), placement, instance_, scale_);
+                label1_.Create(parent, placement, instance_, scale_);
                 break;
             case kLabel2:
-                label2_.Create(hwnd_, placement, instance_, scale_);
+                label2_.Create(parent, placement, instance_, scale_);
                 break;
             case kShape1:
-                shape1_.Create(hwnd_, placement, instance_, scale_);
+                shape1_.Create(parent, placement, instance_, scale_);
                 break;
             default:
-                CreateControlWindow(hwnd_, placement, instance_, nullptr,
+                CreateControlWindow(parent, placement, instance_, nullptr,
                                     DesignedRect(placement, scale_));
                 break;
         }
@@ -379,7 +382,7 @@ void FormWindow::Dispatch(Handler &&handler) {
     } catch (const std::exception &failure) {
         failures_.Note(hwnd_, failure.what());
     } catch (...) {
-        failures_.Note(hwnd_, "予期しないエラーで操作が中断されました。");
+        failures_.Note(hwnd_, messages::kUnexpectedError);
     }
 }
 
@@ -446,21 +449,21 @@ void FormWindow::set_Text1_Text(const std::u16string &text) {
     // control is slow, and the same text shows the same either way.
     if (Text1_Text() == text) return;
     if (!SetWindowTextW(Control(kText1), WideFromUtf16(text).c_str())) {
-        throw PickerError("Text1 に文字列を設定できません。");
+        throw PickerError(messages::kCannotShowColourText);
     }
 }
 
 // Setting the start collapses the selection there, as in the text box the
 // handlers were written for; the length then extends it from the start.
 void FormWindow::set_Text1_SelStart(int32_t start) {
-    if (start < 0) throw PickerError("プロパティの値が不正です (Text1.SelStart)。");
+    if (start < 0) throw PickerError(messages::kBadTextSelection);
     const int32_t length = GetWindowTextLengthW(Control(kText1));
     const WPARAM at = static_cast<WPARAM>(std::min(start, length));
     SendMessageW(Control(kText1), EM_SETSEL, at, static_cast<LPARAM>(at));
 }
 
 void FormWindow::set_Text1_SelLength(int32_t length) {
-    if (length < 0) throw PickerError("プロパティの値が不正です (Text1.SelLength)。");
+    if (length < 0) throw PickerError(messages::kBadTextSelection);
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -503,13 +506,13 @@ int16_t FormWindow::Check4_Value() {
 }
 
 void FormWindow::set_Timer1_Interval(int32_t milliseconds) {
-    if (milliseconds < 0) throw PickerError("プロパティの値が不正です (Timer1.Interval)。");
+    if (milliseconds < 0) throw PickerError(messages::kBadSamplingInterval);
     if (milliseconds == 0) {
         KillTimer(hwnd_, kTimer1);
         return;
     }
     if (SetTimer(hwnd_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
-        throw PickerError("Timer1 を開始できません。");
+        throw PickerError(messages::kCannotStartSampling);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "form_controls.h"
 #include "picture_box.h"
 #include "table_geometry.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 
@@ -22,7 +23,7 @@ constexpr double kArrowTip = kStripTopOnForm + kStripBorder - kArrowRowOffset + 
 // no position a marker can take.
 int WholePixel(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 32767.0) {
-        throw PickerError("マーカーの位置が不正です。");
+        throw PickerError(messages::kMarkerOutOfPlace);
     }
     return static_cast<int>(std::nearbyint(value));
 }

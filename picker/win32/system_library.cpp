@@ -1,7 +1,7 @@
 #include "system_library.h"
 
 #include "form_controls.h"
-#include "library_messages.h"
+#include "user_texts.h"
 #include "text_conversion.h"
 
 namespace tintwell::win32 {

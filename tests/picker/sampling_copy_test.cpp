@@ -20,7 +20,7 @@ TEST_F(Sampling, InHueModeASampleIsLocated) {
     h.platform.screenPixel = Rgb(255, 128, 0);
     h.form.Timer1_Timer();
     EXPECT_EQ(h.log.Names().front(), "ScreenPixelUnderCursor");
-    EXPECT_EQ(h.state().tableMode, kModeHue);
+    EXPECT_EQ(h.state().tableMode, TableModeHue);
     EXPECT_EQ(h.state().red, 255);
     EXPECT_EQ(h.state().green, 128);
     EXPECT_EQ(h.state().blue, 0);
@@ -36,7 +36,7 @@ TEST_F(Sampling, InHueModeASampleIsLocated) {
 }
 
 TEST_F(Sampling, InAChannelModeASampleBecomesTheColour) {
-    h.state().tableMode = kModeGreen;
+    h.state().tableMode = TableModeGreen;
     h.state().fieldX = 9;
     h.platform.screenPixel = Rgb(0x12, 0x34, 0x56);
     h.form.Timer1_Timer();
@@ -49,7 +49,7 @@ TEST_F(Sampling, InAChannelModeASampleBecomesTheColour) {
 }
 
 TEST_F(Sampling, AnUnreadablePixelCountsAsBlack) {
-    h.state().tableMode = kModeBlue;
+    h.state().tableMode = TableModeBlue;
     h.platform.screenPixel = kInvalidColor;
     EXPECT_EQ(h.form.GetMouseMoveColr(), kBlack);
     h.form.Timer1_Timer();
