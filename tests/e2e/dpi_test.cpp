@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "colour_window.h"
 #include "display_scale.h"
 #include "picker_fixture.h"
 #include "screen_probe.h"
@@ -324,6 +325,41 @@ TEST_F(DpiTest, PressesOnTheRingPickThePixelShownUnderThePointer) {
         EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(white, 0, tx, ty, 0))));
         EXPECT_TRUE(RingOn(white, tx, ty));
     }
+}
+
+TEST_F(DpiTest, DraggingTheArrowPicksTheStripRowUnderThePointer) {
+    // Into the strip's upper half, from a press on the visible part of the arrow.
+    const RECT arrow = RectInContainer(Control(kLabel2), form());
+    const RECT strip = RectInContainer(Control(kPicture2), form());
+    const POINT start = ClientToScreenPoint(form(), (arrow.left + strip.left) / 2,
+                                            (arrow.top + arrow.bottom) / 2);
+    ASSERT_EQ(WindowFromPoint(start), Control(kLabel2));
+    ASSERT_TRUE(MoveTo(start));
+    Press(Button::Left);
+    const POINT inner = ClientToScreenPoint(Control(kPicture2), 0, 0);
+    const int sy = stripRows_.shown() / 3;
+    ASSERT_TRUE(MoveTo(POINT{start.x, inner.y + sy}));
+    Pause(200);
+    Release(Button::Left);
+    // As at 96 dpi, the arrow's rows count one below the strip's.
+    const int row = stripRows_.TableFromScreen(sy) + 1;
+    const uint32_t hue = oracle().GetColor2(Rgb(255, 255, 255), 0, row, 0);
+    EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(hue, 0, 0, 0, 0))));
+    EXPECT_TRUE(ArrowOn(row));
+}
+
+TEST_F(DpiTest, SamplingReadsThePhysicalPixelUnderThePointer) {
+    // Small and far from the screen's corner, so that a position read at another scale
+    // lands outside it.
+    ColourWindow patch(RECT{600, 20, 640, 60}, Rgb(0x12, 0x34, 0x56));
+    ClickControl(kOption4);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kOption4); }));
+    ClickControl(kCheck3);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kCheck3); }));
+    ASSERT_TRUE(MoveTo(patch.Centre()));
+    EXPECT_TRUE(TextBecomes(L"#123456"));
+    SendMessageW(Control(kCheck3), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsChecked(kCheck3); }));
 }
 
 // Ink of a caption reaching the control's last column or row has been cut off there.
