@@ -124,9 +124,9 @@ class DpiTest : public PickerTest {
                    std::fabs(y - wantY) <= slack;
         });
         if (on) return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "ring's middle at (" << x << ", " << y
-                                           << "), table pixel (" << tx << ", " << ty
-                                           << ") shows around (" << wantX << ", " << wantY << ")";
+        return testing::AssertionFailure()
+               << "ring's middle at (" << x << ", " << y << "), table pixel (" << tx << ", " << ty
+               << ") shows around (" << wantX << ", " << wantY << ")";
     }
 
     // The arrow's tip row in the form: the middle of its ink rows, which the visible
@@ -155,7 +155,8 @@ class DpiTest : public PickerTest {
         const double want = inner.y - formOrigin.y + SpanCentre(stripRows_, row);
         double y = 0;
         const double slack = 1.0 + 0.5 * Factor();
-        if (WaitUntil(kUpdateTimeoutMs, [&] { return ArrowTip(y) && std::fabs(y - want) <= slack; })) {
+        if (WaitUntil(kUpdateTimeoutMs,
+                      [&] { return ArrowTip(y) && std::fabs(y - want) <= slack; })) {
             return testing::AssertionSuccess();
         }
         return testing::AssertionFailure()
@@ -236,8 +237,7 @@ TEST_F(DpiTest, FieldAndStripShowTheLibrarysTablesPixelForPixel) {
                     base, 3, fieldColumns_.TableFromScreen(x), fieldRows_.TableFromScreen(y), 0);
                 if (field.At(x, y) != expected && wrong++ == 0) {
                     problem << "field (" << x << ", " << y << ") shows " << std::hex
-                            << field.At(x, y) << ", library says " << expected << std::dec
-                            << "; ";
+                            << field.At(x, y) << ", library says " << expected << std::dec << "; ";
                 }
             }
         }
@@ -247,8 +247,7 @@ TEST_F(DpiTest, FieldAndStripShowTheLibrarysTablesPixelForPixel) {
             for (int x = 0; x < strip.width(); ++x) {
                 if (strip.At(x, y) != expected && wrong++ == 0) {
                     problem << "strip (" << x << ", " << y << ") shows " << std::hex
-                            << strip.At(x, y) << ", library says " << expected << std::dec
-                            << "; ";
+                            << strip.At(x, y) << ", library says " << expected << std::dec << "; ";
                 }
             }
         }
@@ -262,9 +261,9 @@ TEST_F(DpiTest, PressesAndDragsAtRandomPointsPickThePixelUnderThePointer) {
     const uint32_t white = Rgb(255, 255, 255);
     std::mt19937 random(static_cast<unsigned>(dpi_));
     // Clear of the edges, where the ring is cut off and cannot be measured.
-    std::uniform_int_distribution<int> inside(static_cast<int>(12 * Factor()),
-                                              fieldColumns_.shown() - 1 -
-                                                  static_cast<int>(12 * Factor()));
+    std::uniform_int_distribution<int> inside(
+        static_cast<int>(12 * Factor()),
+        fieldColumns_.shown() - 1 - static_cast<int>(12 * Factor()));
     for (int i = 0; i < 4; ++i) {
         const int sx = inside(random);
         const int sy = inside(random);
@@ -331,8 +330,8 @@ TEST_F(DpiTest, DraggingTheArrowPicksTheStripRowUnderThePointer) {
     // Into the strip's upper half, from a press on the visible part of the arrow.
     const RECT arrow = RectInContainer(Control(kLabel2), form());
     const RECT strip = RectInContainer(Control(kPicture2), form());
-    const POINT start = ClientToScreenPoint(form(), (arrow.left + strip.left) / 2,
-                                            (arrow.top + arrow.bottom) / 2);
+    const POINT start =
+        ClientToScreenPoint(form(), (arrow.left + strip.left) / 2, (arrow.top + arrow.bottom) / 2);
     ASSERT_EQ(WindowFromPoint(start), Control(kLabel2));
     ASSERT_TRUE(MoveTo(start));
     Press(Button::Left);
