@@ -78,6 +78,23 @@ if [[ -d "$fonts" ]]; then
   done
 fi
 
+# Windows links its UI fonts to a Japanese one (font linking), so that a message box
+# in Tahoma still shows Japanese. A fresh prefix links nothing and shows boxes; link
+# the faces Wine draws its dialogs and message boxes with to the Japanese font.
+japanese_font="ipagp.ttf,IPAPGothic"
+if [[ -f "$WINEPREFIX/system.reg" ]] && ! grep -qF "$japanese_font" "$WINEPREFIX/system.reg"; then
+  if fc-list 2>/dev/null | grep -q "IPAPGothic"; then
+    link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in "Tahoma" "Microsoft Sans Serif" "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" \
+                "Segoe UI"; do
+      wine64 reg add "$link" /v "$face" /t REG_MULTI_SZ /d "$japanese_font" /f >/dev/null 2>&1 || true
+    done
+    wineserver -w || true
+  else
+    echo "wine-session: no IPAPGothic font; message boxes will not show Japanese" >&2
+  fi
+fi
+
 set +e
 "$@"
 status=$?

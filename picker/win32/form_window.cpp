@@ -444,9 +444,13 @@ std::u16string FormWindow::Text1_Text() {
 }
 
 void FormWindow::set_Text1_Text(const std::u16string &text) {
-    // Every drag step writes the text twice, mostly unchanged; rewriting an edit
-    // control is slow, and the same text shows the same either way.
-    if (Text1_Text() == text) return;
+    // Every drag step writes the text twice, mostly unchanged, and rewriting an edit
+    // control is slow. A skipped rewrite must leave the box as a rewrite leaves it:
+    // caret at the start, nothing selected (a copy selects the whole text).
+    if (Text1_Text() == text) {
+        SendMessageW(Control(kText1), EM_SETSEL, 0, 0);
+        return;
+    }
     if (!SetWindowTextW(Control(kText1), WideFromUtf16(text).c_str())) {
         throw PickerError(messages::kCannotShowColourText);
     }

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "glyph_outline.h"
+
 namespace tintwell::win32 {
 
 namespace {
@@ -63,19 +65,7 @@ bool GlyphIsTriangle(HFONT font, wchar_t ch) {
         GDI_ERROR) {
         return false;
     }
-    const auto *contour = reinterpret_cast<const TTPOLYGONHEADER *>(outline.data());
-    if (contour->dwType != TT_POLYGON_TYPE || contour->cb != size) return false;
-    int points = 1;  // the contour's start point
-    const BYTE *at = outline.data() + sizeof(TTPOLYGONHEADER);
-    const BYTE *end = outline.data() + contour->cb;
-    while (at < end) {
-        const auto *curve = reinterpret_cast<const TTPOLYCURVE *>(at);
-        if (curve->wType != TT_PRIM_LINE) return false;
-        points += curve->cpfx;
-        at += sizeof(TTPOLYCURVE) + (curve->cpfx - 1) * sizeof(POINTFX);
-    }
-    // Three corners, the start point possibly repeated to close the outline.
-    return points == 3 || points == 4;
+    return OutlineIsTriangle(outline.data(), size);
 }
 
 }  // namespace

@@ -54,6 +54,21 @@ TEST_F(WindowLayerTest, SelectionStartCollapsesAndLengthExtendsWithinTheText) {
     EXPECT_THROW(form_->set_Text1_SelLength(-1), PickerError);
 }
 
+TEST_F(WindowLayerTest, AnUnchangedTextIsLeftAsARewriteLeavesIt) {
+    // A rewrite puts the caret at the start with nothing selected, whatever a copy
+    // selected before; writing the same text again must end the same way.
+    for (const char16_t *next : {u"#3C2B1A", u"#1A2B3C"}) {
+        form_->set_Text1_Text(u"#1A2B3C");
+        SendMessageW(Control(kText1), EM_SETSEL, 0, -1);
+        form_->set_Text1_Text(next);
+        DWORD start = 99, end = 99;
+        SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u) << testing::PrintToString(std::u16string(next));
+        EXPECT_EQ(end, 0u) << testing::PrintToString(std::u16string(next));
+    }
+}
+
 TEST_F(WindowLayerTest, TextKeepsJapaneseAndLongTexts) {
     const std::u16string japanese = u"画面上の色ｸﾘｯﾌﾟ";
     form_->set_Text1_Text(japanese);
