@@ -196,24 +196,6 @@ TEST_F(DpiTest, ClientAreaAndEveryControlFollowTheTwipsLayoutAtTheScreensDpi) {
     EXPECT_NEAR(inner.right, 18 * Factor(), 1.0);
 }
 
-TEST_F(DpiTest, EveryTablePixelShowsAsAnEvenRunOfScreenPixels) {
-    for (const TableAxis *axis : {&fieldColumns_, &fieldRows_, &stripRows_}) {
-        const double run = axis->shown() / 256.0;
-        int previous = -1;
-        for (int t = 0; t < 256; ++t) {
-            const auto span = Span(*axis, t);
-            ASSERT_GE(span.first, 0) << "table pixel " << t << " never shows";
-            EXPECT_EQ(span.first, previous + 1) << "runs follow each other in order";
-            const int length = span.second - span.first + 1;
-            EXPECT_TRUE(length == static_cast<int>(std::floor(run)) ||
-                        length == static_cast<int>(std::ceil(run)))
-                << "table pixel " << t << " shows " << length << " pixels wide";
-            previous = span.second;
-        }
-        EXPECT_EQ(previous, axis->shown() - 1);
-    }
-}
-
 TEST_F(DpiTest, FieldAndStripShowTheLibrarysTablesPixelForPixel) {
     // R mode, and a colour of its field: the tables are built around it.
     ClickControl(kOption4);
