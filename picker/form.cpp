@@ -7,15 +7,15 @@
 #include <limits>
 
 #include "rounding.h"
+#include "table_geometry.h"
 
 namespace tintwell {
 
 namespace {
 
 constexpr int16_t kLeftButtonOnly = 1;
-constexpr float kTwipsPerPixel = 15.0f;
-// Label2 sits on the window, whose rows start 8 pixels above the strip's.
-constexpr float kStripTopOnWindow = 8.0f;
+constexpr float kTwipsPerPixel = static_cast<float>(kTwipsPerTablePixel);
+constexpr float kStripTopOnWindow = static_cast<float>(kStripTopOnForm);
 constexpr int32_t kSamplingIntervalMs = 100;
 
 }  // namespace

@@ -2,6 +2,7 @@
 // hue mode, the location of a concrete colour as base hue, field point and strip row.
 #include "form.h"
 #include "rounding.h"
+#include "table_geometry.h"
 
 namespace tintwell {
 
@@ -48,9 +49,9 @@ void Form::RefreshPicker() {
     controls_.Picture2_Refresh();
 
     const MarkerAxes axes = AxesFor(state_);
-    controls_.set_Label1_Top(static_cast<float>((255 - axes.v) - 5));
-    controls_.set_Label1_Left(static_cast<float>(axes.x - 5));
-    controls_.set_Label2_Top(static_cast<float>(255 - axes.s + 1));
+    controls_.set_Label1_Top(static_cast<float>((255 - axes.v) - kRingOffset));
+    controls_.set_Label1_Left(static_cast<float>(axes.x - kRingOffset));
+    controls_.set_Label2_Top(static_cast<float>(255 - axes.s + kArrowRowOffset));
 
     const ColorRef shown =
         library_.GetColor(base, state_.tableMode, axes.x, 255 - axes.v, state_.webSafe);

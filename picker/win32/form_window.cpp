@@ -1,6 +1,8 @@
 #include "form_window.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "text_conversion.h"
 #include "user_texts.h"
@@ -29,9 +31,11 @@ constexpr ClickRoute kClickRoutes[] = {
 
 constexpr ControlId kOptions[] = {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6};
 
-RECT CentredOnScreen(int clientWidth, int clientHeight) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+RECT CentredOnScreen(DpiFunctions &dpi, const DisplayScale &scale) {
+    const RECT frame =
+        dpi.FrameAround(scale.FromTwips(kFormClientWidthTwips),
+                        scale.FromTwips(kFormClientHeightTwips), kFormStyle, kFormExStyle,
+                        scale.dpi());
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -43,14 +47,18 @@ RECT CentredOnScreen(int clientWidth, int clientHeight) {
 
 FormWindow::FormWindow(HINSTANCE instance)
     : instance_(instance),
-      captionFont_(CreateCaptionFont()),
-      arrow_(CreateStripArrow()),
+      dpi_(),
+      scale_(),
+      captionFont_(),
+      arrow_{Font(), L""},
       platform_(nullptr),
       library_("dyeplate.dll"),
-      picture1_(kPicture1, *this, COLOR_BTNFACE),
-      picture2_(kPicture2, *this, COLOR_WINDOW),
-      label1_(kLabel1, *this, &picture1_),
-      label2_(kLabel2, *this, nullptr),
+      picture1_(kPicture1, *this, COLOR_BTNFACE, kTableSize, kTableSize),
+      picture2_(kPicture2, *this, COLOR_WINDOW, kStripImageWidth, kTableSize),
+      ringGeometry_(picture1_, scale_),
+      arrowGeometry_(picture2_, scale_),
+      label1_(kLabel1, *this, &picture1_, ringGeometry_),
+      label2_(kLabel2, *this, nullptr, arrowGeometry_),
       shape1_(),
       failures_(),
       focusWhileInactive_(nullptr),
@@ -74,7 +82,8 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::Start(int showCommand) {
-    const RECT frame = CentredOnScreen(kFormClientWidth, kFormClientHeight);
+    scale_ = DisplayScale(dpi_.ForSystem());
+    const RECT frame = CentredOnScreen(dpi_, scale_);
     CreateWindowExW(kFormExStyle, kFormClass, kFormTitle, kFormStyle, frame.left, frame.top,
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
                     this);
@@ -82,6 +91,8 @@ bool FormWindow::Start(int showCommand) {
         ShowStartupFailure(PickerError(messages::kCannotCreateWindow));
         return false;
     }
+    // Made on a monitor of another scale than the primary one, it was laid out there.
+    FitClientArea();
     try {
         form_.Form_Load();
     } catch (const std::exception &failure) {
@@ -119,6 +130,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnGetDefaultButton();
         case kShowFailureMessage:
             return OnShowFailure();
+        case WM_DPICHANGED:
+            return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         case WM_DESTROY:
             return OnDestroy();
         default:
@@ -132,6 +145,8 @@ LRESULT FormWindow::OnCreate() {
     // the tests) can ask the window for them.
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    // A per-monitor-aware window is made at its monitor's scale.
+    scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     return 0;
 }
@@ -143,37 +158,110 @@ void FormWindow::CreateControls() {
         const HWND parent = placement.container == 0 ? hwnd_ : Control(placement.container);
         switch (placement.id) {
             case kPicture1:
-                picture1_.Create(parent, placement, instance_);
+                picture1_.Create(parent, placement, instance_, scale_);
                 break;
             case kPicture2:
-                picture2_.Create(parent, placement, instance_);
+                picture2_.Create(parent, placement, instance_, scale_);
                 break;
             case kLabel1:
-                label1_.Create(parent, placement, instance_);
+                label1_.Create(parent, placement, instance_, scale_);
                 break;
             case kLabel2:
-                label2_.Create(parent, placement, instance_);
+                label2_.Create(parent, placement, instance_, scale_);
                 break;
             case kShape1:
-                shape1_.Create(parent, placement, instance_);
+                shape1_.Create(parent, placement, instance_, scale_);
                 break;
             default:
-                CreateStandardControl(parent, placement);
+                CreateControlWindow(parent, placement, instance_, nullptr,
+                                    DesignedRect(placement, scale_));
                 break;
         }
     }
-    label1_.SetFont(captionFont_.get(), FindControl(kLabel1).caption);
-    label2_.SetFont(arrow_.font.get(), arrow_.text);
     SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
-    // With a Japanese font the edit control picks wide default margins, and the last
-    // digit of "#RRGGBB" no longer fits the 63-pixel box.
-    SendMessageW(Control(kText1), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
     SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
+    ApplyFonts();
 }
 
-void FormWindow::CreateStandardControl(HWND parent, const ControlPlacement &placement) {
-    HWND control = CreateControlWindow(parent, placement, instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
+void FormWindow::LayOut() {
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlPlacement &placement = kControls[i];
+        switch (placement.id) {
+            case kPicture1:
+                picture1_.LayOut(placement, scale_);
+                break;
+            case kPicture2:
+                picture2_.LayOut(placement, scale_);
+                break;
+            case kLabel1:
+                label1_.LayOut(placement, scale_);
+                break;
+            case kLabel2:
+                label2_.LayOut(placement, scale_);
+                break;
+            case kShape1:
+                shape1_.LayOut(placement, scale_);
+                break;
+            default: {
+                const RECT rect = DesignedRect(placement, scale_);
+                SetWindowPos(Control(placement.id), nullptr, rect.left, rect.top,
+                             rect.right - rect.left, rect.bottom - rect.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                break;
+            }
+        }
+    }
+    ApplyFonts();
+}
+
+// With a Japanese font the edit control picks wide default margins, and the last
+// digit of "#RRGGBB" no longer fits Text1: it has none, and the font is chosen for
+// the width that leaves. A new font resets the margins, so they are cleared again.
+void FormWindow::ApplyFonts() {
+    HWND text = Control(kText1);
+    SendMessageW(text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+    RECT format{};
+    SendMessageW(text, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    Font caption = CreateCaptionFont(scale_, format.right - format.left);
+    ArrowGlyph arrow = CreateStripArrow(scale_);
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlPlacement &placement = kControls[i];
+        if (placement.kind == ControlKind::PictureBox || placement.kind == ControlKind::Label ||
+            placement.kind == ControlKind::Shape) {
+            continue;
+        }
+        SendMessageW(Control(placement.id), WM_SETFONT, reinterpret_cast<WPARAM>(caption.get()),
+                     TRUE);
+    }
+    SendMessageW(text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+    // At 96 dpi the ring is drawn from the label's corner, as it always was; at other
+    // scales its glyph is moved so that its middle is the label's reference point.
+    POINT ringOffset{0, 0};
+    const wchar_t *ring = FindControl(kLabel1).caption;
+    if (!scale_.identity()) {
+        const POINT ink = InkCentre(caption.get(), ring[0]);
+        const double centre = (kRingOffset + 0.5) * scale_.factor();
+        ringOffset = POINT{static_cast<LONG>(std::lround(centre - ink.x)),
+                           static_cast<LONG>(std::lround(centre - ink.y))};
+    }
+    label1_.SetFont(caption.get(), ring, ringOffset);
+    label2_.SetFont(arrow.font.get(), arrow.text);
+    // The controls hold the new fonts now; the old ones go with the locals.
+    captionFont_ = std::move(caption);
+    arrow_ = std::move(arrow);
+}
+
+void FormWindow::FitClientArea() {
+    const int width = scale_.FromTwips(kFormClientWidthTwips);
+    const int height = scale_.FromTwips(kFormClientHeightTwips);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right == width && client.bottom == height) return;
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
+                 frame.bottom - frame.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
@@ -226,6 +314,22 @@ LRESULT FormWindow::OnGetDefaultButton() {
 
 LRESULT FormWindow::OnShowFailure() {
     failures_.ShowPending(hwnd_);
+    return 0;
+}
+
+// Moved to a monitor of another scale: everything is laid out and lettered again
+// for it, the window takes the place the system suggests, and the picker's state
+// and images stay as they are.
+LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
+    scale_ = DisplayScale(dpi);
+    LayOut();
+    if (suggested != nullptr) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    FitClientArea();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return 0;
 }
 
