@@ -19,6 +19,7 @@
 
 #include "colour_table.h"
 #include "control_layout.h"
+#include "draw_target.h"
 #include "form_window.h"
 #include "reference_draw.h"
 #include "step_stats.h"
@@ -82,31 +83,12 @@ void MoveToDpi(HWND form, int dpi) {
 // Two memory DCs shaped like the picture boxes' images.
 class ImagePair {
   public:
-    ImagePair() : screen_(GetDC(nullptr)) {
-        for (int i = 0; i < 2; ++i) {
-            dc_[i] = CreateCompatibleDC(screen_);
-            bitmap_[i] = CreateCompatibleBitmap(screen_, i == 0 ? 256 : 18, 256);
-            previous_[i] = SelectObject(dc_[i], bitmap_[i]);
-        }
-    }
-    ~ImagePair() {
-        for (int i = 0; i < 2; ++i) {
-            SelectObject(dc_[i], previous_[i]);
-            DeleteObject(bitmap_[i]);
-            DeleteDC(dc_[i]);
-        }
-        ReleaseDC(nullptr, screen_);
-    }
-    ImagePair(const ImagePair &) = delete;
-    ImagePair &operator=(const ImagePair &) = delete;
-    HDC field() const { return dc_[0]; }
-    HDC strip() const { return dc_[1]; }
+    HDC field() const { return field_.dc(); }
+    HDC strip() const { return strip_.dc(); }
 
   private:
-    HDC screen_;
-    HDC dc_[2];
-    HBITMAP bitmap_[2];
-    HGDIOBJ previous_[2];
+    DrawTarget field_{TargetKind::ScreenCompatible, 256, 256};
+    DrawTarget strip_{TargetKind::ScreenCompatible, 18, 256};
 };
 
 template <typename Draw>
