@@ -63,8 +63,8 @@ class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
     int backgroundSysColor_;
     int tableWidth_;
     int tableHeight_;
-    bool sunken_;       // sunken 3-D border two pixels wide at 96 dpi, else flat one
-    int border_;        // border thickness in pixels at the current scale
+    bool sunken_;  // sunken 3-D border two pixels wide at 96 dpi, else flat one
+    int border_;   // border thickness in pixels at the current scale
     TableAxis columns_;
     TableAxis rows_;
     std::unique_ptr<OffscreenImage> image_;
