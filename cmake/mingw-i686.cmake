@@ -16,4 +16,9 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # Release binaries ship without symbols.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 set(CMAKE_SHARED_LINKER_FLAGS_RELEASE_INIT "-s")
-# 32-bit Windows programs cannot run on the build hosts; this build is checked, not run.
+# Tests of the Windows build run under the 32-bit Wine loader (wine32), natively where
+# the kernel runs 32-bit programs and through qemu-user elsewhere (scripts/setup-x86.sh).
+find_program(TINTWELL_WINE NAMES wine)
+if(TINTWELL_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${TINTWELL_WINE})
+endif()

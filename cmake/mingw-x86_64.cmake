@@ -16,8 +16,10 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # Release binaries ship without symbols.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 set(CMAKE_SHARED_LINKER_FLAGS_RELEASE_INIT "-s")
-# Tests of the Windows build run under Wine.
-find_program(TINTWELL_WINE NAMES wine64 wine)
+# Tests of the Windows build run under the 64-bit Wine loader. Debian keeps it off PATH
+# in /usr/lib/wine, and its /usr/bin/wine prefers the 32-bit loader once wine32 is
+# installed: plain wine only where there is no wine64 at all.
+find_program(TINTWELL_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CACHE)
 if(TINTWELL_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${TINTWELL_WINE})
 endif()

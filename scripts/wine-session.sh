@@ -27,6 +27,11 @@ fi
 mkdir -p "$(dirname "$prefix")"
 export WINEPREFIX="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
 export WINEARCH=win64
+# Debian installs the 64-bit loader as /usr/lib/wine/wine64 and puts no wine64 on
+# PATH; its /usr/bin/wine starts the 32-bit loader first once wine32 is installed.
+if ! command -v wine64 >/dev/null && [[ -x /usr/lib/wine/wine64 ]]; then
+  export PATH="$PATH:/usr/lib/wine"
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko install dialogs in a fresh prefix.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
