@@ -107,10 +107,10 @@ void FillChannelField(uint8_t *buffer, const Rgb &base, int32_t tableMode, bool 
     int fixedByte, lineByte, columnByte;
     int32_t fixedValue;
     switch (tableMode) {
-        case 3:
+        case TableModeRed:
             fixedByte = 2, lineByte = 1, columnByte = 0, fixedValue = base.red;
             break;
-        case 4:
+        case TableModeGreen:
             fixedByte = 1, lineByte = 2, columnByte = 0, fixedValue = base.green;
             break;
         default:

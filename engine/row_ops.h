@@ -1,10 +1,11 @@
 // Whole-row building blocks of the fills: each works on one line of 256 pixels.
 //
-// There are two implementations of each: a plain loop, and an SSE2 one that works on
-// sixteen pixels at a time with the same IEEE operations in the same order (packed
-// multiply and subtract round exactly like the scalar ones, and the conversion
-// truncates like the scalar cast). The unqualified functions use SSE2 where the
-// target has it; both are always built so that tests can hold one against the other.
+// Each has a plain loop and an SSE2 version that works on sixteen pixels at a time
+// with the same IEEE operations in the same order (packed multiply and subtract round
+// exactly like the scalar ones, and the conversion truncates like the scalar cast);
+// the interleave also has an SSSE3 version, chosen at run time by a processor check.
+// The unqualified functions take the fastest the processor has; every version is
+// always built so that tests can hold each against the plain one.
 #ifndef DYEPLATE_ROW_OPS_H
 #define DYEPLATE_ROW_OPS_H
 

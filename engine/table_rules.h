@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "colour_table.h"
+
 namespace dyeplate {
 
 // Bytes of the shared table buffer: 256 bottom-up rows of 256 pixels, B, G, R each.
@@ -40,10 +42,10 @@ inline bool operator==(const Rgb &a, const Rgb &b) {
 // Modes 1 and 2 have no tables of their own; anything outside 0-5 (negative codes
 // compare as large unsigned ones) draws nothing new and looks up as black.
 inline bool IsKnownMode(int32_t tableMode) {
-    return static_cast<uint32_t>(tableMode) <= 5u;
+    return static_cast<uint32_t>(tableMode) <= static_cast<uint32_t>(TableModeBlue);
 }
 inline bool IsHueMode(int32_t tableMode) {
-    return static_cast<uint32_t>(tableMode) <= 2u;
+    return static_cast<uint32_t>(tableMode) <= static_cast<uint32_t>(TableModeValue);
 }
 
 // The top byte of a colour word is ignored, so no channel ever leaves 0-255.
@@ -116,14 +118,14 @@ inline int32_t HueFieldChannel(int32_t corner, int32_t x, int32_t y) {
     return HueLevel(HueColumnLevel(corner, x), y);
 }
 
-// The field's triple at (x, y) before snapping; mode must be 0-5.
+// The field's triple at (x, y) before snapping; the mode must be a known one.
 inline Rgb FieldColor(const Rgb &base, int32_t tableMode, int32_t x, int32_t y) {
     switch (tableMode) {
-        case 3:
+        case TableModeRed:
             return Rgb{base.red, 255 - y, x};
-        case 4:
+        case TableModeGreen:
             return Rgb{255 - y, base.green, x};
-        case 5:
+        case TableModeBlue:
             return Rgb{x, 255 - y, base.blue};
         default: {
             const Rgb corner = NormalizeHue(base);
@@ -149,14 +151,14 @@ inline Rgb HueStripColor(int32_t n) {
     return Rgb{255, HueStep(255 - n), 0};
 }
 
-// The strip's triple on line y before snapping; mode must be 0-5.
+// The strip's triple on line y before snapping; the mode must be a known one.
 inline Rgb StripColor(const Rgb &base, int32_t tableMode, int32_t y) {
     switch (tableMode) {
-        case 3:
+        case TableModeRed:
             return Rgb{255 - y, base.green, base.blue};
-        case 4:
+        case TableModeGreen:
             return Rgb{base.red, 255 - y, base.blue};
-        case 5:
+        case TableModeBlue:
             return Rgb{base.red, base.green, 255 - y};
         default:
             return HueStripColor(y);

@@ -40,6 +40,10 @@ void TransferTable(DyeplateDC dc, int width, const TableFill &fill) {
     OwnedBitmap bitmap(CreateDIBitmap(target, &local, 0, nullptr, nullptr, DIB_RGB_COLORS));
     std::memcpy(&sharedHeader.header, &local, sizeof local);
     auto *info = reinterpret_cast<BITMAPINFO *>(&sharedHeader);
+    // The format query every draw has always made. With no pixel buffer GetDIBits
+    // copies no lines, so the count of 50 means nothing; it only completes the shared
+    // header for the bitmap, and nothing below depends on what it writes or returns.
+    // It stays so that a draw makes the same GDI calls in the same order as ever.
     GetDIBits(target, bitmap.get(), 0, 50, nullptr, info, DIB_RGB_COLORS);
     // Declared after the bitmap so that it is deleted first, releasing the bitmap.
     OwnedMemoryDC memory(CreateCompatibleDC(target));

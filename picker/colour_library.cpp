@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "colour_table.h"
-#include "library_messages.h"
+#include "user_texts.h"
 #include "library_module.h"
 
 namespace tintwell {

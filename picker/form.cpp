@@ -7,15 +7,15 @@
 #include <limits>
 
 #include "rounding.h"
+#include "table_geometry.h"
 
 namespace tintwell {
 
 namespace {
 
 constexpr int16_t kLeftButtonOnly = 1;
-constexpr float kTwipsPerPixel = 15.0f;
-// Label2 sits on the window, whose rows start 8 pixels above the strip's.
-constexpr float kStripTopOnWindow = 8.0f;
+constexpr float kTwipsPerPixel = static_cast<float>(kTwipsPerTablePixel);
+constexpr float kStripTopOnWindow = static_cast<float>(kStripTopOnForm);
 constexpr int32_t kSamplingIntervalMs = 100;
 
 }  // namespace
@@ -27,7 +27,7 @@ void Form::Form_Load() {
     state_.red = 255;
     state_.green = 255;
     state_.blue = 255;
-    state_.tableMode = kModeHue;
+    state_.tableMode = TableModeHue;
     const ColorRef base = BaseColour(state_);
     controls_.set_Shape1_FillColor(base);
     // webSafe is read from Check4 only at the end, so the first draws use its zero.
@@ -101,20 +101,20 @@ void Form::Label2_Mousemove(int16_t button, int16_t shift, float x, float y) {
 
 void Form::Option1_Click() {
     if (IsChannelMode(state_.tableMode)) LocateColor();
-    state_.tableMode = kModeHue;
+    state_.tableMode = TableModeHue;
     RefreshPicker();
 }
 
 void Form::Option4_Click() {
-    SwitchToChannelMode(kModeRed);
+    SwitchToChannelMode(TableModeRed);
 }
 
 void Form::Option5_Click() {
-    SwitchToChannelMode(kModeGreen);
+    SwitchToChannelMode(TableModeGreen);
 }
 
 void Form::Option6_Click() {
-    SwitchToChannelMode(kModeBlue);
+    SwitchToChannelMode(TableModeBlue);
 }
 
 void Form::SwitchToChannelMode(int32_t tableMode) {

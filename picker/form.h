@@ -28,8 +28,6 @@ class Form {
     // Display refresh and hue-mode location of the colour in hexText.
     void RefreshPicker();
     void LocateColor();
-    static int32_t max(int32_t a, int32_t b);
-    static int32_t gc(int32_t a, int32_t b, int32_t c);
 
     // Mouse events: button mask 1 left, 2 right, 4 middle (combined); shift mask;
     // position in pixels (pictures) or twips relative to the label (labels).

@@ -1,5 +1,7 @@
 #include "picker_state.h"
 
+#include "user_texts.h"
+
 namespace tintwell {
 
 namespace {
@@ -8,7 +10,7 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 void RequireSixCharacters(const std::string &hexText) {
     if (hexText.size() != 6) {
-        throw PickerError("色の16進表記が6桁ではありません: \"" + hexText + "\"");
+        throw PickerError(messages::HexTextNotSixDigits(hexText));
     }
 }
 
@@ -16,7 +18,7 @@ int32_t HexDigitValue(char digit, const std::string &hexText) {
     if (digit >= '0' && digit <= '9') return digit - '0';
     if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
     if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
-    throw PickerError("色の16進表記が正しくありません: \"" + hexText + "\"");
+    throw PickerError(messages::HexTextNotHex(hexText));
 }
 
 // Characters `first` and `first + 1`, counted from 0.

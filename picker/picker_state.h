@@ -9,20 +9,18 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/colour_table.h"
 #include "form_controls.h"
 
 namespace tintwell {
 
-// TableMode codes the window sets; 1 and 2 exist only in the library's numbering.
-constexpr int32_t kModeHue = 0;
-constexpr int32_t kModeRed = 3;
-constexpr int32_t kModeGreen = 4;
-constexpr int32_t kModeBlue = 5;
+// The window sets TableModeHue, TableModeRed, TableModeGreen or TableModeBlue (the
+// library's own values); saturation and value exist only in the library.
 
 // The red, green and blue modes, where the channels are the shown colour itself;
-// every code below them is built around hue.
+// every value below them is built around hue.
 constexpr bool IsChannelMode(int32_t tableMode) {
-    return tableMode > 2;
+    return tableMode >= TableModeRed;
 }
 
 constexpr ColorRef kWhite = 0xFFFFFFu;

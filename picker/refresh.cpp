@@ -2,6 +2,7 @@
 // hue mode, the location of a concrete colour as base hue, field point and strip row.
 #include "form.h"
 #include "rounding.h"
+#include "table_geometry.h"
 
 namespace tintwell {
 
@@ -17,11 +18,11 @@ struct MarkerAxes {
 
 MarkerAxes AxesFor(const PickerState &state) {
     switch (state.tableMode) {
-        case kModeRed:
+        case TableModeRed:
             return {state.blue, state.green, state.red};
-        case kModeGreen:
+        case TableModeGreen:
             return {state.blue, state.red, state.green};
-        case kModeBlue:
+        case TableModeBlue:
             return {state.red, state.green, state.blue};
         default:
             return {state.fieldX, 255 - state.fieldY, 255 - state.stripPos};
@@ -48,9 +49,9 @@ void Form::RefreshPicker() {
     controls_.Picture2_Refresh();
 
     const MarkerAxes axes = AxesFor(state_);
-    controls_.set_Label1_Top(static_cast<float>((255 - axes.v) - 5));
-    controls_.set_Label1_Left(static_cast<float>(axes.x - 5));
-    controls_.set_Label2_Top(static_cast<float>(255 - axes.s + 1));
+    controls_.set_Label1_Top(static_cast<float>((255 - axes.v) - kRingOffset));
+    controls_.set_Label1_Left(static_cast<float>(axes.x - kRingOffset));
+    controls_.set_Label2_Top(static_cast<float>(255 - axes.s + kArrowRowOffset));
 
     const ColorRef shown =
         library_.GetColor(base, state_.tableMode, axes.x, 255 - axes.v, state_.webSafe);
@@ -60,79 +61,75 @@ void Form::RefreshPicker() {
     controls_.set_Label1_ForeColor(MarkerColour(state_, axes.v));
 }
 
-int32_t Form::max(int32_t a, int32_t b) {
-    return a > b ? a : b;
+namespace {
+
+enum Channel { kRed, kGreen, kBlue };
+
+// The three sectors of the hue circle, each named by the channel that is smallest
+// there (it goes to 0 in the hue). Of the other two, `first` is the one that a
+// strict '>' brings to full strength; on a tie `second` goes to full strength.
+// The strip row is base + sign * middle / 6 for whichever of them stays below full.
+struct HueSector {
+    Channel smallest, first, second;
+    double firstFullBase, firstFullSign;
+    double secondFullBase, secondFullSign;
+};
+
+// In this order: the first sector whose smallest channel is no greater than the
+// others takes the colour, which settles ties between equal smallest channels.
+constexpr HueSector kHueSectors[] = {
+    {kGreen, kRed, kBlue, 0.0, 1.0, 86.0, -1.0},
+    {kBlue, kGreen, kRed, 169.0, 1.0, 255.0, -1.0},
+    {kRed, kBlue, kGreen, 86.0, 1.0, 170.0, -1.0},
+};
+
+const HueSector &SectorOf(const int32_t (&channel)[3]) {
+    for (const HueSector &sector : kHueSectors) {
+        const int32_t low = channel[sector.smallest];
+        if (low <= channel[sector.first] && low <= channel[sector.second]) return sector;
+    }
+    return kHueSectors[2];  // not reached: some channel is always the smallest
 }
 
-int32_t Form::gc(int32_t a, int32_t b, int32_t c) {
-    return RoundHalfEven(255.0 - (255.0 - static_cast<double>(255 * b) / a) * (255.0 / (255 - c)));
+// The middle channel's level in the pure hue of a colour: the colour scaled until
+// its largest channel is 255 and then stretched until its smallest is 0.
+int32_t PureHueMiddle(int32_t largest, int32_t middle, int32_t smallest) {
+    return RoundHalfEven(255.0 - (255.0 - static_cast<double>(255 * middle) / largest) *
+                                     (255.0 / (255 - smallest)));
 }
+
+}  // namespace
 
 void Form::LocateColor() {
     const Channels colour = ChannelRule(state_.hexText);
-    const int32_t r = colour.red;
-    const int32_t g = colour.green;
-    const int32_t b = colour.blue;
+    const int32_t channel[3] = {colour.red, colour.green, colour.blue};
+    int32_t *const hue[3] = {&state_.red, &state_.green, &state_.blue};
 
-    if (r == g && g == b) {
+    if (channel[kRed] == channel[kGreen] && channel[kGreen] == channel[kBlue]) {
         state_.red = 255;
         state_.green = 0;
         state_.blue = 0;
         state_.fieldX = 0;
-        state_.fieldY = 255 - r;
+        state_.fieldY = 255 - channel[kRed];
         state_.stripPos = 0;
         return;
     }
 
-    // The first test that holds decides, which settles ties between equal channels.
-    // Of the two other channels the strictly greater one goes to full strength, so a
-    // tie takes the second branch of each pair.
-    if (g <= r && g <= b) {
-        const int32_t m = max(b, r);
-        const double k = 255.0 / m;
-        state_.green = 0;
-        state_.fieldX = RoundHalfEven(255.0 - k * g);
-        state_.fieldY = 255 - m;
-        if (r > b) {
-            state_.red = RoundHalfEven(k * r);
-            state_.blue = gc(r, b, g);
-            state_.stripPos = RoundHalfEven(state_.blue / 6.0);
-        } else {
-            state_.blue = RoundHalfEven(k * b);
-            state_.red = gc(b, r, g);
-            state_.stripPos = RoundHalfEven(86.0 - state_.red / 6.0);
-        }
-    } else if (b <= r && b <= g) {
-        const int32_t m = max(r, g);
-        const double k = 255.0 / m;
-        state_.blue = 0;
-        state_.fieldX = RoundHalfEven(255.0 - k * b);
-        state_.fieldY = 255 - m;
-        if (g > r) {
-            state_.green = RoundHalfEven(k * g);
-            state_.red = gc(g, r, b);
-            state_.stripPos = RoundHalfEven(state_.red / 6.0 + 169.0);
-        } else {
-            state_.red = RoundHalfEven(k * r);
-            state_.green = gc(r, g, b);
-            state_.stripPos = RoundHalfEven(255.0 - state_.green / 6.0);
-        }
-    } else {
-        const int32_t m = max(b, g);
-        const double k = 255.0 / m;
-        state_.red = 0;
-        state_.fieldX = RoundHalfEven(255.0 - k * r);
-        state_.fieldY = 255 - m;
-        if (b > g) {
-            state_.blue = RoundHalfEven(k * b);
-            state_.green = gc(b, g, r);
-            state_.stripPos = RoundHalfEven(state_.green / 6.0 + 86.0);
-        } else {
-            state_.green = RoundHalfEven(k * g);
-            state_.blue = gc(g, b, r);
-            state_.stripPos = RoundHalfEven(170.0 - state_.blue / 6.0);
-        }
-    }
+    const HueSector &sector = SectorOf(channel);
+    const bool firstFull = channel[sector.first] > channel[sector.second];
+    const Channel full = firstFull ? sector.first : sector.second;
+    const Channel middle = firstFull ? sector.second : sector.first;
+    const int32_t low = channel[sector.smallest];
+    const double k = 255.0 / channel[full];
+
+    *hue[sector.smallest] = 0;
+    state_.fieldX = RoundHalfEven(255.0 - k * low);
+    state_.fieldY = 255 - channel[full];
+    *hue[full] = RoundHalfEven(k * channel[full]);
+    *hue[middle] = PureHueMiddle(channel[full], channel[middle], low);
+    const double base = firstFull ? sector.firstFullBase : sector.secondFullBase;
+    const double sign = firstFull ? sector.firstFullSign : sector.secondFullSign;
+    state_.stripPos = RoundHalfEven(base + sign * (*hue[middle] / 6.0));
 }
 
 }  // namespace tintwell

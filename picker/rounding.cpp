@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "form_controls.h"
+#include "user_texts.h"
 
 namespace tintwell {
 
 int32_t RoundHalfEven(double value) {
     if (!(value > -2147483648.5 && value < 2147483647.5)) {
-        throw PickerError("オーバーフローしました。");
+        throw PickerError(messages::kOverflow);
     }
     const double floor = std::floor(value);
     const double fraction = value - floor;

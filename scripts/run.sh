@@ -2,8 +2,9 @@
 # Sets up what is missing, builds Tintwell for Windows x86-64 and starts the picker
 # under Wine. With a display ($DISPLAY) the window opens there and the script waits
 # until it is closed. Without one (a server, CI) it starts a virtual display, lets the
-# picker come up, saves a screenshot of it to build/tintwell-screenshot.png, says so,
-# and closes it again.
+# picker come up, saves a screenshot of its window to build/tintwell-screenshot.png,
+# says so, and closes it again (scripts/update-readme-picture.sh makes the README's
+# picture from it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,7 +35,8 @@ scripts/wine-session.sh --prefix "$prefix" -- bash -c '
     exit 1
   fi
   sleep 2
-  import -window root "$2"
+  window=$(xdotool search --name "^Tintwell$" | head -n 1)
+  import -window "$window" "$2"
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   exit 0

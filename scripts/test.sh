@@ -7,7 +7,9 @@
 #      on a private Xvfb: export/import tables, the library on real GDI and called from a
 #      4-byte aligned stack, and a short end-to-end run of the picker. 32-bit programs
 #      run natively where the kernel can, elsewhere through qemu (scripts/x86-session.sh)
-#   5. Windows x86-64 (MinGW) under Wine on a private Xvfb: export/import tables, the
+#   5. Windows x86-64 (MinGW) as a Windows user without GoogleTest or a network would
+#      build it: it must configure, say that the tests are off, and build the programs
+#   6. Windows x86-64 (MinGW) under Wine on a private Xvfb: export/import tables, the
 #      library on real GDI, the running picker end to end, and a short soak
 # Every stage runs even when an earlier one fails; the summary names the failures and
 # the exit code is non-zero if any stage failed.
@@ -37,8 +39,10 @@ build_preset() {
 
 native() { build_preset native && ctest --preset native -j"$jobs"; }
 sanitized() { build_preset native-sanitize && ctest --preset native-sanitize -j"$jobs"; }
+# A fuzzer that is not there has found nothing, which is not a pass.
 fuzz() {
-  if [[ -x tests/fuzz/run.sh ]]; then tests/fuzz/run.sh; else echo "no fuzzer"; fi
+  [[ -x tests/fuzz/run.sh ]] || { echo "tests/fuzz/run.sh is missing or not executable"; return 1; }
+  tests/fuzz/run.sh
 }
 win32() {
   local mode
@@ -54,6 +58,18 @@ win32() {
       scripts/wine-session.sh --prefix build/mingw-i686/wineprefix -- \
       ctest --preset mingw-i686
 }
+win64_without_googletest() {
+  local dir=build/mingw-x86_64-no-googletest
+  rm -rf "$dir"
+  cmake -S . -B "$dir" --toolchain cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DFETCHCONTENT_FULLY_DISCONNECTED=ON >"$dir.log" 2>&1 ||
+    { cat "$dir.log"; return 1; }
+  grep -q "Tests are off" "$dir.log" || { echo "no message that the tests are off"; return 1; }
+  cmake --build "$dir" -j"$jobs" >>"$dir.log" 2>&1 || { tail -40 "$dir.log"; return 1; }
+  for product in tintwell.exe dyeplate.dll; do
+    [[ -f "$dir/bin/$product" ]] || { echo "$product was not built"; return 1; }
+  done
+}
 win64() {
   build_preset mingw-x86_64 &&
     scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix -- ctest --preset mingw-x86_64
@@ -63,6 +79,7 @@ stage "native tests" native
 stage "sanitizer tests" sanitized
 stage "fuzzing" fuzz
 stage "Windows x86 tests under Wine" win32
+stage "Windows x86-64 build without GoogleTest" win64_without_googletest
 stage "Windows x86-64 tests under Wine" win64
 
 echo

@@ -27,8 +27,8 @@ fi
 mkdir -p "$(dirname "$prefix")"
 export WINEPREFIX="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
 export WINEARCH=win64
-# Debian installs the 64-bit loader as /usr/lib/wine/wine64 and puts no wine64 on
-# PATH; its /usr/bin/wine starts the 32-bit loader first once wine32 is installed.
+# Debian keeps the 64-bit loader out of PATH (/usr/bin/wine picks a loader itself and
+# prefers the 32-bit one once wine32 is installed); put it within reach as wine64.
 if ! command -v wine64 >/dev/null && [[ -x /usr/lib/wine/wine64 ]]; then
   export PATH="$PATH:/usr/lib/wine"
 fi
@@ -76,6 +76,23 @@ if [[ -d "$fonts" ]]; then
   for f in /usr/share/wine/fonts/*.ttf; do
     [[ -e "$f" && ! -e "$fonts/$(basename "$f")" ]] && cp "$f" "$fonts/"
   done
+fi
+
+# Windows links its UI fonts to a Japanese one (font linking), so that a message box
+# in Tahoma still shows Japanese. A fresh prefix links nothing and shows boxes; link
+# the faces Wine draws its dialogs and message boxes with to the Japanese font.
+japanese_font="ipagp.ttf,IPAPGothic"
+if [[ -f "$WINEPREFIX/system.reg" ]] && ! grep -qF "$japanese_font" "$WINEPREFIX/system.reg"; then
+  if fc-list 2>/dev/null | grep -q "IPAPGothic"; then
+    link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in "Tahoma" "Microsoft Sans Serif" "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" \
+                "Segoe UI"; do
+      wine64 reg add "$link" /v "$face" /t REG_MULTI_SZ /d "$japanese_font" /f >/dev/null 2>&1 || true
+    done
+    wineserver -w || true
+  else
+    echo "wine-session: no IPAPGothic font; message boxes will not show Japanese" >&2
+  fi
 fi
 
 set +e

@@ -4,7 +4,9 @@
 // the whole road of a drag: the pick, both table draws and transfers, the markers,
 // the swatch, the text and the repaint. Beside it, the engine alone (both draws into
 // memory DCs) and the plain per-pixel reference doing the same two draws, all
-// measured in the same run. Prints figures; never fails on time.
+// measured in the same run. The whole step is measured again after the window has
+// been told it moved to a 192-dpi monitor, where both tables show magnified twice.
+// Prints figures; never fails on time.
 //
 //   drag_step_bench.exe [STEPS]     default 3000
 #include <windows.h>
@@ -34,19 +36,19 @@ void Pump() {
     }
 }
 
-// A path that sweeps the whole field, so that every step picks a new point.
-POINT PathPoint(int step) {
-    return POINT{128 + static_cast<int>(127 * std::sin(step * 0.013)),
-                 128 + static_cast<int>(127 * std::sin(step * 0.0171 + 1.0))};
+// A path that sweeps the whole field, so that every step picks a new point; `scale`
+// screen pixels to a table pixel.
+POINT PathPoint(int step, int scale = 1) {
+    return POINT{scale * (128 + static_cast<int>(127 * std::sin(step * 0.013))),
+                 scale * (128 + static_cast<int>(127 * std::sin(step * 0.0171 + 1.0)))};
 }
 
-StepTimer DragInWindow(HWND form, HWND picture, int steps) {
-    POINT p = PathPoint(0);
+void DragInWindow(HWND form, HWND picture, int steps, int scale, StepTimer &timer) {
+    POINT p = PathPoint(0, scale);
     SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     Pump();
-    StepTimer timer;
     for (int i = 1; i <= steps; ++i) {
-        p = PathPoint(i);
+        p = PathPoint(i, scale);
         timer.Start();
         SendMessageW(picture, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
         RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -56,7 +58,25 @@ StepTimer DragInWindow(HWND form, HWND picture, int steps) {
     }
     SendMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
     Pump();
+}
+
+StepTimer DragInWindow(HWND form, HWND picture, int steps) {
+    StepTimer timer;
+    DragInWindow(form, picture, steps, 1, timer);
     return timer;
+}
+
+// Tells the window it now shows at `dpi`, its corner where it was.
+void MoveToDpi(HWND form, int dpi) {
+    RECT frame{};
+    GetWindowRect(form, &frame);
+    RECT client{};
+    GetClientRect(form, &client);
+    const int width = 392 * dpi / 96 + (frame.right - frame.left - client.right);
+    const int height = 288 * dpi / 96 + (frame.bottom - frame.top - client.bottom);
+    const RECT suggested{frame.left, frame.top, frame.left + width, frame.top + height};
+    SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    Pump();
 }
 
 // Two memory DCs shaped like the picture boxes' images.
@@ -126,6 +146,32 @@ int main(int argc, char **argv) {
     SendMessageW(GetDlgItem(form, kCheck4), BM_CLICK, 0, 0);
     Pump();
     const StepTimer hueWebSafe = DragInWindow(form, picture, steps);
+    SendMessageW(GetDlgItem(form, kCheck4), BM_CLICK, 0, 0);
+    Pump();
+    // Drags at 96 and at 192 dpi, where both tables show magnified twice, taken in
+    // turns so that both see the same machine. In hue mode a field drag leaves the
+    // tables as they are; in red mode every step draws a new strip.
+    RECT home{};
+    GetWindowRect(form, &home);
+    SetWindowPos(form, nullptr, 16, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Pump();
+    StepTimer hue96, red96, hue192, red192;
+    constexpr int kTurns = 6;
+    for (int turn = 0; turn < kTurns; ++turn) {
+        for (const int scale : {1, 2}) {
+            MoveToDpi(form, 96 * scale);
+            SendMessageW(GetDlgItem(form, kOption1), BM_CLICK, 0, 0);
+            Pump();
+            DragInWindow(form, picture, steps / kTurns, scale, scale == 1 ? hue96 : hue192);
+            SendMessageW(GetDlgItem(form, kOption4), BM_CLICK, 0, 0);
+            Pump();
+            DragInWindow(form, picture, steps / kTurns, scale, scale == 1 ? red96 : red192);
+        }
+    }
+    MoveToDpi(form, 96);
+    SendMessageW(GetDlgItem(form, kOption1), BM_CLICK, 0, 0);
+    SetWindowPos(form, nullptr, home.left, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Pump();
 
     const HMODULE module = GetModuleHandleW(L"dyeplate.dll");
     const auto draw = reinterpret_cast<DrawColorTableFn>(
@@ -192,6 +238,11 @@ int main(int argc, char **argv) {
     markers.Print("window system: SetWindowPos both markers, repaint", reference.Median());
     texts.Print("window system: SetWindowText twice, repaint", reference.Median());
     swatchRepaint.Print("window system: repaint the swatch", reference.Median());
+    std::printf("\nThe whole drag step at two display scales (vs the same mode at 96 dpi)\n");
+    hue96.Print("window: whole drag step, hue mode, 96 dpi", hue96.Median());
+    hue192.Print("window: whole drag step, hue mode, 192 dpi", hue96.Median());
+    red96.Print("window: whole drag step, red mode, 96 dpi", red96.Median());
+    red192.Print("window: whole drag step, red mode, 192 dpi", red96.Median());
 
     DestroyWindow(form);
     Pump();

@@ -6,13 +6,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "colour_table.h"
-#include "library_binding.h"
+#include "draw_target.h"
+#include "dyeplate_library.h"
 #include "table_fill.h"
 #include "table_rules.h"
 
@@ -39,35 +39,27 @@ double MedianMicroseconds(const std::function<void()> &work) {
 }  // namespace
 
 int main() {
-    const LibraryBinding library;
+    const testsupport::DyeplateLibrary library("dyeplate.dll");
     if (!library.ok()) {
-        std::printf("dyeplate.dll not found beside the benchmark\n");
+        std::printf("%s\n", library.error().c_str());
         return 1;
     }
-    const auto draw = library.drawColorTable;
-    const auto draw2 = library.drawColorTable2;
-
-    BITMAPINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 256;
-    info.bmiHeader.biHeight = 256;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void *bits = nullptr;
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(dc, section);
+    DrawTarget target(TargetKind::Dib32, 256, 256);
+    const HDC dc = target.dc();
+    BITMAPINFO table{};
+    table.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    table.bmiHeader.biWidth = 256;
+    table.bmiHeader.biHeight = 256;
+    table.bmiHeader.biPlanes = 1;
+    table.bmiHeader.biBitCount = 24;
+    table.bmiHeader.biCompression = BI_RGB;
 
     std::vector<uint8_t> buffer(dyeplate::kTableBytes);
-    BITMAPINFO table = info;
-    table.bmiHeader.biBitCount = 24;
     const uint32_t colour = 0x00326496u;
 
-    const double field = MedianMicroseconds([&] { draw(dc, colour, 0, 0); });
-    const double strip = MedianMicroseconds([&] { draw2(dc, colour, 0, 0); });
-    const double unknown = MedianMicroseconds([&] { draw(dc, colour, 6, 0); });
+    const double field = MedianMicroseconds([&] { library.DrawColorTable(dc, colour, 0, 0); });
+    const double strip = MedianMicroseconds([&] { library.DrawColorTable2(dc, colour, 0, 0); });
+    const double unknown = MedianMicroseconds([&] { library.DrawColorTable(dc, colour, 6, 0); });
     const double fill =
         MedianMicroseconds([&] { dyeplate::FillFieldTable(buffer.data(), colour, 0, 0); });
     const double blit = MedianMicroseconds([&] {
@@ -82,9 +74,5 @@ int main() {
     std::printf("%-44s %9.1f\n", "SetDIBitsToDevice of a ready buffer", blit);
     std::printf("field draw / plain blit: %.2fx; fill share of the draw: %.0f%%\n", field / blit,
                 100.0 * fill / field);
-
-    SelectObject(dc, previous);
-    DeleteObject(section);
-    DeleteDC(dc);
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "user_texts.h"
+
 namespace tintwell::win32 {
 
 namespace {
@@ -37,17 +39,17 @@ const ControlPlacement kControls[] = {
      kChild | kStop | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
     {ControlKind::PushButton, kCommand1, "Command1", L"BUTTON", L"", 5520, 3720, 255, 255, 9, kForm,
      kChild | kStop | BS_DEFPUSHBUTTON, 0},
-    {ControlKind::CheckBox, kCheck1, "Check1", L"BUTTON", L"最前面", 4560, 1320, 855, 255, 10,
+    {ControlKind::CheckBox, kCheck1, "Check1", L"BUTTON", captions::kKeepOnTop, 4560, 1320, 855, 255, 10,
      kForm, kCheck, 0},
     {ControlKind::Label, kLabel1, "Label1", kLabelClass, L"Ｏ", -75, -75, 255, 255, -1, kPicture1,
      kChild, 0},
     {ControlKind::Label, kLabel2, "Label2", kLabelClass, L"8", 4000, 15, 375, 255, -1, kForm,
      kChild | WS_GROUP, 0},
-    {ControlKind::CheckBox, kCheck2, "Check2", L"BUTTON", L"同時にｸﾘｯﾌﾟﾎﾞｰﾄﾞ", 4560, 1560, 1215,
+    {ControlKind::CheckBox, kCheck2, "Check2", L"BUTTON", captions::kCopyOnPick, 4560, 1560, 1215,
      495, 13, kForm, kCheck | BS_MULTILINE, 0},
-    {ControlKind::CheckBox, kCheck3, "Check3", L"BUTTON", L"画面上の色", 1980, 4050, 1995, 255, 14,
+    {ControlKind::CheckBox, kCheck3, "Check3", L"BUTTON", captions::kScreenColour, 1980, 4050, 1995, 255, 14,
      kForm, kCheck, 0},
-    {ControlKind::CheckBox, kCheck4, "Check4", L"BUTTON", L"Webセーフカラー", 120, 4050, 1695, 255,
+    {ControlKind::CheckBox, kCheck4, "Check4", L"BUTTON", captions::kWebSafe, 120, 4050, 1695, 255,
      15, kForm, kCheck, 0},
     {ControlKind::Shape, kShape1, "Shape1", kShapeClass, L"", 4620, 120, 1095, 615, -1, kForm,
      kChild | WS_GROUP, 0},
@@ -62,13 +64,20 @@ const ControlPlacement &FindControl(ControlId id) {
     throw std::out_of_range("no such control");
 }
 
+RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale) {
+    const int left = scale.FromTwips(placement.left);
+    const int top = scale.FromTwips(placement.top);
+    return RECT{left, top, left + scale.FromTwips(placement.width),
+                top + scale.FromTwips(placement.height)};
+}
+
 HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                         void *object) {
-    return CreateWindowExW(
-        placement.exStyle, placement.windowClass, placement.caption, placement.style,
-        PixelsFromTwips(placement.left), PixelsFromTwips(placement.top),
-        PixelsFromTwips(placement.width), PixelsFromTwips(placement.height), parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, object);
+                         void *object, const RECT &rect) {
+    return CreateWindowExW(placement.exStyle, placement.windowClass, placement.caption,
+                           placement.style, rect.left, rect.top, rect.right - rect.left,
+                           rect.bottom - rect.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance,
+                           object);
 }
 
 }  // namespace tintwell::win32

@@ -1,6 +1,7 @@
-// The layout of Form1 as one table: the window is built from it, and the end-to-end
-// tests read it to know what to expect on screen. Positions are kept in twips, the
-// unit the form was designed in, and turned into pixels when the window is built.
+// The layout of Form1 as one table, which the window is built from: every control's
+// kind, class, caption, place, tab order, container and styles. Positions are kept in
+// twips, the unit the form was designed in, and turned into pixels when the window is
+// built.
 #ifndef TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 #define TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 
@@ -8,11 +9,16 @@
 
 #include <cstddef>
 
+#include "display_scale.h"
+#include "table_geometry.h"
+
 namespace tintwell::win32 {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kFormClientWidth = 392;
-constexpr int kFormClientHeight = 288;
+// The form's client area: 5880 x 4320 twips, 392 x 288 pixels at 96 dpi.
+constexpr int kFormClientWidthTwips = 5880;
+constexpr int kFormClientHeightTwips = 4320;
+constexpr int kFormClientWidth = kFormClientWidthTwips / kTwipsPerTablePixel;
+constexpr int kFormClientHeight = kFormClientHeightTwips / kTwipsPerTablePixel;
 constexpr const wchar_t *kFormTitle = L"Tintwell";
 constexpr const wchar_t *kFormClass = L"TintwellForm1";
 constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
@@ -68,16 +74,14 @@ extern const size_t kControlCount;
 
 const ControlPlacement &FindControl(ControlId id);
 
-// Creates the control's window in `parent` at its place in pixels; `object` is
-// handed to the window procedure at creation (the C++ object of a custom control).
-HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                         void *object);
+// The control's rectangle in its container's pixels at a scale, as the design has it
+// in twips.
+RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale);
 
-// Nearest pixel; the two fractional positions (4180 and 4000 twips) round up.
-constexpr int PixelsFromTwips(int twips) {
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-}
+// Creates the control's window in `parent` at `rect`; `object` is handed to the
+// window procedure at creation (the C++ object of a custom control).
+HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                         void *object, const RECT &rect);
 
 }  // namespace tintwell::win32
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "control_layout.h"
-#include "library_messages.h"
+#include "user_texts.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
 

@@ -1,8 +1,11 @@
 #include "form_window.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "text_conversion.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 
@@ -28,9 +31,11 @@ constexpr ClickRoute kClickRoutes[] = {
 
 constexpr ControlId kOptions[] = {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6};
 
-RECT CentredOnScreen(int clientWidth, int clientHeight) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+RECT CentredOnScreen(DpiFunctions &dpi, const DisplayScale &scale) {
+    const RECT frame =
+        dpi.FrameAround(scale.FromTwips(kFormClientWidthTwips),
+                        scale.FromTwips(kFormClientHeightTwips), kFormStyle, kFormExStyle,
+                        scale.dpi());
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -42,14 +47,18 @@ RECT CentredOnScreen(int clientWidth, int clientHeight) {
 
 FormWindow::FormWindow(HINSTANCE instance)
     : instance_(instance),
-      captionFont_(CreateCaptionFont()),
-      arrow_(CreateStripArrow()),
+      dpi_(),
+      scale_(),
+      captionFont_(),
+      arrow_{Font(), L""},
       platform_(nullptr),
       library_("dyeplate.dll"),
-      picture1_(kPicture1, *this, COLOR_BTNFACE),
-      picture2_(kPicture2, *this, COLOR_WINDOW),
-      label1_(kLabel1, *this, &picture1_),
-      label2_(kLabel2, *this, nullptr),
+      picture1_(kPicture1, *this, COLOR_BTNFACE, kTableSize, kTableSize),
+      picture2_(kPicture2, *this, COLOR_WINDOW, kStripImageWidth, kTableSize),
+      ringGeometry_(picture1_, scale_),
+      arrowGeometry_(picture2_, scale_),
+      label1_(kLabel1, *this, &picture1_, ringGeometry_),
+      label2_(kLabel2, *this, nullptr, arrowGeometry_),
       shape1_(),
       failures_(),
       focusWhileInactive_(nullptr),
@@ -73,14 +82,17 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::Start(int showCommand) {
-    const RECT frame = CentredOnScreen(kFormClientWidth, kFormClientHeight);
+    scale_ = DisplayScale(dpi_.ForSystem());
+    const RECT frame = CentredOnScreen(dpi_, scale_);
     CreateWindowExW(kFormExStyle, kFormClass, kFormTitle, kFormStyle, frame.left, frame.top,
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
                     this);
     if (hwnd_ == nullptr) {
-        ShowStartupFailure(PickerError("ウィンドウを作成できません。"));
+        ShowStartupFailure(PickerError(messages::kCannotCreateWindow));
         return false;
     }
+    // Made on a monitor of another scale than the primary one, it was laid out there.
+    FitClientArea();
     try {
         form_.Form_Load();
     } catch (const std::exception &failure) {
@@ -118,6 +130,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnGetDefaultButton();
         case kShowFailureMessage:
             return OnShowFailure();
+        case WM_DPICHANGED:
+            return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         case WM_DESTROY:
             return OnDestroy();
         default:
@@ -131,6 +145,8 @@ LRESULT FormWindow::OnCreate() {
     // the tests) can ask the window for them.
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    // A per-monitor-aware window is made at its monitor's scale.
+    scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     return 0;
 }
@@ -138,39 +154,114 @@ LRESULT FormWindow::OnCreate() {
 void FormWindow::CreateControls() {
     for (size_t i = 0; i < kControlCount; ++i) {
         const ControlPlacement &placement = kControls[i];
+        // The table lists every container before what it holds.
+        const HWND parent = placement.container == 0 ? hwnd_ : Control(placement.container);
         switch (placement.id) {
             case kPicture1:
-                picture1_.Create(hwnd_, placement, instance_);
+                picture1_.Create(parent, placement, instance_, scale_);
                 break;
             case kPicture2:
-                picture2_.Create(hwnd_, placement, instance_);
+                picture2_.Create(parent, placement, instance_, scale_);
                 break;
             case kLabel1:
-                label1_.Create(picture1_.hwnd(), placement, instance_);
+                label1_.Create(parent, placement, instance_, scale_);
                 break;
             case kLabel2:
-                label2_.Create(hwnd_, placement, instance_);
+                label2_.Create(parent, placement, instance_, scale_);
                 break;
             case kShape1:
-                shape1_.Create(hwnd_, placement, instance_);
+                shape1_.Create(parent, placement, instance_, scale_);
                 break;
             default:
-                CreateStandardControl(placement);
+                CreateControlWindow(parent, placement, instance_, nullptr,
+                                    DesignedRect(placement, scale_));
                 break;
         }
     }
-    label1_.SetFont(captionFont_.get(), FindControl(kLabel1).caption);
-    label2_.SetFont(arrow_.font.get(), arrow_.text);
     SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
-    // With a Japanese font the edit control picks wide default margins, and the last
-    // digit of "#RRGGBB" no longer fits the 63-pixel box.
-    SendMessageW(Control(kText1), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
     SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
+    ApplyFonts();
 }
 
-void FormWindow::CreateStandardControl(const ControlPlacement &placement) {
-    HWND control = CreateControlWindow(hwnd_, placement, instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
+void FormWindow::LayOut() {
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlPlacement &placement = kControls[i];
+        switch (placement.id) {
+            case kPicture1:
+                picture1_.LayOut(placement, scale_);
+                break;
+            case kPicture2:
+                picture2_.LayOut(placement, scale_);
+                break;
+            case kLabel1:
+                label1_.LayOut(placement, scale_);
+                break;
+            case kLabel2:
+                label2_.LayOut(placement, scale_);
+                break;
+            case kShape1:
+                shape1_.LayOut(placement, scale_);
+                break;
+            default: {
+                const RECT rect = DesignedRect(placement, scale_);
+                SetWindowPos(Control(placement.id), nullptr, rect.left, rect.top,
+                             rect.right - rect.left, rect.bottom - rect.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                break;
+            }
+        }
+    }
+    ApplyFonts();
+}
+
+// With a Japanese font the edit control picks wide default margins, and the last
+// digit of "#RRGGBB" no longer fits Text1: it has none, and the font is chosen for
+// the width that leaves. A new font resets the margins, so they are cleared again.
+void FormWindow::ApplyFonts() {
+    HWND text = Control(kText1);
+    SendMessageW(text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+    RECT format{};
+    SendMessageW(text, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    Font caption = CreateCaptionFont(scale_, format.right - format.left);
+    ArrowGlyph arrow = CreateStripArrow(scale_);
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlPlacement &placement = kControls[i];
+        if (placement.kind == ControlKind::PictureBox || placement.kind == ControlKind::Label ||
+            placement.kind == ControlKind::Shape) {
+            continue;
+        }
+        SendMessageW(Control(placement.id), WM_SETFONT, reinterpret_cast<WPARAM>(caption.get()),
+                     TRUE);
+    }
+    SendMessageW(text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+    // At 96 dpi the ring is drawn from the label's corner, as it always was; at other
+    // scales its glyph is moved so that its middle is the label's reference point.
+    POINT ringOffset{0, 0};
+    const wchar_t *ring = FindControl(kLabel1).caption;
+    if (!scale_.identity()) {
+        const POINT ink = InkCentre(caption.get(), ring[0]);
+        const double centre = (kRingOffset + 0.5) * scale_.factor();
+        ringOffset = POINT{static_cast<LONG>(std::lround(centre - ink.x)),
+                           static_cast<LONG>(std::lround(centre - ink.y))};
+    }
+    label1_.SetFont(caption.get(), ring, ringOffset);
+    label2_.SetFont(arrow.font.get(), arrow.text);
+    // The controls hold the new fonts now; the old ones go with the locals.
+    captionFont_ = std::move(caption);
+    arrow_ = std::move(arrow);
+}
+
+void FormWindow::FitClientArea() {
+    const int width = scale_.FromTwips(kFormClientWidthTwips);
+    const int height = scale_.FromTwips(kFormClientHeightTwips);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right == width && client.bottom == height) return;
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
+                 frame.bottom - frame.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
@@ -226,6 +317,22 @@ LRESULT FormWindow::OnShowFailure() {
     return 0;
 }
 
+// Moved to a monitor of another scale: everything is laid out and lettered again
+// for it, the window takes the place the system suggests, and the picker's state
+// and images stay as they are.
+LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
+    scale_ = DisplayScale(dpi);
+    LayOut();
+    if (suggested != nullptr) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    FitClientArea();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
+}
+
 LRESULT FormWindow::OnDestroy() {
     KillTimer(hwnd_, kTimer1);
     PostQuitMessage(0);
@@ -275,7 +382,7 @@ void FormWindow::Dispatch(Handler &&handler) {
     } catch (const std::exception &failure) {
         failures_.Note(hwnd_, failure.what());
     } catch (...) {
-        failures_.Note(hwnd_, "予期しないエラーで操作が中断されました。");
+        failures_.Note(hwnd_, messages::kUnexpectedError);
     }
 }
 
@@ -338,25 +445,29 @@ std::u16string FormWindow::Text1_Text() {
 }
 
 void FormWindow::set_Text1_Text(const std::u16string &text) {
-    // Every drag step writes the text twice, mostly unchanged; rewriting an edit
-    // control is slow, and the same text shows the same either way.
-    if (Text1_Text() == text) return;
+    // Every drag step writes the text twice, mostly unchanged, and rewriting an edit
+    // control is slow. A skipped rewrite must leave the box as a rewrite leaves it:
+    // caret at the start, nothing selected (a copy selects the whole text).
+    if (Text1_Text() == text) {
+        SendMessageW(Control(kText1), EM_SETSEL, 0, 0);
+        return;
+    }
     if (!SetWindowTextW(Control(kText1), WideFromUtf16(text).c_str())) {
-        throw PickerError("Text1 に文字列を設定できません。");
+        throw PickerError(messages::kCannotShowColourText);
     }
 }
 
 // Setting the start collapses the selection there, as in the text box the
 // handlers were written for; the length then extends it from the start.
 void FormWindow::set_Text1_SelStart(int32_t start) {
-    if (start < 0) throw PickerError("プロパティの値が不正です (Text1.SelStart)。");
+    if (start < 0) throw PickerError(messages::kBadTextSelection);
     const int32_t length = GetWindowTextLengthW(Control(kText1));
     const WPARAM at = static_cast<WPARAM>(std::min(start, length));
     SendMessageW(Control(kText1), EM_SETSEL, at, static_cast<LPARAM>(at));
 }
 
 void FormWindow::set_Text1_SelLength(int32_t length) {
-    if (length < 0) throw PickerError("プロパティの値が不正です (Text1.SelLength)。");
+    if (length < 0) throw PickerError(messages::kBadTextSelection);
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -399,13 +510,13 @@ int16_t FormWindow::Check4_Value() {
 }
 
 void FormWindow::set_Timer1_Interval(int32_t milliseconds) {
-    if (milliseconds < 0) throw PickerError("プロパティの値が不正です (Timer1.Interval)。");
+    if (milliseconds < 0) throw PickerError(messages::kBadSamplingInterval);
     if (milliseconds == 0) {
         KillTimer(hwnd_, kTimer1);
         return;
     }
     if (SetTimer(hwnd_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
-        throw PickerError("Timer1 を開始できません。");
+        throw PickerError(messages::kCannotStartSampling);
     }
 }
 

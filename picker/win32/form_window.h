@@ -10,10 +10,12 @@
 
 #include "colour_library.h"
 #include "control_layout.h"
+#include "display_scale.h"
 #include "failure_report.h"
 #include "form.h"
 #include "form_controls.h"
 #include "gdi_handles.h"
+#include "marker_geometry.h"
 #include "marker_label.h"
 #include "mouse_input.h"
 #include "picture_box.h"
@@ -74,13 +76,19 @@ class FormWindow : public WindowBase<FormWindow>, public FormControls, private M
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
     LRESULT OnShowFailure();
+    LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
 
     void CreateControls();
-    void CreateStandardControl(const ControlPlacement &placement);
+    // Places every control for the current scale and gives them its fonts.
+    void LayOut();
+    void ApplyFonts();
+    // Sizes the window so that its client area is the designed one at the current
+    // scale, whatever frame the system draws around it.
+    void FitClientArea();
     void KeepSelectedOptionAsTabStop();
     HWND Control(ControlId id) const;
     int16_t CheckValue(ControlId id) const;
@@ -90,12 +98,16 @@ class FormWindow : public WindowBase<FormWindow>, public FormControls, private M
     void Dispatch(Handler &&handler);
 
     HINSTANCE instance_;
+    DpiFunctions dpi_;
+    DisplayScale scale_;
     Font captionFont_;
     ArrowGlyph arrow_;
     Win32Platform platform_;
     ColourTableLibrary library_;
     PictureBox picture1_;
     PictureBox picture2_;
+    RingGeometry ringGeometry_;
+    ArrowGeometry arrowGeometry_;
     MarkerLabel label1_;
     MarkerLabel label2_;
     ShapeSwatch shape1_;

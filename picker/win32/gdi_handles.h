@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 namespace tintwell::win32 {
@@ -96,10 +97,14 @@ class OffscreenImage {
     HDC dc() const { return dc_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
+    // The pixels, top row first, 0x00RRGGBB each; call GdiFlush before reading what
+    // GDI drew.
+    uint32_t *pixels() const { return pixels_; }
 
   private:
     int width_;
     int height_;
+    uint32_t *pixels_;
     MemoryDc dc_;
     Bitmap bitmap_;
     SelectedObject selection_;

@@ -7,25 +7,16 @@
 
 namespace tintwell::win32 {
 
-namespace {
-
-// Window positions are 16-bit on the wire of several messages; anything beyond is
-// no position a marker can take.
-int WholePixel(float value) {
-    if (!std::isfinite(value) || std::fabs(value) > 32767.0f) {
-        throw PickerError("マーカーの位置が不正です。");
-    }
-    return static_cast<int>(std::nearbyint(value));
-}
-
-}  // namespace
-
-MarkerLabel::MarkerLabel(ControlId id, MouseSink &sink, const PictureBox *backdrop)
+MarkerLabel::MarkerLabel(ControlId id, MouseSink &sink, PictureBox *backdrop,
+                         const MarkerGeometry &geometry)
     : id_(id),
       sink_(sink),
       backdrop_(backdrop),
+      geometry_(geometry),
       font_(nullptr),
       text_(),
+      textOffset_{0, 0},
+      scale_(1.0),
       foreColor_(GetSysColor(COLOR_BTNTEXT)),
       left_(0.0f),
       top_(0.0f) {}
@@ -34,16 +25,33 @@ void MarkerLabel::RegisterClass(HINSTANCE instance) {
     Register(instance, kLabelClass, nullptr);
 }
 
-void MarkerLabel::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance) {
-    left_ = static_cast<float>(placement.left) / kTwipsPerPixel;
-    top_ = static_cast<float>(placement.top) / kTwipsPerPixel;
+void MarkerLabel::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                         const DisplayScale &scale) {
+    left_ = static_cast<float>(placement.left) / kTwipsPerTablePixel;
+    top_ = static_cast<float>(placement.top) / kTwipsPerTablePixel;
     text_ = placement.caption;
-    CreateControlWindow(parent, placement, instance, this);
+    scale_ = scale.factor();
+    const POINT corner = geometry_.Corner(left_, top_);
+    const RECT designed = DesignedRect(placement, scale);
+    CreateControlWindow(parent, placement, instance, this,
+                        RECT{corner.x, corner.y, corner.x + designed.right - designed.left,
+                             corner.y + designed.bottom - designed.top});
 }
 
-void MarkerLabel::SetFont(HFONT font, const std::wstring &text) {
+void MarkerLabel::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {
+    scale_ = scale.factor();
+    const POINT corner = geometry_.Corner(left_, top_);
+    const RECT designed = DesignedRect(placement, scale);
+    SetWindowPos(hwnd_, nullptr, corner.x, corner.y, designed.right - designed.left,
+                 designed.bottom - designed.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void MarkerLabel::SetFont(HFONT font, const std::wstring &text, POINT offset) {
     font_ = font;
     text_ = text;
+    textOffset_ = offset;
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -53,21 +61,29 @@ void MarkerLabel::SetForeColor(COLORREF colour) {
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+POINT MarkerLabel::PlacedCorner() const {
+    RECT placed{};
+    GetWindowRect(hwnd_, &placed);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT *>(&placed), 1);
+    return POINT{placed.left, placed.top};
+}
+
 void MarkerLabel::MoveTo(float left, float top) {
-    const int x = WholePixel(left);
-    const int y = WholePixel(top);
+    const POINT corner = geometry_.Corner(left, top);
     left_ = left;
     top_ = top;
     // A drag moves the markers on every step, mostly to where they already are; a
     // move costs a repaint, so only real moves are made.
-    RECT placed{};
-    GetWindowRect(hwnd_, &placed);
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT *>(&placed), 1);
-    if (placed.left == x && placed.top == y) return;
+    const POINT placed = PlacedCorner();
+    if (placed.x == corner.x && placed.y == corner.y) return;
     // The ring shows the field under its own position, so the pixels it had at the old
     // place are wrong at the new one: have it repainted there instead of copied along.
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0,
+    SetWindowPos(hwnd_, nullptr, corner.x, corner.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
+void MarkerLabel::Convert(POINT client, float &x, float &y) const {
+    geometry_.PointerTwips(client, PlacedCorner(), left_, top_, x, y);
 }
 
 LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,8 +95,9 @@ LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    // Labels report twips from their own corner, as the handlers expect.
-    if (RouteMouseMessage(hwnd_, id_, sink_, kTwipsPerPixel, message, wParam, lParam)) return 0;
+    // Labels report twips of table pixels from their own corner, as the handlers
+    // expect.
+    if (RouteMouseMessage(hwnd_, id_, sink_, *this, message, wParam, lParam)) return 0;
     return Default(message, wParam, lParam);
 }
 
@@ -104,18 +121,25 @@ void MarkerLabel::PaintText(HDC dc, RECT area) const {
     SelectedObject font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, foreColor_);
+    OffsetRect(&area, textOffset_.x, textOffset_.y);
     DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
-// Where Marlett's arrow would stand: tip 12 px right of and 8 px below the corner,
-// which points at the strip row the label's top is one pixel above.
+// Where Marlett's arrow would stand: at 96 dpi the tip is 12 px right of and 8 px
+// below the corner, which points at the strip row the label's top is one pixel
+// above; larger scales stretch the same triangle about the middles of its pixels.
 void MarkerLabel::PaintTriangle(HDC dc) const {
     static const POINT kCorners[] = {{8, 4}, {13, 8}, {8, 12}};
+    POINT corners[3];
+    for (int i = 0; i < 3; ++i) {
+        corners[i].x = static_cast<LONG>(std::floor(kCorners[i].x * scale_ + 0.5));
+        corners[i].y = static_cast<LONG>(std::floor((kCorners[i].y + 0.5) * scale_));
+    }
     Brush fill(CreateSolidBrush(foreColor_));
     SelectedObject brush(dc, fill.get());
     SelectedObject pen(dc, GetStockObject(NULL_PEN));
-    Polygon(dc, kCorners, 3);
+    Polygon(dc, corners, 3);
 }
 
 void MarkerLabel::PaintBackground(HDC dc, int width, int height) const {
@@ -123,7 +147,8 @@ void MarkerLabel::PaintBackground(HDC dc, int width, int height) const {
         RECT placed{};
         GetWindowRect(hwnd_, &placed);
         MapWindowPoints(nullptr, backdrop_->hwnd(), reinterpret_cast<POINT *>(&placed), 2);
-        BitBlt(dc, 0, 0, width, height, backdrop_->ImageDc(), placed.left, placed.top, SRCCOPY);
+        BitBlt(dc, 0, 0, width, height, backdrop_->ShownDc(placed), placed.left, placed.top,
+               SRCCOPY);
         return;
     }
     RECT all{0, 0, width, height};

@@ -10,27 +10,34 @@
 #include <string>
 
 #include "control_layout.h"
+#include "marker_geometry.h"
 #include "mouse_input.h"
 #include "picture_box.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
-class MarkerLabel : public WindowBase<MarkerLabel> {
+class MarkerLabel : public WindowBase<MarkerLabel>, private PointerUnits {
   public:
     // backdrop: the picture the label lies on and shows through, or nullptr for an
-    // opaque label in the form's colour.
-    MarkerLabel(ControlId id, MouseSink &sink, const PictureBox *backdrop);
+    // opaque label in the form's colour. geometry places it and converts pointer
+    // positions on it.
+    MarkerLabel(ControlId id, MouseSink &sink, PictureBox *backdrop,
+                const MarkerGeometry &geometry);
 
     static void RegisterClass(HINSTANCE instance);
-    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance);
+    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                const DisplayScale &scale);
+    // Sizes the label for a new scale and puts it where its position now shows.
+    void LayOut(const ControlPlacement &placement, const DisplayScale &scale);
 
-    // A null font draws a solid triangle pointing right instead of a text.
-    void SetFont(HFONT font, const std::wstring &text);
+    // A null font draws a solid triangle pointing right instead of a text, at the
+    // scale's size. The text is drawn `offset` pixels from the corner.
+    void SetFont(HFONT font, const std::wstring &text, POINT offset = POINT{0, 0});
     void SetForeColor(COLORREF colour);
 
-    // Position in the container's pixels, kept exactly as set; the window sits at
-    // the nearest whole pixel.
+    // Position in the container's table pixels, kept exactly as set; the window sits
+    // at the nearest screen pixel the geometry gives for it.
     float Left() const { return left_; }
     float Top() const { return top_; }
     void MoveTo(float left, float top);
@@ -42,12 +49,17 @@ class MarkerLabel : public WindowBase<MarkerLabel> {
     void PaintBackground(HDC dc, int width, int height) const;
     void PaintText(HDC dc, RECT area) const;
     void PaintTriangle(HDC dc) const;
+    void Convert(POINT client, float &x, float &y) const override;
+    POINT PlacedCorner() const;
 
     ControlId id_;
     MouseSink &sink_;
-    const PictureBox *backdrop_;
+    PictureBox *backdrop_;
+    const MarkerGeometry &geometry_;
     HFONT font_;
     std::wstring text_;
+    POINT textOffset_;
+    double scale_;
     COLORREF foreColor_;
     float left_;
     float top_;

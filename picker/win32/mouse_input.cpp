@@ -40,12 +40,15 @@ void EndDragIfNoButtons(HWND window, WPARAM keys) {
 
 }  // namespace
 
-bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, int unitsPerPixel, UINT message,
-                       WPARAM keys, LPARAM position) {
-    const POINT point = MessagePoint(position);
-    const MouseEvent event{ButtonMask(keys), ShiftMask(keys),
-                           static_cast<float>(point.x * unitsPerPixel),
-                           static_cast<float>(point.y * unitsPerPixel)};
+bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, const PointerUnits &units,
+                       UINT message, WPARAM keys, LPARAM position) {
+    if (message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN && message != WM_MBUTTONDOWN &&
+        message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP &&
+        message != WM_MOUSEMOVE) {
+        return false;
+    }
+    MouseEvent event{ButtonMask(keys), ShiftMask(keys), 0.0f, 0.0f};
+    units.Convert(MessagePoint(position), event.x, event.y);
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:

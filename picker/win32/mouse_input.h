@@ -18,6 +18,16 @@ struct MouseEvent {
     float y;
 };
 
+// Turns a position in a control's client pixels into the unit its handlers take:
+// table pixels for the pictures, twips of table pixels for the markers.
+class PointerUnits {
+  public:
+    virtual void Convert(POINT client, float &x, float &y) const = 0;
+
+  protected:
+    ~PointerUnits() = default;
+};
+
 // Receives the presses and moves of the controls that report them.
 class MouseSink {
   public:
@@ -30,10 +40,10 @@ class MouseSink {
 
 // The press, release and move messages of a control that reports them: a press
 // captures the mouse for the drag, the last release ends it, and the sink gets
-// presses and moves with the position in client pixels times `unitsPerPixel` (1 for
-// the pictures, twips for the labels). Returns false for any other message.
-bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, int unitsPerPixel, UINT message,
-                       WPARAM keys, LPARAM position);
+// presses and moves with the position converted by `units`. Returns false for any
+// other message.
+bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, const PointerUnits &units,
+                       UINT message, WPARAM keys, LPARAM position);
 
 }  // namespace tintwell::win32
 

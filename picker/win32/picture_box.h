@@ -1,42 +1,80 @@
 // Picture1 and Picture2: a bordered drawing surface with a persistent image. The
-// library draws into the image's DC; the window only ever copies the image to the
-// screen, so it repaints itself whenever it is uncovered.
+// library draws the table into the image's DC, one image pixel per table pixel; the
+// window shows the image magnified to its inner area by nearest neighbour, so it
+// repaints itself whenever it is uncovered and stays sharp at any DPI.
 #ifndef TINTWELL_PICKER_WIN32_PICTURE_BOX_H
 #define TINTWELL_PICKER_WIN32_PICTURE_BOX_H
 
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "control_layout.h"
+#include "display_scale.h"
 #include "gdi_handles.h"
 #include "mouse_input.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
-class PictureBox : public WindowBase<PictureBox> {
+class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
   public:
-    PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor);
+    // The image holds tableWidth x tableHeight table pixels.
+    PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor, int tableWidth,
+               int tableHeight);
 
     static void RegisterClass(HINSTANCE instance);
-    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance);
+    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                const DisplayScale &scale);
+    // Places and sizes the box for a new scale: the inner area is the table magnified,
+    // the border drawn at the scale's thickness, the corner where the design puts it.
+    void LayOut(const ControlPlacement &placement, const DisplayScale &scale);
 
-    // The persistent image, exactly the size of the inner area.
+    // The persistent image in table pixels, for the library to draw into.
     HDC ImageDc() const { return image_->dc(); }
-    // Shows the image now, with whatever sits on it (Label1) painted over it again.
+    // The image as the inner area shows it, brought up to date within `area` (inner
+    // pixels); what Label1 shows through.
+    HDC ShownDc(const RECT &area);
+    // Shows the image now where it changed since the last refresh, with whatever sits
+    // there (Label1) painted over it again.
     void Refresh();
+
+    const TableAxis &columns() const { return columns_; }
+    const TableAxis &rows() const { return rows_; }
+    // The inner area's top-left corner in the container's pixels.
+    POINT InnerOrigin() const;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     LRESULT OnCreate();
     LRESULT OnPaint();
+    LRESULT OnNcCalcSize(LPARAM lParam);
+    LRESULT OnNcPaint();
+    void Convert(POINT client, float &x, float &y) const override;
+
+    RECT OuterRect(const ControlPlacement &placement, const DisplayScale &scale) const;
+    void Rescale(const ControlPlacement &placement, const DisplayScale &scale);
+    void Magnify(const RECT &area);
 
     ControlId id_;
     MouseSink &sink_;
     int backgroundSysColor_;
+    int tableWidth_;
+    int tableHeight_;
+    bool sunken_;       // sunken 3-D border two pixels wide at 96 dpi, else flat one
+    int border_;        // border thickness in pixels at the current scale
+    TableAxis columns_;
+    TableAxis rows_;
     std::unique_ptr<OffscreenImage> image_;
+    // The magnified image; null at 96 dpi, where the image itself is shown.
+    std::unique_ptr<OffscreenImage> shown_;
+    // The image as the last refresh showed it.
+    std::vector<uint32_t> refreshed_;
+    // For each shown column and row, the table pixel it shows.
+    std::vector<int> sourceColumn_;
+    std::vector<int> sourceRow_;
 };
 
 }  // namespace tintwell::win32

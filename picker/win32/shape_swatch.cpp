@@ -8,8 +8,18 @@ void ShapeSwatch::RegisterClass(HINSTANCE instance) {
     Register(instance, kShapeClass, nullptr);
 }
 
-void ShapeSwatch::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance) {
-    CreateControlWindow(parent, placement, instance, this);
+void ShapeSwatch::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                         const DisplayScale &scale) {
+    border_ = scale.FromBasePixels(1);
+    CreateControlWindow(parent, placement, instance, this, DesignedRect(placement, scale));
+}
+
+void ShapeSwatch::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {
+    border_ = scale.FromBasePixels(1);
+    const RECT rect = DesignedRect(placement, scale);
+    SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void ShapeSwatch::SetFillColor(COLORREF colour) {
@@ -36,7 +46,10 @@ LRESULT ShapeSwatch::OnPaint() {
     GetClientRect(hwnd_, &client);
     Brush fill(CreateSolidBrush(fillColor_));
     FillRect(paint.get(), &client, fill.get());
-    FrameRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOWTEXT));
+    for (int line = 0; line < border_; ++line) {
+        FrameRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOWTEXT));
+        InflateRect(&client, -1, -1);
+    }
     return 0;
 }
 

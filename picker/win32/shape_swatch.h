@@ -6,16 +6,20 @@
 #include <windows.h>
 
 #include "control_layout.h"
+#include "display_scale.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
 class ShapeSwatch : public WindowBase<ShapeSwatch> {
   public:
-    ShapeSwatch() : fillColor_(RGB(0, 0, 0)) {}
+    ShapeSwatch() : fillColor_(RGB(0, 0, 0)), border_(1) {}
 
     static void RegisterClass(HINSTANCE instance);
-    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance);
+    void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
+                const DisplayScale &scale);
+    // Places the swatch for a new scale, its border one 96-dpi pixel thick.
+    void LayOut(const ControlPlacement &placement, const DisplayScale &scale);
     void SetFillColor(COLORREF colour);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -24,6 +28,7 @@ class ShapeSwatch : public WindowBase<ShapeSwatch> {
     LRESULT OnPaint();
 
     COLORREF fillColor_;
+    int border_;
 };
 
 }  // namespace tintwell::win32

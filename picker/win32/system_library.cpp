@@ -1,7 +1,9 @@
 #include "system_library.h"
 
+#include <string>
+
 #include "form_controls.h"
-#include "library_messages.h"
+#include "user_texts.h"
 #include "text_conversion.h"
 
 namespace tintwell::win32 {
@@ -10,9 +12,21 @@ SystemLibrary::~SystemLibrary() {
     if (module_ != nullptr) FreeLibrary(module_);
 }
 
+HMODULE LoadFromSystemFolder(const wchar_t *fileName, LoadLibraryExFn load) {
+    HMODULE module = load(fileName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module != nullptr || GetLastError() != ERROR_INVALID_PARAMETER) return module;
+    // Windows 7 without its loader update rejects the search flags; a full path into
+    // the system folder keeps the same promise there.
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::wstring path = std::wstring(folder, length) + L"\\" + fileName;
+    return load(path.c_str(), nullptr, 0);
+}
+
 HMODULE SystemLibrary::Module() {
     if (module_ == nullptr) {
-        module_ = LoadLibraryExW(fileName_, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        module_ = LoadFromSystemFolder(fileName_);
         if (module_ == nullptr) {
             throw PickerError(LibraryNotFoundMessage(Utf8FromWide(fileName_)));
         }

@@ -8,6 +8,13 @@
 
 namespace tintwell::win32 {
 
+using LoadLibraryExFn = HMODULE(WINAPI *)(LPCWSTR, HANDLE, DWORD);
+
+// fileName loaded from the system folder and nowhere else, also where the system's
+// loader lacks LOAD_LIBRARY_SEARCH_SYSTEM32. The loader is a parameter so that a test
+// can play such a system.
+HMODULE LoadFromSystemFolder(const wchar_t *fileName, LoadLibraryExFn load = &LoadLibraryExW);
+
 // One system DLL, loaded at the first lookup and freed with the object.
 class SystemLibrary {
   public:

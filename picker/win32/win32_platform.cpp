@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "user_texts.h"
+
 namespace tintwell::win32 {
 
 namespace {
@@ -55,7 +57,7 @@ class Win32Platform::ClipboardSession {
             platform_.clipboardBusy_ = true;
             platform_.clipboardBusySince_ = GetTickCount64();
         }
-        throw PickerError("クリップボードは他のプログラムが使用中です。");
+        throw PickerError(messages::kClipboardBusy);
     }
     ~ClipboardSession() { close_(); }
     ClipboardSession(const ClipboardSession &) = delete;
@@ -63,7 +65,7 @@ class Win32Platform::ClipboardSession {
 
     void Empty() {
         if (!platform_.emptyClipboard_.Get()())
-            throw PickerError("クリップボードを空にできません。");
+            throw PickerError(messages::kCannotEmptyClipboard);
     }
 
   private:
@@ -142,16 +144,16 @@ void Win32Platform::ClipboardSetText(const std::u16string &text) {
     const size_t bytes = (text.size() + 1) * sizeof(char16_t);
     GlobalBlock block(bytes);
     if (block.get() == nullptr)
-        throw PickerError("クリップボードの文字列を置くメモリが足りません。");
+        throw PickerError(messages::kNoMemoryForClipboard);
     void *target = GlobalLock(block.get());
-    if (target == nullptr) throw PickerError("クリップボードの文字列を置くメモリが足りません。");
+    if (target == nullptr) throw PickerError(messages::kNoMemoryForClipboard);
     std::memcpy(target, text.c_str(), bytes);
     GlobalUnlock(block.get());
 
     ClipboardSession clipboard(*this);
     clipboard.Empty();
     if (setClipboardData_.Get()(CF_UNICODETEXT, block.get()) == nullptr) {
-        throw PickerError("クリップボードに文字列を設定できません。");
+        throw PickerError(messages::kCannotSetClipboard);
     }
     block.Release();
 }

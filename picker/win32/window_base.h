@@ -1,6 +1,7 @@
 // The habit every window class here shares: the C++ object rides in the creation
 // parameters, is stored with the window at WM_NCCREATE and forgotten at
-// WM_NCDESTROY, and the window procedure hands each message to the object.
+// WM_NCDESTROY, and the window procedure hands each message to the object and lets
+// no exception out of it.
 #ifndef TINTWELL_PICKER_WIN32_WINDOW_BASE_H
 #define TINTWELL_PICKER_WIN32_WINDOW_BASE_H
 
@@ -56,7 +57,14 @@ class WindowBase {
             self->hwnd_ = nullptr;
             return DefWindowProcW(window, message, wParam, lParam);
         }
-        return self->HandleMessage(message, wParam, lParam);
+        // No exception may unwind through the system's frames between here and the
+        // message loop: one that a handler lets out ends at this message, which then
+        // gets the default handling. (The form reports its handlers' failures itself.)
+        try {
+            return self->HandleMessage(message, wParam, lParam);
+        } catch (...) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
     }
 };
 

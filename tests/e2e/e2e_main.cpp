@@ -25,6 +25,17 @@ std::wstring WindowsPath(const char *path) {
     return wide;
 }
 
+// The driver reads places and pixels as the screen has them, whatever its scale: a
+// DPI-unaware driver would be handed coordinates scaled to 96 dpi.
+void BecomeDpiAware() {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    using SetContext = BOOL(WINAPI *)(DPI_AWARENESS_CONTEXT);
+    auto setContext = reinterpret_cast<SetContext>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
+    if (setContext != nullptr && setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) return;
+    SetProcessDPIAware();
+}
+
 }  // namespace
 
 const Config &TheConfig() {
@@ -34,6 +45,7 @@ const Config &TheConfig() {
 }  // namespace e2e
 
 int main(int argc, char **argv) {
+    e2e::BecomeDpiAware();
     testing::InitGoogleTest(&argc, argv);
     if (argc != 6) {
         std::fprintf(stderr,

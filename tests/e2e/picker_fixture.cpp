@@ -12,7 +12,7 @@ using namespace tintwell::win32;
 
 void PickerTest::SetUp() {
     oracle_ = std::make_unique<ColourOracle>(TheConfig().library);
-    ASSERT_TRUE(oracle_->loaded()) << "cannot load the library the picker uses";
+    ASSERT_TRUE(oracle_->ok()) << oracle_->error();
     process_ = std::make_unique<PickerProcess>(TheConfig().picker);
     ASSERT_TRUE(process_->started()) << "tintwell.exe did not start";
     form_ = process_->WaitForForm(kStartTimeoutMs);

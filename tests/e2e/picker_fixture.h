@@ -11,13 +11,17 @@
 
 #include <gtest/gtest.h>
 
-#include "colour_oracle.h"
 #include "control_layout.h"
+#include "dyeplate_library.h"
 #include "picker_process.h"
 
 namespace e2e {
 
+using testsupport::PickerProcess;
 using tintwell::win32::ControlId;
+// The real dyeplate.dll loaded into the driver: what the picker should show is
+// whatever its lookups answer for the state the test has put the picker in.
+using ColourOracle = testsupport::DyeplateLibrary;
 
 // Generous: a loaded two-core machine runs Wine slowly.
 constexpr DWORD kStartTimeoutMs = 60000;

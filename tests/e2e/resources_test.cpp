@@ -124,6 +124,8 @@ TEST(ResourcesTest, ManifestAsksForCommonControlsSixDpiAwarenessAndNoElevation) 
               std::string::npos);
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find("<dpiAware>true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos)
+        << "per-monitor awareness first, the older forms as fallback";
 }
 
 }  // namespace

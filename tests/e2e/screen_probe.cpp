@@ -6,42 +6,6 @@
 
 namespace e2e {
 
-namespace {
-
-void PumpOwnMessages() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-}  // namespace
-
-bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        PumpOwnMessages();
-        if (condition()) return true;
-        if (GetTickCount64() >= deadline) return false;
-        Sleep(20);
-    }
-}
-
-void Pause(DWORD milliseconds) {
-    WaitUntil(milliseconds, [] { return false; });
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t buffer[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
-                             SMTO_ABORTIFHUNG, 5000, &copied)) {
-        return L"<no answer>";
-    }
-    return std::wstring(buffer, copied);
-}
-
 std::wstring ClassName(HWND window) {
     wchar_t name[256] = {};
     GetClassNameW(window, name, 256);
@@ -97,24 +61,6 @@ ScreenImage CaptureClient(HWND window) {
     GetClientRect(window, &client);
     const POINT origin = ClientToScreenPoint(window, 0, 0);
     return ScreenImage(origin.x, origin.y, client.right, client.bottom);
-}
-
-std::optional<std::wstring> ClipboardText() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            std::optional<std::wstring> text;
-            HANDLE data = GetClipboardData(CF_UNICODETEXT);
-            if (data != nullptr) {
-                const auto *chars = static_cast<const wchar_t *>(GlobalLock(data));
-                if (chars != nullptr) text = std::wstring(chars);
-                GlobalUnlock(data);
-            }
-            CloseClipboard();
-            return text;
-        }
-        Sleep(20);
-    }
-    return std::nullopt;
 }
 
 bool SetClipboardText(const std::wstring &text) {

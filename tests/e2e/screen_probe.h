@@ -11,15 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "window_probe.h"
+
 namespace e2e {
 
-// Polls the condition every 20 ms until it holds or the time is up, keeping this
-// thread's own windows painted meanwhile. Returns whether it held.
-bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition);
-// Lets this thread's windows run for a while.
-void Pause(DWORD milliseconds);
+using testsupport::ClipboardText;
+using testsupport::Pause;
+using testsupport::WaitUntil;
+using testsupport::WindowText;
 
-std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 // The window's outer rectangle in its container's client pixels.
 RECT RectInContainer(HWND window, HWND container);
@@ -43,7 +43,6 @@ class ScreenImage {
 // The client area of a window as it shows on screen.
 ScreenImage CaptureClient(HWND window);
 
-std::optional<std::wstring> ClipboardText();
 bool SetClipboardText(const std::wstring &text);
 
 // The window that has the keyboard focus in the given thread.

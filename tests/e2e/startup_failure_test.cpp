@@ -17,6 +17,9 @@ namespace e2e {
 namespace {
 
 using namespace tintwell::win32;
+using testsupport::MessageBoxText;
+using testsupport::PickerCopy;
+using testsupport::PickerProcess;
 
 constexpr DWORD kBoxTimeoutMs = 60000;
 constexpr DWORD kExitTimeoutMs = 30000;

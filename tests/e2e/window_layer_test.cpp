@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <cmath>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,21 @@ TEST_F(WindowLayerTest, SelectionStartCollapsesAndLengthExtendsWithinTheText) {
 
     EXPECT_THROW(form_->set_Text1_SelStart(-1), PickerError);
     EXPECT_THROW(form_->set_Text1_SelLength(-1), PickerError);
+}
+
+TEST_F(WindowLayerTest, AnUnchangedTextIsLeftAsARewriteLeavesIt) {
+    // A rewrite puts the caret at the start with nothing selected, whatever a copy
+    // selected before; writing the same text again must end the same way.
+    for (const char16_t *next : {u"#3C2B1A", u"#1A2B3C"}) {
+        form_->set_Text1_Text(u"#1A2B3C");
+        SendMessageW(Control(kText1), EM_SETSEL, 0, -1);
+        form_->set_Text1_Text(next);
+        DWORD start = 99, end = 99;
+        SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u) << testing::PrintToString(std::u16string(next));
+        EXPECT_EQ(end, 0u) << testing::PrintToString(std::u16string(next));
+    }
 }
 
 TEST_F(WindowLayerTest, TextKeepsJapaneseAndLongTexts) {
@@ -141,6 +158,140 @@ TEST_F(WindowLayerTest, PicturesHandOutImagesOfTheirInnerSize) {
     GetObjectW(GetCurrentObject(static_cast<HDC>(form_->Picture2_hDC()), OBJ_BITMAP), sizeof(strip),
                &strip);
     EXPECT_EQ(strip.bmWidth, 18);
+}
+
+void PumpMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// The pixels of a DC's selected 32-bit bitmap, or of a screen area, top row first.
+std::vector<uint32_t> Pixels(HDC source, int left, int top, int width, int height) {
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
+    GdiFlush();
+    const auto *from = static_cast<const uint32_t *>(bits);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = from[i] & 0xFFFFFFu;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+RECT RectIn(HWND window, HWND container) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, container, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchanged) {
+    HWND form = form_->hwnd();
+    HWND field = Control(kPicture1);
+    // A state of some kind: R mode, a field pick, web-safe on, Check2 ticked.
+    SendMessageW(Control(kOption4), BM_CLICK, 0, 0);
+    SendMessageW(Control(kCheck4), BM_CLICK, 0, 0);
+    SendMessageW(Control(kCheck2), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 70));
+    SendMessageW(field, WM_LBUTTONUP, 0, MAKELPARAM(40, 70));
+    PumpMessages();
+    const std::u16string text = form_->Text1_Text();
+    ASSERT_NE(text, u"#FFFFFF");
+    const float ringLeft = form_->Label1_Left();
+    const float ringTop = form_->Label1_Top();
+    const float arrowTop = form_->Label2_Top();
+    HDC image = static_cast<HDC>(form_->Picture1_hDC());
+    const std::vector<uint32_t> table = Pixels(image, 0, 0, 256, 256);
+
+    for (int dpi : {192, 120}) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        const double k = dpi / 96.0;
+        RECT before{};
+        GetWindowRect(form, &before);
+        // What the system suggests: the window scaled about its corner, somewhat off.
+        const RECT suggested{before.left + 10, before.top + 10,
+                             before.left + 10 + static_cast<LONG>(392 * k) + 8,
+                             before.top + 10 + static_cast<LONG>(288 * k) + 30};
+        SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        UpdateWindow(form);
+        PumpMessages();
+
+        RECT frame{};
+        GetWindowRect(form, &frame);
+        EXPECT_EQ(frame.left, suggested.left);
+        EXPECT_EQ(frame.top, suggested.top);
+        RECT client{};
+        GetClientRect(form, &client);
+        EXPECT_NEAR(client.right, 5880 * dpi / 1440.0, 0.5);
+        EXPECT_NEAR(client.bottom, 4320 * dpi / 1440.0, 0.5);
+        const RECT text1 = RectIn(Control(kText1), form);
+        EXPECT_NEAR(text1.left, 4560 * dpi / 1440.0, 1.0);
+        EXPECT_NEAR(text1.right - text1.left, 945 * dpi / 1440.0, 1.0);
+        const RECT check2 = RectIn(Control(kCheck2), form);
+        EXPECT_NEAR(check2.top, 1560 * dpi / 1440.0, 1.0);
+        EXPECT_NEAR(check2.bottom - check2.top, 495 * dpi / 1440.0, 1.0);
+        RECT inner{};
+        GetClientRect(field, &inner);
+        const int shown = static_cast<int>(std::lround(256 * k));
+        EXPECT_EQ(inner.right, shown);
+        EXPECT_EQ(inner.bottom, shown);
+
+        // 9 pt at the new DPI on every caption.
+        for (ControlId id : {kCheck1, kOption1, kText1}) {
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0)),
+                       sizeof(font), &font);
+            EXPECT_EQ(font.lfHeight, -static_cast<LONG>(std::lround(9 * dpi / 72.0)))
+                << "control " << id;
+        }
+
+        // The state and the table image stay; the screen shows the image magnified.
+        EXPECT_EQ(form_->Text1_Text(), text);
+        EXPECT_EQ(form_->Check2_Value(), 1);
+        EXPECT_EQ(form_->Check4_Value(), 1);
+        EXPECT_EQ(SendMessageW(Control(kOption4), BM_GETCHECK, 0, 0), BST_CHECKED);
+        EXPECT_EQ(form_->Label1_Left(), ringLeft);
+        EXPECT_EQ(form_->Label1_Top(), ringTop);
+        EXPECT_EQ(form_->Label2_Top(), arrowTop);
+        EXPECT_EQ(Pixels(image, 0, 0, 256, 256), table);
+
+        POINT origin{0, 0};
+        ClientToScreen(field, &origin);
+        HDC screen = GetDC(nullptr);
+        const std::vector<uint32_t> onScreen = Pixels(screen, origin.x, origin.y, shown, shown);
+        ReleaseDC(nullptr, screen);
+        const RECT ring = RectIn(GetDlgItem(field, kLabel1), field);
+        int wrong = 0;
+        for (int y = 0; y < shown; ++y) {
+            for (int x = 0; x < shown; ++x) {
+                const POINT at{x, y};
+                if (PtInRect(&ring, at)) continue;
+                const int tx = static_cast<int>((2 * x + 1) * 256 / (2 * shown));
+                const int ty = static_cast<int>((2 * y + 1) * 256 / (2 * shown));
+                if (onScreen[static_cast<size_t>(y) * shown + x] != table[ty * 256 + tx]) ++wrong;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "screen pixels that are not the table pixel they map to";
+        // The ring's reference point, 5.5 table pixels in from its corner, on the middle
+        // of the picked pixel as shown.
+        EXPECT_NEAR(ring.left + 5.5 * k, (ringLeft + 5.5) * k, 1.0);
+        EXPECT_NEAR(ring.top + 5.5 * k, (ringTop + 5.5) * k, 1.0);
+        EXPECT_NEAR(ring.right - ring.left, 255 * dpi / 1440.0, 1.0);
+    }
 }
 
 // Another program's hold on the clipboard, from a thread of its own.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "colour_table.h"
+#include "engine/colour_table.h"
 
 constexpr uint32_t kSentinel = 0x13579BDFu;
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "harness.h"
-#include "library_messages.h"
+#include "user_texts.h"
 #include "picker_state.h"
 
 namespace tintwell::testing {
@@ -52,7 +52,7 @@ TEST(Failures, ALookupThatCannotBeBoundLeavesWhatWasWritten) {
     Harness h(SpyWithoutGetColorPath());
     SpyConnection spy(SpyWithoutGetColorPath(), h.log);
     h.Load();
-    h.state().tableMode = kModeRed;
+    h.state().tableMode = TableModeRed;
     spy.SetAnswer(Rgb(0x12, 0x34, 0x56));
     try {
         h.form.Picture2_mousedown(1, 0, 0.0f, 7.0f);
@@ -76,7 +76,7 @@ TEST(Failures, AFailingControlEndsJustItsHandler) {
     h.log.failing = {"Picture2_Refresh"};
     EXPECT_THROW(h.form.Option4_Click(), PickerError);
     // Converted and switched before the refresh failed; markers and text not reached.
-    EXPECT_EQ(h.state().tableMode, kModeRed);
+    EXPECT_EQ(h.state().tableMode, TableModeRed);
     EXPECT_EQ(h.state().red, 0x12);
     EXPECT_EQ(h.controls.label1Left, -5.0f);
     EXPECT_EQ(h.controls.text1, u"#FFFFFF");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "locate_examples.h"
 #include "picker_state.h"
 
 namespace tintwell::testing {
@@ -29,29 +30,10 @@ void ExpectLocated(const Located &got, const Located &want) {
 }
 
 TEST(LocateColor, WorkedExamplesIncludingTies) {
-    struct Case {
-        int32_t r, g, b;
-        Located want;
-    };
-    const Case cases[] = {
-        {255, 255, 255, {255, 0, 0, 0, 0, 0}},
-        {0, 0, 0, {255, 0, 0, 0, 255, 0}},
-        {128, 128, 128, {255, 0, 0, 0, 127, 0}},
-        {255, 0, 0, {255, 0, 0, 255, 0, 0}},
-        {255, 0, 255, {255, 0, 255, 255, 0, 44}},  // tie: green smallest, r <= b
-        {0, 0, 255, {0, 0, 255, 255, 0, 86}},
-        {0, 255, 255, {0, 255, 255, 255, 0, 128}},  // tie: red smallest, b <= g
-        {0, 255, 0, {0, 255, 0, 255, 0, 169}},
-        {255, 255, 0, {255, 255, 0, 255, 0, 212}},  // tie: blue smallest, g <= r
-        {255, 128, 0, {255, 128, 0, 255, 0, 234}},
-        {200, 100, 50, {255, 96, 0, 191, 55, 239}},
-        {200, 100, 100, {255, 0, 45, 128, 55, 8}},
-        {50, 100, 200, {0, 96, 255, 191, 55, 102}},
-        {1, 0, 0, {255, 0, 0, 255, 254, 0}},
-    };
-    for (const Case &c : cases) {
+    for (const testsupport::LocateExample &c : testsupport::kLocateExamples) {
         SCOPED_TRACE(::testing::Message() << c.r << "," << c.g << "," << c.b);
-        ExpectLocated(Locate(c.r, c.g, c.b), c.want);
+        ExpectLocated(Locate(c.r, c.g, c.b),
+                      {c.red, c.green, c.blue, c.fieldX, c.fieldY, c.stripPos});
     }
 }
 
@@ -64,12 +46,12 @@ TEST(LocateColor, EveryGreyIsPureRedAtItsLevel) {
 
 TEST(LocateColor, ReadsOnlyTheHexTextAndKeepsModeAndWebSafe) {
     Harness h("never-loaded");
-    h.state().tableMode = kModeRed;
+    h.state().tableMode = TableModeRed;
     h.state().webSafe = 1;
     h.state().red = 12;
     h.state().hexText = "0080FF";  // red 255, green 128, blue 0
     h.form.LocateColor();
-    EXPECT_EQ(h.state().tableMode, kModeRed);
+    EXPECT_EQ(h.state().tableMode, TableModeRed);
     EXPECT_EQ(h.state().webSafe, 1);
     EXPECT_EQ(h.state().hexText, "0080FF");
     EXPECT_EQ(h.state().stripPos, 234);
@@ -88,18 +70,6 @@ TEST(LocateColor, EveryColourGivesChannelsAndPositionsInsideTheTables) {
             }
         }
     }
-}
-
-TEST(LocateColor, MaxAndMiddleChannel) {
-    EXPECT_EQ(Form::max(3, 7), 7);
-    EXPECT_EQ(Form::max(7, 3), 7);
-    EXPECT_EQ(Form::max(-1, -1), -1);
-    EXPECT_EQ(Form::gc(200, 100, 50), 96);
-    EXPECT_EQ(Form::gc(200, 100, 100), 45);
-    EXPECT_EQ(Form::gc(255, 128, 128), 0);
-    EXPECT_EQ(Form::gc(255, 255, 0), 255);
-    EXPECT_EQ(Form::gc(1, 0, 0), 0);
-    EXPECT_EQ(Form::gc(255, 254, 254), 0);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ class Picks : public ::testing::Test {
 };
 
 TEST_F(Picks, FieldPressInRedModeTakesTheFieldColourOver) {
-    SetColour(kModeRed, 200, 100, 50);
+    SetColour(TableModeRed, 200, 100, 50);
     h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
     EXPECT_EQ(h.state().fieldX, 10);
     EXPECT_EQ(h.state().fieldY, 20);
@@ -50,7 +50,7 @@ TEST_F(Picks, FieldPressInRedModeTakesTheFieldColourOver) {
 }
 
 TEST_F(Picks, FieldPressWithWebSafeTakesTheSnappedColour) {
-    SetColour(kModeRed, 200, 100, 50);
+    SetColour(TableModeRed, 200, 100, 50);
     h.state().webSafe = 1;
     h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
     ExpectChannels(204, 255, 0);
@@ -58,7 +58,7 @@ TEST_F(Picks, FieldPressWithWebSafeTakesTheSnappedColour) {
 }
 
 TEST_F(Picks, FieldPressInHueModeKeepsTheBaseHue) {
-    SetColour(kModeHue, 200, 100, 50);
+    SetColour(TableModeHue, 200, 100, 50);
     h.form.Picture1_mousedown(kLeft, 0, 128.0f, 64.0f);
     ExpectChannels(200, 100, 50);
     EXPECT_EQ(h.state().hexText, "5F8EBF");
@@ -75,13 +75,13 @@ TEST_F(Picks, PositionsRoundToNearestWithHalvesToEven) {
 }
 
 TEST_F(Picks, StripPressSetsTheColourInEveryMode) {
-    SetColour(kModeRed, 200, 100, 50);
+    SetColour(TableModeRed, 200, 100, 50);
     h.form.Picture2_mousedown(kLeft, 0, 5.0f, 0.0f);
     EXPECT_EQ(h.state().stripPos, 0);
     ExpectChannels(255, 100, 50);
     EXPECT_EQ(h.controls.text1, u"#FF6432");
 
-    SetColour(kModeHue, 200, 100, 50);
+    SetColour(TableModeHue, 200, 100, 50);
     h.state().fieldX = 255;
     h.state().fieldY = 0;
     h.form.Picture2_mousedown(kLeft, 0, 5.0f, 85.0f);

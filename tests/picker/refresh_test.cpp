@@ -50,16 +50,16 @@ TEST(RefreshPicker, MarkerPositionsAndLookupPointInEveryMode) {
         Entries markersAndLookup;
     };
     const Case cases[] = {
-        {kModeHue,
+        {TableModeHue,
          {"set_Label1_Top 15", "set_Label1_Left 5", "set_Label2_Top 31",
           "GetColor 321E0A 0 10 20 0"}},
-        {kModeRed,
+        {TableModeRed,
          {"set_Label1_Top 220", "set_Label1_Left 45", "set_Label2_Top 246",
           "GetColor 321E0A 3 50 225 0"}},
-        {kModeGreen,
+        {TableModeGreen,
          {"set_Label1_Top 240", "set_Label1_Left 45", "set_Label2_Top 226",
           "GetColor 321E0A 4 50 245 0"}},
-        {kModeBlue,
+        {TableModeBlue,
          {"set_Label1_Top 220", "set_Label1_Left 5", "set_Label2_Top 206",
           "GetColor 321E0A 5 10 225 0"}},
     };
@@ -83,11 +83,11 @@ ColorRef MarkerColourFor(int32_t mode, int32_t red, int32_t green, int32_t blue,
 }
 
 TEST(RefreshPicker, MarkerColourThresholds) {
-    EXPECT_EQ(MarkerColourFor(kModeHue, 255, 0, 0, 0), kBlack);
-    EXPECT_EQ(MarkerColourFor(kModeHue, 255, 0, 0, 127), kBlack);
-    EXPECT_EQ(MarkerColourFor(kModeHue, 255, 0, 0, 128), kWhite);
-    EXPECT_EQ(MarkerColourFor(kModeHue, 255, 0, 0, 255), kWhite);
-    for (int32_t mode : {kModeRed, kModeGreen, kModeBlue}) {
+    EXPECT_EQ(MarkerColourFor(TableModeHue, 255, 0, 0, 0), kBlack);
+    EXPECT_EQ(MarkerColourFor(TableModeHue, 255, 0, 0, 127), kBlack);
+    EXPECT_EQ(MarkerColourFor(TableModeHue, 255, 0, 0, 128), kWhite);
+    EXPECT_EQ(MarkerColourFor(TableModeHue, 255, 0, 0, 255), kWhite);
+    for (int32_t mode : {TableModeRed, TableModeGreen, TableModeBlue}) {
         SCOPED_TRACE(mode);
         EXPECT_EQ(MarkerColourFor(mode, 255, 255, 255, 0), kBlack);
         EXPECT_EQ(MarkerColourFor(mode, 100, 100, 239, 0), kWhite);
@@ -101,7 +101,7 @@ TEST(RefreshPicker, MarkerColourThresholds) {
 TEST(RefreshPicker, HueModeAtTheOriginPutsMarkersInTheCornerAndBlack) {
     Harness h(SpyPath());
     SpyConnection spy(SpyPath(), h.log);
-    h.state() = PickerState{kModeHue, 255, 0, 0, "", 0, 0, 0, 0};
+    h.state() = PickerState{TableModeHue, 255, 0, 0, "", 0, 0, 0, 0};
     h.controls.label2Left = 267.0f;
     h.form.RefreshPicker();
     EXPECT_EQ(h.controls.label1Left, -5.0f);
@@ -114,7 +114,7 @@ TEST(RefreshPicker, HueModeAtTheOriginPutsMarkersInTheCornerAndBlack) {
 // With the real engine: text, swatch and hexText all show what the field shows.
 TEST(RefreshPicker, ShowsTheEngineColourUnderTheMarker) {
     Harness h;
-    h.state() = PickerState{kModeHue, 200, 100, 50, "", 128, 64, 0, 0};
+    h.state() = PickerState{TableModeHue, 200, 100, 50, "", 128, 64, 0, 0};
     h.form.RefreshPicker();
     EXPECT_EQ(h.controls.text1, u"#BF8E5F");  // (191, 142, 95)
     EXPECT_EQ(h.controls.shape1FillColor, Rgb(191, 142, 95));
@@ -123,7 +123,7 @@ TEST(RefreshPicker, ShowsTheEngineColourUnderTheMarker) {
     EXPECT_EQ(h.controls.picture1.pixels[0] & 0xFFFFFFu, 0xFFFFFFu);
     EXPECT_EQ(h.controls.picture1.pixels[255 * 256 + 100] & 0xFFFFFFu, 0u);
 
-    h.state() = PickerState{kModeHue, 255, 0, 0, "", 0, 255, 0, 0};
+    h.state() = PickerState{TableModeHue, 255, 0, 0, "", 0, 255, 0, 0};
     h.form.RefreshPicker();
     EXPECT_EQ(h.controls.text1, u"#000000");
 }
@@ -132,7 +132,7 @@ TEST(RefreshPicker, PointOutsideTheFieldStillRefreshes) {
     // No handler stores such a point, but a refresh must not depend on that: the
     // marker then sits past the edge and the shown colour is the edge's.
     Harness h;
-    h.state() = PickerState{kModeHue, 255, 0, 0, "", -3, 258, 0, 0};
+    h.state() = PickerState{TableModeHue, 255, 0, 0, "", -3, 258, 0, 0};
     h.form.RefreshPicker();
     EXPECT_EQ(h.controls.label1Left, -8.0f);
     EXPECT_EQ(h.controls.label1Top, 253.0f);

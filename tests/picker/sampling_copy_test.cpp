@@ -20,7 +20,7 @@ TEST_F(Sampling, InHueModeASampleIsLocated) {
     h.platform.screenPixel = Rgb(255, 128, 0);
     h.form.Timer1_Timer();
     EXPECT_EQ(h.log.Names().front(), "ScreenPixelUnderCursor");
-    EXPECT_EQ(h.state().tableMode, kModeHue);
+    EXPECT_EQ(h.state().tableMode, TableModeHue);
     EXPECT_EQ(h.state().red, 255);
     EXPECT_EQ(h.state().green, 128);
     EXPECT_EQ(h.state().blue, 0);
@@ -36,7 +36,7 @@ TEST_F(Sampling, InHueModeASampleIsLocated) {
 }
 
 TEST_F(Sampling, InAChannelModeASampleBecomesTheColour) {
-    h.state().tableMode = kModeGreen;
+    h.state().tableMode = TableModeGreen;
     h.state().fieldX = 9;
     h.platform.screenPixel = Rgb(0x12, 0x34, 0x56);
     h.form.Timer1_Timer();
@@ -48,8 +48,27 @@ TEST_F(Sampling, InAChannelModeASampleBecomesTheColour) {
     EXPECT_EQ(h.controls.shape1FillColor, Rgb(0x12, 0x34, 0x56));
 }
 
+TEST_F(Sampling, InRedModeASampleBecomesTheColourAndTheMarkersFollowIt) {
+    h.state().tableMode = TableModeRed;
+    h.state().fieldX = 9;
+    h.state().stripPos = 17;
+    h.platform.screenPixel = Rgb(0x12, 0x34, 0x56);
+    h.form.Timer1_Timer();
+    EXPECT_EQ(h.state().tableMode, TableModeRed);
+    EXPECT_EQ(h.state().red, 0x12);
+    EXPECT_EQ(h.state().green, 0x34);
+    EXPECT_EQ(h.state().blue, 0x56);
+    EXPECT_EQ(h.state().fieldX, 9) << "not located as in hue mode";
+    EXPECT_EQ(h.state().stripPos, 17);
+    EXPECT_EQ(h.controls.text1, u"#123456");
+    // Red mode: the field runs blue across and green up, the strip is red.
+    EXPECT_EQ(h.controls.label1Left, 0x56 - 5.0f);
+    EXPECT_EQ(h.controls.label1Top, 250.0f - 0x34);
+    EXPECT_EQ(h.controls.label2Top, 256.0f - 0x12);
+}
+
 TEST_F(Sampling, AnUnreadablePixelCountsAsBlack) {
-    h.state().tableMode = kModeBlue;
+    h.state().tableMode = TableModeBlue;
     h.platform.screenPixel = kInvalidColor;
     EXPECT_EQ(h.form.GetMouseMoveColr(), kBlack);
     h.form.Timer1_Timer();

@@ -22,7 +22,7 @@ TEST(Startup, FormLoadShowsWhiteInHueModeWithoutRefreshing) {
     Harness h;
     h.form.Form_Load();
     const PickerState &s = h.state();
-    EXPECT_EQ(s.tableMode, kModeHue);
+    EXPECT_EQ(s.tableMode, TableModeHue);
     EXPECT_EQ(s.red, 255);
     EXPECT_EQ(s.green, 255);
     EXPECT_EQ(s.blue, 255);

@@ -28,10 +28,10 @@ class Switches : public ::testing::Test {
 };
 
 TEST_F(Switches, HueToRedTakesTheShownColourAndKeepsIt) {
-    SetState(kModeHue, 255, 0, 0);
+    SetState(TableModeHue, 255, 0, 0);
     h.state().hexText = HexTextRule(Rgb(200, 100, 50));
     h.form.Option4_Click();
-    EXPECT_EQ(h.state().tableMode, kModeRed);
+    EXPECT_EQ(h.state().tableMode, TableModeRed);
     ExpectChannels(200, 100, 50);
     EXPECT_EQ(h.controls.label1Left, 45.0f);
     EXPECT_EQ(h.controls.label1Top, 150.0f);
@@ -41,16 +41,16 @@ TEST_F(Switches, HueToRedTakesTheShownColourAndKeepsIt) {
 }
 
 TEST_F(Switches, RedToHueLocatesTheColour) {
-    SetState(kModeRed, 255, 128, 0);
+    SetState(TableModeRed, 255, 128, 0);
     h.form.Option1_Click();
-    EXPECT_EQ(h.state().tableMode, kModeHue);
+    EXPECT_EQ(h.state().tableMode, TableModeHue);
     ExpectChannels(255, 128, 0);
     EXPECT_EQ(h.state().fieldX, 255);
     EXPECT_EQ(h.state().fieldY, 0);
     EXPECT_EQ(h.state().stripPos, 234);
     EXPECT_EQ(h.controls.text1, u"#FF8000");
 
-    SetState(kModeRed, 200, 100, 100);
+    SetState(TableModeRed, 200, 100, 100);
     h.form.Option1_Click();
     ExpectChannels(255, 0, 45);
     EXPECT_EQ(h.state().fieldX, 128);
@@ -61,7 +61,7 @@ TEST_F(Switches, RedToHueLocatesTheColour) {
 }
 
 TEST_F(Switches, GreyToHueIsPureRedAtItsLevel) {
-    SetState(kModeBlue, 77, 77, 77);
+    SetState(TableModeBlue, 77, 77, 77);
     h.form.Option1_Click();
     ExpectChannels(255, 0, 0);
     EXPECT_EQ(h.state().fieldX, 0);
@@ -71,16 +71,16 @@ TEST_F(Switches, GreyToHueIsPureRedAtItsLevel) {
 }
 
 TEST_F(Switches, BetweenChannelModesOnlyTheAxesMove) {
-    SetState(kModeRed, 0x12, 0x34, 0x56);
+    SetState(TableModeRed, 0x12, 0x34, 0x56);
     h.state().hexText = "000000";  // not consulted between channel modes
     h.form.Option5_Click();
-    EXPECT_EQ(h.state().tableMode, kModeGreen);
+    EXPECT_EQ(h.state().tableMode, TableModeGreen);
     ExpectChannels(0x12, 0x34, 0x56);
     EXPECT_EQ(h.controls.label1Left, 0x56 - 5.0f);
     EXPECT_EQ(h.controls.label1Top, 255 - 0x12 - 5.0f);
     EXPECT_EQ(h.controls.label2Top, 256.0f - 0x34);
     h.form.Option6_Click();
-    EXPECT_EQ(h.state().tableMode, kModeBlue);
+    EXPECT_EQ(h.state().tableMode, TableModeBlue);
     ExpectChannels(0x12, 0x34, 0x56);
     EXPECT_EQ(h.controls.label1Left, 0x12 - 5.0f);
     EXPECT_EQ(h.controls.label1Top, 255 - 0x34 - 5.0f);
@@ -89,7 +89,7 @@ TEST_F(Switches, BetweenChannelModesOnlyTheAxesMove) {
 }
 
 TEST_F(Switches, SameModeAgainOnlyRefreshes) {
-    SetState(kModeHue, 255, 0, 0);
+    SetState(TableModeHue, 255, 0, 0);
     h.state().fieldX = 17;
     h.state().fieldY = 33;
     h.state().stripPos = 201;
@@ -103,7 +103,7 @@ TEST_F(Switches, SameModeAgainOnlyRefreshes) {
 }
 
 TEST_F(Switches, WebSafeSnapsTheDisplayButNotTheChannels) {
-    SetState(kModeRed, 200, 100, 50);
+    SetState(TableModeRed, 200, 100, 50);
     h.controls.check4 = 1;
     h.form.Check4_Click();
     EXPECT_EQ(h.state().webSafe, 1);

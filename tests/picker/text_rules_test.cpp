@@ -99,5 +99,16 @@ TEST(TextEncoding, Utf8BecomesUtf16AndBrokenBytesAreReplaced) {
     EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");
 }
 
+TEST(TextEncoding, OverlongSequencesOfEveryLengthAreReplaced) {
+    // "/" and U+07FF written in more bytes than they need: never the character itself.
+    EXPECT_EQ(Utf8ToUtf16("\xE0\x80\xAF"), u"\uFFFD");
+    EXPECT_EQ(Utf8ToUtf16("\xE0\x9F\xBF"), u"\uFFFD");
+    EXPECT_EQ(Utf8ToUtf16("\xF0\x80\x80\xAF"), u"\uFFFD");
+    EXPECT_EQ(Utf8ToUtf16("\xF0\x8F\xBF\xBF"), u"\uFFFD") << "U+FFFF in four bytes";
+    // The shortest forms at each length's lower bound still decode.
+    EXPECT_EQ(Utf8ToUtf16("\xE0\xA0\x80"), u"\u0800");
+    EXPECT_EQ(Utf8ToUtf16("\xF0\x90\x80\x80"), u"\U00010000");
+}
+
 }  // namespace
 }  // namespace tintwell

@@ -43,7 +43,7 @@ Colour PickerModel::baseColour() const {
 }
 
 void PickerModel::Start() {
-    mode_ = 0;
+    mode_ = TableModeHue;
     red_ = green_ = blue_ = 255;
     fieldX_ = fieldY_ = stripPos_ = 0;
     webSafe_ = 0;
@@ -65,13 +65,13 @@ void PickerModel::TakeChannels(const std::string &hexText) {
 void PickerModel::Refresh() {
     int32_t x, v, s;
     switch (mode_) {
-        case 3:
+        case TableModeRed:
             x = blue_, v = green_, s = red_;
             break;
-        case 4:
+        case TableModeGreen:
             x = blue_, v = red_, s = green_;
             break;
-        case 5:
+        case TableModeBlue:
             x = red_, v = green_, s = blue_;
             break;
         default:
@@ -85,7 +85,7 @@ void PickerModel::Refresh() {
     display_.swatch = shown;
     hexText_ = HexText(shown);
     display_.text = Shown(hexText_);
-    const bool dark = mode_ == 0 ? v < 128 : 2 * red_ + 2 * green_ + blue_ < 640;
+    const bool dark = mode_ == TableModeHue ? v < 128 : 2 * red_ + 2 * green_ + blue_ < 640;
     display_.label1Fore = dark ? kWhite : kBlack;
 }
 
@@ -94,7 +94,7 @@ void PickerModel::FieldPress(int32_t x, int32_t y) {
     fieldY_ = y;
     hexText_ = HexText(lookups_.field(baseColour(), mode_, x, y, webSafe_));
     display_.text = Shown(hexText_);
-    if (mode_ > 2) TakeChannels(hexText_);
+    if (mode_ >= TableModeRed) TakeChannels(hexText_);
     Refresh();
     if (copyOnPick_) Copy();
 }
@@ -129,9 +129,9 @@ void PickerModel::Label2Move(int32_t buttons, int32_t y) {
 }
 
 void PickerModel::SelectMode(int32_t mode) {
-    if (mode == 0) {
-        if (mode_ > 2) Locate(hexText_);
-    } else if (mode_ < 3) {
+    if (mode == TableModeHue) {
+        if (mode_ >= TableModeRed) Locate(hexText_);
+    } else if (mode_ < TableModeRed) {
         TakeChannels(hexText_);
     }
     mode_ = mode;
@@ -145,7 +145,7 @@ void PickerModel::SetWebSafe(bool on) {
 
 void PickerModel::Sample(Colour colour) {
     hexText_ = HexText(colour);
-    if (mode_ >= 3)
+    if (mode_ >= TableModeRed)
         TakeChannels(hexText_);
     else
         Locate(hexText_);

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "engine/colour_table.h"
+
 namespace soak {
 
 // 0x00BBGGRR.
@@ -84,7 +86,7 @@ class PickerModel {
     void Refresh();
 
     Lookups lookups_;
-    int32_t mode_ = 0;
+    int32_t mode_ = TableModeHue;
     int32_t red_ = 0, green_ = 0, blue_ = 0;
     int32_t fieldX_ = 0, fieldY_ = 0, stripPos_ = 0;
     int32_t webSafe_ = 0;

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "locate_examples.h"
 #include "picker_model.h"
 
 namespace soak {
@@ -29,23 +30,13 @@ TEST(PickerModelTest, TextRulesPadAndReorder) {
 }
 
 TEST(PickerModelTest, LocateMatchesHandWorkedColours) {
-    // colour r, g, b -> red, green, blue, fieldX, fieldY, stripPos
-    const std::vector<std::tuple<int, int, int, int, int, int, int, int, int>> cases = {
-        {255, 255, 255, 255, 0, 0, 0, 0, 0},      {0, 0, 0, 255, 0, 0, 0, 255, 0},
-        {128, 128, 128, 255, 0, 0, 0, 127, 0},    {255, 0, 0, 255, 0, 0, 255, 0, 0},
-        {255, 0, 255, 255, 0, 255, 255, 0, 44},   {0, 0, 255, 0, 0, 255, 255, 0, 86},
-        {0, 255, 255, 0, 255, 255, 255, 0, 128},  {0, 255, 0, 0, 255, 0, 255, 0, 169},
-        {255, 255, 0, 255, 255, 0, 255, 0, 212},  {255, 128, 0, 255, 128, 0, 255, 0, 234},
-        {200, 100, 50, 255, 96, 0, 191, 55, 239}, {200, 100, 100, 255, 0, 45, 128, 55, 8},
-        {50, 100, 200, 0, 96, 255, 191, 55, 102}, {1, 0, 0, 255, 0, 0, 255, 254, 0},
-    };
-    for (const auto &[r, g, b, red, green, blue, fx, fy, sp] : cases) {
+    for (const testsupport::LocateExample &c : testsupport::kLocateExamples) {
         PickerModel model(EchoLookups());
-        model.Locate(Hex(r, g, b));
+        model.Locate(Hex(c.r, c.g, c.b));
         EXPECT_EQ(std::make_tuple(model.red(), model.green(), model.blue(), model.fieldX(),
                                   model.fieldY(), model.stripPos()),
-                  std::make_tuple(red, green, blue, fx, fy, sp))
-            << "colour " << r << ", " << g << ", " << b;
+                  std::make_tuple(c.red, c.green, c.blue, c.fieldX, c.fieldY, c.stripPos))
+            << "colour " << c.r << ", " << c.g << ", " << c.b;
     }
 }
 

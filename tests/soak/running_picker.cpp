@@ -7,25 +7,6 @@
 namespace soak {
 namespace {
 
-struct FindForm {
-    DWORD processId;
-    HWND form;
-};
-
-BOOL CALLBACK MatchForm(HWND window, LPARAM data) {
-    auto *find = reinterpret_cast<FindForm *>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (owner == find->processId && std::wstring(className) == tintwell::win32::kFormClass &&
-        IsWindowVisible(window)) {
-        find->form = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 double MicrosecondsSince(const LARGE_INTEGER &start) {
     LARGE_INTEGER now, frequency;
     QueryPerformanceCounter(&now);
@@ -36,37 +17,14 @@ double MicrosecondsSince(const LARGE_INTEGER &start) {
 
 }  // namespace
 
-RunningPicker::RunningPicker(const std::wstring &exePath) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::vector<wchar_t> commandLine(exePath.begin(), exePath.end());
-    commandLine.insert(commandLine.begin(), L'"');
-    commandLine.push_back(L'"');
-    commandLine.push_back(L'\0');
-    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process_))
-        throw std::runtime_error("cannot start the picker");
-    WaitForInputIdle(process_.hProcess, 10000);
-    FindForm find{process_.dwProcessId, nullptr};
-    for (int attempt = 0; attempt < 200 && find.form == nullptr; ++attempt) {
-        EnumWindows(MatchForm, reinterpret_cast<LPARAM>(&find));
-        if (find.form == nullptr) Sleep(50);
-    }
-    if (find.form == nullptr) throw std::runtime_error("the picker's window did not appear");
-    form_ = find.form;
+RunningPicker::RunningPicker(const std::wstring &exePath) : process_(exePath) {
+    if (!process_.started()) throw std::runtime_error("cannot start the picker");
+    form_ = process_.WaitForForm(30000);
+    if (form_ == nullptr) throw std::runtime_error("the picker's window did not appear");
 }
 
-RunningPicker::~RunningPicker() {
-    if (process_.hProcess != nullptr) {
-        if (Alive()) {
-            PostMessageW(form_, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0)
-                TerminateProcess(process_.hProcess, 1);
-        }
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-}
+// The process closes its window, or is ended, when it goes.
+RunningPicker::~RunningPicker() = default;
 
 HWND RunningPicker::control(ControlId id) const {
     if (id == tintwell::win32::kLabel1) return GetDlgItem(control(tintwell::win32::kPicture1), id);
@@ -124,10 +82,6 @@ RECT RunningPicker::FormRect() const {
     return rect;
 }
 
-bool RunningPicker::Alive() const {
-    return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
 COLORREF AwaitScreenPixel(POINT screen, COLORREF expected, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -135,35 +89,8 @@ COLORREF AwaitScreenPixel(POINT screen, COLORREF expected, DWORD timeoutMs) {
         const COLORREF seen = GetPixel(dc, screen.x, screen.y);
         ReleaseDC(nullptr, dc);
         if (seen == expected || GetTickCount() - start > timeoutMs) return seen;
-        PumpFor(2);
+        Pause(2);
     }
-}
-
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        Sleep(std::min<DWORD>(5, milliseconds));
-    } while (GetTickCount() - start < milliseconds);
-}
-
-std::optional<std::wstring> ClipboardText() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            std::optional<std::wstring> text;
-            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
-                    text = std::wstring(chars);
-                    GlobalUnlock(data);
-                }
-            }
-            CloseClipboard();
-            return text;
-        }
-        Sleep(10);
-    }
-    return std::nullopt;
 }
 
 }  // namespace soak

@@ -10,9 +10,15 @@
 #include <string>
 
 #include "control_layout.h"
+#include "picker_process.h"
+#include "window_probe.h"
 
 namespace soak {
 
+using testsupport::ClipboardText;
+using testsupport::MessageBoxes;
+using testsupport::MessageBoxText;
+using testsupport::Pause;
 using tintwell::win32::ControlId;
 
 class RunningPicker {
@@ -25,8 +31,8 @@ class RunningPicker {
 
     HWND form() const { return form_; }
     HWND control(ControlId id) const;
-    HANDLE process() const { return process_.hProcess; }
-    DWORD processId() const { return process_.dwProcessId; }
+    HANDLE process() const { return process_.handle(); }
+    DWORD processId() const { return process_.id(); }
 
     // Sends a message and waits for the window to handle it, at most timeoutMs.
     // Returns false when the window did not answer in time; elapsedUs gets the time.
@@ -40,21 +46,16 @@ class RunningPicker {
     POINT ScreenPoint(ControlId id, int x, int y) const;
     bool Topmost() const;
     RECT FormRect() const;
-    bool Alive() const;
+    bool Alive() { return process_.IsRunning(); }
 
   private:
-    PROCESS_INFORMATION process_{};
+    testsupport::PickerProcess process_;
     HWND form_ = nullptr;
 };
 
 // The colour of a screen pixel, polled until it equals `expected` or timeoutMs
 // passes (the window reaches the screen a little after it has painted).
 COLORREF AwaitScreenPixel(POINT screen, COLORREF expected, DWORD timeoutMs);
-
-std::optional<std::wstring> ClipboardText();
-
-// Runs this thread's messages for the given time.
-void PumpFor(DWORD milliseconds);
 
 }  // namespace soak
 

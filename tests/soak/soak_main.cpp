@@ -15,37 +15,23 @@
 #include <exception>
 #include <string>
 
+#include "dyeplate_library.h"
+#include "picker/win32/gdi_handles.h"
 #include "picker_model.h"
+#include "program_folder.h"
 #include "running_picker.h"
 #include "soak_run.h"
 
 namespace {
 
-using GetColorFn = uint32_t(WINAPI *)(uint32_t, int32_t, int32_t, int32_t, int32_t);
-using GetColor2Fn = uint32_t(WINAPI *)(uint32_t, int32_t, int32_t, int32_t);
-
-std::wstring FolderOf(const std::wstring &path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
-}
-
-std::wstring OwnFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return FolderOf(path);
-}
-
 // A small window of one colour in the screen's corner: what the sampling phases
 // put the cursor on. Its colour is kept in the window's user data.
 LRESULT CALLBACK PaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        HBRUSH brush =
-            CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(window, GWLP_USERDATA)));
-        FillRect(dc, &paint.rcPaint, brush);
-        DeleteObject(brush);
-        EndPaint(window, &paint);
+        const tintwell::win32::PaintDc paint(window);
+        const tintwell::win32::Brush brush(
+            CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(window, GWLP_USERDATA))));
+        FillRect(paint.get(), &paint.area(), brush.get());
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -65,7 +51,7 @@ HWND CreatePalette() {
 
 int wmain(int argc, wchar_t **argv) {
     soak::SoakOptions options;
-    std::wstring exe = OwnFolder() + L"\\tintwell.exe";
+    std::wstring exe = testsupport::BesideThisProgram(L"tintwell.exe");
     std::wstring scenario = L"soak";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring name = argv[i];
@@ -94,26 +80,18 @@ int wmain(int argc, wchar_t **argv) {
     options.samplingPhases = options.events / 1000 + 2;
     options.busyClipboardPhases = options.events / 2000 + 1;
 
-    const std::wstring library = OwnFolder() + L"\\dyeplate.dll";
-    HMODULE module = LoadLibraryW(library.c_str());
-    if (module == nullptr) {
-        std::fwprintf(stderr, L"tintwell_soak: cannot load %ls\n", library.c_str());
-        return 1;
-    }
-    const auto getColor =
-        reinterpret_cast<GetColorFn>(reinterpret_cast<void *>(GetProcAddress(module, "GetColor")));
-    const auto getColor2 = reinterpret_cast<GetColor2Fn>(
-        reinterpret_cast<void *>(GetProcAddress(module, "GetColor2")));
-    if (getColor == nullptr || getColor2 == nullptr) {
-        std::fwprintf(stderr, L"tintwell_soak: %ls lacks GetColor or GetColor2\n", library.c_str());
+    // The lookups the checks use always come from the library beside the soak.
+    const testsupport::DyeplateLibrary library(testsupport::BesideThisProgram(L"dyeplate.dll"));
+    if (!library.ok()) {
+        std::fprintf(stderr, "tintwell_soak: %s\n", library.error().c_str());
         return 1;
     }
     const soak::Lookups lookups{
-        [getColor](uint32_t base, int32_t mode, int32_t x, int32_t y, int32_t webSafe) {
-            return getColor(base, mode, x, y, webSafe);
+        [&library](uint32_t base, int32_t mode, int32_t x, int32_t y, int32_t webSafe) {
+            return library.GetColor(base, mode, x, y, webSafe);
         },
-        [getColor2](uint32_t base, int32_t mode, int32_t y, int32_t webSafe) {
-            return getColor2(base, mode, y, webSafe);
+        [&library](uint32_t base, int32_t mode, int32_t y, int32_t webSafe) {
+            return library.GetColor2(base, mode, y, webSafe);
         }};
 
     try {

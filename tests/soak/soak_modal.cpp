@@ -10,35 +10,6 @@ namespace {
 
 using namespace tintwell::win32;
 
-struct Dialogs {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM data) {
-    auto *dialogs = reinterpret_cast<Dialogs *>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (owner == dialogs->processId && std::wstring(name) == L"#32770" && IsWindowVisible(window))
-        dialogs->found.push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> MessageBoxes(DWORD processId) {
-    Dialogs dialogs{processId, {}};
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
-    return dialogs.found;
-}
-
-BOOL CALLBACK AppendText(HWND window, LPARAM data) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    *reinterpret_cast<std::wstring *>(data) += text;
-    return TRUE;
-}
-
 }  // namespace
 
 bool SoakRun::RunModalFailure() {
@@ -46,7 +17,7 @@ bool SoakRun::RunModalFailure() {
     const DWORD processId = picker_.processId();
     lastAction_ = "sampling";
     if (!ShowSampleColour(first) || !Click(kCheck3)) return false;
-    PumpFor(400);
+    Pause(400);
     model_.Sample(first);
     CheckShown();
 
@@ -59,15 +30,14 @@ bool SoakRun::RunModalFailure() {
                  options_.answerTimeoutMs, elapsed);
     std::vector<HWND> boxes;
     for (int wait = 0; wait < 200 && boxes.empty(); ++wait) {
-        PumpFor(10);
+        Pause(10);
         boxes = MessageBoxes(processId);
     }
     if (boxes.size() != 1) {
         Fail("expected one message box for the failure, found " + std::to_string(boxes.size()));
         return false;
     }
-    std::wstring boxText;
-    EnumChildWindows(boxes[0], AppendText, reinterpret_cast<LPARAM>(&boxText));
+    const std::wstring boxText = MessageBoxText(boxes[0]);
     if (boxText.find(L"GetColor2") == std::wstring::npos)
         Fail("the message box does not name GetColor2");
 
@@ -80,7 +50,7 @@ bool SoakRun::RunModalFailure() {
         if (!picker_.Send(picker_.form(), WM_NULL, 0, 0, 1000, elapsed))
             Fail("the window stopped answering under the message box");
         worstUs = std::max(worstUs, elapsed);
-        PumpFor(100);
+        Pause(100);
     }
     const size_t boxesUnder = MessageBoxes(processId).size();
     if (boxesUnder != 1)
@@ -89,13 +59,13 @@ bool SoakRun::RunModalFailure() {
 
     lastAction_ = "after the message box";
     PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
-    for (int wait = 0; wait < 200 && !MessageBoxes(processId).empty(); ++wait) PumpFor(10);
+    for (int wait = 0; wait < 200 && !MessageBoxes(processId).empty(); ++wait) Pause(10);
     // Wine without a window manager waits 2 s for the closed box to be withdrawn
     // from the X display before the window can answer again; on Windows it is at once.
     double afterCloseUs = 0;
     if (!picker_.Send(picker_.form(), WM_NULL, 0, 0, 5000, afterCloseUs))
         Fail("the window did not answer within 5 s after the message box was closed");
-    PumpFor(500);
+    Pause(500);
     model_.Sample(second);
     CheckShown();
     const size_t boxesAfter = MessageBoxes(processId).size();

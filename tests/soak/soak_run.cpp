@@ -111,7 +111,7 @@ bool SoakRun::Run() {
                            static_cast<double>(frequency.QuadPart);
 
     // Settle before the last reading: nothing in flight, nothing sampling.
-    PumpFor(300);
+    Pause(300);
     CheckShown();
     CheckPixels();
     const RECT endRect = picker_.FormRect();
@@ -275,7 +275,7 @@ bool SoakRun::Click(ControlId id) {
 
 void SoakRun::ClickOption(bool modelFollows) {
     static const ControlId kOptions[] = {kOption1, kOption4, kOption5, kOption6};
-    static const int32_t kModes[] = {0, 3, 4, 5};
+    static const int32_t kModes[] = {TableModeHue, TableModeRed, TableModeGreen, TableModeBlue};
     const int which = Uniform(0, 3);
     lastAction_ = "mode " + std::to_string(kModes[which]);
     if (!Click(kOptions[which])) return;
@@ -341,7 +341,7 @@ void SoakRun::SamplingPhase() {
         RandomAction(false);
         lastAction_ = "sampling";
     }
-    PumpFor(400);
+    Pause(400);
     if (!Click(kCheck3)) return;
     ++events_;
     model_.Sample(colour);

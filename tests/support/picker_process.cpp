@@ -1,11 +1,17 @@
 #include "picker_process.h"
 
-#include <vector>
-
 #include "control_layout.h"
-#include "screen_probe.h"
+#include "window_probe.h"
 
-namespace e2e {
+namespace testsupport {
+
+namespace {
+
+HWND FirstOrNull(const std::vector<HWND> &windows) {
+    return windows.empty() ? nullptr : windows.front();
+}
+
+}  // namespace
 
 PickerProcess::PickerProcess(const std::wstring &exePath)
     : process_(nullptr), processId_(0), threadId_(0) {
@@ -26,7 +32,7 @@ PickerProcess::PickerProcess(const std::wstring &exePath)
 PickerProcess::~PickerProcess() {
     if (process_ == nullptr) return;
     if (IsRunning()) {
-        HWND form = FindTopLevel(tintwell::win32::kFormClass);
+        HWND form = FirstOrNull(TopLevelWindows(processId_, tintwell::win32::kFormClass));
         if (form != nullptr) PostMessageW(form, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0) {
             TerminateProcess(process_, 99);
@@ -36,39 +42,10 @@ PickerProcess::~PickerProcess() {
     CloseHandle(process_);
 }
 
-namespace {
-
-struct Search {
-    DWORD processId;
-    const wchar_t *className;
-    bool visibleOnly;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK Collect(HWND window, LPARAM context) {
-    auto *search = reinterpret_cast<Search *>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId) return TRUE;
-    if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (lstrcmpiW(className, search->className) == 0) search->found.push_back(window);
-    return TRUE;
-}
-
-}  // namespace
-
-HWND PickerProcess::FindTopLevel(const wchar_t *className) {
-    Search search{processId_, className, true, {}};
-    EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
-    return search.found.empty() ? nullptr : search.found.front();
-}
-
 HWND PickerProcess::WaitForForm(DWORD timeoutMs) {
     HWND form = nullptr;
     WaitUntil(timeoutMs, [&] {
-        form = FindTopLevel(tintwell::win32::kFormClass);
+        form = FirstOrNull(TopLevelWindows(processId_, tintwell::win32::kFormClass));
         return form != nullptr;
     });
     if (form != nullptr) threadId_ = GetWindowThreadProcessId(form, nullptr);
@@ -78,16 +55,14 @@ HWND PickerProcess::WaitForForm(DWORD timeoutMs) {
 HWND PickerProcess::WaitForMessageBox(DWORD timeoutMs) {
     HWND box = nullptr;
     WaitUntil(timeoutMs, [&] {
-        box = FindTopLevel(L"#32770");
+        box = FirstOrNull(MessageBoxes(processId_));
         return box != nullptr;
     });
     return box;
 }
 
 int PickerProcess::CountMessageBoxes() {
-    Search search{processId_, L"#32770", true, {}};
-    EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
-    return static_cast<int>(search.found.size());
+    return static_cast<int>(MessageBoxes(processId_).size());
 }
 
 bool PickerProcess::IsRunning() {
@@ -121,21 +96,4 @@ PickerCopy::~PickerCopy() {
     RemoveDirectoryW(folder_.c_str());
 }
 
-namespace {
-
-BOOL CALLBACK AppendText(HWND child, LPARAM context) {
-    auto *text = reinterpret_cast<std::wstring *>(context);
-    const std::wstring childText = WindowText(child);
-    if (!childText.empty()) *text += childText + L"\n";
-    return TRUE;
-}
-
-}  // namespace
-
-std::wstring MessageBoxText(HWND box) {
-    std::wstring text;
-    EnumChildWindows(box, &AppendText, reinterpret_cast<LPARAM>(&text));
-    return text;
-}
-
-}  // namespace e2e
+}  // namespace testsupport

@@ -1,8 +1,16 @@
-#include "library_messages.h"
+#include "user_texts.h"
 
 #include "text_encoding.h"
 
 namespace tintwell {
+
+std::string messages::HexTextNotSixDigits(const std::string &hexText) {
+    return "色の16進表記が6桁ではありません: \"" + hexText + "\"";
+}
+
+std::string messages::HexTextNotHex(const std::string &hexText) {
+    return "色の16進表記が正しくありません: \"" + hexText + "\"";
+}
 
 std::string LibraryNotFoundMessage(const std::string &fileName) {
     return "ライブラリ \"" + fileName + "\" を読み込めません。";

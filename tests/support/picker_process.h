@@ -1,12 +1,13 @@
-// One running tintwell.exe, started for a test and ended with it.
-#ifndef TINTWELL_TESTS_E2E_PICKER_PROCESS_H
-#define TINTWELL_TESTS_E2E_PICKER_PROCESS_H
+// One running tintwell.exe, started by a test program (the end-to-end suite, the
+// soak) and ended with it, and a copy of it in a folder of its own.
+#ifndef TINTWELL_TESTS_SUPPORT_PICKER_PROCESS_H
+#define TINTWELL_TESTS_SUPPORT_PICKER_PROCESS_H
 
 #include <windows.h>
 
 #include <string>
 
-namespace e2e {
+namespace testsupport {
 
 class PickerProcess {
   public:
@@ -16,6 +17,7 @@ class PickerProcess {
     PickerProcess &operator=(const PickerProcess &) = delete;
 
     bool started() const { return process_ != nullptr; }
+    HANDLE handle() const { return process_; }
     DWORD id() const { return processId_; }
     DWORD threadId() const { return threadId_; }
 
@@ -31,8 +33,6 @@ class PickerProcess {
     DWORD WaitForExit(DWORD timeoutMs);
 
   private:
-    HWND FindTopLevel(const wchar_t *className);
-
     HANDLE process_;
     DWORD processId_;
     DWORD threadId_;
@@ -55,9 +55,6 @@ class PickerCopy {
     std::wstring library_;
 };
 
-// The texts of a message box's children, joined by newlines.
-std::wstring MessageBoxText(HWND box);
+}  // namespace testsupport
 
-}  // namespace e2e
-
-#endif  // TINTWELL_TESTS_E2E_PICKER_PROCESS_H
+#endif  // TINTWELL_TESTS_SUPPORT_PICKER_PROCESS_H

@@ -1,0 +1,57 @@
+// Every text the user reads, in Japanese, in one place: the captions of the controls
+// that have words, the messages of operations that failed, and the box shown when
+// the program cannot start. Messages say what happened in the user's terms, never in
+// the names the code gives its controls. They are UTF-8 because they travel in
+// PickerError::what(); captions are wide because they go straight to a window.
+#ifndef TINTWELL_PICKER_USER_TEXTS_H
+#define TINTWELL_PICKER_USER_TEXTS_H
+
+#include <exception>
+#include <string>
+
+namespace tintwell {
+
+namespace captions {
+inline constexpr const wchar_t *kKeepOnTop = L"最前面";
+inline constexpr const wchar_t *kCopyOnPick = L"同時にｸﾘｯﾌﾟﾎﾞｰﾄﾞ";
+inline constexpr const wchar_t *kScreenColour = L"画面上の色";
+inline constexpr const wchar_t *kWebSafe = L"Webセーフカラー";
+}  // namespace captions
+
+namespace messages {
+// Picking and display.
+inline constexpr const char *kOverflow = "オーバーフローしました。";
+inline constexpr const char *kMarkerOutOfPlace = "マーカーの位置が不正です。";
+inline constexpr const char *kUnexpectedError = "予期しないエラーで操作が中断されました。";
+// The colour text box.
+inline constexpr const char *kCannotShowColourText = "色の文字列を表示できません。";
+inline constexpr const char *kBadTextSelection = "色の文字列の選択範囲が不正です。";
+// Screen sampling.
+inline constexpr const char *kBadSamplingInterval = "画面上の色を読み取る間隔が不正です。";
+inline constexpr const char *kCannotStartSampling = "画面上の色の読み取りを開始できません。";
+// The clipboard.
+inline constexpr const char *kClipboardBusy = "クリップボードは他のプログラムが使用中です。";
+inline constexpr const char *kCannotEmptyClipboard = "クリップボードを空にできません。";
+inline constexpr const char *kNoMemoryForClipboard = "クリップボードの文字列を置くメモリが足りません。";
+inline constexpr const char *kCannotSetClipboard = "クリップボードに文字列を設定できません。";
+// Start-up.
+inline constexpr const char *kCannotCreateWindow = "ウィンドウを作成できません。";
+
+std::string HexTextNotSixDigits(const std::string &hexText);
+std::string HexTextNotHex(const std::string &hexText);
+}  // namespace messages
+
+// The colour table library or one of its functions could not be had.
+std::string LibraryNotFoundMessage(const std::string &fileName);
+std::string ExportNotFoundMessage(const std::string &fileName, const std::string &exportName);
+
+// The whole message for a failed start: what went wrong, naming the file or the
+// export when the library was at fault, in UTF-16 for the message box.
+std::u16string StartupFailureMessage(const std::exception &error);
+
+// Caption of that message box.
+std::u16string StartupFailureCaption();
+
+}  // namespace tintwell
+
+#endif  // TINTWELL_PICKER_USER_TEXTS_H

@@ -1,0 +1,55 @@
+#include "display_scale.h"
+
+#include <cmath>
+
+namespace tintwell::win32 {
+
+int DisplayScale::FontHeight(double points) const {
+    return -static_cast<int>(std::floor(points * dpi_ / 72.0 + 0.5));
+}
+
+int TableAxis::TableFromScreen(int screen) const {
+    // floor(((2s + 1) * table) / (2 * shown)), for negative positions too.
+    const long long numerator = (2LL * screen + 1) * table_;
+    const long long denominator = 2LL * shown_;
+    const long long quotient = numerator / denominator;
+    return static_cast<int>(numerator % denominator < 0 ? quotient - 1 : quotient);
+}
+
+DpiFunctions::DpiFunctions()
+    : user32_(L"user32.dll"),
+      getDpiForWindow_(user32_, "GetDpiForWindow"),
+      getDpiForSystem_(user32_, "GetDpiForSystem"),
+      adjustForDpi_(user32_, "AdjustWindowRectExForDpi") {}
+
+int DpiFunctions::ForWindow(HWND window) {
+    if (auto forWindow = getDpiForWindow_.GetOptional()) {
+        const UINT dpi = forWindow(window);
+        if (dpi != 0) return static_cast<int>(dpi);
+    }
+    return ForSystem();
+}
+
+int DpiFunctions::ForSystem() {
+    if (auto forSystem = getDpiForSystem_.GetOptional()) {
+        const UINT dpi = forSystem();
+        if (dpi != 0) return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+RECT DpiFunctions::FrameAround(int clientWidth, int clientHeight, DWORD style, DWORD exStyle,
+                               int dpi) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    auto adjust = adjustForDpi_.GetOptional();
+    if (adjust == nullptr || !adjust(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+        frame = RECT{0, 0, clientWidth, clientHeight};
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    }
+    return frame;
+}
+
+}  // namespace tintwell::win32

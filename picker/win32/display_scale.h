@@ -1,0 +1,88 @@
+// The window's DPI and what follows from it: twips and 96-dpi pixels turned into
+// screen pixels, and the one mapping between the screen pixels of a picture's inner
+// area and the table pixels they show. At 96 dpi every conversion is the identity.
+#ifndef TINTWELL_PICKER_WIN32_DISPLAY_SCALE_H
+#define TINTWELL_PICKER_WIN32_DISPLAY_SCALE_H
+
+#include <windows.h>
+
+#include "system_library.h"
+#include "table_geometry.h"
+
+namespace tintwell::win32 {
+
+class DisplayScale {
+  public:
+    explicit DisplayScale(int dpi = kBaseDpi) : dpi_(dpi > 0 ? dpi : kBaseDpi) {}
+
+    int dpi() const { return dpi_; }
+    bool identity() const { return dpi_ == kBaseDpi; }
+    // Screen pixels per table pixel.
+    double factor() const { return static_cast<double>(dpi_) / kBaseDpi; }
+
+    // Nearest pixel, halves away from zero (so 4180 and 4000 twips give 279 and 267
+    // at 96 dpi).
+    int FromTwips(int twips) const { return RoundedRatio(twips, dpi_, kTwipsPerInch); }
+    // A length drawn at 96 dpi (a border, a table), at this DPI.
+    int FromBasePixels(int pixels) const { return RoundedRatio(pixels, dpi_, kBaseDpi); }
+    // A font size in points as a LOGFONT height (negative: the em height).
+    int FontHeight(double points) const;
+
+  private:
+    static int RoundedRatio(int value, int numerator, int denominator) {
+        const long long scaled = static_cast<long long>(value) * numerator;
+        const long long half = denominator / 2;
+        const long long rounded =
+            scaled >= 0 ? (scaled + half) / denominator : -((-scaled + half) / denominator);
+        return static_cast<int>(rounded);
+    }
+
+    int dpi_;
+};
+
+// One axis of a table shown magnified by nearest neighbour: screen pixel s of the
+// inner area shows the table pixel whose span holds the centre of s. The same
+// mapping names the table pixel a pointer position picks, also outside the area
+// during a drag (the handlers clamp).
+class TableAxis {
+  public:
+    TableAxis(int tableSize = kTableSize, int shownSize = kTableSize)
+        : table_(tableSize), shown_(shownSize > 0 ? shownSize : tableSize) {}
+
+    int table() const { return table_; }
+    int shown() const { return shown_; }
+    bool identity() const { return table_ == shown_; }
+
+    int TableFromScreen(int screen) const;
+    // The screen position (continuous, in pixels from the area's edge) of a table
+    // position; a whole table pixel t has its centre at t + 0.5.
+    double ScreenFromTable(double table) const { return table * shown_ / table_; }
+
+  private:
+    int table_;
+    int shown_;
+};
+
+// The DPI-related functions of user32 that not every supported system has, bound by
+// name; without them the screen's LOGPIXELSY and the plain frame metrics serve.
+class DpiFunctions {
+  public:
+    DpiFunctions();
+
+    // The DPI the window is shown at (its monitor's, for a per-monitor-aware window).
+    int ForWindow(HWND window);
+    // The DPI of the primary screen, for a window not created yet.
+    int ForSystem();
+    // The outer rectangle of a window of this style with the given client size.
+    RECT FrameAround(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
+
+  private:
+    SystemLibrary user32_;
+    BoundFunction<UINT(WINAPI *)(HWND)> getDpiForWindow_;
+    BoundFunction<UINT(WINAPI *)()> getDpiForSystem_;
+    BoundFunction<BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT)> adjustForDpi_;
+};
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_DISPLAY_SCALE_H

@@ -1,0 +1,26 @@
+#include "program_folder.h"
+
+#include <windows.h>
+
+namespace testsupport {
+
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length == 0) return L".";
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+std::wstring BesideThisProgram(const std::wstring &fileName) {
+    return ProgramFolder() + L"\\" + fileName;
+}
+
+}  // namespace testsupport

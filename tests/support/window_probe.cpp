@@ -1,0 +1,102 @@
+#include "window_probe.h"
+
+#include <algorithm>
+
+namespace testsupport {
+
+namespace {
+
+void PumpOwnMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+struct Search {
+    DWORD processId;
+    const wchar_t *className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM context) {
+    auto *search = reinterpret_cast<Search *>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (lstrcmpiW(className, search->className) == 0) search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK AppendText(HWND child, LPARAM context) {
+    auto *text = reinterpret_cast<std::wstring *>(context);
+    const std::wstring childText = WindowText(child);
+    if (!childText.empty()) *text += childText + L"\n";
+    return TRUE;
+}
+
+}  // namespace
+
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        PumpOwnMessages();
+        if (condition()) return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return false;
+        Sleep(static_cast<DWORD>(std::min<ULONGLONG>(20, deadline - now)));
+    }
+}
+
+void Pause(DWORD milliseconds) {
+    WaitUntil(milliseconds, [] { return false; });
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t buffer[1024] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                             SMTO_ABORTIFHUNG, 5000, &copied)) {
+        return L"<no answer>";
+    }
+    return std::wstring(buffer, copied);
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId, const wchar_t *className) {
+    Search search{processId, className, {}};
+    EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> MessageBoxes(DWORD processId) {
+    return TopLevelWindows(processId, L"#32770");
+}
+
+std::wstring MessageBoxText(HWND box) {
+    std::wstring text;
+    EnumChildWindows(box, &AppendText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+std::optional<std::wstring> ClipboardText() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            std::optional<std::wstring> text;
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
+                    text = std::wstring(chars);
+                    GlobalUnlock(data);
+                }
+            }
+            CloseClipboard();
+            return text;
+        }
+        Sleep(20);
+    }
+    return std::nullopt;
+}
+
+}  // namespace testsupport

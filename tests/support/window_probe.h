@@ -1,0 +1,36 @@
+// Reading another process's windows from a Windows test program, and waiting for
+// them with a time limit. Every wait keeps this thread's own windows running.
+#ifndef TINTWELL_TESTS_SUPPORT_WINDOW_PROBE_H
+#define TINTWELL_TESTS_SUPPORT_WINDOW_PROBE_H
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Polls the condition every 20 ms (or less, near the end) until it holds or the
+// time is up. Returns whether it held.
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition);
+// Lets this thread's windows run for a while.
+void Pause(DWORD milliseconds);
+
+// A window's text, asked for with a time limit; "<no answer>" from a hung window.
+std::wstring WindowText(HWND window);
+
+// The visible top-level windows of a process with the given class.
+std::vector<HWND> TopLevelWindows(DWORD processId, const wchar_t *className);
+// The visible message boxes (dialog class #32770) of a process.
+std::vector<HWND> MessageBoxes(DWORD processId);
+// The texts of a message box's children (caption-less: the message and the
+// buttons), each followed by a newline.
+std::wstring MessageBoxText(HWND box);
+
+std::optional<std::wstring> ClipboardText();
+
+}  // namespace testsupport
+
+#endif  // TINTWELL_TESTS_SUPPORT_WINDOW_PROBE_H
