@@ -19,6 +19,7 @@
 
 #include "colour_table.h"
 #include "control_layout.h"
+#include "draw_target.h"
 #include "form_window.h"
 #include "reference_draw.h"
 #include "step_stats.h"
@@ -82,31 +83,12 @@ void MoveToDpi(HWND form, int dpi) {
 // Two memory DCs shaped like the picture boxes' images.
 class ImagePair {
   public:
-    ImagePair() : screen_(GetDC(nullptr)) {
-        for (int i = 0; i < 2; ++i) {
-            dc_[i] = CreateCompatibleDC(screen_);
-            bitmap_[i] = CreateCompatibleBitmap(screen_, i == 0 ? 256 : 18, 256);
-            previous_[i] = SelectObject(dc_[i], bitmap_[i]);
-        }
-    }
-    ~ImagePair() {
-        for (int i = 0; i < 2; ++i) {
-            SelectObject(dc_[i], previous_[i]);
-            DeleteObject(bitmap_[i]);
-            DeleteDC(dc_[i]);
-        }
-        ReleaseDC(nullptr, screen_);
-    }
-    ImagePair(const ImagePair &) = delete;
-    ImagePair &operator=(const ImagePair &) = delete;
-    HDC field() const { return dc_[0]; }
-    HDC strip() const { return dc_[1]; }
+    HDC field() const { return field_.dc(); }
+    HDC strip() const { return strip_.dc(); }
 
   private:
-    HDC screen_;
-    HDC dc_[2];
-    HBITMAP bitmap_[2];
-    HGDIOBJ previous_[2];
+    DrawTarget field_{TargetKind::ScreenCompatible, 256, 256};
+    DrawTarget strip_{TargetKind::ScreenCompatible, 18, 256};
 };
 
 template <typename Draw>
@@ -150,12 +132,14 @@ int main(int argc, char **argv) {
     Pump();
     // Drags at 96 and at 192 dpi, where both tables show magnified twice, taken in
     // turns so that both see the same machine. In hue mode a field drag leaves the
-    // tables as they are; in red mode every step draws a new strip.
+    // tables as they are; in red mode every step draws a new strip; a strip drag in hue
+    // mode draws a new field on every step, all of which shows again.
     RECT home{};
     GetWindowRect(form, &home);
     SetWindowPos(form, nullptr, 16, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Pump();
-    StepTimer hue96, red96, hue192, red192;
+    StepTimer hue96, red96, hue192, red192, strip96, strip192;
+    const HWND stripPicture = GetDlgItem(form, kPicture2);
     constexpr int kTurns = 6;
     for (int turn = 0; turn < kTurns; ++turn) {
         for (const int scale : {1, 2}) {
@@ -166,6 +150,10 @@ int main(int argc, char **argv) {
             SendMessageW(GetDlgItem(form, kOption4), BM_CLICK, 0, 0);
             Pump();
             DragInWindow(form, picture, steps / kTurns, scale, scale == 1 ? red96 : red192);
+            SendMessageW(GetDlgItem(form, kOption1), BM_CLICK, 0, 0);
+            Pump();
+            DragInWindow(form, stripPicture, steps / kTurns, scale,
+                         scale == 1 ? strip96 : strip192);
         }
     }
     MoveToDpi(form, 96);
@@ -243,6 +231,8 @@ int main(int argc, char **argv) {
     hue192.Print("window: whole drag step, hue mode, 192 dpi", hue96.Median());
     red96.Print("window: whole drag step, red mode, 96 dpi", red96.Median());
     red192.Print("window: whole drag step, red mode, 192 dpi", red96.Median());
+    strip96.Print("window: whole strip drag step, hue mode, 96 dpi", strip96.Median());
+    strip192.Print("window: whole strip drag step, hue mode, 192 dpi", strip96.Median());
 
     DestroyWindow(form);
     Pump();

@@ -3,10 +3,15 @@
 #include <cstring>
 #include <vector>
 
+#include "picker/win32/gdi_handles.h"
 #include "reference_tables.h"
 
 namespace drag_bench {
 namespace {
+
+using tintwell::win32::Bitmap;
+using tintwell::win32::MemoryDc;
+using tintwell::win32::SelectedObject;
 
 constexpr int kSide = 256;
 
@@ -19,14 +24,12 @@ void Transfer(HDC target, int width, const uint8_t *buffer) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    HBITMAP bitmap = CreateDIBitmap(target, &info.bmiHeader, 0, nullptr, nullptr, DIB_RGB_COLORS);
-    HDC memory = CreateCompatibleDC(target);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    SetDIBits(target, bitmap, 0, kSide, buffer, &info, DIB_RGB_COLORS);
-    BitBlt(target, 0, 0, width, kSide, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
+    const Bitmap bitmap(
+        CreateDIBitmap(target, &info.bmiHeader, 0, nullptr, nullptr, DIB_RGB_COLORS));
+    const MemoryDc memory(target);
+    const SelectedObject selected(memory.get(), bitmap.get());
+    SetDIBits(target, bitmap.get(), 0, kSide, buffer, &info, DIB_RGB_COLORS);
+    BitBlt(target, 0, 0, width, kSide, memory.get(), 0, 0, SRCCOPY);
 }
 
 std::vector<uint8_t> &Buffer() {

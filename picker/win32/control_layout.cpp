@@ -85,11 +85,10 @@ RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale) 
 
 HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
                          void *object, const RECT &rect) {
-    return CreateWindowExW(placement.exStyle, placement.windowClass, placement.caption,
-                           placement.style, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance,
-                           object);
+    return CreateWindowExW(
+        placement.exStyle, placement.windowClass, placement.caption, placement.style, rect.left,
+        rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, object);
 }
 
 }  // namespace tintwell::win32

@@ -33,10 +33,9 @@ constexpr ClickRoute kClickRoutes[] = {
 constexpr ControlId kOptions[] = {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6};
 
 RECT CentredOnScreen(DpiFunctions &dpi, const DisplayScale &scale) {
-    const RECT frame =
-        dpi.FrameAround(scale.FromTwips(kFormClientWidthTwips),
-                        scale.FromTwips(kFormClientHeightTwips), kFormStyle, kFormExStyle,
-                        scale.dpi());
+    const RECT frame = dpi.FrameAround(scale.FromTwips(kFormClientWidthTwips),
+                                       scale.FromTwips(kFormClientHeightTwips), kFormStyle,
+                                       kFormExStyle, scale.dpi());
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;

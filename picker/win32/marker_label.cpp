@@ -43,8 +43,7 @@ void MarkerLabel::LayOut(const ControlPlacement &placement, const DisplayScale &
     const POINT corner = geometry_.Corner(left_, top_);
     const RECT designed = DesignedRect(placement, scale);
     SetWindowPos(hwnd_, nullptr, corner.x, corner.y, designed.right - designed.left,
-                 designed.bottom - designed.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+                 designed.bottom - designed.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

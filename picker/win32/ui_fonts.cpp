@@ -104,9 +104,9 @@ POINT InkCentre(HFONT font, wchar_t glyph) {
         GetTextExtentPoint32W(dc.get(), &glyph, 1, &size);
         return POINT{size.cx / 2, size.cy / 2};
     }
-    return POINT{metrics.gmptGlyphOrigin.x + static_cast<LONG>(metrics.gmBlackBoxX) / 2,
-                 text.tmAscent - metrics.gmptGlyphOrigin.y +
-                     static_cast<LONG>(metrics.gmBlackBoxY) / 2};
+    return POINT{
+        metrics.gmptGlyphOrigin.x + static_cast<LONG>(metrics.gmBlackBoxX) / 2,
+        text.tmAscent - metrics.gmptGlyphOrigin.y + static_cast<LONG>(metrics.gmBlackBoxY) / 2};
 }
 
 // The stock GUI font has no Japanese glyphs on a Western system or under Wine, so

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "colour_window.h"
 #include "display_scale.h"
 #include "picker_fixture.h"
 #include "screen_probe.h"
@@ -123,9 +124,9 @@ class DpiTest : public PickerTest {
                    std::fabs(y - wantY) <= slack;
         });
         if (on) return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "ring's middle at (" << x << ", " << y
-                                           << "), table pixel (" << tx << ", " << ty
-                                           << ") shows around (" << wantX << ", " << wantY << ")";
+        return testing::AssertionFailure()
+               << "ring's middle at (" << x << ", " << y << "), table pixel (" << tx << ", " << ty
+               << ") shows around (" << wantX << ", " << wantY << ")";
     }
 
     // The arrow's tip row in the form: the middle of its ink rows, which the visible
@@ -154,7 +155,8 @@ class DpiTest : public PickerTest {
         const double want = inner.y - formOrigin.y + SpanCentre(stripRows_, row);
         double y = 0;
         const double slack = 1.0 + 0.5 * Factor();
-        if (WaitUntil(kUpdateTimeoutMs, [&] { return ArrowTip(y) && std::fabs(y - want) <= slack; })) {
+        if (WaitUntil(kUpdateTimeoutMs,
+                      [&] { return ArrowTip(y) && std::fabs(y - want) <= slack; })) {
             return testing::AssertionSuccess();
         }
         return testing::AssertionFailure()
@@ -194,24 +196,6 @@ TEST_F(DpiTest, ClientAreaAndEveryControlFollowTheTwipsLayoutAtTheScreensDpi) {
     EXPECT_NEAR(inner.right, 18 * Factor(), 1.0);
 }
 
-TEST_F(DpiTest, EveryTablePixelShowsAsAnEvenRunOfScreenPixels) {
-    for (const TableAxis *axis : {&fieldColumns_, &fieldRows_, &stripRows_}) {
-        const double run = axis->shown() / 256.0;
-        int previous = -1;
-        for (int t = 0; t < 256; ++t) {
-            const auto span = Span(*axis, t);
-            ASSERT_GE(span.first, 0) << "table pixel " << t << " never shows";
-            EXPECT_EQ(span.first, previous + 1) << "runs follow each other in order";
-            const int length = span.second - span.first + 1;
-            EXPECT_TRUE(length == static_cast<int>(std::floor(run)) ||
-                        length == static_cast<int>(std::ceil(run)))
-                << "table pixel " << t << " shows " << length << " pixels wide";
-            previous = span.second;
-        }
-        EXPECT_EQ(previous, axis->shown() - 1);
-    }
-}
-
 TEST_F(DpiTest, FieldAndStripShowTheLibrarysTablesPixelForPixel) {
     // R mode, and a colour of its field: the tables are built around it.
     ClickControl(kOption4);
@@ -235,8 +219,7 @@ TEST_F(DpiTest, FieldAndStripShowTheLibrarysTablesPixelForPixel) {
                     base, 3, fieldColumns_.TableFromScreen(x), fieldRows_.TableFromScreen(y), 0);
                 if (field.At(x, y) != expected && wrong++ == 0) {
                     problem << "field (" << x << ", " << y << ") shows " << std::hex
-                            << field.At(x, y) << ", library says " << expected << std::dec
-                            << "; ";
+                            << field.At(x, y) << ", library says " << expected << std::dec << "; ";
                 }
             }
         }
@@ -246,8 +229,7 @@ TEST_F(DpiTest, FieldAndStripShowTheLibrarysTablesPixelForPixel) {
             for (int x = 0; x < strip.width(); ++x) {
                 if (strip.At(x, y) != expected && wrong++ == 0) {
                     problem << "strip (" << x << ", " << y << ") shows " << std::hex
-                            << strip.At(x, y) << ", library says " << expected << std::dec
-                            << "; ";
+                            << strip.At(x, y) << ", library says " << expected << std::dec << "; ";
                 }
             }
         }
@@ -261,9 +243,9 @@ TEST_F(DpiTest, PressesAndDragsAtRandomPointsPickThePixelUnderThePointer) {
     const uint32_t white = Rgb(255, 255, 255);
     std::mt19937 random(static_cast<unsigned>(dpi_));
     // Clear of the edges, where the ring is cut off and cannot be measured.
-    std::uniform_int_distribution<int> inside(static_cast<int>(12 * Factor()),
-                                              fieldColumns_.shown() - 1 -
-                                                  static_cast<int>(12 * Factor()));
+    std::uniform_int_distribution<int> inside(
+        static_cast<int>(12 * Factor()),
+        fieldColumns_.shown() - 1 - static_cast<int>(12 * Factor()));
     for (int i = 0; i < 4; ++i) {
         const int sx = inside(random);
         const int sy = inside(random);
@@ -324,6 +306,41 @@ TEST_F(DpiTest, PressesOnTheRingPickThePixelShownUnderThePointer) {
         EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(white, 0, tx, ty, 0))));
         EXPECT_TRUE(RingOn(white, tx, ty));
     }
+}
+
+TEST_F(DpiTest, DraggingTheArrowPicksTheStripRowUnderThePointer) {
+    // Into the strip's upper half, from a press on the visible part of the arrow.
+    const RECT arrow = RectInContainer(Control(kLabel2), form());
+    const RECT strip = RectInContainer(Control(kPicture2), form());
+    const POINT start =
+        ClientToScreenPoint(form(), (arrow.left + strip.left) / 2, (arrow.top + arrow.bottom) / 2);
+    ASSERT_EQ(WindowFromPoint(start), Control(kLabel2));
+    ASSERT_TRUE(MoveTo(start));
+    Press(Button::Left);
+    const POINT inner = ClientToScreenPoint(Control(kPicture2), 0, 0);
+    const int sy = stripRows_.shown() / 3;
+    ASSERT_TRUE(MoveTo(POINT{start.x, inner.y + sy}));
+    Pause(200);
+    Release(Button::Left);
+    // As at 96 dpi, the arrow's rows count one below the strip's.
+    const int row = stripRows_.TableFromScreen(sy) + 1;
+    const uint32_t hue = oracle().GetColor2(Rgb(255, 255, 255), 0, row, 0);
+    EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(hue, 0, 0, 0, 0))));
+    EXPECT_TRUE(ArrowOn(row));
+}
+
+TEST_F(DpiTest, SamplingReadsThePhysicalPixelUnderThePointer) {
+    // Small and far from the screen's corner, so that a position read at another scale
+    // lands outside it.
+    ColourWindow patch(RECT{600, 20, 640, 60}, Rgb(0x12, 0x34, 0x56));
+    ClickControl(kOption4);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kOption4); }));
+    ClickControl(kCheck3);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kCheck3); }));
+    ASSERT_TRUE(MoveTo(patch.Centre()));
+    EXPECT_TRUE(TextBecomes(L"#123456"));
+    SendMessageW(Control(kCheck3), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsChecked(kCheck3); }));
 }
 
 // Keys step by table pixels and strip rows, however many screen pixels one of them

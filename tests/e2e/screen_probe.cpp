@@ -4,6 +4,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "draw_target.h"
+
 namespace e2e {
 
 std::wstring ClassName(HWND window) {
@@ -27,29 +29,13 @@ POINT ClientToScreenPoint(HWND window, int x, int y) {
 
 ScreenImage::ScreenImage(int left, int top, int width, int height)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-    GdiFlush();
-    const auto *source = static_cast<const uint32_t *>(bits);
-    for (size_t i = 0; i < pixels_.size(); ++i) {
-        const uint32_t bgra = source[i];
-        // 0xAARRGGBB in memory order B, G, R: turned round into a COLORREF.
-        pixels_[i] = ((bgra >> 16) & 0xFF) | (bgra & 0xFF00) | ((bgra & 0xFF) << 16);
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    DrawTarget copy(TargetKind::Dib32, width, height);
+    const HDC screen = GetDC(nullptr);
+    BitBlt(copy.dc(), 0, 0, width, height, screen, left, top, SRCCOPY);
     ReleaseDC(nullptr, screen);
+    copy.Capture();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels_[static_cast<size_t>(y) * width + x] = copy.At(x, y);
 }
 
 uint32_t ScreenImage::At(int x, int y) const {

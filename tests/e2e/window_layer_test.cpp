@@ -160,6 +160,50 @@ TEST_F(WindowLayerTest, PicturesHandOutImagesOfTheirInnerSize) {
     EXPECT_EQ(strip.bmWidth, 18);
 }
 
+TEST(DisplayScaleTest, IdentityAt96dpi) {
+    const DisplayScale base(96);
+    for (int twips = -300; twips <= 6000; ++twips) {
+        // Nearest pixel, halves away from zero: 4180 twips are 279 pixels.
+        const int expected = twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
+        ASSERT_EQ(base.FromTwips(twips), expected) << twips << " twips";
+    }
+    EXPECT_EQ(base.FromBasePixels(256), 256);
+    const TableAxis axis(256, base.FromBasePixels(256));
+    for (int s = -300; s < 600; ++s) ASSERT_EQ(axis.TableFromScreen(s), s);
+    EXPECT_EQ(base.FontHeight(9.0), -12);
+    EXPECT_EQ(base.FontHeight(14.25), -19) << "Marlett's arrow";
+}
+
+TEST(DisplayScaleTest, EveryScaleShowsEveryTablePixelAsAnEvenRun) {
+    for (int dpi : {110, 120, 125, 144, 168, 192, 240, 288}) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        const DisplayScale scale(dpi);
+        EXPECT_EQ(scale.FontHeight(9.0), -static_cast<int>(std::floor(9.0 * dpi / 72 + 0.5)));
+        for (int table : {256, 18}) {
+            const TableAxis axis(table, scale.FromBasePixels(table));
+            EXPECT_NEAR(axis.shown(), table * dpi / 96.0, 0.5);
+            const double run = static_cast<double>(axis.shown()) / table;
+            int start = 0;
+            for (int t = 0; t < table; ++t) {
+                int end = start;
+                while (end < axis.shown() && axis.TableFromScreen(end) == t) ++end;
+                ASSERT_GT(end, start) << "table pixel " << t << " does not show";
+                EXPECT_LE(std::fabs((end - start) - run), 1.0) << "table pixel " << t;
+                // A whole table pixel's middle lies in the run that shows it.
+                const double middle = axis.ScreenFromTable(t + 0.5);
+                EXPECT_GE(middle, start - 0.5);
+                EXPECT_LE(middle, end + 0.5);
+                start = end;
+            }
+            EXPECT_EQ(start, axis.shown()) << "the runs cover the inner area";
+            // Drags beyond the area name pixels beyond the table, for the handlers to
+            // clamp.
+            EXPECT_LT(axis.TableFromScreen(-1), 0);
+            EXPECT_GE(axis.TableFromScreen(axis.shown()), table);
+        }
+    }
+}
+
 void PumpMessages() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "colour_library.h"
 #include "fake_window.h"
 #include "form.h"
@@ -43,6 +45,32 @@ struct Harness {
     Form form{controls, platform, library};
 };
 
+ColorRef Rgb(int32_t red, int32_t green, int32_t blue);
+
+// A loaded picker on the real engine, put into a mode and colour and read back by
+// channel.
+class LoadedPicker : public ::testing::Test {
+  protected:
+    void SetUp() override { h.Load(); }
+
+    // The mode, the channels and the text that shows them.
+    void SetState(int32_t mode, int32_t red, int32_t green, int32_t blue) {
+        h.state().tableMode = mode;
+        h.state().red = red;
+        h.state().green = green;
+        h.state().blue = blue;
+        h.state().hexText = HexTextRule(Rgb(red, green, blue));
+    }
+
+    void ExpectChannels(int32_t red, int32_t green, int32_t blue) {
+        EXPECT_EQ(h.state().red, red);
+        EXPECT_EQ(h.state().green, green);
+        EXPECT_EQ(h.state().blue, blue);
+    }
+
+    Harness h;
+};
+
 // Routes the spy library's reports into a call log while it lives. The library is
 // opened here too, so the instance the Form binds is the one whose sink is set.
 class SpyConnection {
@@ -57,8 +85,6 @@ class SpyConnection {
   private:
     void *module_;
 };
-
-ColorRef Rgb(int32_t red, int32_t green, int32_t blue);
 
 }  // namespace tintwell::testing
 

@@ -13,33 +13,16 @@ constexpr int16_t kLeft = 1;
 constexpr int16_t kRight = 2;
 constexpr int16_t kMiddle = 4;
 
-class Picks : public ::testing::Test {
+class Picks : public LoadedPicker {
   protected:
-    void SetUp() override { h.Load(); }
-
-    void SetColour(int32_t mode, int32_t red, int32_t green, int32_t blue) {
-        h.state().tableMode = mode;
-        h.state().red = red;
-        h.state().green = green;
-        h.state().blue = blue;
-    }
-
-    void ExpectChannels(int32_t red, int32_t green, int32_t blue) {
-        EXPECT_EQ(h.state().red, red);
-        EXPECT_EQ(h.state().green, green);
-        EXPECT_EQ(h.state().blue, blue);
-    }
-
     size_t Count(const std::string &name) {
         const auto names = h.log.Names();
         return static_cast<size_t>(std::count(names.begin(), names.end(), name));
     }
-
-    Harness h;
 };
 
 TEST_F(Picks, FieldPressInRedModeTakesTheFieldColourOver) {
-    SetColour(TableModeRed, 200, 100, 50);
+    SetState(TableModeRed, 200, 100, 50);
     h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
     EXPECT_EQ(h.state().fieldX, 10);
     EXPECT_EQ(h.state().fieldY, 20);
@@ -50,7 +33,7 @@ TEST_F(Picks, FieldPressInRedModeTakesTheFieldColourOver) {
 }
 
 TEST_F(Picks, FieldPressWithWebSafeTakesTheSnappedColour) {
-    SetColour(TableModeRed, 200, 100, 50);
+    SetState(TableModeRed, 200, 100, 50);
     h.state().webSafe = 1;
     h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
     ExpectChannels(204, 255, 0);
@@ -58,7 +41,7 @@ TEST_F(Picks, FieldPressWithWebSafeTakesTheSnappedColour) {
 }
 
 TEST_F(Picks, FieldPressInHueModeKeepsTheBaseHue) {
-    SetColour(TableModeHue, 200, 100, 50);
+    SetState(TableModeHue, 200, 100, 50);
     h.form.Picture1_mousedown(kLeft, 0, 128.0f, 64.0f);
     ExpectChannels(200, 100, 50);
     EXPECT_EQ(h.state().hexText, "5F8EBF");
@@ -75,13 +58,13 @@ TEST_F(Picks, PositionsRoundToNearestWithHalvesToEven) {
 }
 
 TEST_F(Picks, StripPressSetsTheColourInEveryMode) {
-    SetColour(TableModeRed, 200, 100, 50);
+    SetState(TableModeRed, 200, 100, 50);
     h.form.Picture2_mousedown(kLeft, 0, 5.0f, 0.0f);
     EXPECT_EQ(h.state().stripPos, 0);
     ExpectChannels(255, 100, 50);
     EXPECT_EQ(h.controls.text1, u"#FF6432");
 
-    SetColour(TableModeHue, 200, 100, 50);
+    SetState(TableModeHue, 200, 100, 50);
     h.state().fieldX = 255;
     h.state().fieldY = 0;
     h.form.Picture2_mousedown(kLeft, 0, 5.0f, 85.0f);

@@ -6,26 +6,7 @@
 namespace tintwell::testing {
 namespace {
 
-class Switches : public ::testing::Test {
-  protected:
-    void SetUp() override { h.Load(); }
-
-    void SetState(int32_t mode, int32_t red, int32_t green, int32_t blue) {
-        h.state().tableMode = mode;
-        h.state().red = red;
-        h.state().green = green;
-        h.state().blue = blue;
-        h.state().hexText = HexTextRule(Rgb(red, green, blue));
-    }
-
-    void ExpectChannels(int32_t red, int32_t green, int32_t blue) {
-        EXPECT_EQ(h.state().red, red);
-        EXPECT_EQ(h.state().green, green);
-        EXPECT_EQ(h.state().blue, blue);
-    }
-
-    Harness h;
-};
+using Switches = LoadedPicker;
 
 TEST_F(Switches, HueToRedTakesTheShownColourAndKeepsIt) {
     SetState(TableModeHue, 255, 0, 0);
