@@ -83,7 +83,8 @@ fi
 # the faces Wine draws its dialogs and message boxes with to the Japanese font.
 japanese_font="ipagp.ttf,IPAPGothic"
 if [[ -f "$WINEPREFIX/system.reg" ]] && ! grep -qF "$japanese_font" "$WINEPREFIX/system.reg"; then
-  if fc-list 2>/dev/null | grep -q "IPAPGothic"; then
+  # Not `fc-list | grep -q`: under pipefail grep's early exit fails fc-list with SIGPIPE.
+  if [[ -n "$(fc-list IPAPGothic file 2>/dev/null)" ]]; then
     link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
     for face in "Tahoma" "Microsoft Sans Serif" "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" \
                 "Segoe UI"; do
