@@ -10,12 +10,14 @@
 #include <string>
 
 #include "control_layout.h"
+#include "colour_window.h"
 #include "picker_process.h"
 #include "window_probe.h"
 
 namespace soak {
 
 using testsupport::ClipboardText;
+using testsupport::ColourWindow;
 using testsupport::MessageBoxes;
 using testsupport::MessageBoxText;
 using testsupport::Pause;
