@@ -2,8 +2,10 @@
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
-# Tests of the Windows build run under Wine.
-find_program(TINTWELL_WINE NAMES wine64 wine PATHS /usr/lib/wine)
+# Tests of the Windows build run under the 64-bit Wine loader. Debian keeps it off PATH
+# in /usr/lib/wine, and its /usr/bin/wine prefers the 32-bit loader once wine32 is
+# installed: plain wine only where there is no wine64 at all.
+find_program(TINTWELL_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CACHE)
 if(TINTWELL_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${TINTWELL_WINE})
 endif()

@@ -132,12 +132,14 @@ int main(int argc, char **argv) {
     Pump();
     // Drags at 96 and at 192 dpi, where both tables show magnified twice, taken in
     // turns so that both see the same machine. In hue mode a field drag leaves the
-    // tables as they are; in red mode every step draws a new strip.
+    // tables as they are; in red mode every step draws a new strip; a strip drag in hue
+    // mode draws a new field on every step, all of which shows again.
     RECT home{};
     GetWindowRect(form, &home);
     SetWindowPos(form, nullptr, 16, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Pump();
-    StepTimer hue96, red96, hue192, red192;
+    StepTimer hue96, red96, hue192, red192, strip96, strip192;
+    const HWND stripPicture = GetDlgItem(form, kPicture2);
     constexpr int kTurns = 6;
     for (int turn = 0; turn < kTurns; ++turn) {
         for (const int scale : {1, 2}) {
@@ -148,6 +150,10 @@ int main(int argc, char **argv) {
             SendMessageW(GetDlgItem(form, kOption4), BM_CLICK, 0, 0);
             Pump();
             DragInWindow(form, picture, steps / kTurns, scale, scale == 1 ? red96 : red192);
+            SendMessageW(GetDlgItem(form, kOption1), BM_CLICK, 0, 0);
+            Pump();
+            DragInWindow(form, stripPicture, steps / kTurns, scale,
+                         scale == 1 ? strip96 : strip192);
         }
     }
     MoveToDpi(form, 96);
@@ -225,6 +231,8 @@ int main(int argc, char **argv) {
     hue192.Print("window: whole drag step, hue mode, 192 dpi", hue96.Median());
     red96.Print("window: whole drag step, red mode, 96 dpi", red96.Median());
     red192.Print("window: whole drag step, red mode, 192 dpi", red96.Median());
+    strip96.Print("window: whole strip drag step, hue mode, 96 dpi", strip96.Median());
+    strip192.Print("window: whole strip drag step, hue mode, 192 dpi", strip96.Median());
 
     DestroyWindow(form);
     Pump();
