@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "control_layout.h"
 #include "colour_window.h"
+#include "control_layout.h"
 #include "picker_process.h"
 #include "window_probe.h"
 
