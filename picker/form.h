@@ -39,6 +39,15 @@ class Form {
     void Label1_Mousemove(int16_t button, int16_t shift, float x, float y);
     void Label2_Mousemove(int16_t button, int16_t shift, float x, float y);
 
+    // Keys while a picture has the focus (key codes and shift mask in key_codes.h).
+    // Every step is a press of the left button at the point it reaches: arrows move
+    // the field point by one table pixel, by ten with Shift, and Home and End go to
+    // the row's ends; Up and Down move the strip by one row, by sixteen with Shift or
+    // as Page Up and Page Down, and Home and End go to its ends. Other keys, and keys
+    // with Ctrl or Alt held, do nothing.
+    void Picture1_KeyDown(int16_t keyCode, int16_t shift);
+    void Picture2_KeyDown(int16_t keyCode, int16_t shift);
+
     // Mode and web-safe switches.
     void Option1_Click();
     void Option4_Click();
@@ -56,7 +65,18 @@ class Form {
     void Command1_Click();
 
   private:
+    struct TablePoint {
+        int32_t x;
+        int32_t y;
+    };
+
     void SwitchToChannelMode(int32_t tableMode);
+    // The field point and strip row the two markers show.
+    TablePoint MarkedFieldPoint() const;
+    int32_t MarkedStripRow() const;
+    // Where a key step starts.
+    TablePoint FieldStepOrigin();
+    int32_t StripStepOrigin();
 
     FormControls &controls_;
     Platform &platform_;

@@ -61,6 +61,15 @@ void Form::RefreshPicker() {
     controls_.set_Label1_ForeColor(MarkerColour(state_, axes.v));
 }
 
+Form::TablePoint Form::MarkedFieldPoint() const {
+    const MarkerAxes axes = AxesFor(state_);
+    return TablePoint{axes.x, 255 - axes.v};
+}
+
+int32_t Form::MarkedStripRow() const {
+    return 255 - AxesFor(state_).s;
+}
+
 namespace {
 
 enum Channel { kRed, kGreen, kBlue };

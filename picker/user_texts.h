@@ -18,6 +18,14 @@ inline constexpr const wchar_t *kScreenColour = L"画面上の色";
 inline constexpr const wchar_t *kWebSafe = L"Webセーフカラー";
 }  // namespace captions
 
+// What the controls without words say of themselves: the names a screen reader
+// announces, and the copy button's tooltip, which says what Enter does too.
+namespace descriptions {
+inline constexpr const wchar_t *kField = L"色を選ぶ";
+inline constexpr const wchar_t *kStrip = L"色相・チャンネルを選ぶ";
+inline constexpr const wchar_t *kCopyButton = L"クリップボードにコピー (Enter)";
+}  // namespace descriptions
+
 namespace messages {
 // Picking and display.
 inline constexpr const char *kOverflow = "オーバーフローしました。";

@@ -57,6 +57,18 @@ const ControlPlacement kControls[] = {
 
 const size_t kControlCount = sizeof(kControls) / sizeof(kControls[0]);
 
+// The copy button has neither caption nor picture, so it says what it does when asked.
+// The pictures have names but no tooltips: a tip over the field would hide the very
+// colours being picked, or the pixels being sampled under the pointer.
+const ControlDescription kControlDescriptions[] = {
+    {kPicture1, descriptions::kField, nullptr},
+    {kPicture2, descriptions::kStrip, nullptr},
+    {kCommand1, descriptions::kCopyButton, descriptions::kCopyButton},
+};
+
+const size_t kControlDescriptionCount =
+    sizeof(kControlDescriptions) / sizeof(kControlDescriptions[0]);
+
 const ControlPlacement &FindControl(ControlId id) {
     for (const ControlPlacement &placement : kControls) {
         if (placement.id == id) return placement;

@@ -74,6 +74,17 @@ extern const size_t kControlCount;
 
 const ControlPlacement &FindControl(ControlId id);
 
+// What a control says of itself beyond its caption: the name a screen reader
+// announces, and the tooltip shown while the pointer rests on it (nullptr: none).
+struct ControlDescription {
+    ControlId id;
+    const wchar_t *accessibleName;
+    const wchar_t *tooltip;
+};
+
+extern const ControlDescription kControlDescriptions[];
+extern const size_t kControlDescriptionCount;
+
 // The control's rectangle in its container's pixels at a scale, as the design has it
 // in twips.
 RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale);

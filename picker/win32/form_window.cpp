@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "focus_cue.h"
 #include "text_conversion.h"
 #include "user_texts.h"
 
@@ -52,15 +53,17 @@ FormWindow::FormWindow(HINSTANCE instance)
       arrow_{Font(), L""},
       platform_(nullptr),
       library_("dyeplate.dll"),
-      picture1_(kPicture1, *this, COLOR_BTNFACE, kTableSize, kTableSize),
-      picture2_(kPicture2, *this, COLOR_WINDOW, kStripImageWidth, kTableSize),
+      picture1_(kPicture1, *this, *this, COLOR_BTNFACE, kTableSize, kTableSize),
+      picture2_(kPicture2, *this, *this, COLOR_WINDOW, kStripImageWidth, kTableSize),
       ringGeometry_(picture1_, scale_),
       arrowGeometry_(picture2_, scale_),
       label1_(kLabel1, *this, &picture1_, ringGeometry_),
       label2_(kLabel2, *this, nullptr, arrowGeometry_),
       shape1_(),
       failures_(),
+      help_(),
       focusWhileInactive_(nullptr),
+      keyboardInUse_(false),
       form_(*this, platform_, library_) {}
 
 void FormWindow::RegisterClasses(HINSTANCE instance) {
@@ -108,11 +111,21 @@ bool FormWindow::Start(int showCommand) {
 int FormWindow::Run() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        NoteKeyboardUse(message);
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+// From the first key that moves around the window on, the pictures show the focus;
+// the one that has it now shows it at once, as a Tab arrives at the next one later.
+void FormWindow::NoteKeyboardUse(const MSG &message) {
+    if (keyboardInUse_ || !IsNavigationKey(message)) return;
+    keyboardInUse_ = true;
+    const HWND focus = GetFocus();
+    if (focus == picture1_.hwnd() || focus == picture2_.hwnd()) RepaintFocusCue(focus);
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -147,6 +160,7 @@ LRESULT FormWindow::OnCreate() {
     // A per-monitor-aware window is made at its monitor's scale.
     scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
+    help_.Attach(hwnd_, instance_);
     return 0;
 }
 
@@ -333,6 +347,7 @@ LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
 }
 
 LRESULT FormWindow::OnDestroy() {
+    help_.Detach();
     KillTimer(hwnd_, kTimer1);
     PostQuitMessage(0);
     return 0;
@@ -367,6 +382,19 @@ void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
             break;
         case kLabel2:
             Dispatch([&] { form_.Label2_Mousemove(e.button, e.shift, e.x, e.y); });
+            break;
+        default:
+            break;
+    }
+}
+
+void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
+    switch (control) {
+        case kPicture1:
+            Dispatch([&] { form_.Picture1_KeyDown(keyCode, shift); });
+            break;
+        case kPicture2:
+            Dispatch([&] { form_.Picture2_KeyDown(keyCode, shift); });
             break;
         default:
             break;

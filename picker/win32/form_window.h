@@ -9,12 +9,14 @@
 #include <string>
 
 #include "colour_library.h"
+#include "control_help.h"
 #include "control_layout.h"
 #include "display_scale.h"
 #include "failure_report.h"
 #include "form.h"
 #include "form_controls.h"
 #include "gdi_handles.h"
+#include "key_input.h"
 #include "marker_geometry.h"
 #include "marker_label.h"
 #include "mouse_input.h"
@@ -26,7 +28,10 @@
 
 namespace tintwell::win32 {
 
-class FormWindow : public WindowBase<FormWindow>, public FormControls, private MouseSink {
+class FormWindow : public WindowBase<FormWindow>,
+                   public FormControls,
+                   private MouseSink,
+                   private KeySink {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
@@ -81,6 +86,9 @@ class FormWindow : public WindowBase<FormWindow>, public FormControls, private M
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
+    void KeyDown(ControlId control, int16_t keyCode, int16_t shift) override;
+    bool KeyboardInUse() const override { return keyboardInUse_; }
+    void NoteKeyboardUse(const MSG &message);
 
     void CreateControls();
     // Places every control for the current scale and gives them its fonts.
@@ -112,7 +120,9 @@ class FormWindow : public WindowBase<FormWindow>, public FormControls, private M
     MarkerLabel label2_;
     ShapeSwatch shape1_;
     FailureReport failures_;
+    ControlHelp help_;
     HWND focusWhileInactive_;
+    bool keyboardInUse_;
     Form form_;
 };
 

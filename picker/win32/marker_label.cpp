@@ -91,6 +91,13 @@ LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            // A press on the ring picks in the field, and gives the field the focus as
+            // a press beside the ring does, so that the arrow keys go on from there.
+            if (backdrop_ != nullptr) SetFocus(backdrop_->hwnd());
+            break;
         default:
             break;
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "focus_cue.h"
+
 namespace tintwell::win32 {
 
 namespace {
@@ -18,10 +20,11 @@ bool IsSunken(const ControlPlacement &placement) {
 
 }  // namespace
 
-PictureBox::PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor, int tableWidth,
-                       int tableHeight)
+PictureBox::PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor,
+                       int tableWidth, int tableHeight)
     : id_(id),
       sink_(sink),
+      keys_(keys),
       backgroundSysColor_(backgroundSysColor),
       tableWidth_(tableWidth),
       tableHeight_(tableHeight),
@@ -99,6 +102,13 @@ void PictureBox::Refresh() {
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         return;
     }
+    // Before the first refresh the screen shows whatever the image held when it was
+    // last painted (the start-up draws), which no copy records: show all of it.
+    if (refreshed_.empty()) {
+        refreshed_.assign(image, image + static_cast<size_t>(tableWidth_) * tableHeight_);
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return;
+    }
     const size_t rowPixels = static_cast<size_t>(tableWidth_);
     const size_t rowBytes = rowPixels * sizeof(uint32_t);
     int first = -1;
@@ -168,6 +178,12 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE:
+            return OnFocusCueChange(message, wParam, lParam);
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;  // the arrows step the pick; Tab and Enter stay the form's
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -176,6 +192,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
+    if (RouteKeyMessage(id_, keys_, message, wParam)) return 0;
     if (RouteMouseMessage(hwnd_, id_, sink_, *this, message, wParam, lParam)) return 0;
     return Default(message, wParam, lParam);
 }
@@ -184,13 +201,6 @@ LRESULT PictureBox::OnCreate() {
     image_ = std::make_unique<OffscreenImage>(tableWidth_, tableHeight_);
     RECT all{0, 0, tableWidth_, tableHeight_};
     FillRect(image_->dc(), &all, GetSysColorBrush(backgroundSysColor_));
-    GdiFlush();
-    const uint32_t *image = image_->pixels();
-    if (image != nullptr) {
-        refreshed_.assign(image, image + static_cast<size_t>(tableWidth_) * tableHeight_);
-    } else {
-        refreshed_.assign(static_cast<size_t>(tableWidth_) * tableHeight_, 0);
-    }
     return 0;
 }
 
@@ -219,7 +229,14 @@ LRESULT PictureBox::OnNcPaint() {
         InflateRect(&frame, -1, -1);
     }
     ReleaseDC(hwnd_, dc);
+    PaintFocusCue(hwnd_, keys_.KeyboardInUse());
     return 0;
+}
+
+LRESULT PictureBox::OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Default(message, wParam, lParam);
+    RepaintFocusCue(hwnd_);
+    return result;
 }
 
 LRESULT PictureBox::OnPaint() {

@@ -13,6 +13,7 @@
 #include "control_layout.h"
 #include "display_scale.h"
 #include "gdi_handles.h"
+#include "key_input.h"
 #include "mouse_input.h"
 #include "window_base.h"
 
@@ -21,7 +22,7 @@ namespace tintwell::win32 {
 class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
   public:
     // The image holds tableWidth x tableHeight table pixels.
-    PictureBox(ControlId id, MouseSink &sink, int backgroundSysColor, int tableWidth,
+    PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor, int tableWidth,
                int tableHeight);
 
     static void RegisterClass(HINSTANCE instance);
@@ -57,9 +58,11 @@ class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
     RECT OuterRect(const ControlPlacement &placement, const DisplayScale &scale) const;
     void Rescale(const ControlPlacement &placement, const DisplayScale &scale);
     void Magnify(const RECT &area);
+    LRESULT OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam);
 
     ControlId id_;
     MouseSink &sink_;
+    KeySink &keys_;
     int backgroundSysColor_;
     int tableWidth_;
     int tableHeight_;
@@ -70,7 +73,7 @@ class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
     std::unique_ptr<OffscreenImage> image_;
     // The magnified image; null at 96 dpi, where the image itself is shown.
     std::unique_ptr<OffscreenImage> shown_;
-    // The image as the last refresh showed it.
+    // The image as the last refresh showed it; empty before the first.
     std::vector<uint32_t> refreshed_;
     // For each shown column and row, the table pixel it shows.
     std::vector<int> sourceColumn_;

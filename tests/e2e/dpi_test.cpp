@@ -344,6 +344,33 @@ TEST_F(DpiTest, SamplingReadsThePhysicalPixelUnderThePointer) {
     EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsChecked(kCheck3); }));
 }
 
+// Keys step by table pixels and strip rows, however many screen pixels one of them
+// takes at this scale.
+TEST_F(DpiTest, KeyStepsMoveByTablePixelsNotScreenPixels) {
+    const uint32_t white = Rgb(255, 255, 255);
+    const int sx = fieldColumns_.shown() / 3;
+    const int sy = fieldRows_.shown() / 4;
+    const int tx = fieldColumns_.TableFromScreen(sx);
+    const int ty = fieldRows_.TableFromScreen(sy);
+    ClickField(sx, sy);
+    ASSERT_TRUE(TextBecomes(DisplayText(oracle().GetColor(white, 0, tx, ty, 0))));
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);
+    Key(VK_DOWN, true);
+    const uint32_t stepped = oracle().GetColor(white, 0, tx + 2, ty + 10, 0);
+    EXPECT_TRUE(TextBecomes(DisplayText(stepped)));
+    EXPECT_TRUE(SwatchBecomes(stepped));
+    EXPECT_TRUE(RingOn(white, tx + 2, ty + 10));
+
+    const int row = stripRows_.TableFromScreen(stripRows_.shown() / 2);
+    ClickStrip(stripRows_.shown() / 2);
+    Key(VK_DOWN);
+    Key(VK_NEXT);
+    const uint32_t hue = oracle().GetColor2(white, 0, row + 17, 0);
+    EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(hue, 0, tx + 2, ty + 10, 0))));
+    EXPECT_TRUE(ArrowOn(row + 17));
+}
+
 // Ink of a caption reaching the control's last column or row has been cut off there.
 // Where a neighbour overlaps the control (Option1 covers Check2's last row), its
 // pixels are not the caption's.

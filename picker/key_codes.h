@@ -1,0 +1,26 @@
+// The keys the two pictures answer to, numbered as Windows numbers its virtual keys,
+// so the window hands a key on as it arrives; and the shift mask that comes with it.
+#ifndef TINTWELL_PICKER_KEY_CODES_H
+#define TINTWELL_PICKER_KEY_CODES_H
+
+#include <cstdint>
+
+namespace tintwell {
+
+constexpr int16_t kKeyPageUp = 0x21;
+constexpr int16_t kKeyPageDown = 0x22;
+constexpr int16_t kKeyEnd = 0x23;
+constexpr int16_t kKeyHome = 0x24;
+constexpr int16_t kKeyLeft = 0x25;
+constexpr int16_t kKeyUp = 0x26;
+constexpr int16_t kKeyRight = 0x27;
+constexpr int16_t kKeyDown = 0x28;
+
+// Shift mask of key and mouse events, added together when several are held.
+constexpr int16_t kShiftKey = 1;
+constexpr int16_t kCtrlKey = 2;
+constexpr int16_t kAltKey = 4;
+
+}  // namespace tintwell
+
+#endif  // TINTWELL_PICKER_KEY_CODES_H

@@ -1,0 +1,56 @@
+#include "control_help.h"
+
+#include <commctrl.h>
+
+namespace tintwell::win32 {
+
+ControlHelp::ControlHelp() : names_(), tooltip_(nullptr) {}
+
+ControlHelp::~ControlHelp() {
+    Detach();
+}
+
+ControlHelp::ControlHelp(IAccPropServices *services) : names_(services), tooltip_(nullptr) {}
+
+void ControlHelp::Attach(HWND form, HINSTANCE instance) {
+    for (size_t i = 0; i < kControlDescriptionCount; ++i) {
+        const ControlDescription &description = kControlDescriptions[i];
+        if (description.accessibleName != nullptr) {
+            names_.Set(GetDlgItem(form, description.id), description.accessibleName);
+        }
+    }
+    AddTooltips(form, instance);
+}
+
+void ControlHelp::Detach() {
+    names_.ClearAll();
+    if (tooltip_ != nullptr) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
+}
+
+void ControlHelp::AddTooltips(HWND form, HINSTANCE instance) {
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+    // Shown even while another window is active, as the pointer rests on the button.
+    // Not owned by the form: Wine puts a window that is asked into the topmost band
+    // below a topmost window it owns instead, so keep-on-top would not hold.
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (tooltip_ == nullptr) return;
+    for (size_t i = 0; i < kControlDescriptionCount; ++i) {
+        const ControlDescription &description = kControlDescriptions[i];
+        if (description.tooltip == nullptr) continue;
+        TOOLINFOW tool{};
+        // The older size, which every version of the common controls accepts.
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = form;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(form, description.id));
+        tool.lpszText = const_cast<wchar_t *>(description.tooltip);
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+}  // namespace tintwell::win32

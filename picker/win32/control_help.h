@@ -1,0 +1,40 @@
+// The help a control gives beyond its caption, from the descriptions of the layout:
+// accessible names for a screen reader, and tooltips. Both are extras: a system that
+// cannot give them leaves the controls as they are, and the picker works the same.
+#ifndef TINTWELL_PICKER_WIN32_CONTROL_HELP_H
+#define TINTWELL_PICKER_WIN32_CONTROL_HELP_H
+
+#include <windows.h>
+
+#include "accessible_names.h"
+#include "control_layout.h"
+
+namespace tintwell::win32 {
+
+class ControlHelp {
+  public:
+    ControlHelp();
+    // With a given annotation service, for tests.
+    explicit ControlHelp(IAccPropServices *services);
+    ~ControlHelp();
+    ControlHelp(const ControlHelp &) = delete;
+    ControlHelp &operator=(const ControlHelp &) = delete;
+
+    // Names and tooltips for the form's controls, once they exist.
+    void Attach(HWND form, HINSTANCE instance);
+    // Takes the names back and closes the tooltip, while the controls still exist.
+    void Detach();
+
+    // The tooltip window; nullptr when the system could not make one.
+    HWND tooltip() const { return tooltip_; }
+
+  private:
+    void AddTooltips(HWND form, HINSTANCE instance);
+
+    AccessibleNames names_;
+    HWND tooltip_;
+};
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_CONTROL_HELP_H
