@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "colour_table.h"
-#include "user_texts.h"
 #include "library_module.h"
+#include "user_texts.h"
 
 namespace tintwell {
 

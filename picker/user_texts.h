@@ -40,7 +40,8 @@ inline constexpr const char *kCannotStartSampling = "画面上の色の読み取
 // The clipboard.
 inline constexpr const char *kClipboardBusy = "クリップボードは他のプログラムが使用中です。";
 inline constexpr const char *kCannotEmptyClipboard = "クリップボードを空にできません。";
-inline constexpr const char *kNoMemoryForClipboard = "クリップボードの文字列を置くメモリが足りません。";
+inline constexpr const char *kNoMemoryForClipboard =
+    "クリップボードの文字列を置くメモリが足りません。";
 inline constexpr const char *kCannotSetClipboard = "クリップボードに文字列を設定できません。";
 // Start-up.
 inline constexpr const char *kCannotCreateWindow = "ウィンドウを作成できません。";

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "control_layout.h"
-#include "user_texts.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 

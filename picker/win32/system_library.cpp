@@ -3,8 +3,8 @@
 #include <string>
 
 #include "form_controls.h"
-#include "user_texts.h"
 #include "text_conversion.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 

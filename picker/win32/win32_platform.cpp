@@ -64,8 +64,7 @@ class Win32Platform::ClipboardSession {
     ClipboardSession &operator=(const ClipboardSession &) = delete;
 
     void Empty() {
-        if (!platform_.emptyClipboard_.Get()())
-            throw PickerError(messages::kCannotEmptyClipboard);
+        if (!platform_.emptyClipboard_.Get()()) throw PickerError(messages::kCannotEmptyClipboard);
     }
 
   private:
@@ -143,8 +142,7 @@ void Win32Platform::ClipboardClear() {
 void Win32Platform::ClipboardSetText(const std::u16string &text) {
     const size_t bytes = (text.size() + 1) * sizeof(char16_t);
     GlobalBlock block(bytes);
-    if (block.get() == nullptr)
-        throw PickerError(messages::kNoMemoryForClipboard);
+    if (block.get() == nullptr) throw PickerError(messages::kNoMemoryForClipboard);
     void *target = GlobalLock(block.get());
     if (target == nullptr) throw PickerError(messages::kNoMemoryForClipboard);
     std::memcpy(target, text.c_str(), bytes);

@@ -225,7 +225,8 @@ TEST_F(DpiTest, FieldAndStripShowTheLibrarysTablesPixelForPixel) {
         }
         const ScreenImage strip = CaptureClient(Control(kPicture2));
         for (int y = 0; y < strip.height(); ++y) {
-            const uint32_t expected = oracle().GetColor2(base, 3, stripRows_.TableFromScreen(y), 0);
+            const uint32_t expected =
+                oracle().GetColor2(base, TableModeRed, stripRows_.TableFromScreen(y), 0);
             for (int x = 0; x < strip.width(); ++x) {
                 if (strip.At(x, y) != expected && wrong++ == 0) {
                     problem << "strip (" << x << ", " << y << ") shows " << std::hex

@@ -41,7 +41,7 @@ TEST_F(ModesTest, FieldAndStripPicksInRedModeChangeTheColour) {
 
     ASSERT_TRUE(Sample(kBrown, L"#C86432"));
     ClickField(10, 20);
-    EXPECT_EQ(oracle().GetColor(kBrown, 3, 10, 20, 0), Rgb(200, 235, 10));
+    EXPECT_EQ(oracle().GetColor(kBrown, TableModeRed, 10, 20, 0), Rgb(200, 235, 10));
     EXPECT_TRUE(TextBecomes(L"#C8EB0A"));
     EXPECT_TRUE(MarkersAt(POINT{5, 15}, 56)) << "the picked colour becomes the current one";
 }
@@ -79,7 +79,7 @@ TEST_F(ModesTest, WebSafeSnapsTablesAndSwatchButNotTheMarkers) {
     ASSERT_TRUE(Sample(kBrown, L"#C86432"));
 
     ClickControl(kCheck4);
-    const uint32_t snapped = oracle().GetColor(kBrown, 3, 50, 155, 1);
+    const uint32_t snapped = oracle().GetColor(kBrown, TableModeRed, 50, 155, 1);
     EXPECT_EQ(snapped, Rgb(204, 102, 51));
     EXPECT_TRUE(TextBecomes(DisplayText(snapped)));
     EXPECT_TRUE(MarkersAt(POINT{45, 150}, 56));

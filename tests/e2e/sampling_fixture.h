@@ -10,6 +10,8 @@
 
 namespace e2e {
 
+using testsupport::ColourWindow;
+
 class SamplingTest : public PickerTest {
   protected:
     void SetUp() override;

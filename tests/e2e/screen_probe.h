@@ -11,11 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "colour_window.h"
 #include "window_probe.h"
 
 namespace e2e {
 
 using testsupport::ClipboardText;
+using testsupport::ColourWindow;
 using testsupport::Pause;
 using testsupport::WaitUntil;
 using testsupport::WindowText;

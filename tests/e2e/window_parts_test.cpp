@@ -84,8 +84,8 @@ std::vector<BYTE> Outline(std::initializer_list<std::pair<short, short>> points,
         if (i == 0)
             header->pfxStart = point;
         else
-            std::memcpy(reinterpret_cast<BYTE *>(curve->apfx) + (i - 1) * sizeof(POINTFX),
-                        &point, sizeof point);
+            std::memcpy(reinterpret_cast<BYTE *>(curve->apfx) + (i - 1) * sizeof(POINTFX), &point,
+                        sizeof point);
         ++i;
     }
     return bytes;

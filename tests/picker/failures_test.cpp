@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "harness.h"
-#include "user_texts.h"
 #include "picker_state.h"
+#include "user_texts.h"
 
 namespace tintwell::testing {
 namespace {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "colour_window.h"
 #include "control_layout.h"
 #include "picker_process.h"
 #include "window_probe.h"
@@ -16,6 +17,7 @@
 namespace soak {
 
 using testsupport::ClipboardText;
+using testsupport::ColourWindow;
 using testsupport::MessageBoxes;
 using testsupport::MessageBoxText;
 using testsupport::Pause;

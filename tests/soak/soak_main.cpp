@@ -15,39 +15,12 @@
 #include <exception>
 #include <string>
 
+#include "colour_window.h"
 #include "dyeplate_library.h"
-#include "picker/win32/gdi_handles.h"
 #include "picker_model.h"
 #include "program_folder.h"
 #include "running_picker.h"
 #include "soak_run.h"
-
-namespace {
-
-// A small window of one colour in the screen's corner: what the sampling phases
-// put the cursor on. Its colour is kept in the window's user data.
-LRESULT CALLBACK PaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        const tintwell::win32::PaintDc paint(window);
-        const tintwell::win32::Brush brush(
-            CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(window, GWLP_USERDATA))));
-        FillRect(paint.get(), &paint.area(), brush.get());
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND CreatePalette() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = PaletteProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"TintwellSoakPalette";
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
-                           0, 0, 64, 64, nullptr, nullptr, windowClass.hInstance, nullptr);
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t **argv) {
     soak::SoakOptions options;
@@ -95,11 +68,11 @@ int wmain(int argc, wchar_t **argv) {
         }};
 
     try {
-        HWND palette = CreatePalette();
+        // The colours to sample show in the screen's corner.
+        testsupport::ColourWindow palette(RECT{0, 0, 64, 64}, 0);
         soak::RunningPicker picker(exe);
         soak::SoakRun run(picker, lookups, palette, options);
         const bool passed = scenario == L"modal-failure" ? run.RunModalFailure() : run.Run();
-        DestroyWindow(palette);
         return passed ? 0 : 1;
     } catch (const std::exception &error) {
         std::fprintf(stderr, "tintwell_soak: %s\n", error.what());

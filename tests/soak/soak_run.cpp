@@ -53,7 +53,7 @@ WPARAM Keys(int buttons) {
 
 }  // namespace
 
-SoakRun::SoakRun(RunningPicker &picker, const Lookups &lookups, HWND palette,
+SoakRun::SoakRun(RunningPicker &picker, const Lookups &lookups, ColourWindow &palette,
                  const SoakOptions &options)
     : picker_(picker),
       model_(lookups),
@@ -319,9 +319,7 @@ void SoakRun::ToggleTopmost(bool modelFollows) {
 
 // Puts the palette under the cursor in the given colour.
 bool SoakRun::ShowSampleColour(Colour colour) {
-    SetWindowLongPtrW(palette_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
-    InvalidateRect(palette_, nullptr, TRUE);
-    UpdateWindow(palette_);
+    palette_.SetColour(colour);
     SetCursorPos(kSamplePoint.x, kSamplePoint.y);
     if (AwaitScreenPixel(kSamplePoint, colour, kPixelTimeoutMs) == colour) return true;
     Fail("the colour to sample does not show on the screen");
@@ -355,7 +353,7 @@ void SoakRun::SamplingPhase() {
 void SoakRun::BusyClipboardPhase() {
     lastAction_ = "copy with the clipboard held";
     const std::optional<std::wstring> before = ClipboardText();
-    if (!OpenClipboard(palette_)) {
+    if (!OpenClipboard(palette_.hwnd())) {
         Fail("the driver cannot hold the clipboard");
         return;
     }

@@ -33,7 +33,7 @@ struct SoakOptions {
 
 class SoakRun {
   public:
-    SoakRun(RunningPicker &picker, const Lookups &lookups, HWND palette,
+    SoakRun(RunningPicker &picker, const Lookups &lookups, ColourWindow &palette,
             const SoakOptions &options);
 
     // Runs the whole soak; returns true when nothing failed. Prints figures.
@@ -76,7 +76,7 @@ class SoakRun {
     RunningPicker &picker_;
     PickerModel model_;
     Lookups lookups_;
-    HWND palette_;
+    ColourWindow &palette_;
     SoakOptions options_;
     std::mt19937 random_;
 

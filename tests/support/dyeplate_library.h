@@ -27,8 +27,12 @@ class DyeplateLibrary {
 
     // True when the file opened and all four exports were found; otherwise error()
     // says which step failed.
-    bool ok() const { return error_.empty(); }
-    const std::string &error() const { return error_; }
+    bool ok() const {
+        return error_.empty();
+    }
+    const std::string &error() const {
+        return error_;
+    }
 
     int32_t DrawColorTable(DyeplateDC dc, uint32_t colour, int32_t mode, int32_t webSafe) const {
         return drawColorTable_(dc, colour, mode, webSafe);

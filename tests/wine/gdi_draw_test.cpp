@@ -147,8 +147,8 @@ TEST_P(FieldMatchesGetColor, AndTheReferenceForEverySampleColour) {
                         Reference(reference::Field(colour, mode(), x, y, webSafe));
                     ASSERT_EQ(want, exact) << Describe("GetColor against the reference", colour,
                                                        mode(), webSafe, x, y, want, exact);
-                    ASSERT_EQ(target.At(x, y), want) << Describe(
-                        "field", colour, mode(), webSafe, x, y, target.At(x, y), want);
+                    ASSERT_EQ(target.At(x, y), want)
+                        << Describe("field", colour, mode(), webSafe, x, y, target.At(x, y), want);
                 }
             }
             ASSERT_TRUE(UntouchedOutside(target, 256));
@@ -178,10 +178,9 @@ TEST_P(StripMatchesGetColor2, AndTheReferenceInTwentyColumns) {
     }
 }
 
-const auto kEveryTargetAndMode =
-    testing::Combine(testing::Values(TargetKind::Dib32, TargetKind::Dib24,
-                                     TargetKind::ScreenCompatible),
-                     testing::Range(0, 6));
+const auto kEveryTargetAndMode = testing::Combine(
+    testing::Values(TargetKind::Dib32, TargetKind::Dib24, TargetKind::ScreenCompatible),
+    testing::Range(0, 6));
 INSTANTIATE_TEST_SUITE_P(Draws, FieldMatchesGetColor, kEveryTargetAndMode, TargetAndModeName);
 INSTANTIATE_TEST_SUITE_P(Draws, StripMatchesGetColor2, kEveryTargetAndMode, TargetAndModeName);
 
