@@ -17,15 +17,6 @@ using ClipboardTest = PickerTest;
 
 const std::wstring kSentinel = L"left by the test";
 
-testing::AssertionResult ClipboardBecomes(const std::wstring &expected) {
-    if (WaitUntil(kUpdateTimeoutMs, [&] { return ClipboardText() == expected; })) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure()
-           << "clipboard holds " << testing::PrintToString(ClipboardText().value_or(L"<none>"))
-           << ", expected " << testing::PrintToString(expected);
-}
-
 TEST_F(ClipboardTest, CopyButtonCopiesTheTextAndLeavesItSelected) {
     ASSERT_TRUE(SetClipboardText(kSentinel));
     ClickControl(kCommand1);

@@ -10,6 +10,15 @@ namespace e2e {
 
 using namespace tintwell::win32;
 
+testing::AssertionResult ClipboardBecomes(const std::wstring &expected) {
+    if (WaitUntil(kUpdateTimeoutMs, [&] { return ClipboardText() == expected; })) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure()
+           << "clipboard holds " << testing::PrintToString(ClipboardText().value_or(L"<none>"))
+           << ", expected " << testing::PrintToString(expected);
+}
+
 void PickerTest::SetUp() {
     oracle_ = std::make_unique<ColourOracle>(TheConfig().library);
     ASSERT_TRUE(oracle_->ok()) << oracle_->error();

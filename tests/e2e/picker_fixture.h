@@ -27,6 +27,9 @@ using ColourOracle = testsupport::DyeplateLibrary;
 constexpr DWORD kStartTimeoutMs = 60000;
 constexpr DWORD kUpdateTimeoutMs = 10000;
 
+// Waits for the clipboard to hold the text; false (and what it holds) when it did not in time.
+testing::AssertionResult ClipboardBecomes(const std::wstring &expected);
+
 class PickerTest : public testing::Test {
   protected:
     void SetUp() override;
