@@ -260,18 +260,18 @@ TEST_F(KeyboardTest, FocusCueShowsOnceTheKeyboardIsUsedAndGoesWithTheFocus) {
     EXPECT_TRUE(MarkersAt(POINT{97, 57}, 1)) << "and the keys step from (102, 61), picked there";
 }
 
+// A named callback, not a lambda: on x86 the enumeration calls it as stdcall.
+BOOL CALLBACK KeepVisibleTooltip(HWND window, LPARAM result) {
+    if (IsWindowVisible(window) && ClassName(window) == L"tooltips_class32") {
+        *reinterpret_cast<HWND *>(result) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND VisibleTooltipOf(DWORD thread) {
     HWND found = nullptr;
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM result) {
-            if (IsWindowVisible(window) && ClassName(window) == L"tooltips_class32") {
-                *reinterpret_cast<HWND *>(result) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(thread, KeepVisibleTooltip, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
