@@ -17,6 +17,7 @@
 #include "control_help.h"
 #include "control_layout.h"
 #include "form_window.h"
+#include "live_form.h"
 
 namespace {
 
@@ -99,23 +100,7 @@ class RecordingServices : public IAccPropServices {
     }
 };
 
-class ControlHelpTest : public testing::Test {
-  protected:
-    static void SetUpTestSuite() { FormWindow::RegisterClasses(GetModuleHandleW(nullptr)); }
-
-    void SetUp() override {
-        form_ = std::make_unique<FormWindow>(GetModuleHandleW(nullptr));
-        ASSERT_TRUE(form_->Start(SW_SHOWNOACTIVATE)) << "dyeplate.dll must lie beside the test";
-    }
-    void TearDown() override {
-        if (form_->hwnd() != nullptr) DestroyWindow(form_->hwnd());
-        form_.reset();
-    }
-
-    HWND Control(ControlId id) { return GetDlgItem(form_->hwnd(), id); }
-
-    std::unique_ptr<FormWindow> form_;
-};
+class ControlHelpTest : public LiveFormTest {};
 
 TEST_F(ControlHelpTest, NamesGoToTheClientObjectsOfTheThreeControlsAndAreTakenBack) {
     RecordingServices services;

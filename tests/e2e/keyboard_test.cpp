@@ -260,8 +260,7 @@ TEST_F(KeyboardTest, FocusCueShowsOnceTheKeyboardIsUsedAndGoesWithTheFocus) {
     EXPECT_TRUE(MarkersAt(POINT{97, 57}, 1)) << "and the keys step from (102, 61), picked there";
 }
 
-// A named CALLBACK rather than a lambda: on x86 a lambda converts only to a cdecl
-// pointer, and EnumThreadWindows calls a stdcall one.
+// A named callback, not a lambda: on x86 the enumeration calls it as stdcall.
 BOOL CALLBACK KeepVisibleTooltip(HWND window, LPARAM result) {
     if (IsWindowVisible(window) && ClassName(window) == L"tooltips_class32") {
         *reinterpret_cast<HWND *>(result) = window;

@@ -124,20 +124,32 @@ testing::AssertionResult PickerTest::SwatchBecomes(uint32_t colour) const {
 }
 
 testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int webSafe) const {
+    const ScreenImage field = CaptureClient(Control(kPicture1));
+    if (field.width() != 256 || field.height() != 256) {
+        return testing::AssertionFailure()
+               << "field is " << field.width() << " x " << field.height();
+    }
+    using tintwell::win32::TableAxis;
+    return TablesShow(base, mode, webSafe, TableAxis(256, 256), TableAxis(256, 256),
+                      TableAxis(256, 256));
+}
+
+testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int webSafe,
+                                                const tintwell::win32::TableAxis &fieldColumns,
+                                                const tintwell::win32::TableAxis &fieldRows,
+                                                const tintwell::win32::TableAxis &stripRows) const {
     std::ostringstream problem;
     const bool shown = WaitUntil(kUpdateTimeoutMs, [&] {
         problem.str("");
         const RECT ring = RectInContainer(Control(kLabel1), Control(kPicture1));
         const ScreenImage field = CaptureClient(Control(kPicture1));
-        if (field.width() != 256 || field.height() != 256) {
-            problem << "field is " << field.width() << " x " << field.height();
-            return false;
-        }
         int wrong = 0;
-        for (int y = 0; y < 256; ++y) {
-            for (int x = 0; x < 256; ++x) {
+        for (int y = 0; y < field.height(); ++y) {
+            for (int x = 0; x < field.width(); ++x) {
                 if (x >= ring.left && x < ring.right && y >= ring.top && y < ring.bottom) continue;
-                const uint32_t expected = oracle().GetColor(base, mode, x, y, webSafe);
+                const uint32_t expected = oracle().GetColor(
+                    base, mode, fieldColumns.TableFromScreen(x), fieldRows.TableFromScreen(y),
+                    webSafe);
                 if (field.At(x, y) != expected && wrong++ == 0) {
                     problem << "field (" << x << ", " << y << ") shows " << std::hex
                             << field.At(x, y) << ", library says " << expected << std::dec << "; ";
@@ -146,7 +158,8 @@ testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int web
         }
         const ScreenImage strip = CaptureClient(Control(kPicture2));
         for (int y = 0; y < strip.height(); ++y) {
-            const uint32_t expected = oracle().GetColor2(base, mode, y, webSafe);
+            const uint32_t expected =
+                oracle().GetColor2(base, mode, stripRows.TableFromScreen(y), webSafe);
             for (int x = 0; x < strip.width(); ++x) {
                 if (strip.At(x, y) != expected && wrong++ == 0) {
                     problem << "strip (" << x << ", " << y << ") shows " << std::hex

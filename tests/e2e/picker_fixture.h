@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "control_layout.h"
+#include "display_scale.h"
 #include "dyeplate_library.h"
 #include "picker_process.h"
 
@@ -66,8 +67,14 @@ class PickerTest : public testing::Test {
     uint32_t SwatchColour() const;
     testing::AssertionResult SwatchBecomes(uint32_t colour) const;
     // Field and strip on screen against the library, pixel for pixel; the marker
-    // ring's rectangle is left out of the field.
+    // ring's rectangle is left out of the field. The first form is for 96 dpi, where
+    // the tables show at their own size; the second maps each screen pixel to the
+    // table pixel it shows at any scale.
     testing::AssertionResult TablesShow(uint32_t base, int mode, int webSafe) const;
+    testing::AssertionResult TablesShow(uint32_t base, int mode, int webSafe,
+                                        const tintwell::win32::TableAxis &fieldColumns,
+                                        const tintwell::win32::TableAxis &fieldRows,
+                                        const tintwell::win32::TableAxis &stripRows) const;
 
     std::unique_ptr<PickerProcess> process_;
     std::unique_ptr<ColourOracle> oracle_;

@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "control_layout.h"
+#include "draw_target.h"
 #include "form_window.h"
+#include "live_form.h"
 #include "win32_platform.h"
 
 namespace {
@@ -19,23 +21,7 @@ namespace {
 using namespace tintwell;
 using namespace tintwell::win32;
 
-class WindowLayerTest : public testing::Test {
-  protected:
-    static void SetUpTestSuite() { FormWindow::RegisterClasses(GetModuleHandleW(nullptr)); }
-
-    void SetUp() override {
-        form_ = std::make_unique<FormWindow>(GetModuleHandleW(nullptr));
-        ASSERT_TRUE(form_->Start(SW_SHOWNOACTIVATE)) << "dyeplate.dll must lie beside the test";
-    }
-    void TearDown() override {
-        if (form_->hwnd() != nullptr) DestroyWindow(form_->hwnd());
-        form_.reset();
-    }
-
-    HWND Control(ControlId id) { return GetDlgItem(form_->hwnd(), id); }
-
-    std::unique_ptr<FormWindow> form_;
-};
+class WindowLayerTest : public LiveFormTest {};
 
 TEST_F(WindowLayerTest, SelectionStartCollapsesAndLengthExtendsWithinTheText) {
     form_->set_Text1_Text(u"#1A2B3C");
@@ -212,26 +198,16 @@ void PumpMessages() {
     }
 }
 
-// The pixels of a DC's selected 32-bit bitmap, or of a screen area, top row first.
+// The pixels of a DC's selected bitmap, or of a screen area, top row first.
 std::vector<uint32_t> Pixels(HDC source, int left, int top, int width, int height) {
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    HDC memory = CreateCompatibleDC(source);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
-    GdiFlush();
-    const auto *from = static_cast<const uint32_t *>(bits);
-    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = from[i] & 0xFFFFFFu;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    DrawTarget copy(TargetKind::Dib32, width, height);
+    BitBlt(copy.dc(), 0, 0, width, height, source, left, top, SRCCOPY);
+    copy.Capture();
+    std::vector<uint32_t> pixels;
+    pixels.reserve(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels.push_back(copy.At(x, y));
+    }
     return pixels;
 }
 
