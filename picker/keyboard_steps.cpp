@@ -5,6 +5,7 @@
 
 #include "form.h"
 #include "key_codes.h"
+#include "table_geometry.h"
 
 namespace tintwell {
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr int32_t kFieldShiftStep = 10;
 constexpr int32_t kStripPageStep = 16;
-constexpr int32_t kTableLast = 255;
+constexpr int32_t kTableLast = kTableSize - 1;
 
 int32_t ClampStep(int32_t value) {
     return std::clamp(value, 0, kTableLast);
@@ -26,35 +27,38 @@ bool HasCtrlOrAlt(int16_t shift) {
 
 void Form::Picture1_KeyDown(int16_t keyCode, int16_t shift) {
     if (HasCtrlOrAlt(shift)) return;
-    const int32_t step = (shift & kShiftKey) != 0 ? kFieldShiftStep : 1;
-    TablePoint to{};
     switch (keyCode) {
         case kKeyLeft:
-            to = FieldStepOrigin();
-            to.x -= step;
-            break;
         case kKeyRight:
-            to = FieldStepOrigin();
-            to.x += step;
-            break;
         case kKeyUp:
-            to = FieldStepOrigin();
-            to.y -= step;
-            break;
         case kKeyDown:
-            to = FieldStepOrigin();
-            to.y += step;
-            break;
         case kKeyHome:
-            to = FieldStepOrigin();
-            to.x = 0;
-            break;
         case kKeyEnd:
-            to = FieldStepOrigin();
-            to.x = kTableLast;
             break;
         default:
             return;
+    }
+    const int32_t step = (shift & kShiftKey) != 0 ? kFieldShiftStep : 1;
+    TablePoint to = FieldStepOrigin();
+    switch (keyCode) {
+        case kKeyLeft:
+            to.x -= step;
+            break;
+        case kKeyRight:
+            to.x += step;
+            break;
+        case kKeyUp:
+            to.y -= step;
+            break;
+        case kKeyDown:
+            to.y += step;
+            break;
+        case kKeyHome:
+            to.x = 0;
+            break;
+        default:  // End
+            to.x = kTableLast;
+            break;
     }
     Picture1_mousedown(1, shift, static_cast<float>(ClampStep(to.x)),
                        static_cast<float>(ClampStep(to.y)));
