@@ -68,6 +68,12 @@ typedef enum TableMode {
     TableModeBlue = 5
 } TableMode;
 
+/* The tables' sides in pixels. The field is DYEPLATE_TABLE_SIZE square; the strip is
+ * DYEPLATE_STRIP_WIDTH wide and DYEPLATE_TABLE_SIZE tall. Lookup coordinates run from 0
+ * to DYEPLATE_TABLE_SIZE - 1. */
+#define DYEPLATE_TABLE_SIZE 256
+#define DYEPLATE_STRIP_WIDTH 20
+
 /* Values of the web-safe flag; any non-zero value snaps. */
 #define DYEPLATE_WEBSAFE_OFF 0
 #define DYEPLATE_WEBSAFE_ON 1

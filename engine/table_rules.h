@@ -15,7 +15,7 @@
 namespace dyeplate {
 
 // Bytes of the shared table buffer: 256 bottom-up rows of 256 pixels, B, G, R each.
-constexpr int kTableSide = 256;
+constexpr int kTableSide = DYEPLATE_TABLE_SIZE;
 constexpr int kRowBytes = kTableSide * 3;
 constexpr int kTableBytes = kTableSide * kRowBytes;
 

@@ -21,8 +21,8 @@ struct TableFill {
 };
 
 // Pixel columns each draw hands over from the left of the buffer.
-constexpr int kFieldWidth = 256;
-constexpr int kStripWidth = 20;
+constexpr int kFieldWidth = DYEPLATE_TABLE_SIZE;
+constexpr int kStripWidth = DYEPLATE_STRIP_WIDTH;
 
 // The one buffer both draws share; all zero (black) until the first fill.
 uint8_t *SharedTableBuffer();

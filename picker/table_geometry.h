@@ -6,6 +6,8 @@
 #ifndef TINTWELL_PICKER_TABLE_GEOMETRY_H
 #define TINTWELL_PICKER_TABLE_GEOMETRY_H
 
+#include "engine/colour_table.h"
+
 namespace tintwell {
 
 // The design unit: 1440 twips to the inch, 15 to a table pixel, so a table pixel is a
@@ -15,7 +17,7 @@ constexpr int kTwipsPerTablePixel = 15;
 constexpr int kBaseDpi = kTwipsPerInch / kTwipsPerTablePixel;
 
 // Rows of the field and the strip, columns of the field.
-constexpr int kTableSize = 256;
+constexpr int kTableSize = DYEPLATE_TABLE_SIZE;
 // Columns of the strip's image (the library draws 20 into it; the picture shows 18).
 constexpr int kStripImageWidth = 18;
 
