@@ -25,6 +25,7 @@ location=()
 [[ -n "${TINTWELL_SOURCE_LOCATION:-}" ]] &&
   location=(-DTINTWELL_SOURCE_LOCATION="$TINTWELL_SOURCE_LOCATION")
 rm -rf "$out"
+mkdir -p build
 for arch in x86_64 i686; do
   dir=build/release-$arch
   rm -rf "$dir"
