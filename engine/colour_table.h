@@ -30,13 +30,25 @@
  *
  * Every export uses the platform's standard calling convention for exported
  * functions (stdcall on 32-bit Windows) and an undecorated name.
+ *
+ * Using it from C99 or C++, once dyeplate is installed:
+ *
+ *   #include <dyeplate/colour_table.h>
+ *
+ * and link with dyeplate: `find_package(dyeplate 1 CONFIG REQUIRED)` and the target
+ * dyeplate::dyeplate in CMake, `pkg-config --cflags --libs dyeplate` on Linux, or the
+ * import library (libdyeplate.dll.a with MinGW, dyeplate.lib with MSVC) on Windows,
+ * where dyeplate.dll must sit beside the program or on its DLL search path.
  */
 #ifndef DYEPLATE_COLOUR_TABLE_H
 #define DYEPLATE_COLOUR_TABLE_H
 
 #include <stdint.h>
 
-#if defined(_WIN32)
+/* stdcall is what 32-bit callers of the DLL have always pushed and popped by; the
+ * other ABIs have a single convention, and naming one there would only make the
+ * header less portable. */
+#if defined(_WIN32) && !defined(_WIN64)
 #define DYEPLATE_CALL __stdcall
 #else
 #define DYEPLATE_CALL

@@ -13,6 +13,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686             # the two Windows builds
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686   # their objdump, for the DLL table checks
   python3                       # draws the program's icon at build time
+  pkgconf                       # builds the example against the installed library
   wine wine64                   # runs the x86-64 Windows build: tests, run.sh
   fonts-wine                    # Marlett and the other system fonts Windows has
   fonts-ipafont-gothic          # a Japanese font, for the captions and message boxes

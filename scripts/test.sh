@@ -11,6 +11,10 @@
 #      build it: it must configure, say that the tests are off, and build the programs
 #   6. Windows x86-64 (MinGW) under Wine on a private Xvfb: export/import tables, the
 #      library on real GDI, the running picker end to end, and a short soak
+#   7. dyeplate installed from the native and both Windows builds into fresh prefixes
+#      (products only), and examples/ built against each installed tree and run:
+#      through pkg-config and find_package natively, as x86 and x86-64 programs linked
+#      with the import library under Wine
 # Every stage runs even when an earlier one fails; the summary names the failures and
 # the exit code is non-zero if any stage failed.
 set -uo pipefail
@@ -81,6 +85,9 @@ stage "fuzzing" fuzz
 stage "Windows x86 tests under Wine" win32
 stage "Windows x86-64 build without GoogleTest" win64_without_googletest
 stage "Windows x86-64 tests under Wine" win64
+stage "Installed dyeplate, native example" scripts/installed-example.sh native
+stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686
+stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64
 
 echo
 if ((${#failed[@]})); then

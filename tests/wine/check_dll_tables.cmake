@@ -1,9 +1,9 @@
 # Checks the tables of a built dyeplate.dll:
-#   cmake -DOBJDUMP=<objdump> -DDLL=<path> -P check_dll_tables.cmake
-# The file is named dyeplate.dll, exports exactly the four undecorated names and
-# imports from system DLLs only.
-if(NOT OBJDUMP OR NOT DLL)
-  message(FATAL_ERROR "usage: cmake -DOBJDUMP=... -DDLL=... -P check_dll_tables.cmake")
+#   cmake -DOBJDUMP=<objdump> -DDLL=<path> -DVERSION=<x.y.z> -P check_dll_tables.cmake
+# The file is named dyeplate.dll, exports exactly the four undecorated names, imports
+# from system DLLs only and carries version information for VERSION.
+if(NOT OBJDUMP OR NOT DLL OR NOT VERSION)
+  message(FATAL_ERROR "usage: cmake -DOBJDUMP=... -DDLL=... -DVERSION=... -P check_dll_tables.cmake")
 endif()
 get_filename_component(name "${DLL}" NAME)
 if(NOT name STREQUAL "dyeplate.dll")
@@ -44,4 +44,21 @@ foreach(entry IN LISTS imports)
     message(FATAL_ERROR "imports ${dll}, which is not a system DLL")
   endif()
 endforeach()
-message(STATUS "${name}: exports ${exports}; imports ${dlls}")
+
+# A version resource (type 16) whose FileVersion string is the project's version.
+if(NOT dump MATCHES "Resource Directory section:\n[^\n]*Type Table[^\n]*\n[^\n]*Entry: ID: 0x000010,")
+  message(FATAL_ERROR "${name} carries no version resource")
+endif()
+function(utf16_hex text out)
+  string(HEX "${text}" ascii)
+  string(REGEX REPLACE "(..)" "\\100" wide "${ascii}")
+  set(${out} "${wide}" PARENT_SCOPE)
+endfunction()
+utf16_hex("FileVersion" key)
+utf16_hex("${VERSION}" value)
+file(READ "${DLL}" bytes HEX)
+# The key's terminating NUL, then up to one NUL of padding to the value's alignment.
+if(NOT bytes MATCHES "${key}0000(0000)?${value}0000")
+  message(FATAL_ERROR "${name} does not give FileVersion ${VERSION}")
+endif()
+message(STATUS "${name}: exports ${exports}; imports ${dlls}; FileVersion ${VERSION}")
