@@ -1,7 +1,6 @@
 // The layout of Form1 as one table, which the window is built from: every control's
-// kind, class, caption, place, tab order, container and styles. Positions are kept in
-// twips, the unit the form was designed in, and turned into pixels when the window is
-// built.
+// kind, class, caption, place, container and styles; its order is the tab order. Positions are kept
+// in twips, the unit the form was designed in, and turned into pixels when the window is built.
 #ifndef TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 #define TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 
@@ -9,6 +8,7 @@
 
 #include <cstddef>
 
+#include "control_id.h"
 #include "display_scale.h"
 #include "table_geometry.h"
 
@@ -25,43 +25,22 @@ constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
 constexpr const wchar_t *kLabelClass = L"TintwellMarkerLabel";
 constexpr const wchar_t *kShapeClass = L"TintwellShape";
 
-// Child window identifiers, also the WM_COMMAND ids of the buttons.
-enum ControlId : int {
-    kPicture1 = 101,
-    kPicture2,
-    kOption1,
-    kOption2,
-    kOption3,
-    kOption4,
-    kOption5,
-    kOption6,
-    kText1,
-    kCommand1,
-    kCheck1,
-    kLabel1,
-    kLabel2,
-    kCheck2,
-    kCheck3,
-    kCheck4,
-    kShape1,
-};
-
-// Timer1 has no window; it is the form's timer with this id.
-constexpr UINT_PTR kTimer1 = 1;
+// A picture's border at 96 dpi: the sunken client edge is two lines, the flat border
+// (the strip's) one.
+constexpr int kSunkenBorder = 2;
+constexpr int kFlatBorder = kStripBorder;
 
 enum class ControlKind { PictureBox, OptionButton, TextBox, PushButton, CheckBox, Label, Shape };
 
 struct ControlPlacement {
     ControlKind kind;
     ControlId id;
-    const char *name;
     const wchar_t *windowClass;
     const wchar_t *caption;
     int left;  // twips, in the container's inner area
     int top;
     int width;  // twips, border included
     int height;
-    int tabIndex;         // -1: never takes the focus
     ControlId container;  // 0 for the form itself
     DWORD style;
     DWORD exStyle;

@@ -1,20 +1,9 @@
-#include "display_scale.h"
+#include "dpi_functions.h"
 
-#include <cmath>
+#include "gdi_handles.h"
+#include "table_geometry.h"
 
 namespace tintwell::win32 {
-
-int DisplayScale::FontHeight(double points) const {
-    return -static_cast<int>(std::floor(points * dpi_ / 72.0 + 0.5));
-}
-
-int TableAxis::TableFromScreen(int screen) const {
-    // floor(((2s + 1) * table) / (2 * shown)), for negative positions too.
-    const long long numerator = (2LL * screen + 1) * table_;
-    const long long denominator = 2LL * shown_;
-    const long long quotient = numerator / denominator;
-    return static_cast<int>(numerator % denominator < 0 ? quotient - 1 : quotient);
-}
 
 DpiFunctions::DpiFunctions()
     : user32_(L"user32.dll"),
@@ -35,9 +24,8 @@ int DpiFunctions::ForSystem() {
         const UINT dpi = forSystem();
         if (dpi != 0) return static_cast<int>(dpi);
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    ScreenDc screen;
+    const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : kBaseDpi;
     return dpi > 0 ? dpi : kBaseDpi;
 }
 

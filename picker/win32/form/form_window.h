@@ -6,15 +6,19 @@
 
 #include <windows.h>
 
-#include <string>
+#include <array>
+#include <utility>
 
 #include "colour_library.h"
 #include "control_help.h"
 #include "control_layout.h"
+#include "custom_control.h"
 #include "display_scale.h"
+#include "dpi_functions.h"
 #include "failure_report.h"
 #include "form.h"
-#include "form_controls.h"
+#include "form_controls_adapter.h"
+#include "form_fonts.h"
 #include "gdi_handles.h"
 #include "key_input.h"
 #include "marker_geometry.h"
@@ -22,16 +26,12 @@
 #include "mouse_input.h"
 #include "picture_box.h"
 #include "shape_swatch.h"
-#include "ui_fonts.h"
 #include "win32_platform.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
-class FormWindow : public WindowBase<FormWindow>,
-                   public FormControls,
-                   private MouseSink,
-                   private KeySink {
+class FormWindow : public WindowBase<FormWindow>, private MouseSink, private KeySink {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
@@ -47,32 +47,8 @@ class FormWindow : public WindowBase<FormWindow>,
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    DeviceContext Picture1_hDC() override;
-    DeviceContext Picture2_hDC() override;
-    void Picture1_Refresh() override;
-    void Picture2_Refresh() override;
-    float Label1_Left() override;
-    float Label1_Top() override;
-    void set_Label1_Left(float value) override;
-    void set_Label1_Top(float value) override;
-    void set_Label1_ForeColor(ColorRef colour) override;
-    float Label2_Left() override;
-    float Label2_Top() override;
-    void set_Label2_Top(float value) override;
-    void set_Shape1_FillColor(ColorRef colour) override;
-    std::u16string Text1_Text() override;
-    void set_Text1_Text(const std::u16string &text) override;
-    void set_Text1_SelStart(int32_t start) override;
-    void set_Text1_SelLength(int32_t length) override;
-    std::u16string Text1_SelText() override;
-    void set_Option2_Enabled(bool enabled) override;
-    void set_Option3_Enabled(bool enabled) override;
-    int16_t Check1_Value() override;
-    int16_t Check2_Value() override;
-    int16_t Check3_Value() override;
-    int16_t Check4_Value() override;
-    void set_Timer1_Interval(int32_t milliseconds) override;
-    WindowHandle hWnd() override;
+    // The controls as the picker core works them.
+    FormControls &controls() { return controls_; }
 
   private:
     LRESULT OnCreate();
@@ -94,12 +70,10 @@ class FormWindow : public WindowBase<FormWindow>,
     // Places every control for the current scale and gives them its fonts.
     void LayOut();
     void ApplyFonts();
-    // Sizes the window so that its client area is the designed one at the current
-    // scale, whatever frame the system draws around it.
-    void FitClientArea();
     void KeepSelectedOptionAsTabStop();
     HWND Control(ControlId id) const;
-    int16_t CheckValue(ControlId id) const;
+    // The custom control with this id, or nullptr for a standard one.
+    CustomControl *Custom(ControlId id);
 
     // Runs one handler of the core; a failure ends it and is reported.
     template <typename Handler>
@@ -108,8 +82,7 @@ class FormWindow : public WindowBase<FormWindow>,
     HINSTANCE instance_;
     DpiFunctions dpi_;
     DisplayScale scale_;
-    Font captionFont_;
-    ArrowGlyph arrow_;
+    FormFonts fonts_;
     Win32Platform platform_;
     ColourTableLibrary library_;
     PictureBox picture1_;
@@ -119,6 +92,8 @@ class FormWindow : public WindowBase<FormWindow>,
     MarkerLabel label1_;
     MarkerLabel label2_;
     ShapeSwatch shape1_;
+    std::array<std::pair<ControlId, CustomControl *>, 5> customControls_;
+    FormControlsAdapter controls_;
     FailureReport failures_;
     ControlHelp help_;
     HWND focusWhileInactive_;

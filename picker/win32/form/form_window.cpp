@@ -1,0 +1,295 @@
+#include "form_window.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "focus_cue.h"
+#include "form_frame.h"
+#include "handler_routes.h"
+#include "user_texts.h"
+
+namespace tintwell::win32 {
+
+namespace {
+
+constexpr int kIconResource = 1;
+
+constexpr ControlId kOptions[] = {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6};
+
+}  // namespace
+
+FormWindow::FormWindow(HINSTANCE instance)
+    : instance_(instance),
+      dpi_(),
+      scale_(),
+      fonts_(),
+      platform_(nullptr),
+      library_("dyeplate.dll"),
+      picture1_(kPicture1, *this, *this, COLOR_BTNFACE),
+      picture2_(kPicture2, *this, *this, COLOR_WINDOW),
+      ringGeometry_(picture1_),
+      arrowGeometry_(picture2_),
+      label1_(kLabel1, *this, MarkerStyle::SeeThrough, picture1_, ringGeometry_),
+      label2_(kLabel2, *this, MarkerStyle::Opaque, picture2_, arrowGeometry_),
+      shape1_(),
+      customControls_{{{kPicture1, &picture1_},
+                       {kPicture2, &picture2_},
+                       {kLabel1, &label1_},
+                       {kLabel2, &label2_},
+                       {kShape1, &shape1_}}},
+      controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_),
+      failures_(),
+      help_(),
+      focusWhileInactive_(nullptr),
+      keyboardInUse_(false),
+      form_(controls_, platform_, library_) {}
+
+void FormWindow::RegisterClasses(HINSTANCE instance) {
+    // The title bar takes the 16 x 16 image, Alt+Tab and the taskbar the 32 x 32 ones.
+    auto icon = [instance](int size) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                             size, size, LR_SHARED));
+    };
+    Register(instance, kFormClass, GetSysColorBrush(COLOR_BTNFACE),
+             icon(GetSystemMetrics(SM_CXICON)), icon(GetSystemMetrics(SM_CXSMICON)));
+    PictureBox::RegisterClass(instance);
+    MarkerLabel::RegisterClass(instance);
+    ShapeSwatch::RegisterClass(instance);
+}
+
+FormWindow::~FormWindow() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+bool FormWindow::Start(int showCommand) {
+    scale_ = DisplayScale(dpi_.ForSystem());
+    const RECT frame = CentredFrame(dpi_, scale_);
+    CreateWindowExW(kFormExStyle, kFormClass, kFormTitle, kFormStyle, frame.left, frame.top,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
+                    this);
+    if (hwnd_ == nullptr) {
+        ShowStartupFailure(PickerError(messages::kCannotCreateWindow));
+        return false;
+    }
+    // Made on a monitor of another scale than the primary one, it was laid out there.
+    FitClientArea(hwnd_, scale_);
+    try {
+        form_.Form_Load();
+    } catch (const std::exception &failure) {
+        ShowStartupFailure(failure);
+        DestroyWindow(hwnd_);
+        return false;
+    }
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    SetFocus(picture1_.hwnd());
+    return true;
+}
+
+int FormWindow::Run() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        NoteKeyboardUse(message);
+        if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+// From the first key that moves around the window on, the pictures show the focus;
+// the one that has it now shows it at once, as a Tab arrives at the next one later.
+void FormWindow::NoteKeyboardUse(const MSG &message) {
+    if (keyboardInUse_ || !IsNavigationKey(message)) return;
+    keyboardInUse_ = true;
+    const HWND focus = GetFocus();
+    if (focus == picture1_.hwnd() || focus == picture2_.hwnd()) RepaintFocusCue(focus);
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate();
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_TIMER:
+            return OnTimer(wParam);
+        case WM_ACTIVATE:
+            return OnActivate(LOWORD(wParam));
+        case DM_GETDEFID:
+            return OnGetDefaultButton();
+        case kShowFailureMessage:
+            return OnShowFailure();
+        case WM_DPICHANGED:
+            return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
+        case WM_DESTROY:
+            return OnDestroy();
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+LRESULT FormWindow::OnCreate() {
+    platform_.SetOwner(hwnd_);
+    // Set on the window as well as its class, so that other programs (task switchers,
+    // the tests) can ask the window for them.
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    // A per-monitor-aware window is made at its monitor's scale.
+    scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
+    CreateControls();
+    help_.Attach(hwnd_, instance_);
+    return 0;
+}
+
+void FormWindow::CreateControls() {
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlPlacement &placement = kControls[i];
+        // The table lists every container before what it holds.
+        const HWND parent = placement.container == 0 ? hwnd_ : Control(placement.container);
+        if (CustomControl *custom = Custom(placement.id)) {
+            custom->Create(parent, placement, instance_, scale_);
+        } else {
+            CreateControlWindow(parent, placement, instance_, nullptr,
+                                DesignedRect(placement, scale_));
+        }
+    }
+    SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
+    ApplyFonts();
+}
+
+void FormWindow::LayOut() {
+    for (size_t i = 0; i < kControlCount; ++i) {
+        const ControlPlacement &placement = kControls[i];
+        if (CustomControl *custom = Custom(placement.id)) {
+            custom->LayOut(placement, scale_);
+            continue;
+        }
+        const RECT rect = DesignedRect(placement, scale_);
+        SetWindowPos(Control(placement.id), nullptr, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ApplyFonts();
+}
+
+CustomControl *FormWindow::Custom(ControlId id) {
+    for (const auto &[control, custom] : customControls_) {
+        if (control == id) return custom;
+    }
+    return nullptr;
+}
+
+void FormWindow::ApplyFonts() {
+    fonts_.Apply(hwnd_, label1_, label2_, scale_);
+}
+
+LRESULT FormWindow::OnCommand(int control, int notification) {
+    if (notification != BN_CLICKED) return 0;
+    if (std::find(std::begin(kOptions), std::end(kOptions), control) != std::end(kOptions)) {
+        KeepSelectedOptionAsTabStop();
+    }
+    if (const ClickHandler click = ClickHandlerOf(control)) Dispatch([&] { (form_.*click)(); });
+    return 0;
+}
+
+// Tab enters the option group at the selected button, the one that carries the
+// group's tab stop; arrow keys move within the group.
+void FormWindow::KeepSelectedOptionAsTabStop() {
+    for (ControlId id : kOptions) {
+        HWND option = Control(id);
+        const bool selected = SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
+        style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        SetWindowLongPtrW(option, GWL_STYLE, style);
+    }
+}
+
+LRESULT FormWindow::OnTimer(UINT_PTR timer) {
+    if (timer == kTimer1) Dispatch([&] { form_.Timer1_Timer(); });
+    return 0;
+}
+
+// Coming back to the window puts the focus where the user left it, as in a dialog,
+// rather than on the form itself, where Tab and Enter would have nothing to act on.
+LRESULT FormWindow::OnActivate(WORD state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusWhileInactive_ = IsChild(hwnd_, focus) ? focus : nullptr;
+        return 0;
+    }
+    if (IsIconic(hwnd_)) return 0;
+    const bool remembered = focusWhileInactive_ != nullptr && IsWindow(focusWhileInactive_) &&
+                            IsWindowEnabled(focusWhileInactive_);
+    SetFocus(remembered ? focusWhileInactive_ : picture1_.hwnd());
+    return 0;
+}
+
+// Enter presses Command1, the copy button.
+LRESULT FormWindow::OnGetDefaultButton() {
+    return MAKELRESULT(kCommand1, DC_HASDEFID);
+}
+
+LRESULT FormWindow::OnShowFailure() {
+    failures_.ShowPending(hwnd_);
+    return 0;
+}
+
+// Moved to a monitor of another scale: everything is laid out and lettered again
+// for it, the window takes the place the system suggests, and the picker's state
+// and images stay as they are.
+LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
+    scale_ = DisplayScale(dpi);
+    LayOut();
+    if (suggested != nullptr) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    FitClientArea(hwnd_, scale_);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
+}
+
+LRESULT FormWindow::OnDestroy() {
+    help_.Detach();
+    KillTimer(hwnd_, kTimer1);
+    PostQuitMessage(0);
+    return 0;
+}
+
+void FormWindow::MouseDown(ControlId control, const MouseEvent &e) {
+    if (const PointerHandler press = PressHandlerOf(control)) {
+        Dispatch([&] { (form_.*press)(e.button, e.shift, e.x, e.y); });
+    }
+}
+
+void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
+    if (const PointerHandler move = MoveHandlerOf(control)) {
+        Dispatch([&] { (form_.*move)(e.button, e.shift, e.x, e.y); });
+    }
+}
+
+void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
+    if (const KeyHandler keyDown = KeyHandlerOf(control)) {
+        Dispatch([&] { (form_.*keyDown)(keyCode, shift); });
+    }
+}
+
+template <typename Handler>
+void FormWindow::Dispatch(Handler &&handler) {
+    if (failures_.Busy()) return;
+    try {
+        handler();
+    } catch (const std::exception &failure) {
+        failures_.Note(hwnd_, failure.what());
+    } catch (...) {
+        failures_.Note(hwnd_, messages::kUnexpectedError);
+    }
+}
+
+HWND FormWindow::Control(ControlId id) const {
+    return GetDlgItem(hwnd_, id);
+}
+
+}  // namespace tintwell::win32
