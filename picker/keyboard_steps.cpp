@@ -60,6 +60,7 @@ void Form::Picture1_KeyDown(int16_t keyCode, int16_t shift) {
             to.x = kTableLast;
             break;
     }
+    CopyCauseScope cause(copyCause_, CopyCause::KeyStep);
     Picture1_mousedown(1, shift, static_cast<float>(ClampStep(to.x)),
                        static_cast<float>(ClampStep(to.y)));
 }

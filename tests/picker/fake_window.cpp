@@ -77,12 +77,21 @@ void FakePlatform::ClipboardClear() {
     Call("ClipboardClear");
     clipboard.clear();
     clipboardHasText = false;
+    clipboardTransient = false;
 }
 
 void FakePlatform::ClipboardSetText(const std::u16string &text) {
     Call("ClipboardSetText", Narrow(text));
     clipboard = text;
     clipboardHasText = true;
+    clipboardTransient = false;
+}
+
+void FakePlatform::ClipboardSetTransientText(const std::u16string &text) {
+    Call("ClipboardSetTransientText", Narrow(text));
+    clipboard = text;
+    clipboardHasText = true;
+    clipboardTransient = true;
 }
 
 }  // namespace tintwell::testing
