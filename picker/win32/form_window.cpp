@@ -1,10 +1,13 @@
 #include "form_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "focus_cue.h"
+#include "menus/copy_menu.h"
 #include "text_conversion.h"
 #include "user_texts.h"
 
@@ -140,6 +143,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
             return OnGetDefaultButton();
+        case WM_CONTEXTMENU:
+            return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
         case kShowFailureMessage:
             return OnShowFailure();
         case WM_DPICHANGED:
@@ -386,6 +391,28 @@ void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
         default:
             break;
     }
+}
+
+void FormWindow::MouseLetGo(ControlId control) {
+    if (control == kPicture1 || control == kLabel1) Dispatch([&] { form_.FieldGestureEnded(); });
+}
+
+// The copy button's menu; other controls keep their own (the text box's) or none.
+LRESULT FormWindow::OnContextMenu(HWND source, LPARAM screenPoint) {
+    if (source != Control(kCommand1)) {
+        return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), screenPoint);
+    }
+    const Form::CopyMenu *contents = nullptr;
+    Dispatch([&] { contents = &form_.Command1_ContextMenu(); });
+    if (contents == nullptr) return 0;
+    const POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    const CopyMenuChoice choice = ShowCopyMenu(hwnd_, source, at, *contents, scale_);
+    if (choice.kind == CopyMenuChoice::Kind::Format) {
+        Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
+    } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
+        Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
+    }
+    return 0;
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {

@@ -80,12 +80,14 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnTimer(UINT_PTR timer);
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
+    LRESULT OnContextMenu(HWND source, LPARAM screenPoint);
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
+    void MouseLetGo(ControlId control) override;
     void KeyDown(ControlId control, int16_t keyCode, int16_t shift) override;
     bool KeyboardInUse() const override { return keyboardInUse_; }
     void NoteKeyboardUse(const MSG &message);
