@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "focus_cue.h"
-#include "menus/copy_menu.h"
 #include "text_conversion.h"
 #include "user_texts.h"
 
@@ -65,6 +64,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       shape1_(),
       failures_(),
       help_(),
+      copyMenu_(),
       focusWhileInactive_(nullptr),
       keyboardInUse_(false),
       form_(*this, platform_, library_) {}
@@ -145,6 +145,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnGetDefaultButton();
         case WM_CONTEXTMENU:
             return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+        case WM_MEASUREITEM:
+            return OnMeasureItem(message, wParam, lParam);
+        case WM_DRAWITEM:
+            return OnDrawItem(message, wParam, lParam);
         case kShowFailureMessage:
             return OnShowFailure();
         case WM_DPICHANGED:
@@ -406,13 +410,23 @@ LRESULT FormWindow::OnContextMenu(HWND source, LPARAM screenPoint) {
     Dispatch([&] { contents = &form_.Command1_ContextMenu(); });
     if (contents == nullptr) return 0;
     const POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
-    const CopyMenuChoice choice = ShowCopyMenu(hwnd_, source, at, *contents, scale_);
+    const CopyMenuChoice choice = copyMenu_.Show(hwnd_, source, at, *contents, scale_);
     if (choice.kind == CopyMenuChoice::Kind::Format) {
         Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
     } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
         Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
     }
     return 0;
+}
+
+LRESULT FormWindow::OnMeasureItem(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (copyMenu_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam))) return TRUE;
+    return Default(message, wParam, lParam);
+}
+
+LRESULT FormWindow::OnDrawItem(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (copyMenu_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam))) return TRUE;
+    return Default(message, wParam, lParam);
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {

@@ -19,6 +19,7 @@
 #include "key_input.h"
 #include "marker_geometry.h"
 #include "marker_label.h"
+#include "menus/copy_menu.h"
 #include "mouse_input.h"
 #include "picture_box.h"
 #include "shape_swatch.h"
@@ -81,6 +82,8 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
     LRESULT OnContextMenu(HWND source, LPARAM screenPoint);
+    LRESULT OnMeasureItem(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
@@ -123,6 +126,7 @@ class FormWindow : public WindowBase<FormWindow>,
     ShapeSwatch shape1_;
     FailureReport failures_;
     ControlHelp help_;
+    CopyMenu copyMenu_;
     HWND focusWhileInactive_;
     bool keyboardInUse_;
     Form form_;

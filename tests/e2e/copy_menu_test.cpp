@@ -19,21 +19,6 @@ using namespace tintwell::win32;
 
 constexpr int kFormatItems = 8;
 
-// A named callback, not a lambda: on x86 the enumeration calls it as stdcall.
-BOOL CALLBACK KeepVisibleMenu(HWND window, LPARAM result) {
-    if (IsWindowVisible(window) && ClassName(window) == L"#32768") {
-        *reinterpret_cast<HWND *>(result) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisibleMenuOf(DWORD thread) {
-    HWND found = nullptr;
-    EnumThreadWindows(thread, KeepVisibleMenu, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 class CopyMenuTest : public SamplingTest {
   protected:
     // Right-clicks the copy button and waits for its menu.
