@@ -181,14 +181,6 @@ TEST_F(CopyMenuTest, ADragKeepsItsStepsOutOfTheHistoryAndCopiesItsEndPlainly) {
     EXPECT_FALSE(after->exclude);
     EXPECT_FALSE(after->history);
     EXPECT_FALSE(after->cloud);
-
-    // A press alone copies plainly, as ever.
-    ClickField(200, 30);
-    ASSERT_TRUE(
-        ClipboardBecomes(DisplayText(oracle().GetColor(Rgb(255, 255, 255), 0, 200, 30, 0))));
-    const auto pressed = ClipboardMarkers();
-    ASSERT_TRUE(pressed);
-    EXPECT_FALSE(pressed->exclude);
 }
 
 }  // namespace

@@ -119,62 +119,20 @@ TEST_F(CopyMenuTest, ADragCopiesPastTheHistoryAndCountsOnceWithItsFinalColour) {
     EXPECT_EQ(Recent().size(), 2u);
 }
 
-TEST_F(CopyMenuTest, APickInTheModeShownComesBackExactly) {
-    h.form.Picture2_mousedown(kLeft, 0, 0.0f, 100.0f);
-    h.form.Picture1_mousedown(kLeft, 0, 77.0f, 140.0f);
-    const PickerState picked = h.state();
-    h.form.Command1_Click();
-
-    h.form.Picture2_mousedown(kLeft, 0, 0.0f, 20.0f);
-    h.form.Picture1_mousedown(kLeft, 0, 3.0f, 4.0f);
-    h.form.Command1_ContextMenu();
-    h.platform.clipboard = u"left";
-    h.form.CopyMenu_RecentClick(0);
-    EXPECT_EQ(h.state().red, picked.red);
-    EXPECT_EQ(h.state().green, picked.green);
-    EXPECT_EQ(h.state().blue, picked.blue);
-    EXPECT_EQ(h.state().fieldX, 77);
-    EXPECT_EQ(h.state().fieldY, 140);
-    EXPECT_EQ(h.state().stripPos, 100);
-    EXPECT_EQ(h.state().hexText, picked.hexText);
-    EXPECT_EQ(h.platform.clipboard, u"left") << "choosing a recent colour does not copy";
-    EXPECT_EQ(h.form.RecentEntries().size(), 1u);
-}
-
-TEST_F(CopyMenuTest, AnyOtherEntryActsAsASampleOfItsColour) {
-    // Picked in red mode, chosen in hue mode: placed where LocateColor places it.
-    SetState(TableModeRed, 200, 100, 100);
-    h.form.RefreshPicker();
-    h.form.Picture2_mousedown(kLeft, 0, 0.0f, 55.0f);  // red 200
-    h.form.Command1_Click();
-    h.form.Option1_Click();
-    h.form.Picture1_mousedown(kLeft, 0, 0.0f, 0.0f);
-    h.form.Command1_ContextMenu();
-    h.form.CopyMenu_RecentClick(0);
-    EXPECT_EQ(h.state().fieldX, 128);
-    EXPECT_EQ(h.state().fieldY, 55);
-    EXPECT_EQ(h.state().stripPos, 8);
-    EXPECT_EQ(h.controls.text1, u"#C86375") << "as a sample of #C86464 shows it";
-
-    // A typed colour, in blue mode: it becomes the colour, as a sample there does.
-    h.controls.text1 = u"#123456";
-    h.form.Command1_Click();
-    h.form.Option6_Click();
-    h.form.Picture2_mousedown(kLeft, 0, 0.0f, 0.0f);
-    h.form.Command1_ContextMenu();
-    h.form.CopyMenu_RecentClick(0);
-    ExpectChannels(0x12, 0x34, 0x56);
-    EXPECT_EQ(h.controls.text1, u"#123456");
-
-    // Picked with web-safe colours off, chosen with them on: a sample too.
+// Bringing colours back in hue mode and in a channel mode is shown end to end; here,
+// the case the end-to-end suite leaves out.
+TEST_F(CopyMenuTest, APickMadeWithOtherWebSafeSettingComesBackAsASample) {
+    SetState(TableModeBlue, 200, 100, 50);
     h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
     h.form.Command1_Click();
     const ColorRef unsnapped = h.form.RecentEntries()[0].colour;
     h.controls.check4 = 1;
     h.form.Check4_Click();
+    h.platform.clipboard = u"left";
     h.form.Command1_ContextMenu();
     h.form.CopyMenu_RecentClick(0);
     ExpectChannels(unsnapped & 0xFF, (unsnapped >> 8) & 0xFF, unsnapped >> 16);
+    EXPECT_EQ(h.platform.clipboard, u"left") << "choosing a recent colour does not copy";
 }
 
 }  // namespace
