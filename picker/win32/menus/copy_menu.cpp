@@ -35,22 +35,6 @@ class PopupMenu {
     HMENU menu_;
 };
 
-// A DC of the screen for measuring text, given back on every path.
-class ScreenDc {
-  public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() {
-        if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
-    }
-    ScreenDc(const ScreenDc &) = delete;
-    ScreenDc &operator=(const ScreenDc &) = delete;
-
-    HDC get() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
-
 void FillSolid(HDC dc, const RECT &rect, COLORREF colour) {
     const Brush brush(CreateSolidBrush(colour));
     if (brush.get() != nullptr) FillRect(dc, &rect, brush.get());

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "gdi_handles.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -148,14 +149,12 @@ ColorRef Win32Platform::ScreenPixelUnderCursor() {
     auto getPixel = getPixel_.Get();
 
     PhysicalPixelScope physical(*this);
-    HDC screen = getDc(nullptr);
+    ScreenDc screen(getDc, releaseDc);
     POINT cursor{};
     getCursorPos(&cursor);
     // Virtual-screen coordinates: a monitor left of or above the primary one has
     // negative x or y, which GetPixel on the screen DC takes as they are.
-    const COLORREF pixel = screen != nullptr ? getPixel(screen, cursor.x, cursor.y) : CLR_INVALID;
-    if (screen != nullptr) releaseDc(nullptr, screen);
-    return pixel;
+    return screen.get() != nullptr ? getPixel(screen.get(), cursor.x, cursor.y) : CLR_INVALID;
 }
 
 void Win32Platform::ClipboardClear() {
