@@ -300,6 +300,24 @@ TEST_F(KeyboardTest, CopyButtonShowsItsTooltipAfterAHoverButThePicturesDoNot) {
     })) << "with a tooltip shown once, keep-on-top still takes the window into the band";
 }
 
+// Kept on top, the picker stays in view while the user works in another program, and
+// the copy button still says what it does when the pointer rests on it.
+TEST_F(KeyboardTest, CopyButtonShowsItsTooltipWhileThePickerIsOnTopButInactive) {
+    ClickControl(kCheck1);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+        return (GetWindowLongPtrW(form(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    }));
+    ColourWindow other(RECT{20, 20, 140, 140}, Rgb(0x12, 0x34, 0x56));
+    SetForegroundWindow(other.hwnd());
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return GetForegroundWindow() == other.hwnd(); }))
+        << "another window takes the activation";
+    ASSERT_TRUE(MoveTo(ControlCentre(kCommand1)));
+    HWND tip = nullptr;
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return (tip = VisibleTooltipOf(uiThread())); }))
+        << "no tooltip over Command1 while another window is active";
+    EXPECT_NE(GetForegroundWindow(), form()) << "the tooltip leaves the activation where it is";
+}
+
 // Through the accessibility interface, as a screen reader asks: the client object's
 // name. The system's annotation service supplies it; a Wine without that service
 // cannot be asked, and the test says so instead of passing.

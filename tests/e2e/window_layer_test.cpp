@@ -15,6 +15,7 @@
 #include "form_window.h"
 #include "live_form.h"
 #include "win32_platform.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -168,13 +169,6 @@ std::vector<uint32_t> Pixels(HDC source, int left, int top, int width, int heigh
     return pixels;
 }
 
-RECT RectIn(HWND window, HWND container) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, container, reinterpret_cast<POINT *>(&rect), 2);
-    return rect;
-}
-
 TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchanged) {
     HWND form = form_->hwnd();
     HWND field = Control(kPicture1);
@@ -215,10 +209,10 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
         GetClientRect(form, &client);
         EXPECT_NEAR(client.right, 5880 * dpi / 1440.0, 0.5);
         EXPECT_NEAR(client.bottom, 4320 * dpi / 1440.0, 0.5);
-        const RECT text1 = RectIn(Control(kText1), form);
+        const RECT text1 = testsupport::RectInContainer(Control(kText1), form);
         EXPECT_NEAR(text1.left, 4560 * dpi / 1440.0, 1.0);
         EXPECT_NEAR(text1.right - text1.left, 945 * dpi / 1440.0, 1.0);
-        const RECT check2 = RectIn(Control(kCheck2), form);
+        const RECT check2 = testsupport::RectInContainer(Control(kCheck2), form);
         EXPECT_NEAR(check2.top, 1560 * dpi / 1440.0, 1.0);
         EXPECT_NEAR(check2.bottom - check2.top, 495 * dpi / 1440.0, 1.0);
         RECT inner{};
@@ -251,7 +245,7 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
         HDC screen = GetDC(nullptr);
         const std::vector<uint32_t> onScreen = Pixels(screen, origin.x, origin.y, shown, shown);
         ReleaseDC(nullptr, screen);
-        const RECT ring = RectIn(GetDlgItem(field, kLabel1), field);
+        const RECT ring = testsupport::RectInContainer(GetDlgItem(field, kLabel1), field);
         int wrong = 0;
         for (int y = 0; y < shown; ++y) {
             for (int x = 0; x < shown; ++x) {
@@ -271,11 +265,13 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
     }
 }
 
-// Another program's hold on the clipboard, from a thread of its own.
+// Another program's hold on the clipboard, from a thread of its own: until the holder
+// goes, or only for a moment.
 class ClipboardHolder {
   public:
-    ClipboardHolder()
-        : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+    explicit ClipboardHolder(DWORD holdMs = 30000)
+        : holdMs_(holdMs),
+          opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
           release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
           thread_(CreateThread(nullptr, 0, &Hold, this, 0, nullptr)) {
         WaitForSingleObject(opened_, 5000);
@@ -293,11 +289,12 @@ class ClipboardHolder {
         auto *self = static_cast<ClipboardHolder *>(context);
         const BOOL opened = OpenClipboard(nullptr);
         SetEvent(self->opened_);
-        WaitForSingleObject(self->release_, 30000);
+        WaitForSingleObject(self->release_, self->holdMs_);
         if (opened) CloseClipboard();
         return 0;
     }
 
+    DWORD holdMs_;
     HANDLE opened_;
     HANDLE release_;
     HANDLE thread_;
@@ -332,6 +329,22 @@ TEST_F(WindowLayerTest, ClipboardTakesUnicodeTextAndGivesUpSoonWhenHeld) {
         EXPECT_LT(GetTickCount64() - start, 5000u) << "the window must not freeze";
     }
     EXPECT_EQ(ReadClipboard(), L"before");
+}
+
+// Clipboard managers and remote-desktop tools open the clipboard for a few
+// milliseconds on every change; a copy arriving then must wait for them, not vanish.
+TEST_F(WindowLayerTest, ClipboardHeldForAMomentStillTakesTheCopy) {
+    Win32Platform platform(form_->hwnd());
+    platform.ClipboardSetText(u"before");
+    {
+        ClipboardHolder holder(30);
+        EXPECT_NO_THROW(platform.ClipboardClear());
+    }
+    {
+        ClipboardHolder holder(30);
+        EXPECT_NO_THROW(platform.ClipboardSetText(u"#C86432"));
+    }
+    EXPECT_EQ(ReadClipboard(), L"#C86432");
 }
 
 TEST_F(WindowLayerTest, KeepOnTopAndScreenPixelWorkOnRealWindows) {
