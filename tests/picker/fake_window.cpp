@@ -84,7 +84,7 @@ void FakePlatform::ClipboardSetText(const std::u16string &text) {
 }
 
 void FakePlatform::ClipboardSetTransientText(const std::u16string &text) {
-    Call("ClipboardSetTransientText", Narrow(text));
+    Call("ClipboardSetTransientText", Utf8(text));
     clipboard = text;
     clipboardHasText = true;
     clipboardTransient = true;
