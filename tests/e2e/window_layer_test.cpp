@@ -169,6 +169,45 @@ std::vector<uint32_t> Pixels(HDC source, int left, int top, int width, int heigh
     return pixels;
 }
 
+// A marker draws the same whatever DC it is given: the screen through WM_PAINT, or a
+// printer or a window capture through WM_PRINTCLIENT. The ring shows the field
+// around it there too.
+TEST_F(WindowLayerTest, MarkersPrintAsTheyShowOnScreen) {
+    SendMessageW(Control(kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 150));
+    SendMessageW(Control(kPicture1), WM_LBUTTONUP, 0, MAKELPARAM(60, 150));
+    PumpMessages();
+    for (ControlId id : {kLabel1, kLabel2}) {
+        SCOPED_TRACE(id);
+        // The ring lies inside the field, the arrow on the form.
+        const HWND label = id == kLabel1 ? GetDlgItem(Control(kPicture1), id) : Control(id);
+        UpdateWindow(label);
+        RECT client{};
+        GetClientRect(label, &client);
+        DrawTarget printed(TargetKind::Dib32, client.right, client.bottom);
+        const RECT all{0, 0, client.right, client.bottom};
+        FillRect(printed.dc(), &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+        POINT origin{0, 0};
+        ClientToScreen(label, &origin);
+        const std::vector<uint32_t> print = Pixels(printed.dc(), 0, 0, client.right, client.bottom);
+        const std::vector<uint32_t> shown =
+            Pixels(ScreenDc().get(), origin.x, origin.y, client.right, client.bottom);
+        // Picture2 covers the arrow's right part on screen; only what shows is compared.
+        int compared = 0;
+        int wrong = 0;
+        for (int y = 0; y < client.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) {
+                if (WindowFromPoint(POINT{origin.x + x, origin.y + y}) != label) continue;
+                const size_t at = static_cast<size_t>(y) * client.right + x;
+                ++compared;
+                if (print[at] != shown[at]) ++wrong;
+            }
+        }
+        EXPECT_GT(compared, client.right * client.bottom / 2);
+        EXPECT_EQ(wrong, 0) << "of " << compared << " pixels that show";
+    }
+}
+
 TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchanged) {
     HWND form = form_->hwnd();
     HWND field = Control(kPicture1);
@@ -242,9 +281,8 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
 
         POINT origin{0, 0};
         ClientToScreen(field, &origin);
-        HDC screen = GetDC(nullptr);
-        const std::vector<uint32_t> onScreen = Pixels(screen, origin.x, origin.y, shown, shown);
-        ReleaseDC(nullptr, screen);
+        const std::vector<uint32_t> onScreen =
+            Pixels(ScreenDc().get(), origin.x, origin.y, shown, shown);
         const RECT ring = testsupport::RectInContainer(GetDlgItem(field, kLabel1), field);
         int wrong = 0;
         for (int y = 0; y < shown; ++y) {
