@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "key_codes.h"
 #include "rounding.h"
 #include "table_geometry.h"
+#include "text_encoding.h"
 
 namespace tintwell {
 
@@ -19,7 +21,15 @@ constexpr int32_t kSamplingIntervalMs = 100;
 }  // namespace
 
 Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &library)
-    : controls_(controls), platform_(platform), library_(library), state_() {}
+    : controls_(controls),
+      platform_(platform),
+      library_(library),
+      state_(),
+      recent_(),
+      menu_(),
+      copyCause_(CopyCause::Button),
+      shownByPick_(false),
+      dragCopied_(false) {}
 
 void Form::Form_Load() {
     state_.red = 255;
@@ -39,6 +49,10 @@ void Form::Form_Load() {
 }
 
 void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
+    // Called from outside, this is a press of the mouse; key and drag steps come with
+    // their own cause.
+    CopyCauseScope cause(copyCause_,
+                         copyCause_ == CopyCause::Button ? CopyCause::Press : copyCause_);
     state_.fieldX = RoundHalfEven(x);
     state_.fieldY = RoundHalfEven(y);
     const ColorRef picked = library_.GetColor(BaseColour(state_), state_.tableMode, state_.fieldX,
@@ -49,6 +63,7 @@ void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
     // one; in hue mode the channels keep the base hue.
     if (IsChannelMode(state_.tableMode)) ApplyChannelRule(state_);
     RefreshPicker();
+    shownByPick_ = true;
     if (controls_.Check2_Value() != 0) Command1_Click();
 }
 
@@ -56,6 +71,7 @@ void Form::Picture1_MouseMove(int16_t button, int16_t shift, float x, float y) {
     if (button != kLeftButton) return;
     const float clampedX = ClampToTable(x);
     const float clampedY = ClampToTable(y);
+    CopyCauseScope cause(copyCause_, CopyCause::DragStep);
     Picture1_mousedown(button, shift, clampedX, clampedY);
 }
 
@@ -66,6 +82,7 @@ void Form::Picture2_mousedown(int16_t, int16_t, float, float y) {
     state_.hexText = HexTextRule(picked);
     ApplyChannelRule(state_);
     RefreshPicker();
+    shownByPick_ = true;
 }
 
 void Form::Picture2_MouseMove(int16_t button, int16_t shift, float x, float y) {
@@ -98,7 +115,10 @@ void Form::Label2_Mousemove(int16_t button, int16_t shift, float x, float y) {
 }
 
 void Form::Option1_Click() {
-    if (IsChannelMode(state_.tableMode)) LocateColor();
+    if (IsChannelMode(state_.tableMode)) {
+        LocateColor();
+        shownByPick_ = false;
+    }
     state_.tableMode = TableModeHue;
     RefreshPicker();
 }
@@ -119,12 +139,14 @@ void Form::SwitchToChannelMode(int32_t tableMode) {
     // Leaving hue mode, the shown colour becomes the current one; between channel
     // modes the channels already are the current colour.
     if (!IsChannelMode(state_.tableMode)) ApplyChannelRule(state_);
+    if (tableMode != state_.tableMode) shownByPick_ = false;
     state_.tableMode = tableMode;
     RefreshPicker();
 }
 
 void Form::Check4_Click() {
     state_.webSafe = controls_.Check4_Value();
+    shownByPick_ = false;
     RefreshPicker();
 }
 
@@ -135,7 +157,13 @@ void Form::Check1_Click() {
 }
 
 void Form::Check3_Click() {
-    controls_.set_Timer1_Interval(controls_.Check3_Value() != 0 ? kSamplingIntervalMs : 0);
+    const bool sampling = controls_.Check3_Value() != 0;
+    controls_.set_Timer1_Interval(sampling ? kSamplingIntervalMs : 0);
+    // Sampling stopped on a colour the user wanted to keep.
+    if (sampling) return;
+    if (const std::optional<ColorRef> shown = ShownColour()) {
+        recent_.Add(RecentColour{*shown, OriginOf(*shown)});
+    }
 }
 
 ColorRef Form::GetMouseMoveColr() {
@@ -144,32 +172,113 @@ ColorRef Form::GetMouseMoveColr() {
 }
 
 void Form::Timer1_Timer() {
-    const ColorRef sampled = GetMouseMoveColr();
-    state_.hexText = HexTextRule(sampled);
+    ShowAsSample(GetMouseMoveColr());
+}
+
+void Form::ShowAsSample(ColorRef colour) {
+    state_.hexText = HexTextRule(colour);
     if (IsChannelMode(state_.tableMode)) {
         ApplyChannelRule(state_);
     } else {
         LocateColor();
     }
+    shownByPick_ = false;
     RefreshPicker();
 }
 
 void Form::Command1_Click() {
+    if (copyCause_ == CopyCause::DragStep) dragCopied_ = true;
     controls_.set_Text1_SelStart(0);
     const size_t length = controls_.Text1_Text().size();
     controls_.set_Text1_SelLength(
         static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max())));
+    std::u16string copied;
+    if (PutOnClipboard([&] { return copied = controls_.Text1_SelText(); })) NoteCopied(copied);
+}
 
+bool Form::PutOnClipboard(const std::function<std::u16string()> &text) {
     // The clipboard may be held open by another program; a copy that cannot be made
-    // is dropped without a word, as the user can simply press the button again.
+    // is dropped without a word, as the user can simply copy again.
     try {
         platform_.ClipboardClear();
     } catch (const std::exception &) {
     }
     try {
-        platform_.ClipboardSetText(controls_.Text1_SelText());
+        // A drag copies at every step; clipboard history keeps only its end.
+        if (copyCause_ == CopyCause::DragStep) {
+            platform_.ClipboardSetTransientText(text());
+        } else {
+            platform_.ClipboardSetText(text());
+        }
+        return true;
     } catch (const std::exception &) {
+        return false;
     }
+}
+
+void Form::NoteCopied(const std::u16string &text) {
+    const std::optional<ColorRef> colour = ColourOfDisplayText(text);
+    if (!colour) return;
+    const RecentColour entry{*colour, OriginOf(*colour)};
+    if (copyCause_ == CopyCause::Press || copyCause_ == CopyCause::DragStep) {
+        recent_.Hold(entry);
+    } else {
+        recent_.Add(entry);
+    }
+}
+
+void Form::FieldGestureEnded() {
+    if (std::exchange(dragCopied_, false)) Command1_Click();
+    recent_.Settle();
+}
+
+std::optional<ColorRef> Form::ShownColour() const {
+    try {
+        const Channels shown = ChannelRule(state_.hexText);
+        return PackColour(shown.red, shown.green, shown.blue);
+    } catch (const PickerError &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<PickOrigin> Form::OriginOf(ColorRef colour) const {
+    if (!shownByPick_ || ShownColour() != colour) return std::nullopt;
+    return PickOrigin{state_.tableMode, state_.red,    state_.green,    state_.blue,
+                      state_.fieldX,    state_.fieldY, state_.stripPos, state_.webSafe};
+}
+
+const Form::CopyMenu &Form::Command1_ContextMenu() {
+    const Channels shown = ChannelRule(state_.hexText);
+    const ColorRef colour = PackColour(shown.red, shown.green, shown.blue);
+    menu_.colour = colour;
+    menu_.origin = OriginOf(colour);
+    menu_.formats = ColourFormatTexts(colour);
+    menu_.recent = recent_.Entries();
+    return menu_;
+}
+
+void Form::CopyMenu_FormatClick(size_t index) {
+    if (index >= menu_.formats.size()) return;
+    const std::u16string text = Utf8ToUtf16(menu_.formats[index]);
+    if (PutOnClipboard([&] { return text; })) recent_.Add(RecentColour{menu_.colour, menu_.origin});
+}
+
+void Form::CopyMenu_RecentClick(size_t index) {
+    if (index >= menu_.recent.size()) return;
+    const RecentColour entry = menu_.recent[index];
+    const std::optional<PickOrigin> &origin = entry.origin;
+    if (!origin || origin->tableMode != state_.tableMode || origin->webSafe != state_.webSafe) {
+        ShowAsSample(entry.colour);
+        return;
+    }
+    state_.red = origin->red;
+    state_.green = origin->green;
+    state_.blue = origin->blue;
+    state_.fieldX = origin->fieldX;
+    state_.fieldY = origin->fieldY;
+    state_.stripPos = origin->stripPos;
+    shownByPick_ = true;
+    RefreshPicker();
 }
 
 }  // namespace tintwell

@@ -5,11 +5,19 @@
 #ifndef TINTWELL_PICKER_FORM_H
 #define TINTWELL_PICKER_FORM_H
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "colour_formats.h"
 #include "colour_library.h"
 #include "form_controls.h"
 #include "picker_state.h"
+#include "recent_colours.h"
 
 namespace tintwell {
 
@@ -64,13 +72,68 @@ class Form {
     // Copy Text1 to the clipboard.
     void Command1_Click();
 
+    // The mouse let go of the field: the last button came up, or the drag lost the
+    // mouse. A drag that copied at its steps copies its final text once more, as a
+    // copy the clipboard history keeps.
+    void FieldGestureEnded();
+
+    // The copy button's menu: the texts of the formats for the colour in the swatch,
+    // and the recent colours. The choices refer to what the last call returned, so a
+    // sample that lands while the menu is open changes nothing that can be chosen.
+    struct CopyMenu {
+        ColorRef colour = 0;
+        std::optional<PickOrigin> origin;
+        std::array<std::string, kColourFormatCount> formats;
+        std::vector<RecentColour> recent;
+    };
+    const CopyMenu &Command1_ContextMenu();
+    // Copies exactly that text, as the copy button copies; nothing shown changes.
+    void CopyMenu_FormatClick(size_t index);
+    // Brings the colour back without copying it: the pick that made it, when it was
+    // made in the mode and web-safe setting now shown; otherwise as a screen sample
+    // of it.
+    void CopyMenu_RecentClick(size_t index);
+
+    // Most recent first.
+    const std::vector<RecentColour> &RecentEntries() { return recent_.Entries(); }
+
   private:
+    // What set off the copy that runs: the copy button (or a menu choice), a mouse
+    // press in the field, a step of a drag there, a key step.
+    enum class CopyCause { Button, Press, DragStep, KeyStep };
+
+    // Sets the cause for the handlers it wraps, and puts the outer one back.
+    class CopyCauseScope {
+      public:
+        CopyCauseScope(CopyCause &cause, CopyCause now) : cause_(cause), outer_(cause) {
+            cause_ = now;
+        }
+        ~CopyCauseScope() { cause_ = outer_; }
+        CopyCauseScope(const CopyCauseScope &) = delete;
+        CopyCauseScope &operator=(const CopyCauseScope &) = delete;
+
+      private:
+        CopyCause &cause_;
+        CopyCause outer_;
+    };
+
     struct TablePoint {
         int32_t x;
         int32_t y;
     };
 
     void SwitchToChannelMode(int32_t tableMode);
+    // What a screen sample of the colour does to the state and the display.
+    void ShowAsSample(ColorRef colour);
+    // Empties the clipboard and puts the text on it, skipping a step that fails;
+    // true when the text got there.
+    bool PutOnClipboard(const std::function<std::u16string()> &text);
+    void NoteCopied(const std::u16string &text);
+    // The colour in the swatch; empty while hexText holds none.
+    std::optional<ColorRef> ShownColour() const;
+    // The state that shows the colour, when a pick made what is shown and it is that
+    // colour.
+    std::optional<PickOrigin> OriginOf(ColorRef colour) const;
     // The field point and strip row the two markers show.
     TablePoint MarkedFieldPoint() const;
     int32_t MarkedStripRow() const;
@@ -82,6 +145,13 @@ class Form {
     Platform &platform_;
     ColourTableLibrary &library_;
     PickerState state_;
+    RecentColours recent_;
+    CopyMenu menu_;
+    CopyCause copyCause_;
+    // What is shown came from a pick, not from a sample, a switch or a typed text.
+    bool shownByPick_;
+    // A drag step copied since the mouse last let go of the field.
+    bool dragCopied_;
 };
 
 }  // namespace tintwell

@@ -95,6 +95,9 @@ class Platform {
     // cannot be had.
     virtual void ClipboardClear() = 0;
     virtual void ClipboardSetText(const std::u16string &text) = 0;
+    // The same, marked for clipboard history, cloud clipboard and clipboard managers
+    // to pass over: a text that is replaced again at once.
+    virtual void ClipboardSetTransientText(const std::u16string &text) = 0;
 };
 
 }  // namespace tintwell

@@ -19,11 +19,13 @@ inline constexpr const wchar_t *kWebSafe = L"Webセーフカラー";
 }  // namespace captions
 
 // What the controls without words say of themselves: the names a screen reader
-// announces, and the copy button's tooltip, which says what Enter does too.
+// announces, and the copy button's tooltip, which says what Enter and a right-click
+// do too.
 namespace descriptions {
 inline constexpr const wchar_t *kField = L"色を選ぶ";
 inline constexpr const wchar_t *kStrip = L"色相・チャンネルを選ぶ";
-inline constexpr const wchar_t *kCopyButton = L"クリップボードにコピー (Enter)";
+inline constexpr const wchar_t *kCopyButton =
+    L"クリップボードにコピー (Enter)。右クリックで他の形式・最近の色";
 }  // namespace descriptions
 
 namespace messages {

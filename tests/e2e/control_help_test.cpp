@@ -111,9 +111,10 @@ TEST_F(ControlHelpTest, NamesGoToTheClientObjectsOfTheThreeControlsAndAreTakenBa
         const struct {
             ControlId id;
             const wchar_t *name;
-        } expected[] = {{kPicture1, L"色を選ぶ"},
-                        {kPicture2, L"色相・チャンネルを選ぶ"},
-                        {kCommand1, L"クリップボードにコピー (Enter)"}};
+        } expected[] = {
+            {kPicture1, L"色を選ぶ"},
+            {kPicture2, L"色相・チャンネルを選ぶ"},
+            {kCommand1, L"クリップボードにコピー (Enter)。右クリックで他の形式・最近の色"}};
         for (size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(services.set[i].window, Control(expected[i].id)) << i;
             EXPECT_EQ(services.set[i].object, static_cast<DWORD>(OBJID_CLIENT));
@@ -164,7 +165,7 @@ TEST_F(ControlHelpTest, OnlyTheCopyButtonHasATooltip) {
     ASSERT_NE(help.tooltip(), nullptr);
     EXPECT_EQ(SendMessageW(help.tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
     EXPECT_EQ(ToolText(help.tooltip(), form_->hwnd(), Control(kCommand1)),
-              L"クリップボードにコピー (Enter)");
+              L"クリップボードにコピー (Enter)。右クリックで他の形式・最近の色");
     EXPECT_EQ(ToolText(help.tooltip(), form_->hwnd(), Control(kPicture1)), L"");
     EXPECT_EQ(ToolText(help.tooltip(), form_->hwnd(), Control(kPicture2)), L"");
     const HWND tooltip = help.tooltip();

@@ -314,6 +314,57 @@ TEST_F(DpiTest, SamplingReadsThePhysicalPixelUnderThePointer) {
     EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsChecked(kCheck3); }));
 }
 
+// The copy button's menu shows a recent colour's swatch drawn for this scale: a
+// 12-pixel square at 96 dpi in a 1-pixel frame, both scaled, every pixel of it the
+// colour itself.
+TEST_F(DpiTest, CopyMenuSwatchesAreDrawnAtThisScale) {
+    const uint32_t colour = Rgb(0x12, 0x34, 0x56);
+    ColourWindow patch(RECT{600, 20, 640, 60}, colour);
+    ClickControl(kOption4);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kOption4); }));
+    ClickControl(kCheck3);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kCheck3); }));
+    ASSERT_TRUE(MoveTo(patch.Centre()));
+    ASSERT_TRUE(TextBecomes(L"#123456"));
+    SendMessageW(Control(kCheck3), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsChecked(kCheck3); }));
+    ClickControl(kCommand1);  // a copy of the same colour: still one entry
+    ClickField(30, 40);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return Text1() != L"#123456"; }));
+
+    Click(ControlCentre(kCommand1), Button::Right);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return (menu = VisibleMenuOf(uiThread())); }));
+    Pause(300);
+    RECT shown{};
+    GetWindowRect(menu, &shown);
+    const ScreenImage image(shown.left, shown.top, shown.right - shown.left,
+                            shown.bottom - shown.top);
+    RECT found{INT_MAX, INT_MAX, -1, -1};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.At(x, y) != colour) continue;
+            found = RECT{std::min<LONG>(found.left, x), std::min<LONG>(found.top, y),
+                         std::max<LONG>(found.right, x + 1), std::max<LONG>(found.bottom, y + 1)};
+        }
+    }
+    ASSERT_GT(found.right, 0) << "no swatch of the colour on the menu";
+    const long frame = std::lround(Factor());
+    const long inner = std::lround(12 * Factor()) - 2 * frame;
+    EXPECT_EQ(found.right - found.left, inner);
+    EXPECT_EQ(found.bottom - found.top, inner);
+    for (int y = found.top; y < found.bottom; ++y) {
+        for (int x = found.left; x < found.right; ++x) ASSERT_EQ(image.At(x, y), colour);
+    }
+    EXPECT_NE(image.At(found.left - 1, found.top), colour) << "framed";
+
+    // Below the formats, the one recent colour: choosing it brings it back.
+    for (int i = 0; i < 9; ++i) Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return VisibleMenuOf(uiThread()) == nullptr; }));
+    EXPECT_TRUE(TextBecomes(L"#123456"));
+}
+
 // Keys step by table pixels and strip rows, however many screen pixels one of them
 // takes at this scale.
 TEST_F(DpiTest, KeyStepsMoveByTablePixelsNotScreenPixels) {

@@ -67,6 +67,25 @@ HWND FocusOf(DWORD threadId) {
     return info.hwndFocus;
 }
 
+namespace {
+
+// A named callback, not a lambda: on x86 the enumeration calls it as stdcall.
+BOOL CALLBACK KeepVisibleMenu(HWND window, LPARAM result) {
+    if (IsWindowVisible(window) && ClassName(window) == L"#32768") {
+        *reinterpret_cast<HWND *>(result) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND VisibleMenuOf(DWORD threadId) {
+    HWND found = nullptr;
+    EnumThreadWindows(threadId, KeepVisibleMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 std::wstring DisplayText(uint32_t colour) {
     wchar_t text[16] = {};
     std::swprintf(text, 16, L"#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF,

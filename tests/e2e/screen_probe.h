@@ -48,6 +48,8 @@ bool SetClipboardText(const std::wstring &text);
 
 // The window that has the keyboard focus in the given thread.
 HWND FocusOf(DWORD threadId);
+// The popup menu the thread shows, or nullptr.
+HWND VisibleMenuOf(DWORD threadId);
 
 // "#RRGGBB" for a COLORREF, as Text1 shows a colour.
 std::wstring DisplayText(uint32_t colour);

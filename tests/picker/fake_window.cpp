@@ -73,12 +73,21 @@ void FakePlatform::ClipboardClear() {
     Call("ClipboardClear");
     clipboard.clear();
     clipboardHasText = false;
+    clipboardTransient = false;
 }
 
 void FakePlatform::ClipboardSetText(const std::u16string &text) {
     Call("ClipboardSetText", Utf8(text));
     clipboard = text;
     clipboardHasText = true;
+    clipboardTransient = false;
+}
+
+void FakePlatform::ClipboardSetTransientText(const std::u16string &text) {
+    Call("ClipboardSetTransientText", Utf8(text));
+    clipboard = text;
+    clipboardHasText = true;
+    clipboardTransient = true;
 }
 
 }  // namespace tintwell::testing

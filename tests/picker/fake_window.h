@@ -127,11 +127,14 @@ class FakePlatform : public Platform {
     ColorRef screenPixel = 0;
     std::u16string clipboard = u"old";
     bool clipboardHasText = true;
+    // Whether the text on it was put there for clipboard history to pass over.
+    bool clipboardTransient = false;
 
     void SetTopmost(WindowHandle window, bool topmost) override;
     ColorRef ScreenPixelUnderCursor() override;
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
+    void ClipboardSetTransientText(const std::u16string &text) override;
 
   private:
     void Call(const std::string &name, const std::string &argument = "");

@@ -1,5 +1,7 @@
 #include "form_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -40,6 +42,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_),
       failures_(),
       help_(),
+      copyMenu_(),
       focusWhileInactive_(nullptr),
       keyboardInUse_(false),
       form_(controls_, platform_, library_) {}
@@ -118,6 +121,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
             return OnGetDefaultButton();
+        case WM_CONTEXTMENU:
+            return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+        case WM_MEASUREITEM:
+            return OnMeasureItem(message, wParam, lParam);
+        case WM_DRAWITEM:
+            return OnDrawItem(message, wParam, lParam);
         case kShowFailureMessage:
             return OnShowFailure();
         case WM_DPICHANGED:
@@ -268,6 +277,38 @@ void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
     if (const PointerHandler move = MoveHandlerOf(control)) {
         Dispatch([&] { (form_.*move)(e.button, e.shift, e.x, e.y); });
     }
+}
+
+void FormWindow::MouseLetGo(ControlId control) {
+    if (control == kPicture1 || control == kLabel1) Dispatch([&] { form_.FieldGestureEnded(); });
+}
+
+// The copy button's menu; other controls keep their own (the text box's) or none.
+LRESULT FormWindow::OnContextMenu(HWND source, LPARAM screenPoint) {
+    if (source != Control(kCommand1)) {
+        return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), screenPoint);
+    }
+    const Form::CopyMenu *contents = nullptr;
+    Dispatch([&] { contents = &form_.Command1_ContextMenu(); });
+    if (contents == nullptr) return 0;
+    const POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    const CopyMenuChoice choice = copyMenu_.Show(hwnd_, source, at, *contents, scale_);
+    if (choice.kind == CopyMenuChoice::Kind::Format) {
+        Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
+    } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
+        Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
+    }
+    return 0;
+}
+
+LRESULT FormWindow::OnMeasureItem(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (copyMenu_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam))) return TRUE;
+    return Default(message, wParam, lParam);
+}
+
+LRESULT FormWindow::OnDrawItem(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (copyMenu_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam))) return TRUE;
+    return Default(message, wParam, lParam);
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {

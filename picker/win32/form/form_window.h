@@ -12,6 +12,7 @@
 #include "colour_library.h"
 #include "control_help.h"
 #include "control_layout.h"
+#include "copy_menu.h"
 #include "custom_control.h"
 #include "display_scale.h"
 #include "dpi_functions.h"
@@ -56,12 +57,16 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     LRESULT OnTimer(UINT_PTR timer);
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
+    LRESULT OnContextMenu(HWND source, LPARAM screenPoint);
+    LRESULT OnMeasureItem(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
+    void MouseLetGo(ControlId control) override;
     void KeyDown(ControlId control, int16_t keyCode, int16_t shift) override;
     bool KeyboardInUse() const override { return keyboardInUse_; }
     void NoteKeyboardUse(const MSG &message);
@@ -96,6 +101,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     FormControlsAdapter controls_;
     FailureReport failures_;
     ControlHelp help_;
+    CopyMenu copyMenu_;
     HWND focusWhileInactive_;
     bool keyboardInUse_;
     Form form_;

@@ -46,8 +46,13 @@ bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, const Pointer
                        UINT message, WPARAM keys, LPARAM position) {
     if (message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN && message != WM_MBUTTONDOWN &&
         message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP &&
-        message != WM_MOUSEMOVE) {
+        message != WM_MOUSEMOVE && message != WM_CAPTURECHANGED) {
         return false;
+    }
+    // Sent to the control that had the mouse, also when the release below lets it go.
+    if (message == WM_CAPTURECHANGED) {
+        sink.MouseLetGo(id);
+        return true;
     }
     MouseEvent event{ButtonMask(keys), ShiftMask(keys), 0.0f, 0.0f};
     units.Convert(MessagePoint(position), event.x, event.y);
@@ -59,6 +64,9 @@ bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, const Pointer
             sink.MouseDown(id, event);
             return true;
         case WM_LBUTTONUP:
+            EndDragIfNoButtons(window, keys);
+            sink.MouseLetGo(id);
+            return true;
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
             EndDragIfNoButtons(window, keys);

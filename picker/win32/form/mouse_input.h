@@ -33,6 +33,8 @@ class MouseSink {
   public:
     virtual void MouseDown(ControlId control, const MouseEvent &event) = 0;
     virtual void MouseMove(ControlId control, const MouseEvent &event) = 0;
+    // The left button came up, or the control lost the mouse it had captured.
+    virtual void MouseLetGo(ControlId control) = 0;
 
   protected:
     ~MouseSink() = default;
@@ -40,8 +42,8 @@ class MouseSink {
 
 // The press, release and move messages of a control that reports them: a press
 // captures the mouse for the drag, the last release ends it, and the sink gets
-// presses and moves with the position converted by `units`. Returns false for any
-// other message.
+// presses and moves with the position converted by `units`, and the end of each
+// drag. Returns false for any other message.
 bool RouteMouseMessage(HWND window, ControlId id, MouseSink &sink, const PointerUnits &units,
                        UINT message, WPARAM keys, LPARAM position);
 

@@ -16,6 +16,13 @@ constexpr DWORD kClipboardRetryMs = 10;
 // Within this time after the clipboard was found busy, one attempt is made, not ten.
 constexpr ULONGLONG kClipboardBusyMemoryMs = 500;
 
+// The formats by which clipboard history, the cloud clipboard and clipboard
+// managers know to pass over what is on the clipboard: the first by being there, the
+// other two by holding a DWORD 0.
+constexpr const wchar_t *kExcludeFromMonitors = L"ExcludeClipboardContentFromMonitorProcessing";
+constexpr const wchar_t *kNotForHistory = L"CanIncludeInClipboardHistory";
+constexpr const wchar_t *kNotForCloud = L"CanUploadToCloudClipboard";
+
 // A block of global memory until the clipboard takes it over.
 class GlobalBlock {
   public:
@@ -28,6 +35,15 @@ class GlobalBlock {
 
     HGLOBAL get() const { return block_; }
     void Release() { block_ = nullptr; }
+
+    // Copies the bytes in; false when the block could not be had.
+    bool Fill(const void *bytes, size_t size) {
+        void *target = block_ != nullptr ? GlobalLock(block_) : nullptr;
+        if (target == nullptr) return false;
+        std::memcpy(target, bytes, size);
+        GlobalUnlock(block_);
+        return true;
+    }
 
   private:
     HGLOBAL block_;
@@ -66,6 +82,13 @@ class Win32Platform::ClipboardSession {
 
     void Empty() {
         if (!platform_.emptyClipboard_.Get()()) throw PickerError(messages::kCannotEmptyClipboard);
+    }
+
+    // Hands the block over to the clipboard; false when it would not take it.
+    bool Put(UINT format, GlobalBlock &block) {
+        if (platform_.setClipboardData_.Get()(format, block.get()) == nullptr) return false;
+        block.Release();
+        return true;
     }
 
   private:
@@ -111,6 +134,7 @@ Win32Platform::Win32Platform(HWND owner)
       closeClipboard_(user32_, "CloseClipboard"),
       emptyClipboard_(user32_, "EmptyClipboard"),
       setClipboardData_(user32_, "SetClipboardData"),
+      registerClipboardFormat_(user32_, "RegisterClipboardFormatW"),
       setThreadDpiContext_(user32_, "SetThreadDpiAwarenessContext") {}
 
 void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
@@ -139,20 +163,32 @@ void Win32Platform::ClipboardClear() {
 }
 
 void Win32Platform::ClipboardSetText(const std::u16string &text) {
+    SetClipboardText(text, History::Keep);
+}
+
+void Win32Platform::ClipboardSetTransientText(const std::u16string &text) {
+    SetClipboardText(text, History::Skip);
+}
+
+void Win32Platform::SetClipboardText(const std::u16string &text, History history) {
     const size_t bytes = (text.size() + 1) * sizeof(char16_t);
     GlobalBlock block(bytes);
-    if (block.get() == nullptr) throw PickerError(messages::kNoMemoryForClipboard);
-    void *target = GlobalLock(block.get());
-    if (target == nullptr) throw PickerError(messages::kNoMemoryForClipboard);
-    std::memcpy(target, text.c_str(), bytes);
-    GlobalUnlock(block.get());
+    if (!block.Fill(text.c_str(), bytes)) throw PickerError(messages::kNoMemoryForClipboard);
 
     ClipboardSession clipboard(*this);
     clipboard.Empty();
-    if (setClipboardData_.Get()(CF_UNICODETEXT, block.get()) == nullptr) {
-        throw PickerError(messages::kCannotSetClipboard);
+    // The markers are a courtesy to the history: one that cannot be set leaves the
+    // text to be copied all the same.
+    if (history == History::Skip) {
+        auto registerFormat = registerClipboardFormat_.Get();
+        constexpr DWORD kNo = 0;
+        for (const wchar_t *name : {kExcludeFromMonitors, kNotForHistory, kNotForCloud}) {
+            const UINT format = registerFormat(name);
+            GlobalBlock value(sizeof kNo);
+            if (format != 0 && value.Fill(&kNo, sizeof kNo)) clipboard.Put(format, value);
+        }
     }
-    block.Release();
+    if (!clipboard.Put(CF_UNICODETEXT, block)) throw PickerError(messages::kCannotSetClipboard);
 }
 
 }  // namespace tintwell::win32

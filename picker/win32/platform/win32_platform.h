@@ -22,10 +22,14 @@ class Win32Platform : public Platform {
     ColorRef ScreenPixelUnderCursor() override;
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
+    void ClipboardSetTransientText(const std::u16string &text) override;
 
   private:
     class ClipboardSession;
     class PhysicalPixelScope;
+
+    enum class History { Keep, Skip };
+    void SetClipboardText(const std::u16string &text, History history);
 
     HWND owner_;
     // When the clipboard was last found held by another program, so that the next
@@ -44,6 +48,7 @@ class Win32Platform : public Platform {
     BoundFunction<decltype(&::CloseClipboard)> closeClipboard_;
     BoundFunction<decltype(&::EmptyClipboard)> emptyClipboard_;
     BoundFunction<decltype(&::SetClipboardData)> setClipboardData_;
+    BoundFunction<decltype(&::RegisterClipboardFormatW)> registerClipboardFormat_;
     BoundFunction<DPI_AWARENESS_CONTEXT(WINAPI *)(DPI_AWARENESS_CONTEXT)> setThreadDpiContext_;
 };
 

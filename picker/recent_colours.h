@@ -1,0 +1,62 @@
+// The colours the user had lately, most recent first, for the session only: every
+// colour that reached the clipboard and every colour screen sampling stopped on.
+#ifndef TINTWELL_PICKER_RECENT_COLOURS_H
+#define TINTWELL_PICKER_RECENT_COLOURS_H
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "form_controls.h"
+
+namespace tintwell {
+
+// The picker state a pick left behind, which shows the same colour again as long as
+// the mode and the web-safe flag are the same.
+struct PickOrigin {
+    int32_t tableMode;
+    int32_t red;
+    int32_t green;
+    int32_t blue;
+    int32_t fieldX;
+    int32_t fieldY;
+    int32_t stripPos;
+    int32_t webSafe;
+};
+
+struct RecentColour {
+    ColorRef colour;
+    // Empty when the colour did not come from a pick (a sample, a typed text, a mode
+    // switch).
+    std::optional<PickOrigin> origin;
+};
+
+class RecentColours {
+  public:
+    static constexpr size_t kLimit = 16;
+
+    // Puts the colour on top; an entry of the same colour goes, so that none is
+    // listed twice, and past the limit the oldest goes. A held entry goes in first.
+    void Add(const RecentColour &entry);
+
+    // The copies of one mouse gesture (a press and its drag) count once, with the
+    // colour they end on: each replaces the one held before, and Settle adds the
+    // last. Add and Entries settle first, so that a gesture whose end never came
+    // loses nothing.
+    void Hold(const RecentColour &entry);
+    void Settle();
+
+    // Most recent first.
+    const std::vector<RecentColour> &Entries();
+
+  private:
+    void Insert(const RecentColour &entry);
+
+    std::vector<RecentColour> entries_;
+    std::optional<RecentColour> held_;
+};
+
+}  // namespace tintwell
+
+#endif  // TINTWELL_PICKER_RECENT_COLOURS_H
