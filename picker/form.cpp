@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "key_codes.h"
 #include "rounding.h"
 #include "table_geometry.h"
 
@@ -154,6 +155,25 @@ void Form::Timer1_Timer() {
         LocateColor();
     }
     RefreshPicker();
+}
+
+void Form::Form_KeyDown(int16_t keyCode, int16_t shift) {
+    if (keyCode != kKeyEscape || (shift & (kCtrlKey | kAltKey)) != 0) return;
+    if (controls_.Check3_Value() == 0) return;
+    // The user asked to stop: a sample that fails is reported, but sampling stops
+    // all the same rather than going on failing ten times a second.
+    try {
+        Timer1_Timer();
+    } catch (...) {
+        StopSampling();
+        throw;
+    }
+    StopSampling();
+}
+
+void Form::StopSampling() {
+    controls_.set_Check3_Value(0);
+    Check3_Click();
 }
 
 void Form::Command1_Click() {

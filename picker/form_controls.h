@@ -71,6 +71,7 @@ class FormControls {
     virtual int16_t Check2_Value() = 0;
     virtual int16_t Check3_Value() = 0;
     virtual int16_t Check4_Value() = 0;
+    virtual void set_Check3_Value(int16_t value) = 0;
 
     // Milliseconds between ticks; 0 stops the timer.
     virtual void set_Timer1_Interval(int32_t milliseconds) = 0;

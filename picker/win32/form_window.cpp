@@ -536,6 +536,10 @@ int16_t FormWindow::Check4_Value() {
     return CheckValue(kCheck4);
 }
 
+void FormWindow::set_Check3_Value(int16_t value) {
+    SendMessageW(Control(kCheck3), BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 void FormWindow::set_Timer1_Interval(int32_t milliseconds) {
     if (milliseconds < 0) throw PickerError(messages::kBadSamplingInterval);
     if (milliseconds == 0) {

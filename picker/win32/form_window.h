@@ -71,6 +71,7 @@ class FormWindow : public WindowBase<FormWindow>,
     int16_t Check2_Value() override;
     int16_t Check3_Value() override;
     int16_t Check4_Value() override;
+    void set_Check3_Value(int16_t value) override;
     void set_Timer1_Interval(int32_t milliseconds) override;
     WindowHandle hWnd() override;
 
