@@ -142,8 +142,7 @@ void Form::Check3_Click() {
 }
 
 ColorRef Form::GetMouseMoveColr() {
-    const ColorRef pixel = platform_.ScreenPixelUnderCursor();
-    return pixel == kInvalidColor ? kBlack : pixel;
+    return SampledColour(platform_.ScreenPixelUnderCursor());
 }
 
 void Form::Timer1_Timer() {

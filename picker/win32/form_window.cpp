@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "focus_cue.h"
+#include "key_codes.h"
 #include "text_conversion.h"
 #include "user_texts.h"
 
@@ -53,6 +54,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       arrow_{Font(), L""},
       platform_(nullptr),
       library_("dyeplate.dll"),
+      loupe_(platform_),
       picture1_(kPicture1, *this, *this, COLOR_BTNFACE, kTableSize, kTableSize),
       picture2_(kPicture2, *this, *this, COLOR_WINDOW, kStripImageWidth, kTableSize),
       ringGeometry_(picture1_, scale_),
@@ -77,6 +79,7 @@ void FormWindow::RegisterClasses(HINSTANCE instance) {
     PictureBox::RegisterClass(instance);
     MarkerLabel::RegisterClass(instance);
     ShapeSwatch::RegisterClass(instance);
+    Loupe::RegisterClass(instance);
 }
 
 FormWindow::~FormWindow() {
@@ -146,6 +149,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         case WM_DESTROY:
             return OnDestroy();
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam, lParam);
+        case WM_SIZE:
+            return OnSize(wParam);
         default:
             return Default(message, wParam, lParam);
     }
@@ -161,6 +168,7 @@ LRESULT FormWindow::OnCreate() {
     scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     help_.Attach(hwnd_, instance_);
+    loupe_.Create(instance_, hwnd_);
     return 0;
 }
 
@@ -279,6 +287,12 @@ void FormWindow::FitClientArea() {
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
     if (notification != BN_CLICKED) return 0;
+    // Esc, from whichever control has the focus.
+    if (control == IDCANCEL) {
+        const int16_t shift = HeldShiftMask();
+        Dispatch([&] { form_.Form_KeyDown(kKeyEscape, shift); });
+        return 0;
+    }
     if (std::find(std::begin(kOptions), std::end(kOptions), control) != std::end(kOptions)) {
         KeepSelectedOptionAsTabStop();
     }
@@ -301,7 +315,9 @@ void FormWindow::KeepSelectedOptionAsTabStop() {
 }
 
 LRESULT FormWindow::OnTimer(UINT_PTR timer) {
-    if (timer == kTimer1) Dispatch([&] { form_.Timer1_Timer(); });
+    if (timer != kTimer1) return 0;
+    Dispatch([&] { form_.Timer1_Timer(); });
+    loupe_.Refresh();
     return 0;
 }
 
@@ -343,6 +359,16 @@ LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
     }
     FitClientArea();
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
+}
+
+LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
+    if (loupe_.OnSysCommand(command)) return 0;
+    return Default(WM_SYSCOMMAND, command, lParam);
+}
+
+LRESULT FormWindow::OnSize(WPARAM kind) {
+    loupe_.SetMinimised(kind == SIZE_MINIMIZED);
     return 0;
 }
 
@@ -544,11 +570,13 @@ void FormWindow::set_Timer1_Interval(int32_t milliseconds) {
     if (milliseconds < 0) throw PickerError(messages::kBadSamplingInterval);
     if (milliseconds == 0) {
         KillTimer(hwnd_, kTimer1);
+        loupe_.SetSampling(false);
         return;
     }
     if (SetTimer(hwnd_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
         throw PickerError(messages::kCannotStartSampling);
     }
+    loupe_.SetSampling(true);
 }
 
 WindowHandle FormWindow::hWnd() {

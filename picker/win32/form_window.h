@@ -17,6 +17,7 @@
 #include "form_controls.h"
 #include "gdi_handles.h"
 #include "key_input.h"
+#include "loupe.h"
 #include "marker_geometry.h"
 #include "marker_label.h"
 #include "mouse_input.h"
@@ -84,6 +85,8 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
+    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
+    LRESULT OnSize(WPARAM kind);
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
@@ -113,6 +116,7 @@ class FormWindow : public WindowBase<FormWindow>,
     ArrowGlyph arrow_;
     Win32Platform platform_;
     ColourTableLibrary library_;
+    Loupe loupe_;
     PictureBox picture1_;
     PictureBox picture2_;
     RingGeometry ringGeometry_;

@@ -118,6 +118,10 @@ void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
 }
 
 ColorRef Win32Platform::ScreenPixelUnderCursor() {
+    return ReadUnderCursor().pixel;
+}
+
+ScreenRead Win32Platform::ReadUnderCursor(HDC copyTo, int reach) {
     auto getDc = getDc_.Get();
     auto releaseDc = releaseDc_.Get();
     auto getCursorPos = getCursorPos_.Get();
@@ -125,13 +129,28 @@ ColorRef Win32Platform::ScreenPixelUnderCursor() {
 
     PhysicalPixelScope physical(*this);
     HDC screen = getDc(nullptr);
-    POINT cursor{};
-    getCursorPos(&cursor);
+    ScreenRead read{POINT{0, 0}, CLR_INVALID};
+    getCursorPos(&read.cursor);
     // Virtual-screen coordinates: a monitor left of or above the primary one has
     // negative x or y, which GetPixel on the screen DC takes as they are.
-    const COLORREF pixel = screen != nullptr ? getPixel(screen, cursor.x, cursor.y) : CLR_INVALID;
-    if (screen != nullptr) releaseDc(nullptr, screen);
-    return pixel;
+    if (screen != nullptr) {
+        read.pixel = getPixel(screen, read.cursor.x, read.cursor.y);
+        if (copyTo != nullptr) {
+            const int side = 2 * reach + 1;
+            BitBlt(copyTo, 0, 0, side, side, screen, read.cursor.x - reach, read.cursor.y - reach,
+                   SRCCOPY);
+        }
+        releaseDc(nullptr, screen);
+    }
+    return read;
+}
+
+POINT Win32Platform::CursorPosition() {
+    auto getCursorPos = getCursorPos_.Get();
+    PhysicalPixelScope physical(*this);
+    POINT cursor{0, 0};
+    getCursorPos(&cursor);
+    return cursor;
 }
 
 void Win32Platform::ClipboardClear() {
