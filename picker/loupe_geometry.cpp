@@ -4,18 +4,15 @@
 #include <cstdint>
 #include <limits>
 
+#include "display_scale.h"
+
 namespace tintwell {
 
 namespace {
 
 constexpr int kCells = 11;
-constexpr int kBaseDpi = 96;
 constexpr int kBaseCellSize = 8;
 constexpr int kBaseGap = 16;
-
-int Scaled(int basePixels, int dpi) {
-    return std::max(1, (basePixels * dpi + kBaseDpi / 2) / kBaseDpi);
-}
 
 // One axis of the placement: where a loupe of `length` goes beside the span
 // [near, far) of the neighbourhood, after first and then before it, inside
@@ -49,15 +46,15 @@ int64_t DistanceSquared(const ScreenRect &rect, ScreenPoint p) {
 }  // namespace
 
 LoupeMetrics LoupeMetricsForDpi(int dpi) {
-    if (dpi <= 0) dpi = kBaseDpi;
+    const DisplayScale scale(dpi);
     LoupeMetrics metrics{};
     metrics.cells = kCells;
-    metrics.cellSize = Scaled(kBaseCellSize, dpi);
-    metrics.gridWidth = std::max(1, dpi / kBaseDpi);
+    metrics.cellSize = std::max(1, scale.FromBasePixels(kBaseCellSize));
+    metrics.gridWidth = std::max(1, scale.dpi() / kBaseDpi);
     // Two lines, dark outside and light inside, so that it shows on every colour;
     // the middle of the centre cell stays clear of it at every size.
     metrics.outlineWidth = std::min(2 * metrics.gridWidth, std::max(1, (metrics.cellSize - 2) / 2));
-    metrics.gap = Scaled(kBaseGap, dpi);
+    metrics.gap = scale.FromBasePixels(kBaseGap);
     return metrics;
 }
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "picker/win32/gdi_handles.h"
+#include "picker/win32/platform/gdi_handles.h"
 #include "reference_tables.h"
 
 namespace drag_bench {

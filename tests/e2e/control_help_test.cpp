@@ -180,20 +180,20 @@ TEST_F(ControlHelpTest, PicturesTakeTheArrowsAndHandStepKeysToTheCore) {
     }
     SendMessageW(Control(kPicture1), WM_KEYDOWN, VK_RIGHT, 0);
     SendMessageW(Control(kPicture1), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(form_->Label1_Left(), -4.0f) << "Right from (0, 0) reaches column 1";
-    EXPECT_EQ(form_->Label1_Top(), -4.0f) << "and Down row 1";
+    EXPECT_EQ(form_->controls().Label1_Left(), -4.0f) << "Right from (0, 0) reaches column 1";
+    EXPECT_EQ(form_->controls().Label1_Top(), -4.0f) << "and Down row 1";
     SendMessageW(Control(kPicture1), WM_KEYDOWN, 'A', 0);
     SendMessageW(Control(kPicture1), WM_KEYDOWN, VK_F5, 0);
-    EXPECT_EQ(form_->Label1_Left(), -4.0f);
+    EXPECT_EQ(form_->controls().Label1_Left(), -4.0f);
     SendMessageW(Control(kPicture1), WM_KEYDOWN, VK_END, 0);
-    EXPECT_EQ(form_->Label1_Left(), 250.0f) << "End reaches column 255";
-    const std::u16string picked = form_->Text1_Text();
+    EXPECT_EQ(form_->controls().Label1_Left(), 250.0f) << "End reaches column 255";
+    const std::u16string picked = form_->controls().Text1_Text();
 
     SendMessageW(Control(kPicture2), WM_KEYDOWN, VK_NEXT, 0);
-    EXPECT_EQ(form_->Label2_Top(), 17.0f) << "Page Down moves the strip to row 16";
-    EXPECT_NE(form_->Text1_Text(), picked) << "with a new hue";
+    EXPECT_EQ(form_->controls().Label2_Top(), 17.0f) << "Page Down moves the strip to row 16";
+    EXPECT_NE(form_->controls().Text1_Text(), picked) << "with a new hue";
     SendMessageW(Control(kPicture2), WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(form_->Label2_Top(), 17.0f);
+    EXPECT_EQ(form_->controls().Label2_Top(), 17.0f);
 }
 
 }  // namespace

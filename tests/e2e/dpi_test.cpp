@@ -25,6 +25,7 @@ namespace e2e {
 namespace {
 
 using namespace tintwell::win32;
+using tintwell::TableAxis;
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);

@@ -129,15 +129,15 @@ testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int web
         return testing::AssertionFailure()
                << "field is " << field.width() << " x " << field.height();
     }
-    using tintwell::win32::TableAxis;
+    using tintwell::TableAxis;
     return TablesShow(base, mode, webSafe, TableAxis(256, 256), TableAxis(256, 256),
                       TableAxis(256, 256));
 }
 
 testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int webSafe,
-                                                const tintwell::win32::TableAxis &fieldColumns,
-                                                const tintwell::win32::TableAxis &fieldRows,
-                                                const tintwell::win32::TableAxis &stripRows) const {
+                                                const tintwell::TableAxis &fieldColumns,
+                                                const tintwell::TableAxis &fieldRows,
+                                                const tintwell::TableAxis &stripRows) const {
     std::ostringstream problem;
     const bool shown = WaitUntil(kUpdateTimeoutMs, [&] {
         problem.str("");
@@ -147,9 +147,9 @@ testing::AssertionResult PickerTest::TablesShow(uint32_t base, int mode, int web
         for (int y = 0; y < field.height(); ++y) {
             for (int x = 0; x < field.width(); ++x) {
                 if (x >= ring.left && x < ring.right && y >= ring.top && y < ring.bottom) continue;
-                const uint32_t expected = oracle().GetColor(
-                    base, mode, fieldColumns.TableFromScreen(x), fieldRows.TableFromScreen(y),
-                    webSafe);
+                const uint32_t expected =
+                    oracle().GetColor(base, mode, fieldColumns.TableFromScreen(x),
+                                      fieldRows.TableFromScreen(y), webSafe);
                 if (field.At(x, y) != expected && wrong++ == 0) {
                     problem << "field (" << x << ", " << y << ") shows " << std::hex
                             << field.At(x, y) << ", library says " << expected << std::dec << "; ";

@@ -72,9 +72,9 @@ class PickerTest : public testing::Test {
     // table pixel it shows at any scale.
     testing::AssertionResult TablesShow(uint32_t base, int mode, int webSafe) const;
     testing::AssertionResult TablesShow(uint32_t base, int mode, int webSafe,
-                                        const tintwell::win32::TableAxis &fieldColumns,
-                                        const tintwell::win32::TableAxis &fieldRows,
-                                        const tintwell::win32::TableAxis &stripRows) const;
+                                        const tintwell::TableAxis &fieldColumns,
+                                        const tintwell::TableAxis &fieldRows,
+                                        const tintwell::TableAxis &stripRows) const;
 
     std::unique_ptr<PickerProcess> process_;
     std::unique_ptr<ColourOracle> oracle_;

@@ -24,29 +24,29 @@ using namespace tintwell::win32;
 class WindowLayerTest : public LiveFormTest {};
 
 TEST_F(WindowLayerTest, SelectionStartCollapsesAndLengthExtendsWithinTheText) {
-    form_->set_Text1_Text(u"#1A2B3C");
-    EXPECT_EQ(form_->Text1_Text(), u"#1A2B3C");
-    form_->set_Text1_SelStart(1);
-    EXPECT_EQ(form_->Text1_SelText(), u"");
-    form_->set_Text1_SelLength(4);
-    EXPECT_EQ(form_->Text1_SelText(), u"1A2B");
-    form_->set_Text1_SelLength(100);
-    EXPECT_EQ(form_->Text1_SelText(), u"1A2B3C") << "a length past the end stops there";
-    form_->set_Text1_SelStart(50);
-    form_->set_Text1_SelLength(3);
-    EXPECT_EQ(form_->Text1_SelText(), u"");
+    form_->controls().set_Text1_Text(u"#1A2B3C");
+    EXPECT_EQ(form_->controls().Text1_Text(), u"#1A2B3C");
+    form_->controls().set_Text1_SelStart(1);
+    EXPECT_EQ(form_->controls().Text1_SelText(), u"");
+    form_->controls().set_Text1_SelLength(4);
+    EXPECT_EQ(form_->controls().Text1_SelText(), u"1A2B");
+    form_->controls().set_Text1_SelLength(100);
+    EXPECT_EQ(form_->controls().Text1_SelText(), u"1A2B3C") << "a length past the end stops there";
+    form_->controls().set_Text1_SelStart(50);
+    form_->controls().set_Text1_SelLength(3);
+    EXPECT_EQ(form_->controls().Text1_SelText(), u"");
 
-    EXPECT_THROW(form_->set_Text1_SelStart(-1), PickerError);
-    EXPECT_THROW(form_->set_Text1_SelLength(-1), PickerError);
+    EXPECT_THROW(form_->controls().set_Text1_SelStart(-1), PickerError);
+    EXPECT_THROW(form_->controls().set_Text1_SelLength(-1), PickerError);
 }
 
 TEST_F(WindowLayerTest, AnUnchangedTextIsLeftAsARewriteLeavesIt) {
     // A rewrite puts the caret at the start with nothing selected, whatever a copy
     // selected before; writing the same text again must end the same way.
     for (const char16_t *next : {u"#3C2B1A", u"#1A2B3C"}) {
-        form_->set_Text1_Text(u"#1A2B3C");
+        form_->controls().set_Text1_Text(u"#1A2B3C");
         SendMessageW(Control(kText1), EM_SETSEL, 0, -1);
-        form_->set_Text1_Text(next);
+        form_->controls().set_Text1_Text(next);
         DWORD start = 99, end = 99;
         SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
@@ -57,39 +57,40 @@ TEST_F(WindowLayerTest, AnUnchangedTextIsLeftAsARewriteLeavesIt) {
 
 TEST_F(WindowLayerTest, TextKeepsJapaneseAndLongTexts) {
     const std::u16string japanese = u"画面上の色ｸﾘｯﾌﾟ";
-    form_->set_Text1_Text(japanese);
-    EXPECT_EQ(form_->Text1_Text(), japanese);
+    form_->controls().set_Text1_Text(japanese);
+    EXPECT_EQ(form_->controls().Text1_Text(), japanese);
     const std::u16string longText(70000, u'F');
-    form_->set_Text1_Text(longText);
-    EXPECT_EQ(form_->Text1_Text().size(), longText.size()) << "Text1 has no length limit";
+    form_->controls().set_Text1_Text(longText);
+    EXPECT_EQ(form_->controls().Text1_Text().size(), longText.size())
+        << "Text1 has no length limit";
 }
 
 TEST_F(WindowLayerTest, MarkersKeepTheirFractionalPositionsAndSitOnTheNearestPixel) {
-    form_->set_Label1_Left(95.5f);
-    form_->set_Label1_Top(-5.0f);
-    EXPECT_EQ(form_->Label1_Left(), 95.5f);
-    EXPECT_EQ(form_->Label1_Top(), -5.0f);
+    form_->controls().set_Label1_Left(95.5f);
+    form_->controls().set_Label1_Top(-5.0f);
+    EXPECT_EQ(form_->controls().Label1_Left(), 95.5f);
+    EXPECT_EQ(form_->controls().Label1_Top(), -5.0f);
     RECT placed{};
     GetWindowRect(GetDlgItem(Control(kPicture1), kLabel1), &placed);
     MapWindowPoints(nullptr, Control(kPicture1), reinterpret_cast<POINT *>(&placed), 2);
     EXPECT_EQ(placed.left, 96);
     EXPECT_EQ(placed.top, -5);
 
-    EXPECT_NEAR(form_->Label2_Left(), 266.6667f, 0.001f) << "4000 twips";
-    EXPECT_EQ(form_->Label2_Top(), 1.0f);
-    form_->set_Label2_Top(101.0f);
-    EXPECT_EQ(form_->Label2_Top(), 101.0f);
+    EXPECT_NEAR(form_->controls().Label2_Left(), 266.6667f, 0.001f) << "4000 twips";
+    EXPECT_EQ(form_->controls().Label2_Top(), 1.0f);
+    form_->controls().set_Label2_Top(101.0f);
+    EXPECT_EQ(form_->controls().Label2_Top(), 101.0f);
 
-    EXPECT_THROW(form_->set_Label1_Left(std::nanf("")), PickerError);
-    EXPECT_THROW(form_->set_Label2_Top(1e9f), PickerError);
-    EXPECT_EQ(form_->Label2_Top(), 101.0f) << "a refused position changes nothing";
+    EXPECT_THROW(form_->controls().set_Label1_Left(std::nanf("")), PickerError);
+    EXPECT_THROW(form_->controls().set_Label2_Top(1e9f), PickerError);
+    EXPECT_EQ(form_->controls().Label2_Top(), 101.0f) << "a refused position changes nothing";
 }
 
 TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
-    EXPECT_EQ(form_->Check2_Value(), 0);
+    EXPECT_EQ(form_->controls().Check2_Value(), 0);
     SendMessageW(Control(kCheck2), BM_SETCHECK, BST_CHECKED, 0);
-    EXPECT_EQ(form_->Check2_Value(), 1);
-    EXPECT_EQ(form_->Check4_Value(), 0);
+    EXPECT_EQ(form_->controls().Check2_Value(), 1);
+    EXPECT_EQ(form_->controls().Check4_Value(), 0);
 
     SendMessageW(Control(kOption5), BM_CLICK, 0, 0);
     int stops = 0;
@@ -126,13 +127,13 @@ TEST_F(WindowLayerTest, WindowShowsTheProgramIconInBothSizes) {
 }
 
 TEST_F(WindowLayerTest, TimerIntervalRefusesNegativeValues) {
-    EXPECT_NO_THROW(form_->set_Timer1_Interval(100));
-    EXPECT_NO_THROW(form_->set_Timer1_Interval(0));
-    EXPECT_THROW(form_->set_Timer1_Interval(-100), PickerError);
+    EXPECT_NO_THROW(form_->controls().set_Timer1_Interval(100));
+    EXPECT_NO_THROW(form_->controls().set_Timer1_Interval(0));
+    EXPECT_THROW(form_->controls().set_Timer1_Interval(-100), PickerError);
 }
 
 TEST_F(WindowLayerTest, PicturesHandOutImagesOfTheirInnerSize) {
-    for (DeviceContext dc : {form_->Picture1_hDC(), form_->Picture2_hDC()}) {
+    for (DeviceContext dc : {form_->controls().Picture1_hDC(), form_->controls().Picture2_hDC()}) {
         ASSERT_NE(dc, nullptr);
         HBITMAP image = static_cast<HBITMAP>(GetCurrentObject(static_cast<HDC>(dc), OBJ_BITMAP));
         BITMAP info{};
@@ -141,53 +142,9 @@ TEST_F(WindowLayerTest, PicturesHandOutImagesOfTheirInnerSize) {
         EXPECT_EQ(info.bmBitsPixel, 32);
     }
     BITMAP strip{};
-    GetObjectW(GetCurrentObject(static_cast<HDC>(form_->Picture2_hDC()), OBJ_BITMAP), sizeof(strip),
-               &strip);
+    GetObjectW(GetCurrentObject(static_cast<HDC>(form_->controls().Picture2_hDC()), OBJ_BITMAP),
+               sizeof(strip), &strip);
     EXPECT_EQ(strip.bmWidth, 18);
-}
-
-TEST(DisplayScaleTest, IdentityAt96dpi) {
-    const DisplayScale base(96);
-    for (int twips = -300; twips <= 6000; ++twips) {
-        // Nearest pixel, halves away from zero: 4180 twips are 279 pixels.
-        const int expected = twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
-        ASSERT_EQ(base.FromTwips(twips), expected) << twips << " twips";
-    }
-    EXPECT_EQ(base.FromBasePixels(256), 256);
-    const TableAxis axis(256, base.FromBasePixels(256));
-    for (int s = -300; s < 600; ++s) ASSERT_EQ(axis.TableFromScreen(s), s);
-    EXPECT_EQ(base.FontHeight(9.0), -12);
-    EXPECT_EQ(base.FontHeight(14.25), -19) << "Marlett's arrow";
-}
-
-TEST(DisplayScaleTest, EveryScaleShowsEveryTablePixelAsAnEvenRun) {
-    for (int dpi : {110, 120, 125, 144, 168, 192, 240, 288}) {
-        SCOPED_TRACE(testing::Message() << dpi << " dpi");
-        const DisplayScale scale(dpi);
-        EXPECT_EQ(scale.FontHeight(9.0), -static_cast<int>(std::floor(9.0 * dpi / 72 + 0.5)));
-        for (int table : {256, 18}) {
-            const TableAxis axis(table, scale.FromBasePixels(table));
-            EXPECT_NEAR(axis.shown(), table * dpi / 96.0, 0.5);
-            const double run = static_cast<double>(axis.shown()) / table;
-            int start = 0;
-            for (int t = 0; t < table; ++t) {
-                int end = start;
-                while (end < axis.shown() && axis.TableFromScreen(end) == t) ++end;
-                ASSERT_GT(end, start) << "table pixel " << t << " does not show";
-                EXPECT_LE(std::fabs((end - start) - run), 1.0) << "table pixel " << t;
-                // A whole table pixel's middle lies in the run that shows it.
-                const double middle = axis.ScreenFromTable(t + 0.5);
-                EXPECT_GE(middle, start - 0.5);
-                EXPECT_LE(middle, end + 0.5);
-                start = end;
-            }
-            EXPECT_EQ(start, axis.shown()) << "the runs cover the inner area";
-            // Drags beyond the area name pixels beyond the table, for the handlers to
-            // clamp.
-            EXPECT_LT(axis.TableFromScreen(-1), 0);
-            EXPECT_GE(axis.TableFromScreen(axis.shown()), table);
-        }
-    }
 }
 
 void PumpMessages() {
@@ -228,12 +185,12 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
     SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 70));
     SendMessageW(field, WM_LBUTTONUP, 0, MAKELPARAM(40, 70));
     PumpMessages();
-    const std::u16string text = form_->Text1_Text();
+    const std::u16string text = form_->controls().Text1_Text();
     ASSERT_NE(text, u"#FFFFFF");
-    const float ringLeft = form_->Label1_Left();
-    const float ringTop = form_->Label1_Top();
-    const float arrowTop = form_->Label2_Top();
-    HDC image = static_cast<HDC>(form_->Picture1_hDC());
+    const float ringLeft = form_->controls().Label1_Left();
+    const float ringTop = form_->controls().Label1_Top();
+    const float arrowTop = form_->controls().Label2_Top();
+    HDC image = static_cast<HDC>(form_->controls().Picture1_hDC());
     const std::vector<uint32_t> table = Pixels(image, 0, 0, 256, 256);
 
     for (int dpi : {192, 120}) {
@@ -280,13 +237,13 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
         }
 
         // The state and the table image stay; the screen shows the image magnified.
-        EXPECT_EQ(form_->Text1_Text(), text);
-        EXPECT_EQ(form_->Check2_Value(), 1);
-        EXPECT_EQ(form_->Check4_Value(), 1);
+        EXPECT_EQ(form_->controls().Text1_Text(), text);
+        EXPECT_EQ(form_->controls().Check2_Value(), 1);
+        EXPECT_EQ(form_->controls().Check4_Value(), 1);
         EXPECT_EQ(SendMessageW(Control(kOption4), BM_GETCHECK, 0, 0), BST_CHECKED);
-        EXPECT_EQ(form_->Label1_Left(), ringLeft);
-        EXPECT_EQ(form_->Label1_Top(), ringTop);
-        EXPECT_EQ(form_->Label2_Top(), arrowTop);
+        EXPECT_EQ(form_->controls().Label1_Left(), ringLeft);
+        EXPECT_EQ(form_->controls().Label1_Top(), ringTop);
+        EXPECT_EQ(form_->controls().Label2_Top(), arrowTop);
         EXPECT_EQ(Pixels(image, 0, 0, 256, 256), table);
 
         POINT origin{0, 0};
@@ -381,9 +338,9 @@ TEST_F(WindowLayerTest, KeepOnTopAndScreenPixelWorkOnRealWindows) {
     Win32Platform platform(form_->hwnd());
     RECT before{};
     GetWindowRect(form_->hwnd(), &before);
-    platform.SetTopmost(form_->hWnd(), true);
+    platform.SetTopmost(form_->controls().hWnd(), true);
     EXPECT_TRUE(GetWindowLongPtrW(form_->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    platform.SetTopmost(form_->hWnd(), false);
+    platform.SetTopmost(form_->controls().hWnd(), false);
     EXPECT_FALSE(GetWindowLongPtrW(form_->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     RECT after{};
     GetWindowRect(form_->hwnd(), &after);

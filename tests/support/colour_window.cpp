@@ -1,6 +1,6 @@
 #include "colour_window.h"
 
-#include "picker/win32/gdi_handles.h"
+#include "picker/win32/platform/gdi_handles.h"
 #include "window_probe.h"
 
 namespace testsupport {

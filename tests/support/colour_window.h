@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "picker/win32/window_base.h"
+#include "picker/win32/platform/window_base.h"
 
 namespace testsupport {
 

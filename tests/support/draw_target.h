@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "picker/win32/gdi_handles.h"
+#include "picker/win32/platform/gdi_handles.h"
 
 enum class TargetKind {
     Dib32,            // a 32-bit top-down DIB section

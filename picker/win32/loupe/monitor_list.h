@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "display_scale.h"
+#include "dpi_functions.h"
 #include "loupe_geometry.h"
 #include "system_library.h"
 

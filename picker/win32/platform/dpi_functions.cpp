@@ -1,20 +1,8 @@
-#include "display_scale.h"
+#include "dpi_functions.h"
 
-#include <cmath>
+#include "table_geometry.h"
 
 namespace tintwell::win32 {
-
-int DisplayScale::FontHeight(double points) const {
-    return -static_cast<int>(std::floor(points * dpi_ / 72.0 + 0.5));
-}
-
-int TableAxis::TableFromScreen(int screen) const {
-    // floor(((2s + 1) * table) / (2 * shown)), for negative positions too.
-    const long long numerator = (2LL * screen + 1) * table_;
-    const long long denominator = 2LL * shown_;
-    const long long quotient = numerator / denominator;
-    return static_cast<int>(numerator % denominator < 0 ? quotient - 1 : quotient);
-}
 
 DpiFunctions::DpiFunctions()
     : user32_(L"user32.dll"),

@@ -12,9 +12,10 @@
 #include "control_help.h"
 #include "control_layout.h"
 #include "display_scale.h"
+#include "dpi_functions.h"
 #include "failure_report.h"
 #include "form.h"
-#include "form_controls.h"
+#include "form_controls_adapter.h"
 #include "gdi_handles.h"
 #include "key_input.h"
 #include "loupe.h"
@@ -29,10 +30,7 @@
 
 namespace tintwell::win32 {
 
-class FormWindow : public WindowBase<FormWindow>,
-                   public FormControls,
-                   private MouseSink,
-                   private KeySink {
+class FormWindow : public WindowBase<FormWindow>, private MouseSink, private KeySink {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
@@ -48,33 +46,8 @@ class FormWindow : public WindowBase<FormWindow>,
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    DeviceContext Picture1_hDC() override;
-    DeviceContext Picture2_hDC() override;
-    void Picture1_Refresh() override;
-    void Picture2_Refresh() override;
-    float Label1_Left() override;
-    float Label1_Top() override;
-    void set_Label1_Left(float value) override;
-    void set_Label1_Top(float value) override;
-    void set_Label1_ForeColor(ColorRef colour) override;
-    float Label2_Left() override;
-    float Label2_Top() override;
-    void set_Label2_Top(float value) override;
-    void set_Shape1_FillColor(ColorRef colour) override;
-    std::u16string Text1_Text() override;
-    void set_Text1_Text(const std::u16string &text) override;
-    void set_Text1_SelStart(int32_t start) override;
-    void set_Text1_SelLength(int32_t length) override;
-    std::u16string Text1_SelText() override;
-    void set_Option2_Enabled(bool enabled) override;
-    void set_Option3_Enabled(bool enabled) override;
-    int16_t Check1_Value() override;
-    int16_t Check2_Value() override;
-    int16_t Check3_Value() override;
-    int16_t Check4_Value() override;
-    void set_Check3_Value(int16_t value) override;
-    void set_Timer1_Interval(int32_t milliseconds) override;
-    WindowHandle hWnd() override;
+    // The controls as the picker core works them.
+    FormControls &controls() { return controls_; }
 
   private:
     LRESULT OnCreate();
@@ -103,7 +76,6 @@ class FormWindow : public WindowBase<FormWindow>,
     void FitClientArea();
     void KeepSelectedOptionAsTabStop();
     HWND Control(ControlId id) const;
-    int16_t CheckValue(ControlId id) const;
 
     // Runs one handler of the core; a failure ends it and is reported.
     template <typename Handler>
@@ -124,6 +96,7 @@ class FormWindow : public WindowBase<FormWindow>,
     MarkerLabel label1_;
     MarkerLabel label2_;
     ShapeSwatch shape1_;
+    FormControlsAdapter controls_;
     FailureReport failures_;
     ControlHelp help_;
     HWND focusWhileInactive_;

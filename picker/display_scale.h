@@ -1,15 +1,13 @@
 // The window's DPI and what follows from it: twips and 96-dpi pixels turned into
 // screen pixels, and the one mapping between the screen pixels of a picture's inner
 // area and the table pixels they show. At 96 dpi every conversion is the identity.
-#ifndef TINTWELL_PICKER_WIN32_DISPLAY_SCALE_H
-#define TINTWELL_PICKER_WIN32_DISPLAY_SCALE_H
+// Pure arithmetic, so that every scale can be checked without a window.
+#ifndef TINTWELL_PICKER_DISPLAY_SCALE_H
+#define TINTWELL_PICKER_DISPLAY_SCALE_H
 
-#include <windows.h>
-
-#include "system_library.h"
 #include "table_geometry.h"
 
-namespace tintwell::win32 {
+namespace tintwell {
 
 class DisplayScale {
   public:
@@ -29,13 +27,7 @@ class DisplayScale {
     int FontHeight(double points) const;
 
   private:
-    static int RoundedRatio(int value, int numerator, int denominator) {
-        const long long scaled = static_cast<long long>(value) * numerator;
-        const long long half = denominator / 2;
-        const long long rounded =
-            scaled >= 0 ? (scaled + half) / denominator : -((-scaled + half) / denominator);
-        return static_cast<int>(rounded);
-    }
+    static int RoundedRatio(int value, int numerator, int denominator);
 
     int dpi_;
 };
@@ -63,26 +55,6 @@ class TableAxis {
     int shown_;
 };
 
-// The DPI-related functions of user32 that not every supported system has, bound by
-// name; without them the screen's LOGPIXELSY and the plain frame metrics serve.
-class DpiFunctions {
-  public:
-    DpiFunctions();
+}  // namespace tintwell
 
-    // The DPI the window is shown at (its monitor's, for a per-monitor-aware window).
-    int ForWindow(HWND window);
-    // The DPI of the primary screen, for a window not created yet.
-    int ForSystem();
-    // The outer rectangle of a window of this style with the given client size.
-    RECT FrameAround(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
-
-  private:
-    SystemLibrary user32_;
-    BoundFunction<UINT(WINAPI *)(HWND)> getDpiForWindow_;
-    BoundFunction<UINT(WINAPI *)()> getDpiForSystem_;
-    BoundFunction<BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT)> adjustForDpi_;
-};
-
-}  // namespace tintwell::win32
-
-#endif  // TINTWELL_PICKER_WIN32_DISPLAY_SCALE_H
+#endif  // TINTWELL_PICKER_DISPLAY_SCALE_H

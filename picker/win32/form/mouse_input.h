@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "control_layout.h"
+#include "control_id.h"
 
 namespace tintwell::win32 {
 

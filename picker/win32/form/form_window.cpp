@@ -62,11 +62,12 @@ FormWindow::FormWindow(HINSTANCE instance)
       label1_(kLabel1, *this, &picture1_, ringGeometry_),
       label2_(kLabel2, *this, nullptr, arrowGeometry_),
       shape1_(),
+      controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
       focusWhileInactive_(nullptr),
       keyboardInUse_(false),
-      form_(*this, platform_, library_) {}
+      form_(controls_, platform_, library_) {}
 
 void FormWindow::RegisterClasses(HINSTANCE instance) {
     // The title bar takes the 16 x 16 image, Alt+Tab and the taskbar the 32 x 32 ones.
@@ -441,146 +442,6 @@ void FormWindow::Dispatch(Handler &&handler) {
 
 HWND FormWindow::Control(ControlId id) const {
     return GetDlgItem(hwnd_, id);
-}
-
-int16_t FormWindow::CheckValue(ControlId id) const {
-    return static_cast<int16_t>(SendMessageW(Control(id), BM_GETCHECK, 0, 0));
-}
-
-DeviceContext FormWindow::Picture1_hDC() {
-    return picture1_.ImageDc();
-}
-DeviceContext FormWindow::Picture2_hDC() {
-    return picture2_.ImageDc();
-}
-void FormWindow::Picture1_Refresh() {
-    picture1_.Refresh();
-}
-void FormWindow::Picture2_Refresh() {
-    picture2_.Refresh();
-}
-
-float FormWindow::Label1_Left() {
-    return label1_.Left();
-}
-float FormWindow::Label1_Top() {
-    return label1_.Top();
-}
-void FormWindow::set_Label1_Left(float value) {
-    label1_.MoveTo(value, label1_.Top());
-}
-void FormWindow::set_Label1_Top(float value) {
-    label1_.MoveTo(label1_.Left(), value);
-}
-void FormWindow::set_Label1_ForeColor(ColorRef colour) {
-    label1_.SetForeColor(colour & 0x00FFFFFFu);
-}
-float FormWindow::Label2_Left() {
-    return label2_.Left();
-}
-float FormWindow::Label2_Top() {
-    return label2_.Top();
-}
-void FormWindow::set_Label2_Top(float value) {
-    label2_.MoveTo(label2_.Left(), value);
-}
-
-void FormWindow::set_Shape1_FillColor(ColorRef colour) {
-    shape1_.SetFillColor(colour);
-}
-
-std::u16string FormWindow::Text1_Text() {
-    HWND text = Control(kText1);
-    std::wstring buffer(static_cast<size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
-    const int copied = GetWindowTextW(text, buffer.data(), static_cast<int>(buffer.size()));
-    buffer.resize(static_cast<size_t>(copied));
-    return Utf16FromWide(buffer);
-}
-
-void FormWindow::set_Text1_Text(const std::u16string &text) {
-    // Every drag step writes the text twice, mostly unchanged, and rewriting an edit
-    // control is slow. A skipped rewrite must leave the box as a rewrite leaves it:
-    // caret at the start, nothing selected (a copy selects the whole text).
-    if (Text1_Text() == text) {
-        SendMessageW(Control(kText1), EM_SETSEL, 0, 0);
-        return;
-    }
-    if (!SetWindowTextW(Control(kText1), WideFromUtf16(text).c_str())) {
-        throw PickerError(messages::kCannotShowColourText);
-    }
-}
-
-// Setting the start collapses the selection there, as in the text box the
-// handlers were written for; the length then extends it from the start.
-void FormWindow::set_Text1_SelStart(int32_t start) {
-    if (start < 0) throw PickerError(messages::kBadTextSelection);
-    const int32_t length = GetWindowTextLengthW(Control(kText1));
-    const WPARAM at = static_cast<WPARAM>(std::min(start, length));
-    SendMessageW(Control(kText1), EM_SETSEL, at, static_cast<LPARAM>(at));
-}
-
-void FormWindow::set_Text1_SelLength(int32_t length) {
-    if (length < 0) throw PickerError(messages::kBadTextSelection);
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    const int32_t total = GetWindowTextLengthW(Control(kText1));
-    const int32_t from = static_cast<int32_t>(std::min(start, end));
-    const int32_t to = length > total - from ? total : from + length;
-    SendMessageW(Control(kText1), EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
-}
-
-std::u16string FormWindow::Text1_SelText() {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(Control(kText1), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    const std::u16string text = Text1_Text();
-    const size_t from = std::min<size_t>(std::min(start, end), text.size());
-    const size_t to = std::min<size_t>(std::max(start, end), text.size());
-    return text.substr(from, to - from);
-}
-
-void FormWindow::set_Option2_Enabled(bool enabled) {
-    EnableWindow(Control(kOption2), enabled);
-}
-void FormWindow::set_Option3_Enabled(bool enabled) {
-    EnableWindow(Control(kOption3), enabled);
-}
-
-int16_t FormWindow::Check1_Value() {
-    return CheckValue(kCheck1);
-}
-int16_t FormWindow::Check2_Value() {
-    return CheckValue(kCheck2);
-}
-int16_t FormWindow::Check3_Value() {
-    return CheckValue(kCheck3);
-}
-int16_t FormWindow::Check4_Value() {
-    return CheckValue(kCheck4);
-}
-
-void FormWindow::set_Check3_Value(int16_t value) {
-    SendMessageW(Control(kCheck3), BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void FormWindow::set_Timer1_Interval(int32_t milliseconds) {
-    if (milliseconds < 0) throw PickerError(messages::kBadSamplingInterval);
-    if (milliseconds == 0) {
-        KillTimer(hwnd_, kTimer1);
-        loupe_.SetSampling(false);
-        return;
-    }
-    if (SetTimer(hwnd_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
-        throw PickerError(messages::kCannotStartSampling);
-    }
-    loupe_.SetSampling(true);
-}
-
-WindowHandle FormWindow::hWnd() {
-    return reinterpret_cast<WindowHandle>(hwnd_);
 }
 
 }  // namespace tintwell::win32

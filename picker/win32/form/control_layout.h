@@ -9,6 +9,7 @@
 
 #include <cstddef>
 
+#include "control_id.h"
 #include "display_scale.h"
 #include "table_geometry.h"
 
@@ -24,30 +25,6 @@ constexpr const wchar_t *kFormClass = L"TintwellForm1";
 constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
 constexpr const wchar_t *kLabelClass = L"TintwellMarkerLabel";
 constexpr const wchar_t *kShapeClass = L"TintwellShape";
-
-// Child window identifiers, also the WM_COMMAND ids of the buttons.
-enum ControlId : int {
-    kPicture1 = 101,
-    kPicture2,
-    kOption1,
-    kOption2,
-    kOption3,
-    kOption4,
-    kOption5,
-    kOption6,
-    kText1,
-    kCommand1,
-    kCheck1,
-    kLabel1,
-    kLabel2,
-    kCheck2,
-    kCheck3,
-    kCheck4,
-    kShape1,
-};
-
-// Timer1 has no window; it is the form's timer with this id.
-constexpr UINT_PTR kTimer1 = 1;
 
 enum class ControlKind { PictureBox, OptionButton, TextBox, PushButton, CheckBox, Label, Shape };
 

@@ -1,0 +1,36 @@
+// The names the form's windows go by: the child window identifiers, which are also
+// the WM_COMMAND ids of the buttons, and the form's timer. Input routing needs only
+// these, not the layout table.
+#ifndef TINTWELL_PICKER_WIN32_CONTROL_ID_H
+#define TINTWELL_PICKER_WIN32_CONTROL_ID_H
+
+#include <windows.h>
+
+namespace tintwell::win32 {
+
+enum ControlId : int {
+    kPicture1 = 101,
+    kPicture2,
+    kOption1,
+    kOption2,
+    kOption3,
+    kOption4,
+    kOption5,
+    kOption6,
+    kText1,
+    kCommand1,
+    kCheck1,
+    kLabel1,
+    kLabel2,
+    kCheck2,
+    kCheck3,
+    kCheck4,
+    kShape1,
+};
+
+// Timer1 has no window; it is the form's timer with this id.
+constexpr UINT_PTR kTimer1 = 1;
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_CONTROL_ID_H
