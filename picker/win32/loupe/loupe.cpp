@@ -9,8 +9,9 @@ namespace {
 constexpr DWORD kLoupeStyle = WS_POPUP;
 constexpr DWORD kLoupeExStyle =
     WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
-constexpr UINT kPointerMovedMessage = WM_APP + 1;
 constexpr UINT_PTR kFrameTimer = 1;
+// About 60 frames a second; a coarser system timer may stretch it, never below 30.
+constexpr UINT kFrameMs = 15;
 
 bool SamePoint(POINT a, POINT b) {
     return a.x == b.x && a.y == b.y;
@@ -22,7 +23,7 @@ Loupe::Loupe(Win32Platform &platform)
     : platform_(platform),
       form_(nullptr),
       monitors_(),
-      follower_(kPointerMovedMessage, kFrameTimer),
+      following_(false),
       canvas_(),
       switchedOn_(false),
       sampling_(false),
@@ -31,7 +32,6 @@ Loupe::Loupe(Win32Platform &platform)
       drawnAt_{0, 0} {}
 
 Loupe::~Loupe() {
-    follower_.Stop();
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
@@ -43,6 +43,8 @@ void Loupe::Create(HINSTANCE instance, HWND form) {
     form_ = form;
     CreateWindowExW(kLoupeExStyle, kLoupeClass, captions::kLoupe, kLoupeStyle, 0, 0, 0, 0, nullptr,
                     nullptr, instance, this);
+    // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
+    if (hwnd_ != nullptr) SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
     HMENU menu = GetSystemMenu(form, FALSE);
     if (menu == nullptr) return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -70,32 +72,29 @@ void Loupe::SetMinimised(bool minimised) {
 
 void Loupe::Refresh() {
     if (!shown_) return;
+    const POINT before = drawnAt_;
     UpdateNow();
-    // The picker may have entered the topmost band after the loupe did.
-    if (shown_) {
-        SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (shown_ && !SamePoint(before, drawnAt_) && !following_) {
+        following_ = true;
+        SetTimer(hwnd_, kFrameTimer, kFrameMs, nullptr);
     }
 }
 
 void Loupe::Apply() {
-    if (Wanted() == shown_ && (!Wanted() || follower_.following())) return;
+    if (Wanted() == shown_) return;
     if (Wanted()) {
-        Show();
+        monitors_.Forget();
+        UpdateNow();
     } else {
         Hide();
     }
 }
 
-void Loupe::Show() {
-    if (hwnd_ == nullptr) return;
-    monitors_.Forget();
-    follower_.Start(hwnd_);
-    UpdateNow();
-}
-
 void Loupe::Hide() {
-    follower_.Stop();
-    if (hwnd_ != nullptr) ShowWindow(hwnd_, SW_HIDE);
+    if (hwnd_ == nullptr) return;
+    KillTimer(hwnd_, kFrameTimer);
+    following_ = false;
+    ShowWindow(hwnd_, SW_HIDE);
     shown_ = false;
 }
 
@@ -110,24 +109,20 @@ void Loupe::UpdateNow() {
     drawnAt_ = read.cursor;
     canvas_.Draw(SampledColour(read.pixel));
 
-    SIZE size = canvas_.size();
+    const SIZE size = canvas_.size();
     const auto corner = PlaceLoupe(ScreenPoint{read.cursor.x, read.cursor.y}, areas[*monitor].work,
                                    size.cx, size.cy, canvas_.metrics());
     if (!corner) {
         // No room beside the pointer on this monitor: better no loupe than one over
         // the pixels it shows.
-        ShowWindow(hwnd_, SW_HIDE);
-        shown_ = false;
+        Hide();
         return;
     }
-    POINT at{corner->x, corner->y};
-    POINT origin{0, 0};
-    UpdateLayeredWindow(hwnd_, nullptr, &at, &size, canvas_.dc(), &origin, 0, nullptr, ULW_OPAQUE);
-    if (!shown_) {
-        SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        shown_ = true;
-    }
+    // The picker may have entered the topmost band after the loupe did.
+    SetWindowPos(hwnd_, HWND_TOPMOST, corner->x, corner->y, size.cx, size.cy,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    shown_ = true;
 }
 
 LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -136,32 +131,34 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return HTTRANSPARENT;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
-        case kPointerMovedMessage:
-            return OnPointerMoved();
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            return OnPaint();
         case WM_TIMER:
             return wParam == kFrameTimer ? OnFrame() : 0;
         case WM_DISPLAYCHANGE:
         case WM_SETTINGCHANGE:
-        case WM_DPICHANGED:
             return OnDisplayChange();
         default:
             return Default(message, wParam, lParam);
     }
 }
 
-LRESULT Loupe::OnPointerMoved() {
-    if (!follower_.following()) return 0;
-    UpdateNow();
-    follower_.Moving();
+LRESULT Loupe::OnPaint() {
+    PaintDc paint(hwnd_);
+    const RECT &area = paint.area();
+    BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+           canvas_.dc(), area.left, area.top, SRCCOPY);
     return 0;
 }
 
-// While the pointer moves, every frame shows where it is now; the first frame that
-// finds it where the last one drew it ends the frames until it moves again.
+// The first frame that finds the pointer where the last one drew it ends the frames
+// until a sample finds it moved again.
 LRESULT Loupe::OnFrame() {
-    if (!follower_.following()) return 0;
-    if (SamePoint(platform_.CursorPosition(), drawnAt_)) {
-        follower_.Rest();
+    if (!shown_ || SamePoint(platform_.CursorPosition(), drawnAt_)) {
+        KillTimer(hwnd_, kFrameTimer);
+        following_ = false;
         return 0;
     }
     UpdateNow();

@@ -3,6 +3,11 @@
 // system menu; it shows while that item and sampling are both on and the picker is
 // not minimised. It never takes the activation or a click, stays out of the taskbar,
 // and never stands over the pixels it shows.
+//
+// It is drawn again at every sample the picker takes, so that it shows what the
+// sample read. When a sample finds the pointer moved, the loupe follows it frame by
+// frame until a frame finds it resting; a resting pointer costs nothing beyond the
+// samples the picker takes anyway.
 #ifndef TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 #define TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 
@@ -10,7 +15,6 @@
 
 #include "loupe_canvas.h"
 #include "monitor_list.h"
-#include "pointer_follower.h"
 #include "win32_platform.h"
 #include "window_base.h"
 
@@ -36,29 +40,28 @@ class Loupe : public WindowBase<Loupe> {
     bool OnSysCommand(WPARAM command);
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
-    // Shows the screen as it is now, when the loupe is shown: the picker has just
-    // taken a sample, and the screen may have changed under a resting pointer.
+    // The picker has just taken a sample: the loupe shows the screen as it is now,
+    // and starts following the pointer if it has moved.
     void Refresh();
 
-    // Draws the loupe for the pointer at once, for the benchmark: as shown, or not.
+    // Draws and places the loupe for the pointer at once, and shows it.
     void UpdateNow();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnPointerMoved();
     LRESULT OnFrame();
+    LRESULT OnPaint();
     LRESULT OnDisplayChange();
 
     bool Wanted() const { return switchedOn_ && sampling_ && !minimised_; }
     void Apply();
-    void Show();
     void Hide();
 
     Win32Platform &platform_;
     HWND form_;
     MonitorList monitors_;
-    PointerFollower follower_;
+    bool following_;
     LoupeCanvas canvas_;
     bool switchedOn_;
     bool sampling_;
