@@ -4,16 +4,28 @@
 
 namespace tintwell {
 
-int DisplayScale::RoundedRatio(int value, int numerator, int denominator) {
-    const long long scaled = static_cast<long long>(value) * numerator;
-    const long long half = denominator / 2;
-    const long long rounded =
-        scaled >= 0 ? (scaled + half) / denominator : -((-scaled + half) / denominator);
-    return static_cast<int>(rounded);
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+}  // namespace
+
+int RoundToPixel(double value) {
+    return static_cast<int>(std::round(value));
+}
+
+// The products below are whole numbers well inside a double's exact range, and a
+// quotient that is exactly a half is computed exactly, so the rule sees true halves.
+int DisplayScale::FromTwips(int twips) const {
+    return RoundToPixel(static_cast<double>(twips) * dpi_ / kTwipsPerInch);
+}
+
+int DisplayScale::FromBasePixels(int pixels) const {
+    return RoundToPixel(static_cast<double>(pixels) * dpi_ / kBaseDpi);
 }
 
 int DisplayScale::FontHeight(double points) const {
-    return -static_cast<int>(std::floor(points * dpi_ / 72.0 + 0.5));
+    return -RoundToPixel(points * dpi_ / kPointsPerInch);
 }
 
 int TableAxis::TableFromScreen(int screen) const {

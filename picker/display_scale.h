@@ -9,6 +9,10 @@
 
 namespace tintwell {
 
+// The window's one rule from a fractional position or length to a whole pixel: the
+// nearest, halves away from zero. Independent of the floating-point rounding mode.
+int RoundToPixel(double value);
+
 class DisplayScale {
   public:
     explicit DisplayScale(int dpi = kBaseDpi) : dpi_(dpi > 0 ? dpi : kBaseDpi) {}
@@ -18,17 +22,16 @@ class DisplayScale {
     // Screen pixels per table pixel.
     double factor() const { return static_cast<double>(dpi_) / kBaseDpi; }
 
-    // Nearest pixel, halves away from zero (so 4180 and 4000 twips give 279 and 267
-    // at 96 dpi).
-    int FromTwips(int twips) const { return RoundedRatio(twips, dpi_, kTwipsPerInch); }
+    // The nearest pixel (so 4180 and 4000 twips give 279 and 267 at 96 dpi).
+    int FromTwips(int twips) const;
     // A length drawn at 96 dpi (a border, a table), at this DPI.
-    int FromBasePixels(int pixels) const { return RoundedRatio(pixels, dpi_, kBaseDpi); }
+    int FromBasePixels(int pixels) const;
+    // A length in 96-dpi pixels, not yet rounded, at this DPI.
+    double Scaled(double basePixels) const { return basePixels * factor(); }
     // A font size in points as a LOGFONT height (negative: the em height).
     int FontHeight(double points) const;
 
   private:
-    static int RoundedRatio(int value, int numerator, int denominator);
-
     int dpi_;
 };
 

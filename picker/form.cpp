@@ -14,9 +14,6 @@ namespace tintwell {
 
 namespace {
 
-constexpr int16_t kLeftButtonOnly = 1;
-constexpr float kTwipsPerPixel = static_cast<float>(kTwipsPerTablePixel);
-constexpr float kStripTopOnWindow = static_cast<float>(kStripTopOnForm);
 constexpr int32_t kSamplingIntervalMs = 100;
 
 }  // namespace
@@ -56,7 +53,7 @@ void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
 }
 
 void Form::Picture1_MouseMove(int16_t button, int16_t shift, float x, float y) {
-    if (button != kLeftButtonOnly) return;
+    if (button != kLeftButton) return;
     const float clampedX = ClampToTable(x);
     const float clampedY = ClampToTable(y);
     Picture1_mousedown(button, shift, clampedX, clampedY);
@@ -72,13 +69,13 @@ void Form::Picture2_mousedown(int16_t, int16_t, float, float y) {
 }
 
 void Form::Picture2_MouseMove(int16_t button, int16_t shift, float x, float y) {
-    if (button != kLeftButtonOnly) return;
+    if (button != kLeftButton) return;
     Picture2_mousedown(button, shift, x, ClampToTable(y));
 }
 
 void Form::Label1_Mousedown(int16_t button, int16_t shift, float x, float y) {
-    const float fieldX = x / kTwipsPerPixel + controls_.Label1_Left();
-    const float fieldY = y / kTwipsPerPixel + controls_.Label1_Top();
+    const float fieldX = x / kTwipsPerTablePixel + controls_.Label1_Left();
+    const float fieldY = y / kTwipsPerTablePixel + controls_.Label1_Top();
     // At a display scale other than 15 twips per pixel the converted point can land a
     // few pixels outside the field. Clamped like a drag, the pick stays on the field's
     // edge, the marker stays inside it, and no library is asked about a point that is
@@ -87,16 +84,16 @@ void Form::Label1_Mousedown(int16_t button, int16_t shift, float x, float y) {
 }
 
 void Form::Label1_Mousemove(int16_t button, int16_t shift, float x, float y) {
-    if (button != kLeftButtonOnly) return;
-    const float fieldX = x / kTwipsPerPixel + controls_.Label1_Left();
-    const float fieldY = y / kTwipsPerPixel + controls_.Label1_Top();
+    if (button != kLeftButton) return;
+    const float fieldX = x / kTwipsPerTablePixel + controls_.Label1_Left();
+    const float fieldY = y / kTwipsPerTablePixel + controls_.Label1_Top();
     Picture1_MouseMove(button, shift, fieldX, fieldY);
 }
 
 void Form::Label2_Mousemove(int16_t button, int16_t shift, float x, float y) {
-    if (button != kLeftButtonOnly) return;
-    const float stripX = x / kTwipsPerPixel + controls_.Label2_Left();
-    const float stripY = y / kTwipsPerPixel + controls_.Label2_Top() - kStripTopOnWindow;
+    if (button != kLeftButton) return;
+    const float stripX = x / kTwipsPerTablePixel + controls_.Label2_Left();
+    const float stripY = y / kTwipsPerTablePixel + controls_.Label2_Top() - kStripTopOnForm;
     Picture2_MouseMove(button, shift, stripX, stripY);
 }
 

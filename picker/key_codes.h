@@ -1,5 +1,6 @@
 // The keys the two pictures answer to, numbered as Windows numbers its virtual keys,
-// so the window hands a key on as it arrives; and the shift mask that comes with it.
+// so the window hands a key on as it arrives; the shift mask that comes with a key or
+// a mouse event, and the mouse's button mask.
 #ifndef TINTWELL_PICKER_KEY_CODES_H
 #define TINTWELL_PICKER_KEY_CODES_H
 
@@ -16,6 +17,11 @@ constexpr int16_t kKeyLeft = 0x25;
 constexpr int16_t kKeyUp = 0x26;
 constexpr int16_t kKeyRight = 0x27;
 constexpr int16_t kKeyDown = 0x28;
+
+// Button mask of mouse events, added together when several are held.
+constexpr int16_t kLeftButton = 1;
+constexpr int16_t kRightButton = 2;
+constexpr int16_t kMiddleButton = 4;
 
 // Shift mask of key and mouse events, added together when several are held.
 constexpr int16_t kShiftKey = 1;

@@ -13,10 +13,9 @@ namespace {
 
 constexpr int32_t kFieldShiftStep = 10;
 constexpr int32_t kStripPageStep = 16;
-constexpr int32_t kTableLast = kTableSize - 1;
 
 int32_t ClampStep(int32_t value) {
-    return std::clamp(value, 0, kTableLast);
+    return std::clamp(value, 0, kLastTableRow);
 }
 
 bool HasCtrlOrAlt(int16_t shift) {
@@ -57,10 +56,10 @@ void Form::Picture1_KeyDown(int16_t keyCode, int16_t shift) {
             to.x = 0;
             break;
         default:  // End
-            to.x = kTableLast;
+            to.x = kLastTableRow;
             break;
     }
-    Picture1_mousedown(1, shift, static_cast<float>(ClampStep(to.x)),
+    Picture1_mousedown(kLeftButton, shift, static_cast<float>(ClampStep(to.x)),
                        static_cast<float>(ClampStep(to.y)));
 }
 
@@ -85,12 +84,12 @@ void Form::Picture2_KeyDown(int16_t keyCode, int16_t shift) {
             row = 0;
             break;
         case kKeyEnd:
-            row = kTableLast;
+            row = kLastTableRow;
             break;
         default:
             return;
     }
-    Picture2_mousedown(1, shift, 0.0f, static_cast<float>(ClampStep(row)));
+    Picture2_mousedown(kLeftButton, shift, 0.0f, static_cast<float>(ClampStep(row)));
 }
 
 // In hue mode the ring always marks the point last picked. In the channel modes it

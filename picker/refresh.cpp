@@ -25,7 +25,7 @@ MarkerAxes AxesFor(const PickerState &state) {
         case TableModeBlue:
             return {state.red, state.green, state.blue};
         default:
-            return {state.fieldX, 255 - state.fieldY, 255 - state.stripPos};
+            return {state.fieldX, kLastTableRow - state.fieldY, kLastTableRow - state.stripPos};
     }
 }
 
@@ -49,12 +49,12 @@ void Form::RefreshPicker() {
     controls_.Picture2_Refresh();
 
     const MarkerAxes axes = AxesFor(state_);
-    controls_.set_Label1_Top(static_cast<float>((255 - axes.v) - kRingOffset));
+    controls_.set_Label1_Top(static_cast<float>((kLastTableRow - axes.v) - kRingOffset));
     controls_.set_Label1_Left(static_cast<float>(axes.x - kRingOffset));
-    controls_.set_Label2_Top(static_cast<float>(255 - axes.s + kArrowRowOffset));
+    controls_.set_Label2_Top(static_cast<float>(kLastTableRow - axes.s + kArrowRowOffset));
 
     const ColorRef shown =
-        library_.GetColor(base, state_.tableMode, axes.x, 255 - axes.v, state_.webSafe);
+        library_.GetColor(base, state_.tableMode, axes.x, kLastTableRow - axes.v, state_.webSafe);
     controls_.set_Shape1_FillColor(shown);
     state_.hexText = HexTextRule(shown);
     controls_.set_Text1_Text(DisplayRule(state_.hexText));
@@ -63,11 +63,11 @@ void Form::RefreshPicker() {
 
 Form::TablePoint Form::MarkedFieldPoint() const {
     const MarkerAxes axes = AxesFor(state_);
-    return TablePoint{axes.x, 255 - axes.v};
+    return TablePoint{axes.x, kLastTableRow - axes.v};
 }
 
 int32_t Form::MarkedStripRow() const {
-    return 255 - AxesFor(state_).s;
+    return kLastTableRow - AxesFor(state_).s;
 }
 
 namespace {
@@ -119,7 +119,7 @@ void Form::LocateColor() {
         state_.green = 0;
         state_.blue = 0;
         state_.fieldX = 0;
-        state_.fieldY = 255 - channel[kRed];
+        state_.fieldY = kLastTableRow - channel[kRed];
         state_.stripPos = 0;
         return;
     }
@@ -133,7 +133,7 @@ void Form::LocateColor() {
 
     *hue[sector.smallest] = 0;
     state_.fieldX = RoundHalfEven(255.0 - k * low);
-    state_.fieldY = 255 - channel[full];
+    state_.fieldY = kLastTableRow - channel[full];
     *hue[full] = RoundHalfEven(k * channel[full]);
     *hue[middle] = PureHueMiddle(channel[full], channel[middle], low);
     const double base = firstFull ? sector.firstFullBase : sector.secondFullBase;

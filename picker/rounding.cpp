@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "form_controls.h"
+#include "table_geometry.h"
 #include "user_texts.h"
 
 namespace tintwell {
@@ -24,7 +25,8 @@ int32_t RoundHalfEven(double value) {
 
 float ClampToTable(float value) {
     if (!(value >= 0.0f)) value = 0.0f;
-    if (value > 255.0f) value = 255.0f;
+    constexpr float kLast = static_cast<float>(kLastTableRow);
+    if (value > kLast) value = kLast;
     return value;
 }
 

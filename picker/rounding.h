@@ -12,8 +12,8 @@ namespace tintwell {
 // lies outside the 32-bit range throws PickerError (an overflow), ending the handler.
 int32_t RoundHalfEven(double value);
 
-// Drag positions: anything not >= 0 (NaN included) becomes 0, then anything above
-// 255 becomes 255.
+// Drag positions: anything not >= 0 (NaN included) becomes 0, then anything beyond
+// the last table row or column becomes that one.
 float ClampToTable(float value);
 
 }  // namespace tintwell

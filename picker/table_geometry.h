@@ -18,6 +18,8 @@ constexpr int kBaseDpi = kTwipsPerInch / kTwipsPerTablePixel;
 
 // Rows of the field and the strip, columns of the field.
 constexpr int kTableSize = DYEPLATE_TABLE_SIZE;
+// The last of them, the bottom row and the right column.
+constexpr int kLastTableRow = kTableSize - 1;
 // Columns of the strip's image (the library draws 20 into it; the picture shows 18).
 constexpr int kStripImageWidth = 18;
 

@@ -1,25 +1,10 @@
 #include "focus_cue.h"
 
+#include "gdi_handles.h"
+
 namespace tintwell::win32 {
 
 namespace {
-
-// The window's DC for its whole rectangle, frame included.
-class WindowDc {
-  public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    ~WindowDc() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
-    }
-    WindowDc(const WindowDc &) = delete;
-    WindowDc &operator=(const WindowDc &) = delete;
-
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
 
 // The inner area grown by one pixel, in the coordinates of the window's own DC.
 RECT RingAroundInnerArea(HWND window) {

@@ -11,7 +11,6 @@ namespace tintwell::win32 {
 
 namespace {
 
-constexpr float kTwips = static_cast<float>(kTwipsPerTablePixel);
 // The ring's centre from its corner, in table pixels: the middle of the pixel
 // kRingOffset right of and below the corner.
 constexpr double kRingCentre = kRingOffset + 0.5;
@@ -25,38 +24,44 @@ int WholePixel(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 32767.0) {
         throw PickerError(messages::kMarkerOutOfPlace);
     }
-    return static_cast<int>(std::nearbyint(value));
+    return RoundToPixel(value);
 }
 
 }  // namespace
 
-POINT RingGeometry::Corner(float left, float top) const {
-    const double k = scale_.factor();
-    return POINT{WholePixel(field_.columns().ScreenFromTable(left + kRingCentre) - kRingCentre * k),
-                 WholePixel(field_.rows().ScreenFromTable(top + kRingCentre) - kRingCentre * k)};
+POINT RingGeometry::Corner(float left, float top, const DisplayScale &scale) const {
+    const double centre = scale.Scaled(kRingCentre);
+    return POINT{WholePixel(field_.columns().ScreenFromTable(left + kRingCentre) - centre),
+                 WholePixel(field_.rows().ScreenFromTable(top + kRingCentre) - centre)};
 }
 
-void RingGeometry::PointerTwips(POINT local, POINT corner, float left, float top, float &x,
-                                float &y) const {
+void RingGeometry::PointerTwips(POINT local, POINT corner, float left, float top,
+                                const DisplayScale &, float &x, float &y) const {
     const int column = field_.columns().TableFromScreen(corner.x + local.x);
     const int row = field_.rows().TableFromScreen(corner.y + local.y);
-    x = (static_cast<float>(column) - left) * kTwips;
-    y = (static_cast<float>(row) - top) * kTwips;
+    x = (static_cast<float>(column) - left) * kTwipsPerTablePixel;
+    y = (static_cast<float>(row) - top) * kTwipsPerTablePixel;
 }
 
-POINT ArrowGeometry::Corner(float left, float top) const {
-    const double k = scale_.factor();
-    const double tip = strip_.rows().ScreenFromTable(top - kArrowRowOffset + 0.5) - kArrowTip * k;
-    return POINT{WholePixel(left * k), strip_.InnerOrigin().y + WholePixel(tip)};
+POINT RingGeometry::GlyphOffset(POINT inkCentre, const DisplayScale &scale) {
+    if (scale.identity()) return POINT{0, 0};
+    const double centre = scale.Scaled(kRingCentre);
+    return POINT{RoundToPixel(centre - inkCentre.x), RoundToPixel(centre - inkCentre.y)};
 }
 
-void ArrowGeometry::PointerTwips(POINT local, POINT corner, float, float top, float &x,
-                                 float &y) const {
+POINT ArrowGeometry::Corner(float left, float top, const DisplayScale &scale) const {
+    const double tip =
+        strip_.rows().ScreenFromTable(top - kArrowRowOffset + 0.5) - scale.Scaled(kArrowTip);
+    return POINT{WholePixel(scale.Scaled(left)), strip_.InnerOrigin().y + WholePixel(tip)};
+}
+
+void ArrowGeometry::PointerTwips(POINT local, POINT corner, float, float top,
+                                 const DisplayScale &scale, float &x, float &y) const {
     // Across, only the arrow's own extent counts (no handler uses it); down, the strip
     // row under the pointer, counted from the form's rows as the handler expects.
     const int row = strip_.rows().TableFromScreen(corner.y + local.y - strip_.InnerOrigin().y);
-    x = static_cast<float>(local.x / scale_.factor()) * kTwips;
-    y = (static_cast<float>(row + kStripTopOnForm + kStripBorder) - top) * kTwips;
+    x = static_cast<float>(local.x / scale.factor()) * kTwipsPerTablePixel;
+    y = (static_cast<float>(row + kStripTopOnForm + kStripBorder) - top) * kTwipsPerTablePixel;
 }
 
 }  // namespace tintwell::win32

@@ -18,12 +18,12 @@ class MarkerGeometry {
   public:
     // The marker's top-left corner in its container's pixels for the position
     // (left, top) in table pixels.
-    virtual POINT Corner(float left, float top) const = 0;
+    virtual POINT Corner(float left, float top, const DisplayScale &scale) const = 0;
     // A pointer at `local` pixels from the marker's corner, which stands at `corner`,
     // in twips from (left, top): what the handler adds back to (left, top) lands on
     // the table pixel under the pointer.
-    virtual void PointerTwips(POINT local, POINT corner, float left, float top, float &x,
-                              float &y) const = 0;
+    virtual void PointerTwips(POINT local, POINT corner, float left, float top,
+                              const DisplayScale &scale, float &x, float &y) const = 0;
 
   protected:
     ~MarkerGeometry() = default;
@@ -33,30 +33,32 @@ class MarkerGeometry {
 // pixel as shown, which is kRingOffset + 0.5 table pixels from its corner.
 class RingGeometry : public MarkerGeometry {
   public:
-    RingGeometry(const PictureBox &field, const DisplayScale &scale)
-        : field_(field), scale_(scale) {}
-    POINT Corner(float left, float top) const override;
-    void PointerTwips(POINT local, POINT corner, float left, float top, float &x,
-                      float &y) const override;
+    explicit RingGeometry(const PictureBox &field) : field_(field) {}
+    POINT Corner(float left, float top, const DisplayScale &scale) const override;
+    void PointerTwips(POINT local, POINT corner, float left, float top, const DisplayScale &scale,
+                      float &x, float &y) const override;
+
+    // Where the ring's glyph is drawn from the label's corner, given where the middle
+    // of its ink lies from the point it is drawn at. At 96 dpi it is drawn from the
+    // corner, as it always was; at other scales it is moved so that its middle is the
+    // ring's centre.
+    static POINT GlyphOffset(POINT inkCentre, const DisplayScale &scale);
 
   private:
     const PictureBox &field_;
-    const DisplayScale &scale_;
 };
 
 // Label2, the arrow, on the form beside Picture2: its tip on the middle of the
 // marked strip row as shown.
 class ArrowGeometry : public MarkerGeometry {
   public:
-    ArrowGeometry(const PictureBox &strip, const DisplayScale &scale)
-        : strip_(strip), scale_(scale) {}
-    POINT Corner(float left, float top) const override;
-    void PointerTwips(POINT local, POINT corner, float left, float top, float &x,
-                      float &y) const override;
+    explicit ArrowGeometry(const PictureBox &strip) : strip_(strip) {}
+    POINT Corner(float left, float top, const DisplayScale &scale) const override;
+    void PointerTwips(POINT local, POINT corner, float left, float top, const DisplayScale &scale,
+                      float &x, float &y) const override;
 
   private:
     const PictureBox &strip_;
-    const DisplayScale &scale_;
 };
 
 }  // namespace tintwell::win32

@@ -1,22 +1,21 @@
 #include "marker_label.h"
 
-#include <cmath>
-
 #include "form_controls.h"
 #include "gdi_handles.h"
 
 namespace tintwell::win32 {
 
-MarkerLabel::MarkerLabel(ControlId id, MouseSink &sink, PictureBox *backdrop,
+MarkerLabel::MarkerLabel(ControlId id, MouseSink &sink, MarkerStyle style, PictureBox &picture,
                          const MarkerGeometry &geometry)
     : id_(id),
       sink_(sink),
-      backdrop_(backdrop),
+      style_(style),
+      picture_(picture),
       geometry_(geometry),
       font_(nullptr),
       text_(),
       textOffset_{0, 0},
-      scale_(1.0),
+      scale_(),
       foreColor_(GetSysColor(COLOR_BTNTEXT)),
       left_(0.0f),
       top_(0.0f) {}
@@ -25,25 +24,28 @@ void MarkerLabel::RegisterClass(HINSTANCE instance) {
     Register(instance, kLabelClass, nullptr);
 }
 
+// The designed size at the scale, at the corner the geometry gives the position.
+RECT MarkerLabel::PlacedRect(const ControlPlacement &placement) const {
+    const POINT corner = geometry_.Corner(left_, top_, scale_);
+    const RECT designed = DesignedRect(placement, scale_);
+    return RECT{corner.x, corner.y, corner.x + designed.right - designed.left,
+                corner.y + designed.bottom - designed.top};
+}
+
 void MarkerLabel::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
                          const DisplayScale &scale) {
     left_ = static_cast<float>(placement.left) / kTwipsPerTablePixel;
     top_ = static_cast<float>(placement.top) / kTwipsPerTablePixel;
     text_ = placement.caption;
-    scale_ = scale.factor();
-    const POINT corner = geometry_.Corner(left_, top_);
-    const RECT designed = DesignedRect(placement, scale);
-    CreateControlWindow(parent, placement, instance, this,
-                        RECT{corner.x, corner.y, corner.x + designed.right - designed.left,
-                             corner.y + designed.bottom - designed.top});
+    scale_ = scale;
+    CreateControlWindow(parent, placement, instance, this, PlacedRect(placement));
 }
 
 void MarkerLabel::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {
-    scale_ = scale.factor();
-    const POINT corner = geometry_.Corner(left_, top_);
-    const RECT designed = DesignedRect(placement, scale);
-    SetWindowPos(hwnd_, nullptr, corner.x, corner.y, designed.right - designed.left,
-                 designed.bottom - designed.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    scale_ = scale;
+    const RECT placed = PlacedRect(placement);
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.right - placed.left,
+                 placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -68,7 +70,7 @@ POINT MarkerLabel::PlacedCorner() const {
 }
 
 void MarkerLabel::MoveTo(float left, float top) {
-    const POINT corner = geometry_.Corner(left, top);
+    const POINT corner = geometry_.Corner(left, top, scale_);
     left_ = left;
     top_ = top;
     // A drag moves the markers on every step, mostly to where they already are; a
@@ -82,7 +84,7 @@ void MarkerLabel::MoveTo(float left, float top) {
 }
 
 void MarkerLabel::Convert(POINT client, float &x, float &y) const {
-    geometry_.PointerTwips(client, PlacedCorner(), left_, top_, x, y);
+    geometry_.PointerTwips(client, PlacedCorner(), left_, top_, scale_, x, y);
 }
 
 LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -91,12 +93,15 @@ LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             // A press on the ring picks in the field, and gives the field the focus as
             // a press beside the ring does, so that the arrow keys go on from there.
-            if (backdrop_ != nullptr) SetFocus(backdrop_->hwnd());
+            if (style_ == MarkerStyle::SeeThrough) SetFocus(picture_.hwnd());
             break;
         default:
             break;
@@ -107,9 +112,14 @@ LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Default(message, wParam, lParam);
 }
 
-// Drawn off screen first so that a marker moving over the field never flickers.
 LRESULT MarkerLabel::OnPaint() {
     PaintDc paint(hwnd_);
+    Paint(paint.get());
+    return 0;
+}
+
+// Drawn off screen first so that a marker moving over the field never flickers.
+void MarkerLabel::Paint(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
     OffscreenImage buffer(client.right, client.bottom);
@@ -119,8 +129,7 @@ LRESULT MarkerLabel::OnPaint() {
     } else {
         PaintTriangle(buffer.dc());
     }
-    BitBlt(paint.get(), 0, 0, client.right, client.bottom, buffer.dc(), 0, 0, SRCCOPY);
-    return 0;
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer.dc(), 0, 0, SRCCOPY);
 }
 
 void MarkerLabel::PaintText(HDC dc, RECT area) const {
@@ -134,13 +143,13 @@ void MarkerLabel::PaintText(HDC dc, RECT area) const {
 
 // Where Marlett's arrow would stand: at 96 dpi the tip is 12 px right of and 8 px
 // below the corner, which points at the strip row the label's top is one pixel
-// above; larger scales stretch the same triangle about the middles of its pixels.
+// above; larger scales stretch the same triangle about the middles of its rows.
 void MarkerLabel::PaintTriangle(HDC dc) const {
     static const POINT kCorners[] = {{8, 4}, {13, 8}, {8, 12}};
     POINT corners[3];
     for (int i = 0; i < 3; ++i) {
-        corners[i].x = static_cast<LONG>(std::floor(kCorners[i].x * scale_ + 0.5));
-        corners[i].y = static_cast<LONG>(std::floor((kCorners[i].y + 0.5) * scale_));
+        corners[i].x = RoundToPixel(scale_.Scaled(kCorners[i].x));
+        corners[i].y = RoundToPixel(scale_.Scaled(kCorners[i].y + 0.5) - 0.5);
     }
     Brush fill(CreateSolidBrush(foreColor_));
     SelectedObject brush(dc, fill.get());
@@ -149,12 +158,11 @@ void MarkerLabel::PaintTriangle(HDC dc) const {
 }
 
 void MarkerLabel::PaintBackground(HDC dc, int width, int height) const {
-    if (backdrop_ != nullptr) {
+    if (style_ == MarkerStyle::SeeThrough) {
         RECT placed{};
         GetWindowRect(hwnd_, &placed);
-        MapWindowPoints(nullptr, backdrop_->hwnd(), reinterpret_cast<POINT *>(&placed), 2);
-        BitBlt(dc, 0, 0, width, height, backdrop_->ShownDc(placed), placed.left, placed.top,
-               SRCCOPY);
+        MapWindowPoints(nullptr, picture_.hwnd(), reinterpret_cast<POINT *>(&placed), 2);
+        BitBlt(dc, 0, 0, width, height, picture_.ShownDc(placed), placed.left, placed.top, SRCCOPY);
         return;
     }
     RECT all{0, 0, width, height};

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "control_layout.h"
+#include "custom_control.h"
 #include "marker_geometry.h"
 #include "mouse_input.h"
 #include "picture_box.h"
@@ -17,19 +18,26 @@
 
 namespace tintwell::win32 {
 
-class MarkerLabel : public WindowBase<MarkerLabel>, private PointerUnits {
+enum class MarkerStyle {
+    // Shows its picture's image around the glyph, and a press on it gives the picture
+    // the focus.
+    SeeThrough,
+    // Shows the form's face around the glyph.
+    Opaque,
+};
+
+class MarkerLabel : public WindowBase<MarkerLabel>, public CustomControl, private PointerUnits {
   public:
-    // backdrop: the picture the label lies on and shows through, or nullptr for an
-    // opaque label in the form's colour. geometry places it and converts pointer
-    // positions on it.
-    MarkerLabel(ControlId id, MouseSink &sink, PictureBox *backdrop,
+    // picture: the picture the label marks a point of; geometry places the label and
+    // converts pointer positions on it.
+    MarkerLabel(ControlId id, MouseSink &sink, MarkerStyle style, PictureBox &picture,
                 const MarkerGeometry &geometry);
 
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                const DisplayScale &scale);
+                const DisplayScale &scale) override;
     // Sizes the label for a new scale and puts it where its position now shows.
-    void LayOut(const ControlPlacement &placement, const DisplayScale &scale);
+    void LayOut(const ControlPlacement &placement, const DisplayScale &scale) override;
 
     // A null font draws a solid triangle pointing right instead of a text, at the
     // scale's size. The text is drawn `offset` pixels from the corner.
@@ -42,6 +50,9 @@ class MarkerLabel : public WindowBase<MarkerLabel>, private PointerUnits {
     float Top() const { return top_; }
     void MoveTo(float left, float top);
 
+    // Draws the whole label into `dc`, as it shows on screen.
+    void Paint(HDC dc) const;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
@@ -51,15 +62,17 @@ class MarkerLabel : public WindowBase<MarkerLabel>, private PointerUnits {
     void PaintTriangle(HDC dc) const;
     void Convert(POINT client, float &x, float &y) const override;
     POINT PlacedCorner() const;
+    RECT PlacedRect(const ControlPlacement &placement) const;
 
     ControlId id_;
     MouseSink &sink_;
-    PictureBox *backdrop_;
+    MarkerStyle style_;
+    PictureBox &picture_;
     const MarkerGeometry &geometry_;
     HFONT font_;
     std::wstring text_;
     POINT textOffset_;
-    double scale_;
+    DisplayScale scale_;
     COLORREF foreColor_;
     float left_;
     float top_;

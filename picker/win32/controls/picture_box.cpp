@@ -9,29 +9,28 @@ namespace tintwell::win32 {
 
 namespace {
 
-// The picture's border at 96 dpi: the sunken client edge is two lines, the flat
-// border one.
-constexpr int kSunkenBorder = 2;
-constexpr int kFlatBorder = 1;
-
 bool IsSunken(const ControlPlacement &placement) {
     return (placement.exStyle & WS_EX_CLIENTEDGE) != 0;
 }
 
+// The border's thickness at 96 dpi.
+int BaseBorder(const ControlPlacement &placement) {
+    return IsSunken(placement) ? kSunkenBorder : kFlatBorder;
+}
+
 }  // namespace
 
-PictureBox::PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor,
-                       int tableWidth, int tableHeight)
+PictureBox::PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor)
     : id_(id),
       sink_(sink),
       keys_(keys),
       backgroundSysColor_(backgroundSysColor),
-      tableWidth_(tableWidth),
-      tableHeight_(tableHeight),
+      tableWidth_(0),
+      tableHeight_(0),
       sunken_(false),
       border_(0),
-      columns_(tableWidth, tableWidth),
-      rows_(tableHeight, tableHeight),
+      columns_(),
+      rows_(),
       image_(),
       shown_(),
       refreshed_(),
@@ -46,16 +45,14 @@ void PictureBox::RegisterClass(HINSTANCE instance) {
 // The border is drawn here rather than by the system, whose edges keep their 96-dpi
 // thickness: the inner area must be exactly the table magnified.
 RECT PictureBox::OuterRect(const ControlPlacement &placement, const DisplayScale &scale) const {
-    const int border = scale.FromBasePixels(IsSunken(placement) ? kSunkenBorder : kFlatBorder);
     const RECT designed = DesignedRect(placement, scale);
-    return RECT{designed.left, designed.top,
-                designed.left + scale.FromBasePixels(tableWidth_) + 2 * border,
-                designed.top + scale.FromBasePixels(tableHeight_) + 2 * border};
+    return RECT{designed.left, designed.top, designed.left + columns_.shown() + 2 * border_,
+                designed.top + rows_.shown() + 2 * border_};
 }
 
 void PictureBox::Rescale(const ControlPlacement &placement, const DisplayScale &scale) {
     sunken_ = IsSunken(placement);
-    border_ = scale.FromBasePixels(sunken_ ? kSunkenBorder : kFlatBorder);
+    border_ = scale.FromBasePixels(BaseBorder(placement));
     columns_ = TableAxis(tableWidth_, scale.FromBasePixels(tableWidth_));
     rows_ = TableAxis(tableHeight_, scale.FromBasePixels(tableHeight_));
     if (columns_.identity() && rows_.identity()) {
@@ -73,6 +70,8 @@ void PictureBox::Rescale(const ControlPlacement &placement, const DisplayScale &
 
 void PictureBox::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
                         const DisplayScale &scale) {
+    tableWidth_ = placement.width / kTwipsPerTablePixel - 2 * BaseBorder(placement);
+    tableHeight_ = placement.height / kTwipsPerTablePixel - 2 * BaseBorder(placement);
     Rescale(placement, scale);
     CreateControlWindow(parent, placement, instance, this, OuterRect(placement, scale));
 }
@@ -212,8 +211,15 @@ LRESULT PictureBox::OnNcCalcSize(LPARAM lParam) {
 }
 
 LRESULT PictureBox::OnNcPaint() {
-    HDC dc = GetWindowDC(hwnd_);
-    if (dc == nullptr) return 0;
+    {
+        WindowDc window(hwnd_);
+        if (window.get() != nullptr) PaintBorder(window.get());
+    }
+    PaintFocusCue(hwnd_, keys_.KeyboardInUse());
+    return 0;
+}
+
+void PictureBox::PaintBorder(HDC dc) const {
     RECT frame{};
     GetWindowRect(hwnd_, &frame);
     OffsetRect(&frame, -frame.left, -frame.top);
@@ -228,9 +234,6 @@ LRESULT PictureBox::OnNcPaint() {
         }
         InflateRect(&frame, -1, -1);
     }
-    ReleaseDC(hwnd_, dc);
-    PaintFocusCue(hwnd_, keys_.KeyboardInUse());
-    return 0;
 }
 
 LRESULT PictureBox::OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam) {

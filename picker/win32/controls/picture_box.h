@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "control_layout.h"
+#include "custom_control.h"
 #include "display_scale.h"
 #include "gdi_handles.h"
 #include "key_input.h"
@@ -19,18 +20,18 @@
 
 namespace tintwell::win32 {
 
-class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
+class PictureBox : public WindowBase<PictureBox>, public CustomControl, private PointerUnits {
   public:
-    // The image holds tableWidth x tableHeight table pixels.
-    PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor, int tableWidth,
-               int tableHeight);
+    // The image holds as many table pixels as the design's inner area has 96-dpi
+    // pixels; it is made with the window.
+    PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor);
 
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                const DisplayScale &scale);
+                const DisplayScale &scale) override;
     // Places and sizes the box for a new scale: the inner area is the table magnified,
     // the border drawn at the scale's thickness, the corner where the design puts it.
-    void LayOut(const ControlPlacement &placement, const DisplayScale &scale);
+    void LayOut(const ControlPlacement &placement, const DisplayScale &scale) override;
 
     // The persistent image in table pixels, for the library to draw into.
     HDC ImageDc() const { return image_->dc(); }
@@ -53,6 +54,7 @@ class PictureBox : public WindowBase<PictureBox>, private PointerUnits {
     LRESULT OnPaint();
     LRESULT OnNcCalcSize(LPARAM lParam);
     LRESULT OnNcPaint();
+    void PaintBorder(HDC dc) const;
     void Convert(POINT client, float &x, float &y) const override;
 
     RECT OuterRect(const ControlPlacement &placement, const DisplayScale &scale) const;

@@ -23,9 +23,8 @@ void ShapeSwatch::LayOut(const ControlPlacement &placement, const DisplayScale &
 }
 
 void ShapeSwatch::SetFillColor(COLORREF colour) {
-    const COLORREF fill = colour & 0x00FFFFFFu;
-    if (fill == fillColor_) return;  // a drag sets the swatch on every step
-    fillColor_ = fill;
+    if (colour == fillColor_) return;  // a drag sets the swatch on every step
+    fillColor_ = colour;
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

@@ -6,20 +6,21 @@
 #include <windows.h>
 
 #include "control_layout.h"
+#include "custom_control.h"
 #include "display_scale.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
-class ShapeSwatch : public WindowBase<ShapeSwatch> {
+class ShapeSwatch : public WindowBase<ShapeSwatch>, public CustomControl {
   public:
     ShapeSwatch() : fillColor_(RGB(0, 0, 0)), border_(1) {}
 
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                const DisplayScale &scale);
+                const DisplayScale &scale) override;
     // Places the swatch for a new scale, its border one 96-dpi pixel thick.
-    void LayOut(const ControlPlacement &placement, const DisplayScale &scale);
+    void LayOut(const ControlPlacement &placement, const DisplayScale &scale) override;
     void SetFillColor(COLORREF colour);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

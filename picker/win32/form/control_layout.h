@@ -1,7 +1,6 @@
 // The layout of Form1 as one table, which the window is built from: every control's
-// kind, class, caption, place, tab order, container and styles. Positions are kept in
-// twips, the unit the form was designed in, and turned into pixels when the window is
-// built.
+// kind, class, caption, place, container and styles; its order is the tab order. Positions are kept
+// in twips, the unit the form was designed in, and turned into pixels when the window is built.
 #ifndef TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 #define TINTWELL_PICKER_WIN32_CONTROL_LAYOUT_H
 
@@ -26,19 +25,22 @@ constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
 constexpr const wchar_t *kLabelClass = L"TintwellMarkerLabel";
 constexpr const wchar_t *kShapeClass = L"TintwellShape";
 
+// A picture's border at 96 dpi: the sunken client edge is two lines, the flat border
+// (the strip's) one.
+constexpr int kSunkenBorder = 2;
+constexpr int kFlatBorder = kStripBorder;
+
 enum class ControlKind { PictureBox, OptionButton, TextBox, PushButton, CheckBox, Label, Shape };
 
 struct ControlPlacement {
     ControlKind kind;
     ControlId id;
-    const char *name;
     const wchar_t *windowClass;
     const wchar_t *caption;
     int left;  // twips, in the container's inner area
     int top;
     int width;  // twips, border included
     int height;
-    int tabIndex;         // -1: never takes the focus
     ControlId container;  // 0 for the form itself
     DWORD style;
     DWORD exStyle;

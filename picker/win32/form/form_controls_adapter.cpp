@@ -11,6 +11,16 @@
 
 namespace tintwell::win32 {
 
+namespace {
+
+// The handlers' colours may carry a high byte (GetPixel's failure value has one);
+// GDI would read it as a palette index, so only the three channels are shown.
+COLORREF ShownColour(ColorRef colour) {
+    return colour & 0x00FFFFFFu;
+}
+
+}  // namespace
+
 FormControlsAdapter::FormControlsAdapter(const HWND &form, PictureBox &picture1,
                                          PictureBox &picture2, MarkerLabel &label1,
                                          MarkerLabel &label2, ShapeSwatch &shape1, Loupe &loupe)
@@ -56,7 +66,7 @@ void FormControlsAdapter::set_Label1_Top(float value) {
     label1_.MoveTo(label1_.Left(), value);
 }
 void FormControlsAdapter::set_Label1_ForeColor(ColorRef colour) {
-    label1_.SetForeColor(colour & 0x00FFFFFFu);
+    label1_.SetForeColor(ShownColour(colour));
 }
 float FormControlsAdapter::Label2_Left() {
     return label2_.Left();
@@ -69,7 +79,7 @@ void FormControlsAdapter::set_Label2_Top(float value) {
 }
 
 void FormControlsAdapter::set_Shape1_FillColor(ColorRef colour) {
-    shape1_.SetFillColor(colour);
+    shape1_.SetFillColor(ShownColour(colour));
 }
 
 std::u16string FormControlsAdapter::Text1_Text() {

@@ -1,48 +1,21 @@
 #include "form_window.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "focus_cue.h"
+#include "form_frame.h"
+#include "handler_routes.h"
 #include "key_codes.h"
-#include "text_conversion.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
 
 namespace {
 
-constexpr DWORD kFormStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 constexpr int kIconResource = 1;
 
-// The buttons whose clicks reach a handler of the core.
-struct ClickRoute {
-    ControlId control;
-    void (Form::*handler)();
-};
-
-constexpr ClickRoute kClickRoutes[] = {
-    {kOption1, &Form::Option1_Click}, {kOption4, &Form::Option4_Click},
-    {kOption5, &Form::Option5_Click}, {kOption6, &Form::Option6_Click},
-    {kCheck1, &Form::Check1_Click},   {kCheck3, &Form::Check3_Click},
-    {kCheck4, &Form::Check4_Click},   {kCommand1, &Form::Command1_Click},
-};
-
 constexpr ControlId kOptions[] = {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6};
-
-RECT CentredOnScreen(DpiFunctions &dpi, const DisplayScale &scale) {
-    const RECT frame = dpi.FrameAround(scale.FromTwips(kFormClientWidthTwips),
-                                       scale.FromTwips(kFormClientHeightTwips), kFormStyle,
-                                       kFormExStyle, scale.dpi());
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return RECT{left, top, left + width, top + height};
-}
 
 }  // namespace
 
@@ -50,18 +23,22 @@ FormWindow::FormWindow(HINSTANCE instance)
     : instance_(instance),
       dpi_(),
       scale_(),
-      captionFont_(),
-      arrow_{Font(), L""},
+      fonts_(),
       platform_(nullptr),
       library_("dyeplate.dll"),
       loupe_(platform_),
-      picture1_(kPicture1, *this, *this, COLOR_BTNFACE, kTableSize, kTableSize),
-      picture2_(kPicture2, *this, *this, COLOR_WINDOW, kStripImageWidth, kTableSize),
-      ringGeometry_(picture1_, scale_),
-      arrowGeometry_(picture2_, scale_),
-      label1_(kLabel1, *this, &picture1_, ringGeometry_),
-      label2_(kLabel2, *this, nullptr, arrowGeometry_),
+      picture1_(kPicture1, *this, *this, COLOR_BTNFACE),
+      picture2_(kPicture2, *this, *this, COLOR_WINDOW),
+      ringGeometry_(picture1_),
+      arrowGeometry_(picture2_),
+      label1_(kLabel1, *this, MarkerStyle::SeeThrough, picture1_, ringGeometry_),
+      label2_(kLabel2, *this, MarkerStyle::Opaque, picture2_, arrowGeometry_),
       shape1_(),
+      customControls_{{{kPicture1, &picture1_},
+                       {kPicture2, &picture2_},
+                       {kLabel1, &label1_},
+                       {kLabel2, &label2_},
+                       {kShape1, &shape1_}}},
       controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
@@ -89,7 +66,7 @@ FormWindow::~FormWindow() {
 
 bool FormWindow::Start(int showCommand) {
     scale_ = DisplayScale(dpi_.ForSystem());
-    const RECT frame = CentredOnScreen(dpi_, scale_);
+    const RECT frame = CentredFrame(dpi_, scale_);
     CreateWindowExW(kFormExStyle, kFormClass, kFormTitle, kFormStyle, frame.left, frame.top,
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
                     this);
@@ -98,7 +75,7 @@ bool FormWindow::Start(int showCommand) {
         return false;
     }
     // Made on a monitor of another scale than the primary one, it was laid out there.
-    FitClientArea();
+    FitClientArea(hwnd_, scale_);
     try {
         form_.Form_Load();
     } catch (const std::exception &failure) {
@@ -178,26 +155,11 @@ void FormWindow::CreateControls() {
         const ControlPlacement &placement = kControls[i];
         // The table lists every container before what it holds.
         const HWND parent = placement.container == 0 ? hwnd_ : Control(placement.container);
-        switch (placement.id) {
-            case kPicture1:
-                picture1_.Create(parent, placement, instance_, scale_);
-                break;
-            case kPicture2:
-                picture2_.Create(parent, placement, instance_, scale_);
-                break;
-            case kLabel1:
-                label1_.Create(parent, placement, instance_, scale_);
-                break;
-            case kLabel2:
-                label2_.Create(parent, placement, instance_, scale_);
-                break;
-            case kShape1:
-                shape1_.Create(parent, placement, instance_, scale_);
-                break;
-            default:
-                CreateControlWindow(parent, placement, instance_, nullptr,
-                                    DesignedRect(placement, scale_));
-                break;
+        if (CustomControl *custom = Custom(placement.id)) {
+            custom->Create(parent, placement, instance_, scale_);
+        } else {
+            CreateControlWindow(parent, placement, instance_, nullptr,
+                                DesignedRect(placement, scale_));
         }
     }
     SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
@@ -208,82 +170,26 @@ void FormWindow::CreateControls() {
 void FormWindow::LayOut() {
     for (size_t i = 0; i < kControlCount; ++i) {
         const ControlPlacement &placement = kControls[i];
-        switch (placement.id) {
-            case kPicture1:
-                picture1_.LayOut(placement, scale_);
-                break;
-            case kPicture2:
-                picture2_.LayOut(placement, scale_);
-                break;
-            case kLabel1:
-                label1_.LayOut(placement, scale_);
-                break;
-            case kLabel2:
-                label2_.LayOut(placement, scale_);
-                break;
-            case kShape1:
-                shape1_.LayOut(placement, scale_);
-                break;
-            default: {
-                const RECT rect = DesignedRect(placement, scale_);
-                SetWindowPos(Control(placement.id), nullptr, rect.left, rect.top,
-                             rect.right - rect.left, rect.bottom - rect.top,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
-                break;
-            }
+        if (CustomControl *custom = Custom(placement.id)) {
+            custom->LayOut(placement, scale_);
+            continue;
         }
+        const RECT rect = DesignedRect(placement, scale_);
+        SetWindowPos(Control(placement.id), nullptr, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ApplyFonts();
 }
 
-// With a Japanese font the edit control picks wide default margins, and the last
-// digit of "#RRGGBB" no longer fits Text1: it has none, and the font is chosen for
-// the width that leaves. A new font resets the margins, so they are cleared again.
-void FormWindow::ApplyFonts() {
-    HWND text = Control(kText1);
-    SendMessageW(text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
-    RECT format{};
-    SendMessageW(text, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    Font caption = CreateCaptionFont(scale_, format.right - format.left);
-    ArrowGlyph arrow = CreateStripArrow(scale_);
-    for (size_t i = 0; i < kControlCount; ++i) {
-        const ControlPlacement &placement = kControls[i];
-        if (placement.kind == ControlKind::PictureBox || placement.kind == ControlKind::Label ||
-            placement.kind == ControlKind::Shape) {
-            continue;
-        }
-        SendMessageW(Control(placement.id), WM_SETFONT, reinterpret_cast<WPARAM>(caption.get()),
-                     TRUE);
+CustomControl *FormWindow::Custom(ControlId id) {
+    for (const auto &[control, custom] : customControls_) {
+        if (control == id) return custom;
     }
-    SendMessageW(text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
-    // At 96 dpi the ring is drawn from the label's corner, as it always was; at other
-    // scales its glyph is moved so that its middle is the label's reference point.
-    POINT ringOffset{0, 0};
-    const wchar_t *ring = FindControl(kLabel1).caption;
-    if (!scale_.identity()) {
-        const POINT ink = InkCentre(caption.get(), ring[0]);
-        const double centre = (kRingOffset + 0.5) * scale_.factor();
-        ringOffset = POINT{static_cast<LONG>(std::lround(centre - ink.x)),
-                           static_cast<LONG>(std::lround(centre - ink.y))};
-    }
-    label1_.SetFont(caption.get(), ring, ringOffset);
-    label2_.SetFont(arrow.font.get(), arrow.text);
-    // The controls hold the new fonts now; the old ones go with the locals.
-    captionFont_ = std::move(caption);
-    arrow_ = std::move(arrow);
+    return nullptr;
 }
 
-void FormWindow::FitClientArea() {
-    const int width = scale_.FromTwips(kFormClientWidthTwips);
-    const int height = scale_.FromTwips(kFormClientHeightTwips);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (client.right == width && client.bottom == height) return;
-    RECT frame{};
-    GetWindowRect(hwnd_, &frame);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
-                 frame.bottom - frame.top + height - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void FormWindow::ApplyFonts() {
+    fonts_.Apply(hwnd_, label1_, label2_, scale_);
 }
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
@@ -297,9 +203,7 @@ LRESULT FormWindow::OnCommand(int control, int notification) {
     if (std::find(std::begin(kOptions), std::end(kOptions), control) != std::end(kOptions)) {
         KeepSelectedOptionAsTabStop();
     }
-    for (const ClickRoute &route : kClickRoutes) {
-        if (route.control == control) Dispatch([&] { (form_.*route.handler)(); });
-    }
+    if (const ClickHandler click = ClickHandlerOf(control)) Dispatch([&] { (form_.*click)(); });
     return 0;
 }
 
@@ -358,7 +262,7 @@ LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    FitClientArea();
+    FitClientArea(hwnd_, scale_);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return 0;
 }
@@ -381,50 +285,20 @@ LRESULT FormWindow::OnDestroy() {
 }
 
 void FormWindow::MouseDown(ControlId control, const MouseEvent &e) {
-    switch (control) {
-        case kPicture1:
-            Dispatch([&] { form_.Picture1_mousedown(e.button, e.shift, e.x, e.y); });
-            break;
-        case kPicture2:
-            Dispatch([&] { form_.Picture2_mousedown(e.button, e.shift, e.x, e.y); });
-            break;
-        case kLabel1:
-            Dispatch([&] { form_.Label1_Mousedown(e.button, e.shift, e.x, e.y); });
-            break;
-        default:
-            break;
+    if (const PointerHandler press = PressHandlerOf(control)) {
+        Dispatch([&] { (form_.*press)(e.button, e.shift, e.x, e.y); });
     }
 }
 
 void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
-    switch (control) {
-        case kPicture1:
-            Dispatch([&] { form_.Picture1_MouseMove(e.button, e.shift, e.x, e.y); });
-            break;
-        case kPicture2:
-            Dispatch([&] { form_.Picture2_MouseMove(e.button, e.shift, e.x, e.y); });
-            break;
-        case kLabel1:
-            Dispatch([&] { form_.Label1_Mousemove(e.button, e.shift, e.x, e.y); });
-            break;
-        case kLabel2:
-            Dispatch([&] { form_.Label2_Mousemove(e.button, e.shift, e.x, e.y); });
-            break;
-        default:
-            break;
+    if (const PointerHandler move = MoveHandlerOf(control)) {
+        Dispatch([&] { (form_.*move)(e.button, e.shift, e.x, e.y); });
     }
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
-    switch (control) {
-        case kPicture1:
-            Dispatch([&] { form_.Picture1_KeyDown(keyCode, shift); });
-            break;
-        case kPicture2:
-            Dispatch([&] { form_.Picture2_KeyDown(keyCode, shift); });
-            break;
-        default:
-            break;
+    if (const KeyHandler keyDown = KeyHandlerOf(control)) {
+        Dispatch([&] { (form_.*keyDown)(keyCode, shift); });
     }
 }
 

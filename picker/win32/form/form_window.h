@@ -6,16 +6,19 @@
 
 #include <windows.h>
 
-#include <string>
+#include <array>
+#include <utility>
 
 #include "colour_library.h"
 #include "control_help.h"
 #include "control_layout.h"
+#include "custom_control.h"
 #include "display_scale.h"
 #include "dpi_functions.h"
 #include "failure_report.h"
 #include "form.h"
 #include "form_controls_adapter.h"
+#include "form_fonts.h"
 #include "gdi_handles.h"
 #include "key_input.h"
 #include "loupe.h"
@@ -24,7 +27,6 @@
 #include "mouse_input.h"
 #include "picture_box.h"
 #include "shape_swatch.h"
-#include "ui_fonts.h"
 #include "win32_platform.h"
 #include "window_base.h"
 
@@ -71,11 +73,10 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     // Places every control for the current scale and gives them its fonts.
     void LayOut();
     void ApplyFonts();
-    // Sizes the window so that its client area is the designed one at the current
-    // scale, whatever frame the system draws around it.
-    void FitClientArea();
     void KeepSelectedOptionAsTabStop();
     HWND Control(ControlId id) const;
+    // The custom control with this id, or nullptr for a standard one.
+    CustomControl *Custom(ControlId id);
 
     // Runs one handler of the core; a failure ends it and is reported.
     template <typename Handler>
@@ -84,8 +85,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     HINSTANCE instance_;
     DpiFunctions dpi_;
     DisplayScale scale_;
-    Font captionFont_;
-    ArrowGlyph arrow_;
+    FormFonts fonts_;
     Win32Platform platform_;
     ColourTableLibrary library_;
     Loupe loupe_;
@@ -96,6 +96,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     MarkerLabel label1_;
     MarkerLabel label2_;
     ShapeSwatch shape1_;
+    std::array<std::pair<ControlId, CustomControl *>, 5> customControls_;
     FormControlsAdapter controls_;
     FailureReport failures_;
     ControlHelp help_;

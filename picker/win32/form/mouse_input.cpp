@@ -2,23 +2,25 @@
 
 #include <windowsx.h>
 
+#include "key_codes.h"
+
 namespace tintwell::win32 {
 
 namespace {
 
 int16_t ButtonMask(WPARAM keys) {
     int16_t mask = 0;
-    if (keys & MK_LBUTTON) mask |= 1;
-    if (keys & MK_RBUTTON) mask |= 2;
-    if (keys & MK_MBUTTON) mask |= 4;
+    if (keys & MK_LBUTTON) mask |= kLeftButton;
+    if (keys & MK_RBUTTON) mask |= kRightButton;
+    if (keys & MK_MBUTTON) mask |= kMiddleButton;
     return mask;
 }
 
 int16_t ShiftMask(WPARAM keys) {
     int16_t mask = 0;
-    if (keys & MK_SHIFT) mask |= 1;
-    if (keys & MK_CONTROL) mask |= 2;
-    if (GetKeyState(VK_MENU) < 0) mask |= 4;
+    if (keys & MK_SHIFT) mask |= kShiftKey;
+    if (keys & MK_CONTROL) mask |= kCtrlKey;
+    if (GetKeyState(VK_MENU) < 0) mask |= kAltKey;
     return mask;
 }
 

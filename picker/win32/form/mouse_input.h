@@ -12,8 +12,8 @@
 namespace tintwell::win32 {
 
 struct MouseEvent {
-    int16_t button;  // 1 left, 2 right, 4 middle, added together
-    int16_t shift;   // 1 Shift, 2 Ctrl, 4 Alt
+    int16_t button;  // kLeftButton, kRightButton, kMiddleButton added together
+    int16_t shift;   // kShiftKey, kCtrlKey, kAltKey added together
     float x;         // in the control's unit: pixels for pictures, twips for labels
     float y;
 };

@@ -1,5 +1,6 @@
 #include "dpi_functions.h"
 
+#include "gdi_handles.h"
 #include "table_geometry.h"
 
 namespace tintwell::win32 {
@@ -23,9 +24,8 @@ int DpiFunctions::ForSystem() {
         const UINT dpi = forSystem();
         if (dpi != 0) return static_cast<int>(dpi);
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    ScreenDc screen;
+    const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : kBaseDpi;
     return dpi > 0 ? dpi : kBaseDpi;
 }
 

@@ -52,6 +52,46 @@ class MemoryDc {
     HDC dc_;
 };
 
+// A window's DC for its whole rectangle, frame included (GetWindowDC), released with
+// ReleaseDC.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc &) = delete;
+    WindowDc &operator=(const WindowDc &) = delete;
+
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// The screen's DC, released with ReleaseDC. The two functions can be given, for a
+// caller that binds user32 by name.
+class ScreenDc {
+  public:
+    using GetDcFunction = decltype(&::GetDC);
+    using ReleaseDcFunction = decltype(&::ReleaseDC);
+
+    explicit ScreenDc(GetDcFunction getDc = &::GetDC, ReleaseDcFunction releaseDc = &::ReleaseDC)
+        : releaseDc_(releaseDc), dc_(getDc(nullptr)) {}
+    ~ScreenDc() {
+        if (dc_ != nullptr) releaseDc_(nullptr, dc_);
+    }
+    ScreenDc(const ScreenDc &) = delete;
+    ScreenDc &operator=(const ScreenDc &) = delete;
+
+    HDC get() const { return dc_; }
+
+  private:
+    ReleaseDcFunction releaseDc_;
+    HDC dc_;
+};
+
 // An object selected into a DC, with the previous one put back on destruction.
 // Declare it after the DC and the object it selects so that it goes first.
 class SelectedObject {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "gdi_handles.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -128,19 +129,17 @@ ScreenRead Win32Platform::ReadUnderCursor(HDC copyTo, int reach) {
     auto getPixel = getPixel_.Get();
 
     PhysicalPixelScope physical(*this);
-    HDC screen = getDc(nullptr);
+    ScreenDc screen(getDc, releaseDc);
     ScreenRead read{POINT{0, 0}, CLR_INVALID};
     getCursorPos(&read.cursor);
+    if (screen.get() == nullptr) return read;
     // Virtual-screen coordinates: a monitor left of or above the primary one has
     // negative x or y, which GetPixel on the screen DC takes as they are.
-    if (screen != nullptr) {
-        read.pixel = getPixel(screen, read.cursor.x, read.cursor.y);
-        if (copyTo != nullptr) {
-            const int side = 2 * reach + 1;
-            BitBlt(copyTo, 0, 0, side, side, screen, read.cursor.x - reach, read.cursor.y - reach,
-                   SRCCOPY);
-        }
-        releaseDc(nullptr, screen);
+    read.pixel = getPixel(screen.get(), read.cursor.x, read.cursor.y);
+    if (copyTo != nullptr) {
+        const int side = 2 * reach + 1;
+        BitBlt(copyTo, 0, 0, side, side, screen.get(), read.cursor.x - reach, read.cursor.y - reach,
+               SRCCOPY);
     }
     return read;
 }

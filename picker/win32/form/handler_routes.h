@@ -1,0 +1,26 @@
+// Which handler of the picker core each control's input reaches, as tables: the
+// clicks of the buttons, the presses and moves of the pictures and markers, and the
+// step keys of the pictures.
+#ifndef TINTWELL_PICKER_WIN32_HANDLER_ROUTES_H
+#define TINTWELL_PICKER_WIN32_HANDLER_ROUTES_H
+
+#include <cstdint>
+
+#include "control_id.h"
+#include "form.h"
+
+namespace tintwell::win32 {
+
+using ClickHandler = void (Form::*)();
+using PointerHandler = void (Form::*)(int16_t button, int16_t shift, float x, float y);
+using KeyHandler = void (Form::*)(int16_t keyCode, int16_t shift);
+
+// Each is nullptr where the control's input reaches no handler.
+ClickHandler ClickHandlerOf(int control);
+PointerHandler PressHandlerOf(ControlId control);
+PointerHandler MoveHandlerOf(ControlId control);
+KeyHandler KeyHandlerOf(ControlId control);
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_HANDLER_ROUTES_H
