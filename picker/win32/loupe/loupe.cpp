@@ -103,15 +103,19 @@ void Loupe::UpdateNow() {
     const POINT pointer = platform_.CursorPosition();
     const std::vector<MonitorArea> &areas = monitors_.Areas();
     const auto monitor = PointerMonitor(areas, ScreenPoint{pointer.x, pointer.y});
-    if (!monitor) return;
-    canvas_.Prepare(areas[*monitor].dpi);
+    if (monitor) ShowOn(areas[*monitor]);
+}
+
+void Loupe::ShowOn(const MonitorArea &monitor) {
+    if (hwnd_ == nullptr) return;
+    canvas_.Prepare(monitor.dpi);
     const ScreenRead read = platform_.ReadUnderCursor(canvas_.seenDc(), canvas_.metrics().reach());
     drawnAt_ = read.cursor;
     canvas_.Draw(SampledColour(read.pixel));
 
     const SIZE size = canvas_.size();
-    const auto corner = PlaceLoupe(ScreenPoint{read.cursor.x, read.cursor.y}, areas[*monitor].work,
-                                   size.cx, size.cy, canvas_.metrics());
+    const auto corner = PlaceLoupe(ScreenPoint{read.cursor.x, read.cursor.y}, monitor.work, size.cx,
+                                   size.cy, canvas_.metrics());
     if (!corner) {
         // No room beside the pointer on this monitor: better no loupe than one over
         // the pixels it shows.

@@ -46,6 +46,9 @@ class Loupe : public WindowBase<Loupe> {
 
     // Draws and places the loupe for the pointer at once, and shows it.
     void UpdateNow();
+    // The same on a given monitor, whatever monitor the pointer is on (the benchmark
+    // measures one DPI after another with it).
+    void ShowOn(const MonitorArea &monitor);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
