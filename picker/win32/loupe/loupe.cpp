@@ -70,8 +70,9 @@ void Loupe::SetMinimised(bool minimised) {
     Apply();
 }
 
+// Also brings back a loupe that had no room beside the pointer when it last moved.
 void Loupe::Refresh() {
-    if (!shown_) return;
+    if (!Wanted()) return;
     const POINT before = drawnAt_;
     UpdateNow();
     if (shown_ && !SamePoint(before, drawnAt_) && !following_) {
@@ -151,6 +152,7 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Loupe::OnPaint() {
     PaintDc paint(hwnd_);
+    if (!canvas_.ready()) return 0;
     const RECT &area = paint.area();
     BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
            canvas_.dc(), area.left, area.top, SRCCOPY);
@@ -160,7 +162,7 @@ LRESULT Loupe::OnPaint() {
 // The first frame that finds the pointer where the last one drew it ends the frames
 // until a sample finds it moved again.
 LRESULT Loupe::OnFrame() {
-    if (!shown_ || SamePoint(platform_.CursorPosition(), drawnAt_)) {
+    if (!Wanted() || SamePoint(platform_.CursorPosition(), drawnAt_)) {
         KillTimer(hwnd_, kFrameTimer);
         following_ = false;
         return 0;

@@ -21,6 +21,8 @@ class LoupeCanvas {
     // Sizes everything for the DPI; nothing happens when it is the current one.
     void Prepare(int dpi);
 
+    // False until the first Prepare.
+    bool ready() const { return picture_ != nullptr; }
     const LoupeMetrics &metrics() const { return metrics_; }
     // Where the screen's square is copied to, cells x cells pixels.
     HDC seenDc() const { return seen_->dc(); }
