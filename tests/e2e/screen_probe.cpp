@@ -14,13 +14,6 @@ std::wstring ClassName(HWND window) {
     return name;
 }
 
-RECT RectInContainer(HWND window, HWND container) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, container, reinterpret_cast<POINT *>(&rect), 2);
-    return rect;
-}
-
 POINT ClientToScreenPoint(HWND window, int x, int y) {
     POINT point{x, y};
     ClientToScreen(window, &point);

@@ -19,12 +19,11 @@ namespace e2e {
 using testsupport::ClipboardText;
 using testsupport::ColourWindow;
 using testsupport::Pause;
+using testsupport::RectInContainer;
 using testsupport::WaitUntil;
 using testsupport::WindowText;
 
 std::wstring ClassName(HWND window);
-// The window's outer rectangle in its container's client pixels.
-RECT RectInContainer(HWND window, HWND container);
 POINT ClientToScreenPoint(HWND window, int x, int y);
 
 // Screen pixels, read all at once.

@@ -24,6 +24,22 @@ using testsupport::PickerProcess;
 constexpr DWORD kBoxTimeoutMs = 60000;
 constexpr DWORD kExitTimeoutMs = 30000;
 
+// The picker started from a folder of its own, beside `library` instead of the real
+// dyeplate.dll (an empty path: beside none at all).
+struct PickerWith {
+    explicit PickerWith(const std::wstring &library)
+        : copy(TheConfig().picker, library), process(copy.exe()) {}
+
+    PickerCopy copy;
+    PickerProcess process;
+};
+
+// The form of a picker that starts although its library lacks an export.
+HWND FormOf(PickerProcess &picker) {
+    EXPECT_TRUE(picker.started());
+    return picker.started() ? picker.WaitForForm(kBoxTimeoutMs) : nullptr;
+}
+
 void Dismiss(HWND box) {
     SendMessageTimeoutW(box, WM_COMMAND, IDOK, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
 }
@@ -40,24 +56,21 @@ void ExpectCleanFailedStart(PickerProcess &picker, const std::wstring &named) {
 }
 
 TEST(StartupFailureTest, MissingLibraryIsNamedAndTheProgramEnds) {
-    PickerCopy alone(TheConfig().picker, L"");
-    PickerProcess picker(alone.exe());
-    ASSERT_TRUE(picker.started());
-    ExpectCleanFailedStart(picker, L"dyeplate.dll");
+    PickerWith none(L"");
+    ASSERT_TRUE(none.process.started());
+    ExpectCleanFailedStart(none.process, L"dyeplate.dll");
 }
 
 TEST(StartupFailureTest, MissingDrawExportIsNamedAndTheProgramEnds) {
-    PickerCopy partial(TheConfig().picker, TheConfig().libraryWithoutDrawColorTable2);
-    PickerProcess picker(partial.exe());
-    ASSERT_TRUE(picker.started());
-    ExpectCleanFailedStart(picker, L"DrawColorTable2");
+    PickerWith partial(TheConfig().libraryWithoutDrawColorTable2);
+    ASSERT_TRUE(partial.process.started());
+    ExpectCleanFailedStart(partial.process, L"DrawColorTable2");
 }
 
 TEST(RunTimeFailureTest, FailedPickIsReportedAndThePickerGoesOn) {
-    PickerCopy partial(TheConfig().picker, TheConfig().libraryWithoutGetColor2);
-    PickerProcess picker(partial.exe());
-    ASSERT_TRUE(picker.started());
-    HWND form = picker.WaitForForm(kBoxTimeoutMs);
+    PickerWith partial(TheConfig().libraryWithoutGetColor2);
+    PickerProcess &picker = partial.process;
+    HWND form = FormOf(picker);
     ASSERT_NE(form, nullptr);
     HWND text = GetDlgItem(form, kText1);
     ASSERT_TRUE(WaitUntil(kBoxTimeoutMs, [&] { return WindowText(text) == L"#FFFFFF"; }));
@@ -78,10 +91,9 @@ TEST(RunTimeFailureTest, FailedPickIsReportedAndThePickerGoesOn) {
 }
 
 TEST(RunTimeFailureTest, FailingTicksShowOneReportAndLeaveSamplingStoppable) {
-    PickerCopy partial(TheConfig().picker, TheConfig().libraryWithoutGetColor);
-    PickerProcess picker(partial.exe());
-    ASSERT_TRUE(picker.started());
-    HWND form = picker.WaitForForm(kBoxTimeoutMs);
+    PickerWith partial(TheConfig().libraryWithoutGetColor);
+    PickerProcess &picker = partial.process;
+    HWND form = FormOf(picker);
     ASSERT_NE(form, nullptr);
     HWND sampling = GetDlgItem(form, kCheck3);
 

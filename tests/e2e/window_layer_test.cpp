@@ -16,6 +16,7 @@
 #include "live_form.h"
 #include "loupe.h"
 #include "win32_platform.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -194,11 +195,43 @@ std::vector<uint32_t> Pixels(HDC source, int left, int top, int width, int heigh
     return pixels;
 }
 
-RECT RectIn(HWND window, HWND container) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, container, reinterpret_cast<POINT *>(&rect), 2);
-    return rect;
+// A marker draws the same whatever DC it is given: the screen through WM_PAINT, or a
+// printer or a window capture through WM_PRINTCLIENT. The ring shows the field
+// around it there too.
+TEST_F(WindowLayerTest, MarkersPrintAsTheyShowOnScreen) {
+    SendMessageW(Control(kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 150));
+    SendMessageW(Control(kPicture1), WM_LBUTTONUP, 0, MAKELPARAM(60, 150));
+    PumpMessages();
+    for (ControlId id : {kLabel1, kLabel2}) {
+        SCOPED_TRACE(id);
+        // The ring lies inside the field, the arrow on the form.
+        const HWND label = id == kLabel1 ? GetDlgItem(Control(kPicture1), id) : Control(id);
+        UpdateWindow(label);
+        RECT client{};
+        GetClientRect(label, &client);
+        DrawTarget printed(TargetKind::Dib32, client.right, client.bottom);
+        const RECT all{0, 0, client.right, client.bottom};
+        FillRect(printed.dc(), &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+        POINT origin{0, 0};
+        ClientToScreen(label, &origin);
+        const std::vector<uint32_t> print = Pixels(printed.dc(), 0, 0, client.right, client.bottom);
+        const std::vector<uint32_t> shown =
+            Pixels(ScreenDc().get(), origin.x, origin.y, client.right, client.bottom);
+        // Picture2 covers the arrow's right part on screen; only what shows is compared.
+        int compared = 0;
+        int wrong = 0;
+        for (int y = 0; y < client.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) {
+                if (WindowFromPoint(POINT{origin.x + x, origin.y + y}) != label) continue;
+                const size_t at = static_cast<size_t>(y) * client.right + x;
+                ++compared;
+                if (print[at] != shown[at]) ++wrong;
+            }
+        }
+        EXPECT_GT(compared, client.right * client.bottom / 2);
+        EXPECT_EQ(wrong, 0) << "of " << compared << " pixels that show";
+    }
 }
 
 TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchanged) {
@@ -241,10 +274,10 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
         GetClientRect(form, &client);
         EXPECT_NEAR(client.right, 5880 * dpi / 1440.0, 0.5);
         EXPECT_NEAR(client.bottom, 4320 * dpi / 1440.0, 0.5);
-        const RECT text1 = RectIn(Control(kText1), form);
+        const RECT text1 = testsupport::RectInContainer(Control(kText1), form);
         EXPECT_NEAR(text1.left, 4560 * dpi / 1440.0, 1.0);
         EXPECT_NEAR(text1.right - text1.left, 945 * dpi / 1440.0, 1.0);
-        const RECT check2 = RectIn(Control(kCheck2), form);
+        const RECT check2 = testsupport::RectInContainer(Control(kCheck2), form);
         EXPECT_NEAR(check2.top, 1560 * dpi / 1440.0, 1.0);
         EXPECT_NEAR(check2.bottom - check2.top, 495 * dpi / 1440.0, 1.0);
         RECT inner{};
@@ -274,10 +307,9 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
 
         POINT origin{0, 0};
         ClientToScreen(field, &origin);
-        HDC screen = GetDC(nullptr);
-        const std::vector<uint32_t> onScreen = Pixels(screen, origin.x, origin.y, shown, shown);
-        ReleaseDC(nullptr, screen);
-        const RECT ring = RectIn(GetDlgItem(field, kLabel1), field);
+        const std::vector<uint32_t> onScreen =
+            Pixels(ScreenDc().get(), origin.x, origin.y, shown, shown);
+        const RECT ring = testsupport::RectInContainer(GetDlgItem(field, kLabel1), field);
         int wrong = 0;
         for (int y = 0; y < shown; ++y) {
             for (int x = 0; x < shown; ++x) {
@@ -297,11 +329,13 @@ TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchange
     }
 }
 
-// Another program's hold on the clipboard, from a thread of its own.
+// Another program's hold on the clipboard, from a thread of its own: until the holder
+// goes, or only for a moment.
 class ClipboardHolder {
   public:
-    ClipboardHolder()
-        : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+    explicit ClipboardHolder(DWORD holdMs = 30000)
+        : holdMs_(holdMs),
+          opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
           release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
           thread_(CreateThread(nullptr, 0, &Hold, this, 0, nullptr)) {
         WaitForSingleObject(opened_, 5000);
@@ -319,11 +353,12 @@ class ClipboardHolder {
         auto *self = static_cast<ClipboardHolder *>(context);
         const BOOL opened = OpenClipboard(nullptr);
         SetEvent(self->opened_);
-        WaitForSingleObject(self->release_, 30000);
+        WaitForSingleObject(self->release_, self->holdMs_);
         if (opened) CloseClipboard();
         return 0;
     }
 
+    DWORD holdMs_;
     HANDLE opened_;
     HANDLE release_;
     HANDLE thread_;
@@ -358,6 +393,22 @@ TEST_F(WindowLayerTest, ClipboardTakesUnicodeTextAndGivesUpSoonWhenHeld) {
         EXPECT_LT(GetTickCount64() - start, 5000u) << "the window must not freeze";
     }
     EXPECT_EQ(ReadClipboard(), L"before");
+}
+
+// Clipboard managers and remote-desktop tools open the clipboard for a few
+// milliseconds on every change; a copy arriving then must wait for them, not vanish.
+TEST_F(WindowLayerTest, ClipboardHeldForAMomentStillTakesTheCopy) {
+    Win32Platform platform(form_->hwnd());
+    platform.ClipboardSetText(u"before");
+    {
+        ClipboardHolder holder(30);
+        EXPECT_NO_THROW(platform.ClipboardClear());
+    }
+    {
+        ClipboardHolder holder(30);
+        EXPECT_NO_THROW(platform.ClipboardSetText(u"#C86432"));
+    }
+    EXPECT_EQ(ReadClipboard(), L"#C86432");
 }
 
 TEST_F(WindowLayerTest, KeepOnTopAndScreenPixelWorkOnRealWindows) {

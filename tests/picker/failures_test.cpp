@@ -40,8 +40,7 @@ TEST(Failures, MissingLibraryEndsFormLoadAtTheFirstDrawNamingTheFile) {
 }
 
 TEST(Failures, MissingExportIsNamedAndEndsTheHandlerAtThatCall) {
-    Harness h(SpyWithoutDraw2Path());
-    SpyConnection spy(SpyWithoutDraw2Path(), h.log);
+    SpiedHarness h(SpyWithoutDraw2Path());
     EXPECT_THAT(LoadFailure(h), HasSubstr("\"DrawColorTable2\""));
     EXPECT_EQ(h.log.Names(), (std::vector<std::string>{"set_Shape1_FillColor", "Picture1_hDC",
                                                        "DrawColorTable", "Picture2_hDC"}));
@@ -49,11 +48,10 @@ TEST(Failures, MissingExportIsNamedAndEndsTheHandlerAtThatCall) {
 }
 
 TEST(Failures, ALookupThatCannotBeBoundLeavesWhatWasWritten) {
-    Harness h(SpyWithoutGetColorPath());
-    SpyConnection spy(SpyWithoutGetColorPath(), h.log);
+    SpiedHarness h(SpyWithoutGetColorPath());
     h.Load();
     h.state().tableMode = TableModeRed;
-    spy.SetAnswer(Rgb(0x12, 0x34, 0x56));
+    h.spy.SetAnswer(Rgb(0x12, 0x34, 0x56));
     try {
         h.form.Picture2_mousedown(1, 0, 0.0f, 7.0f);
         ADD_FAILURE() << "the pick did not fail";

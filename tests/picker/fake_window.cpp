@@ -19,10 +19,6 @@ FakeImage::FakeImage(int32_t width, int32_t height)
     : pixels(static_cast<size_t>(width) * static_cast<size_t>(height), 0xFF000000u),
       surface{pixels.data(), width, height, width * 4} {}
 
-std::string Narrow(const std::u16string &text) {
-    return std::string(text.begin(), text.end());
-}
-
 std::string Hex(ColorRef colour) {
     char text[16];
     std::snprintf(text, sizeof text, "%06X", colour);
@@ -45,7 +41,7 @@ std::string Describe(bool value) {
     return value ? "1" : "0";
 }
 std::string Describe(const std::u16string &text) {
-    return Narrow(text);
+    return Utf8(text);
 }
 
 void FakeControls::Call(const std::string &name, const std::string &argument) {
@@ -80,7 +76,7 @@ void FakePlatform::ClipboardClear() {
 }
 
 void FakePlatform::ClipboardSetText(const std::u16string &text) {
-    Call("ClipboardSetText", Narrow(text));
+    Call("ClipboardSetText", Utf8(text));
     clipboard = text;
     clipboardHasText = true;
 }

@@ -10,10 +10,11 @@
 
 #include "colour_table.h"
 #include "form_controls.h"
+#include "utf8_text.h"
 
 namespace tintwell::testing {
 
-std::string Narrow(const std::u16string &text);
+using testsupport::Utf8;
 std::string Hex(ColorRef colour);
 
 // How a value is written into the call log: colours as six hex digits.

@@ -86,6 +86,17 @@ class SpyConnection {
     void *module_;
 };
 
+// A picker on a spy library whose reports go into its own log: started without an
+// export when the spy lacks one, and in a given state when the test needs one.
+struct SpiedHarness : Harness {
+    explicit SpiedHarness(const std::string &path = SpyPath(), const PickerState &start = {})
+        : Harness(path), spy(path, log) {
+        form.state() = start;
+    }
+
+    SpyConnection spy;
+};
+
 }  // namespace tintwell::testing
 
 #endif  // TINTWELL_TESTS_PICKER_HARNESS_H

@@ -46,10 +46,9 @@ Outcome OutcomeOf(Harness &h) {
     if (same) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << "keys: point (" << a.state.fieldX << ", " << a.state.fieldY << ") row "
-           << a.state.stripPos << " text " << Narrow(a.text1) << " clipboard "
-           << Narrow(a.clipboard) << "; mouse: point (" << b.state.fieldX << ", " << b.state.fieldY
-           << ") row " << b.state.stripPos << " text " << Narrow(b.text1) << " clipboard "
-           << Narrow(b.clipboard);
+           << a.state.stripPos << " text " << Utf8(a.text1) << " clipboard " << Utf8(a.clipboard)
+           << "; mouse: point (" << b.state.fieldX << ", " << b.state.fieldY << ") row "
+           << b.state.stripPos << " text " << Utf8(b.text1) << " clipboard " << Utf8(b.clipboard);
 }
 
 // Two pickers side by side: one worked with keys, one with presses where the keys

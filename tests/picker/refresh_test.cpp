@@ -11,9 +11,8 @@ namespace {
 using Entries = std::vector<std::string>;
 
 TEST(RefreshPicker, CallsInOrderWithTheirArgumentsInHueMode) {
-    Harness h(SpyPath());
-    SpyConnection spy(SpyPath(), h.log);
-    spy.SetAnswer(Rgb(0x12, 0x34, 0x56));
+    SpiedHarness h(SpyPath());
+    h.spy.SetAnswer(Rgb(0x12, 0x34, 0x56));
     PickerState &s = h.state();
     s.red = 0x10;
     s.green = 0x20;
@@ -65,9 +64,7 @@ TEST(RefreshPicker, MarkerPositionsAndLookupPointInEveryMode) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.mode);
-        Harness h(SpyPath());
-        SpyConnection spy(SpyPath(), h.log);
-        h.state() = PickerState{c.mode, 10, 30, 50, "", 10, 20, 30, 0};
+        SpiedHarness h(SpyPath(), PickerState{c.mode, 10, 30, 50, "", 10, 20, 30, 0});
         h.form.RefreshPicker();
         const Entries got(h.log.entries.begin() + 6, h.log.entries.begin() + 10);
         EXPECT_EQ(got, c.markersAndLookup);
@@ -75,9 +72,7 @@ TEST(RefreshPicker, MarkerPositionsAndLookupPointInEveryMode) {
 }
 
 ColorRef MarkerColourFor(int32_t mode, int32_t red, int32_t green, int32_t blue, int32_t fieldY) {
-    Harness h(SpyPath());
-    SpyConnection spy(SpyPath(), h.log);
-    h.state() = PickerState{mode, red, green, blue, "", 0, fieldY, 0, 0};
+    SpiedHarness h(SpyPath(), PickerState{mode, red, green, blue, "", 0, fieldY, 0, 0});
     h.form.RefreshPicker();
     return h.controls.label1ForeColor;
 }
@@ -99,9 +94,7 @@ TEST(RefreshPicker, MarkerColourThresholds) {
 }
 
 TEST(RefreshPicker, HueModeAtTheOriginPutsMarkersInTheCornerAndBlack) {
-    Harness h(SpyPath());
-    SpyConnection spy(SpyPath(), h.log);
-    h.state() = PickerState{TableModeHue, 255, 0, 0, "", 0, 0, 0, 0};
+    SpiedHarness h(SpyPath(), PickerState{TableModeHue, 255, 0, 0, "", 0, 0, 0, 0});
     h.controls.label2Left = 267.0f;
     h.form.RefreshPicker();
     EXPECT_EQ(h.controls.label1Left, -5.0f);

@@ -47,8 +47,7 @@ TEST(Startup, FormLoadShowsWhiteInHueModeWithoutRefreshing) {
 }
 
 TEST(Startup, FormLoadStepsInOrderAndTheFirstDrawsIgnoreCheck4) {
-    Harness h(SpyPath());
-    SpyConnection spy(SpyPath(), h.log);
+    SpiedHarness h(SpyPath());
     h.controls.check4 = 1;
     h.form.Form_Load();
     EXPECT_EQ(h.log.entries, (Entries{

@@ -4,10 +4,13 @@
 #include <cstdio>
 #include <cwctype>
 
+#include "utf8_text.h"
+
 namespace soak {
 namespace {
 
 using namespace tintwell::win32;
+using testsupport::Utf8;
 
 constexpr int kMaxReportedFailures = 10;
 constexpr DWORD kPixelTimeoutMs = 2000;
@@ -20,12 +23,6 @@ constexpr double kBusyClipboardBoundUs = 1e6;
 
 std::wstring Wide(const std::string &text) {
     return std::wstring(text.begin(), text.end());
-}
-
-std::string Narrow(const std::wstring &text) {
-    std::string out;
-    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
-    return out;
 }
 
 bool WellFormedColourText(const std::wstring &text) {
@@ -60,6 +57,7 @@ SoakRun::SoakRun(RunningPicker &picker, const Lookups &lookups, ColourWindow &pa
       lookups_(lookups),
       palette_(palette),
       options_(options),
+      scale_(picker),
       random_(options.seed) {
     model_.Start();
 }
@@ -76,9 +74,29 @@ void SoakRun::Fail(const std::string &what) {
 
 bool SoakRun::Run() {
     if (!GdiCountSeesOwnObjects()) Fail("GDI objects cannot be counted here");
+    std::printf("soak: the picker shows at %.2f times 96 dpi\n", scale_.factor());
     CheckShown();
     CheckPixels();
     const RECT startRect = picker_.FormRect();
+    const double seconds = RunEvents();
+
+    // Settle before the last reading: nothing in flight, nothing sampling.
+    Pause(300);
+    CheckShown();
+    CheckPixels();
+    const RECT endRect = picker_.FormRect();
+    if (!EqualRect(&startRect, &endRect)) Fail("the window moved or changed size");
+    ReadResources();
+
+    Report(seconds);
+    CheckResourceGrowth();
+    std::printf("%d passed, %zu failed\n", checksPassed_, failures_.size());
+    return failures_.empty();
+}
+
+// The seeded mix of events, with the sampling and busy-clipboard phases spread
+// through it and resources read now and then; returns the seconds it took.
+double SoakRun::RunEvents() {
     const int samplingEvery = options_.events / (options_.samplingPhases + 1);
     const int busyEvery = options_.events / (options_.busyClipboardPhases + 1);
     int nextSampling = samplingEvery, nextBusy = busyEvery + busyEvery / 2;
@@ -107,17 +125,11 @@ bool SoakRun::Run() {
     }
     QueryPerformanceCounter(&end);
     QueryPerformanceFrequency(&frequency);
-    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) /
-                           static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(end.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
 
-    // Settle before the last reading: nothing in flight, nothing sampling.
-    Pause(300);
-    CheckShown();
-    CheckPixels();
-    const RECT endRect = picker_.FormRect();
-    if (!EqualRect(&startRect, &endRect)) Fail("the window moved or changed size");
-    ReadResources();
-
+void SoakRun::Report(double seconds) const {
     std::printf("\nsoak: seed %u, %d events in %.1f s (%.0f events/s)\n", options_.seed, events_,
                 seconds, events_ / seconds);
     std::printf(
@@ -137,6 +149,10 @@ bool SoakRun::Run() {
                     static_cast<long long>(resources.windows),
                     static_cast<double>(resources.memoryBytes) / (1 << 20));
     }
+}
+
+// The last reading against the baseline taken after the warm-up.
+void SoakRun::CheckResourceGrowth() {
     if (haveBaseline_ && !readings_.empty()) {
         const Resources &last = readings_.back().second;
         if (baseline_.gdiObjects < 0 || last.gdiObjects < 0)
@@ -151,8 +167,6 @@ bool SoakRun::Run() {
             Fail("private memory grew by " +
                  std::to_string((last.memoryBytes - baseline_.memoryBytes) >> 10) + " KiB");
     }
-    std::printf("%d passed, %zu failed\n", checksPassed_, failures_.size());
-    return failures_.empty();
 }
 
 // The first reading, after a warm-up that lets caches and fonts settle, is the
@@ -222,8 +236,8 @@ void SoakRun::Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool
                   std::to_string(x) + ", " + std::to_string(y) + ") on control " +
                   std::to_string(id);
     double elapsed = 0;
-    if (!picker_.Send(picker_.control(id), message, keys, Position(x, y), options_.answerTimeoutMs,
-                      elapsed)) {
+    if (!picker_.Send(picker_.control(id), message, keys, ScreenPosition(target, x, y),
+                      options_.answerTimeoutMs, elapsed)) {
         Fail("the window did not answer a mouse message within " +
              std::to_string(options_.answerTimeoutMs) + " ms");
         return;
@@ -370,8 +384,8 @@ void SoakRun::BusyClipboardPhase() {
     int x = Uniform(0, 255), y = Uniform(0, 255);
     for (int step = 0; step < 6 && answered; ++step) {
         const UINT message = step == 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
-        if (!picker_.Send(picker_.control(kPicture1), message, MK_LBUTTON, Position(x, y),
-                          options_.answerTimeoutMs, elapsed)) {
+        if (!picker_.Send(picker_.control(kPicture1), message, MK_LBUTTON,
+                          ScreenPosition(Target::Field, x, y), options_.answerTimeoutMs, elapsed)) {
             Fail("the window did not answer a drag step while the clipboard was held");
             break;
         }
@@ -382,7 +396,7 @@ void SoakRun::BusyClipboardPhase() {
         x = std::clamp(x + Uniform(-9, 9), 0, 255);
         y = std::clamp(y + Uniform(-9, 9), 0, 255);
     }
-    picker_.Send(picker_.control(kPicture1), WM_LBUTTONUP, 0, Position(x, y),
+    picker_.Send(picker_.control(kPicture1), WM_LBUTTONUP, 0, ScreenPosition(Target::Field, x, y),
                  options_.answerTimeoutMs, elapsed);
     clipboardKnown_ = false;
     CloseClipboard();
@@ -396,12 +410,43 @@ void SoakRun::BusyClipboardPhase() {
     Copy(true);
 }
 
+// A position in the model's units on a target as the window's message carries it:
+// table pixels of the pictures become the screen pixels that show them; a position
+// on a marker, in 96-dpi pixels from its corner, becomes the screen pixel over the
+// same table pixel, counted from where the marker really stands.
+LPARAM SoakRun::ScreenPosition(Target target, int x, int y) const {
+    const Display &shown = model_.display();
+    switch (target) {
+        case Target::Field:
+            return Position(scale_.FieldColumn(x), scale_.FieldRow(y));
+        case Target::Strip:
+            return Position(scale_.StripColumn(x), scale_.StripRow(y));
+        case Target::Ring: {
+            const POINT corner = picker_.Position(kLabel1);
+            return Position(scale_.FieldColumn(shown.label1Left + x) - corner.x,
+                            scale_.FieldRow(shown.label1Top + y) - corner.y);
+        }
+        case Target::Arrow: {
+            // The form's table-pixel rows run kStripTop (9) above the strip's own.
+            const int stripRow = shown.label2Top + y - 9;
+            const POINT corner = picker_.Position(kLabel2);
+            return Position(scale_.Pixels(x),
+                            scale_.StripTop() + scale_.StripRow(stripRow) - corner.y);
+        }
+    }
+    return Position(x, y);
+}
+
+POINT SoakRun::FieldScreenPoint(int x, int y) const {
+    return picker_.ScreenPoint(kPicture1, scale_.FieldColumn(x), scale_.FieldRow(y));
+}
+
 void SoakRun::AfterEvent(bool modelFollows) {
     ++events_;
     if (!modelFollows) {
         const std::optional<std::wstring> text = picker_.Text(options_.answerTimeoutMs);
         if (!text || !WellFormedColourText(*text))
-            Fail("Text1 shows \"" + (text ? Narrow(*text) : std::string("(no answer)")) + "\"");
+            Fail("Text1 shows \"" + (text ? Utf8(*text) : std::string("(no answer)")) + "\"");
         return;
     }
     CheckShown();
@@ -416,16 +461,16 @@ std::string SoakRun::ShownDifference() {
     if (!text) return "the window did not answer WM_GETTEXT";
     std::string difference;
     if (*text != Wide(want.text))
-        difference += "Text1 shows " + Narrow(*text) + ", expected " + want.text + "; ";
+        difference += "Text1 shows " + Utf8(*text) + ", expected " + want.text + "; ";
     const POINT ring = picker_.Position(kLabel1);
-    if (ring.x != want.label1Left || ring.y != want.label1Top)
+    if (!scale_.RingAt(ring, want.label1Left, want.label1Top))
         difference += "Label1 at (" + std::to_string(ring.x) + ", " + std::to_string(ring.y) +
-                      "), expected (" + std::to_string(want.label1Left) + ", " +
-                      std::to_string(want.label1Top) + "); ";
+                      "), expected to mark (" + std::to_string(want.label1Left) + ", " +
+                      std::to_string(want.label1Top) + ") + 5; ";
     const POINT arrow = picker_.Position(kLabel2);
-    if (arrow.y != want.label2Top)
-        difference += "Label2 at top " + std::to_string(arrow.y) + ", expected " +
-                      std::to_string(want.label2Top);
+    if (!scale_.ArrowAt(arrow.y, want.label2Top))
+        difference += "Label2 at top " + std::to_string(arrow.y) + ", expected to mark row " +
+                      std::to_string(want.label2Top - 1);
     return difference;
 }
 
@@ -452,7 +497,7 @@ void SoakRun::QueuedDrag(Target target) {
     int x = field ? Uniform(0, 255) : Uniform(0, 17), y = Uniform(0, 255);
     lastAction_ = "queued drag";
     auto post = [&](UINT message, WPARAM keys) {
-        if (!PostMessageW(window, message, keys, Position(x, y)))
+        if (!PostMessageW(window, message, keys, ScreenPosition(target, x, y)))
             Fail("the window's queue refused a message");
         ++events_;
     };
@@ -488,7 +533,8 @@ void SoakRun::CheckPixels() {
     char detail[160];
 
     const COLORREF swatch =
-        AwaitScreenPixel(picker_.ScreenPoint(kShape1, 36, 20), want.swatch, kPixelTimeoutMs);
+        AwaitScreenPixel(picker_.ScreenPoint(kShape1, scale_.Pixels(36), scale_.Pixels(20)),
+                         want.swatch, kPixelTimeoutMs);
     if (swatch != want.swatch) {
         std::snprintf(detail, sizeof detail, "swatch shows %06lX, expected %06X", swatch,
                       want.swatch);
@@ -502,8 +548,7 @@ void SoakRun::CheckPixels() {
     } while (x >= want.label1Left - 2 && x <= want.label1Left + 19 && y >= want.label1Top - 2 &&
              y <= want.label1Top + 19);
     const Colour field = lookups_.field(model_.baseColour(), model_.mode(), x, y, model_.webSafe());
-    const COLORREF seenField =
-        AwaitScreenPixel(picker_.ScreenPoint(kPicture1, x, y), field, kPixelTimeoutMs);
+    const COLORREF seenField = AwaitScreenPixel(FieldScreenPoint(x, y), field, kPixelTimeoutMs);
     if (seenField != field) {
         std::snprintf(detail, sizeof detail, "field pixel (%d, %d) shows %06lX, expected %06X", x,
                       y, seenField, field);
@@ -512,8 +557,9 @@ void SoakRun::CheckPixels() {
 
     const int row = Uniform(0, 255);
     const Colour strip = lookups_.strip(model_.baseColour(), model_.mode(), row, model_.webSafe());
-    const COLORREF seenStrip = AwaitScreenPixel(picker_.ScreenPoint(kPicture2, Uniform(0, 17), row),
-                                                strip, kPixelTimeoutMs);
+    const POINT stripPoint =
+        picker_.ScreenPoint(kPicture2, scale_.StripColumn(Uniform(0, 17)), scale_.StripRow(row));
+    const COLORREF seenStrip = AwaitScreenPixel(stripPoint, strip, kPixelTimeoutMs);
     if (seenStrip != strip) {
         std::snprintf(detail, sizeof detail, "strip row %d shows %06lX, expected %06X", row,
                       seenStrip, strip);
@@ -537,7 +583,7 @@ void SoakRun::CheckRingColour() {
             for (int dx = 0; dx < 17; ++dx) {
                 const int x = want.label1Left + dx, y = want.label1Top + dy;
                 if (x < 0 || x > 255 || y < 0 || y > 255) continue;
-                const POINT at = picker_.ScreenPoint(kPicture1, x, y);
+                const POINT at = FieldScreenPoint(x, y);
                 const COLORREF seen = GetPixel(screen, at.x, at.y);
                 const Colour field =
                     lookups_.field(model_.baseColour(), model_.mode(), x, y, model_.webSafe());
@@ -557,7 +603,7 @@ void SoakRun::CheckClipboard() {
     if (!clipboardKnown_) return;
     const std::optional<std::wstring> text = ClipboardText();
     if (text != Wide(model_.clipboard()))
-        Fail("the clipboard holds \"" + (text ? Narrow(*text) : std::string("(nothing)")) +
+        Fail("the clipboard holds \"" + (text ? Utf8(*text) : std::string("(nothing)")) +
              "\", expected \"" + model_.clipboard() + "\"");
 }
 

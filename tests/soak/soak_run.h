@@ -14,6 +14,7 @@
 #include "picker_model.h"
 #include "resource_probe.h"
 #include "running_picker.h"
+#include "screen_scale.h"
 
 namespace soak {
 
@@ -60,6 +61,11 @@ class SoakRun {
     void SamplingPhase();
     void BusyClipboardPhase();
 
+    double RunEvents();
+    void Report(double seconds) const;
+    void CheckResourceGrowth();
+    LPARAM ScreenPosition(Target target, int x, int y) const;
+    POINT FieldScreenPoint(int x, int y) const;
     bool Click(ControlId id);
     void AfterEvent(bool modelFollows);
     std::string ShownDifference();
@@ -78,6 +84,7 @@ class SoakRun {
     Lookups lookups_;
     ColourWindow &palette_;
     SoakOptions options_;
+    ScreenScale scale_;
     std::mt19937 random_;
 
     int events_ = 0;

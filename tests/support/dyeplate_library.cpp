@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "program_folder.h"
+#include "utf8_text.h"
 #else
 #include <dlfcn.h>
 #endif
@@ -21,15 +22,6 @@ std::wstring Widen(const std::string &utf8) {
     std::wstring wide(length > 0 ? length - 1 : 0, L'\0');
     if (length > 1) MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
     return wide;
-}
-
-std::string Narrow(const std::wstring &wide) {
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(length > 0 ? length - 1 : 0, '\0');
-    if (length > 1)
-        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], length, nullptr, nullptr);
-    return utf8;
 }
 
 void *Open(const std::wstring &path) {
@@ -76,7 +68,7 @@ void ExitBecause(const std::string &reason) {
 DyeplateLibrary::DyeplateLibrary(const std::string &path) : DyeplateLibrary(Widen(path)) {}
 
 DyeplateLibrary::DyeplateLibrary(const std::wstring &path) : module_(Open(path)) {
-    BindAll(Narrow(path));
+    BindAll(Utf8(path));
 }
 #else
 DyeplateLibrary::DyeplateLibrary(const std::string &path)

@@ -4,6 +4,13 @@
 
 namespace testsupport {
 
+RECT RectInContainer(HWND window, HWND container) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, container, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
 namespace {
 
 void PumpOwnMessages() {

@@ -18,6 +18,9 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition);
 // Lets this thread's windows run for a while.
 void Pause(DWORD milliseconds);
 
+// The window's outer rectangle in its container's client pixels.
+RECT RectInContainer(HWND window, HWND container);
+
 // A window's text, asked for with a time limit; "<no answer>" from a hung window.
 std::wstring WindowText(HWND window);
 
