@@ -97,6 +97,7 @@ void Loupe::Hide() {
     following_ = false;
     ShowWindow(hwnd_, SW_HIDE);
     shown_ = false;
+    canvas_.Release();
 }
 
 void Loupe::UpdateNow() {

@@ -34,6 +34,13 @@ void LoupeCanvas::Prepare(int dpi) {
     dpi_ = scale.dpi();
 }
 
+void LoupeCanvas::Release() {
+    picture_.reset();
+    seen_.reset();
+    font_ = Font();
+    dpi_ = 0;
+}
+
 void LoupeCanvas::Draw(ColorRef centre) {
     GdiFlush();
     BitmapPixel *seen = seen_->pixels();

@@ -20,6 +20,8 @@ class LoupeCanvas {
 
     // Sizes everything for the DPI; nothing happens when it is the current one.
     void Prepare(int dpi);
+    // Gives back the bitmaps and the font: a hidden loupe holds nothing.
+    void Release();
 
     // False until the first Prepare.
     bool ready() const { return picture_ != nullptr; }
