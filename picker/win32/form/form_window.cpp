@@ -194,12 +194,7 @@ void FormWindow::ApplyFonts() {
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
     if (notification != BN_CLICKED) return 0;
-    // Esc, from whichever control has the focus.
-    if (control == IDCANCEL) {
-        const int16_t shift = HeldShiftMask();
-        Dispatch([&] { form_.Form_KeyDown(kKeyEscape, shift); });
-        return 0;
-    }
+    if (control == IDCANCEL) return OnEscape();
     if (std::find(std::begin(kOptions), std::end(kOptions), control) != std::end(kOptions)) {
         KeepSelectedOptionAsTabStop();
     }
@@ -264,6 +259,13 @@ LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
     }
     FitClientArea(hwnd_, scale_);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
+}
+
+// The dialog manager turns Esc into IDCANCEL, from whichever control has the focus.
+LRESULT FormWindow::OnEscape() {
+    const int16_t shift = HeldShiftMask();
+    Dispatch([&] { form_.Form_KeyDown(kKeyEscape, shift); });
     return 0;
 }
 

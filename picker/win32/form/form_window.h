@@ -60,6 +60,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
+    LRESULT OnEscape();
     LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     LRESULT OnSize(WPARAM kind);
 
