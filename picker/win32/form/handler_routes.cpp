@@ -42,10 +42,11 @@ constexpr KeyRoute kKeyRoutes[] = {
     {kPicture2, &Form::Picture2_KeyDown},
 };
 
-template <typename Route, size_t Count>
-const Route *RouteOf(const Route (&routes)[Count], int control) {
+// The handler in `field` of the control's route, or nullptr when it has none.
+template <typename Route, size_t Count, typename Handler>
+Handler HandlerOf(const Route (&routes)[Count], int control, Handler Route::*field) {
     for (const Route &route : routes) {
-        if (route.control == control) return &route;
+        if (route.control == control) return route.*field;
     }
     return nullptr;
 }
@@ -53,23 +54,19 @@ const Route *RouteOf(const Route (&routes)[Count], int control) {
 }  // namespace
 
 ClickHandler ClickHandlerOf(int control) {
-    const ClickRoute *route = RouteOf(kClickRoutes, control);
-    return route != nullptr ? route->click : nullptr;
+    return HandlerOf(kClickRoutes, control, &ClickRoute::click);
 }
 
 PointerHandler PressHandlerOf(ControlId control) {
-    const PointerRoute *route = RouteOf(kPointerRoutes, control);
-    return route != nullptr ? route->press : nullptr;
+    return HandlerOf(kPointerRoutes, control, &PointerRoute::press);
 }
 
 PointerHandler MoveHandlerOf(ControlId control) {
-    const PointerRoute *route = RouteOf(kPointerRoutes, control);
-    return route != nullptr ? route->move : nullptr;
+    return HandlerOf(kPointerRoutes, control, &PointerRoute::move);
 }
 
 KeyHandler KeyHandlerOf(ControlId control) {
-    const KeyRoute *route = RouteOf(kKeyRoutes, control);
-    return route != nullptr ? route->keyDown : nullptr;
+    return HandlerOf(kKeyRoutes, control, &KeyRoute::keyDown);
 }
 
 }  // namespace tintwell::win32
