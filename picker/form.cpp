@@ -167,8 +167,7 @@ void Form::Check3_Click() {
 }
 
 ColorRef Form::GetMouseMoveColr() {
-    const ColorRef pixel = platform_.ScreenPixelUnderCursor();
-    return pixel == kInvalidColor ? kBlack : pixel;
+    return SampledColour(platform_.ScreenPixelUnderCursor());
 }
 
 void Form::Timer1_Timer() {
@@ -184,6 +183,25 @@ void Form::ShowAsSample(ColorRef colour) {
     }
     shownByPick_ = false;
     RefreshPicker();
+}
+
+void Form::Form_KeyDown(int16_t keyCode, int16_t shift) {
+    if (keyCode != kKeyEscape || (shift & (kCtrlKey | kAltKey)) != 0) return;
+    if (controls_.Check3_Value() == 0) return;
+    // The user asked to stop: a sample that fails is reported, but sampling stops
+    // all the same rather than going on failing ten times a second.
+    try {
+        Timer1_Timer();
+    } catch (...) {
+        StopSampling();
+        throw;
+    }
+    StopSampling();
+}
+
+void Form::StopSampling() {
+    controls_.set_Check3_Value(0);
+    Check3_Click();
 }
 
 void Form::Command1_Click() {

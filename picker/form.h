@@ -69,6 +69,12 @@ class Form {
     void Timer1_Timer();
     ColorRef GetMouseMoveColr();
 
+    // Esc, whichever control has the focus. While sampling is on it stops on the
+    // pixel under the pointer: one sample at once, as a tick takes it, then sampling
+    // stops just as clearing Check3 stops it. Otherwise, and with Ctrl or Alt held,
+    // it does nothing.
+    void Form_KeyDown(int16_t keyCode, int16_t shift);
+
     // Copy Text1 to the clipboard.
     void Command1_Click();
 
@@ -134,6 +140,7 @@ class Form {
     // The state that shows the colour, when a pick made what is shown and it is that
     // colour.
     std::optional<PickOrigin> OriginOf(ColorRef colour) const;
+    void StopSampling();
     // The field point and strip row the two markers show.
     TablePoint MarkedFieldPoint() const;
     int32_t MarkedStripRow() const;

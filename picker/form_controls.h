@@ -24,6 +24,12 @@ using WindowHandle = uintptr_t;
 // GetPixel's answer for a pixel it cannot read.
 constexpr ColorRef kInvalidColor = 0xFFFFFFFFu;
 
+// What a sample makes of a pixel read from the screen: one that cannot be read
+// counts as black.
+constexpr ColorRef SampledColour(ColorRef pixel) {
+    return pixel == kInvalidColor ? 0u : pixel;
+}
+
 // A failed control or platform operation, or a library that cannot be bound.
 // what() is a message fit to show the user.
 class PickerError : public std::runtime_error {
@@ -71,6 +77,7 @@ class FormControls {
     virtual int16_t Check2_Value() = 0;
     virtual int16_t Check3_Value() = 0;
     virtual int16_t Check4_Value() = 0;
+    virtual void set_Check3_Value(int16_t value) = 0;
 
     // Milliseconds between ticks; 0 stops the timer.
     virtual void set_Timer1_Interval(int32_t milliseconds) = 0;

@@ -8,6 +8,7 @@
 
 namespace tintwell {
 
+constexpr int16_t kKeyEscape = 0x1B;
 constexpr int16_t kKeyPageUp = 0x21;
 constexpr int16_t kKeyPageDown = 0x22;
 constexpr int16_t kKeyEnd = 0x23;

@@ -18,6 +18,11 @@ inline constexpr const wchar_t *kScreenColour = L"画面上の色";
 inline constexpr const wchar_t *kWebSafe = L"Webセーフカラー";
 }  // namespace captions
 
+// The loupe: its switch in the window's system menu, also the name of its window.
+namespace captions {
+inline constexpr const wchar_t *kLoupe = L"拡大鏡";
+}  // namespace captions
+
 // What the controls without words say of themselves: the names a screen reader
 // announces, and the copy button's tooltip, which says what Enter and a right-click
 // do too.

@@ -14,6 +14,7 @@
 #include "draw_target.h"
 #include "form_window.h"
 #include "live_form.h"
+#include "loupe.h"
 #include "win32_platform.h"
 #include "window_probe.h"
 
@@ -100,6 +101,31 @@ TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
     }
     EXPECT_EQ(stops, 1);
     EXPECT_TRUE(GetWindowLongPtrW(Control(kOption5), GWL_STYLE) & WS_TABSTOP);
+
+    form_->controls().set_Check3_Value(1);
+    EXPECT_EQ(form_->controls().Check3_Value(), 1);
+    form_->controls().set_Check3_Value(0);
+    EXPECT_EQ(SendMessageW(Control(kCheck3), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+// Another process cannot read this menu under Wine, so the end-to-end suite sees the
+// switch only through what it does.
+TEST_F(WindowLayerTest, LoupeSwitchIsTheSystemMenusLastItemAfterASeparatorOffAtStart) {
+    HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
+    ASSERT_NE(menu, nullptr);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), kLoupeCommand);
+    EXPECT_NE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    wchar_t caption[32] = {};
+    GetMenuStringW(menu, kLoupeCommand, caption, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, L"拡大鏡");
+    EXPECT_EQ(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
+    SendMessageW(form_->hwnd(), WM_SYSCOMMAND, kLoupeCommand, 0);
+    EXPECT_NE(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    SendMessageW(form_->hwnd(), WM_SYSCOMMAND, kLoupeCommand, 0);
+    EXPECT_EQ(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
 }
 
 TEST_F(WindowLayerTest, ReactivationPutsTheFocusBackWhereItWas) {

@@ -97,6 +97,7 @@ class FakeControls : public FormControls {
     int16_t Check2_Value() override { return Get("Check2_Value", check2); }
     int16_t Check3_Value() override { return Get("Check3_Value", check3); }
     int16_t Check4_Value() override { return Get("Check4_Value", check4); }
+    void set_Check3_Value(int16_t value) override { Set("set_Check3_Value", check3, value); }
     void set_Timer1_Interval(int32_t ms) override {
         Set("set_Timer1_Interval", timer1Interval, ms);
     }

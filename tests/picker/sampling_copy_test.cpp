@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "key_codes.h"
 #include "picker_state.h"
 
 namespace tintwell::testing {
@@ -102,6 +103,47 @@ TEST_F(Sampling, Check3SetsTheIntervalAndCheck1AsksForTopmost) {
     h.form.Check1_Click();
     EXPECT_EQ(h.log.entries, (Entries{"Check1_Value", "hWnd", "SetTopmost 23130 1", "Check1_Value",
                                       "hWnd", "SetTopmost 23130 0"}));
+}
+
+TEST_F(Sampling, EscTakesOneSampleThenStopsAsClearingCheck3Does) {
+    h.state().tableMode = TableModeGreen;
+    h.controls.check3 = 1;
+    h.form.Check3_Click();
+    h.controls.check2 = 1;
+    h.platform.screenPixel = Rgb(0x12, 0x34, 0x56);
+    h.log.Clear();
+    h.form.Form_KeyDown(kKeyEscape, kShiftKey);
+    EXPECT_EQ(h.controls.text1, u"#123456");
+    EXPECT_EQ(h.controls.check3, 0);
+    EXPECT_EQ(h.controls.timer1Interval, 0);
+    EXPECT_EQ(h.platform.clipboard, u"old") << "Esc never copies";
+    const Entries names = h.log.Names();
+    ASSERT_GE(names.size(), 4u);
+    EXPECT_EQ(names[0], "Check3_Value");
+    EXPECT_EQ(names[1], "ScreenPixelUnderCursor") << "the sample comes first";
+    EXPECT_EQ(Entries(names.end() - 3, names.end()),
+              (Entries{"set_Check3_Value", "Check3_Value", "set_Timer1_Interval"}));
+}
+
+TEST_F(Sampling, EscStopsEvenWhenTheSampleFailsAndOtherwiseDoesNothing) {
+    h.controls.check3 = 1;
+    h.log.failing = {"set_Text1_Text"};
+    EXPECT_THROW(h.form.Form_KeyDown(kKeyEscape, 0), PickerError);
+    EXPECT_EQ(h.controls.check3, 0);
+    EXPECT_EQ(h.controls.timer1Interval, 0);
+
+    h.log.failing.clear();
+    h.log.Clear();
+    h.form.Form_KeyDown(kKeyEscape, 0);
+    EXPECT_EQ(h.log.entries, (Entries{"Check3_Value"})) << "sampling off: nothing";
+
+    h.controls.check3 = 1;
+    h.log.Clear();
+    h.form.Form_KeyDown(kKeyEscape, kCtrlKey);
+    h.form.Form_KeyDown(kKeyEscape, kAltKey);
+    h.form.Form_KeyDown(kKeyHome, 0);
+    EXPECT_TRUE(h.log.entries.empty());
+    EXPECT_EQ(h.controls.check3, 1);
 }
 
 class Copy : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cwctype>
 
+#include "loupe.h"
 #include "utf8_text.h"
 
 namespace soak {
@@ -341,24 +342,61 @@ bool SoakRun::ShowSampleColour(Colour colour) {
 }
 
 // Sampling on while the user keeps dragging and switching: every answer must come
-// quickly, whatever the ticks do. At the end the program rests on a sample, which
-// the model can predict from the colour under the cursor alone.
+// quickly, whatever the ticks do. Each phase switches the loupe, so that it shows in
+// every other one, and most end on Esc rather than on the box. At the end the program
+// rests on a sample, which the model can predict from the colour under the cursor
+// alone.
 void SoakRun::SamplingPhase() {
     const Colour colour = static_cast<Colour>(Uniform(0, 0xFFFFFF));
     lastAction_ = "sampling";
-    if (!ShowSampleColour(colour) || !Click(kCheck3)) return;
+    if (!ShowSampleColour(colour)) return;
+    if (!SwitchLoupe() || !Click(kCheck3)) return;
     ++events_;
     const int actions = Uniform(4, 8);
     for (int i = 0; i < actions && failures_.size() < kMaxReportedFailures; ++i) {
         RandomAction(false);
         lastAction_ = "sampling";
     }
+    if (LoupeShown() != loupeOn_) Fail(loupeOn_ ? "the loupe does not show" : "the loupe shows");
     Pause(400);
-    if (!Click(kCheck3)) return;
+    const bool byEsc = samplingPhasesRun_++ % 3 != 1;
+    lastAction_ = byEsc ? "Esc while sampling" : "sampling off";
+    double elapsed = 0;
+    if (byEsc ? !picker_.Send(picker_.form(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0,
+                              options_.answerTimeoutMs, elapsed)
+              : !Click(kCheck3)) {
+        Fail("the window did not answer");
+        return;
+    }
     ++events_;
     model_.Sample(colour);
+    if (SendMessageW(picker_.control(kCheck3), BM_GETCHECK, 0, 0) != BST_UNCHECKED)
+        Fail("sampling is still on");
+    if (LoupeShown()) Fail("the loupe stays after sampling stopped");
     CheckShown();
     CheckPixels();
+}
+
+bool SoakRun::SwitchLoupe() {
+    lastAction_ = "loupe switch";
+    double elapsed = 0;
+    if (!picker_.Send(picker_.form(), WM_SYSCOMMAND, kLoupeCommand, 0, options_.answerTimeoutMs,
+                      elapsed)) {
+        Fail("the window did not answer the loupe's switch");
+        return false;
+    }
+    loupeOn_ = !loupeOn_;
+    return true;
+}
+
+bool SoakRun::LoupeShown() const {
+    HWND loupe = nullptr;
+    while ((loupe = FindWindowExW(nullptr, loupe, kLoupeClass, nullptr)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(loupe, &process);
+        if (process == picker_.processId()) return IsWindowVisible(loupe) != FALSE;
+    }
+    return false;
 }
 
 // Another program holds the clipboard open while the user presses copy, and while

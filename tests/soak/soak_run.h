@@ -59,6 +59,8 @@ class SoakRun {
     void ToggleTopmost(bool modelFollows);
     bool ShowSampleColour(Colour colour);
     void SamplingPhase();
+    bool SwitchLoupe();
+    bool LoupeShown() const;
     void BusyClipboardPhase();
 
     double RunEvents();
@@ -92,6 +94,8 @@ class SoakRun {
     bool copyOnPick_ = false;
     bool webSafe_ = false;
     bool topmost_ = false;
+    bool loupeOn_ = false;
+    int samplingPhasesRun_ = 0;
     bool clipboardKnown_ = false;  // until the first copy
     std::string lastAction_;
     std::vector<double> latenciesUs_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "loupe.h"
 #include "marker_label.h"
 #include "picture_box.h"
 #include "shape_swatch.h"
@@ -22,13 +23,14 @@ COLORREF ShownColour(ColorRef colour) {
 
 FormControlsAdapter::FormControlsAdapter(const HWND &form, PictureBox &picture1,
                                          PictureBox &picture2, MarkerLabel &label1,
-                                         MarkerLabel &label2, ShapeSwatch &shape1)
+                                         MarkerLabel &label2, ShapeSwatch &shape1, Loupe &loupe)
     : form_(form),
       picture1_(picture1),
       picture2_(picture2),
       label1_(label1),
       label2_(label2),
-      shape1_(shape1) {}
+      shape1_(shape1),
+      loupe_(loupe) {}
 
 HWND FormControlsAdapter::Control(ControlId id) const {
     return GetDlgItem(form_, id);
@@ -153,15 +155,21 @@ int16_t FormControlsAdapter::Check4_Value() {
     return CheckValue(kCheck4);
 }
 
+void FormControlsAdapter::set_Check3_Value(int16_t value) {
+    SendMessageW(Control(kCheck3), BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 void FormControlsAdapter::set_Timer1_Interval(int32_t milliseconds) {
     if (milliseconds < 0) throw PickerError(messages::kBadSamplingInterval);
     if (milliseconds == 0) {
         KillTimer(form_, kTimer1);
+        loupe_.SetSampling(false);
         return;
     }
     if (SetTimer(form_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
         throw PickerError(messages::kCannotStartSampling);
     }
+    loupe_.SetSampling(true);
 }
 
 WindowHandle FormControlsAdapter::hWnd() {

@@ -12,6 +12,7 @@
 
 namespace tintwell::win32 {
 
+class Loupe;
 class MarkerLabel;
 class PictureBox;
 class ShapeSwatch;
@@ -19,9 +20,11 @@ class ShapeSwatch;
 class FormControlsAdapter : public FormControls {
   public:
     // form: the form's window handle as the form keeps it (null until it is made),
-    // which owns the standard controls and the timer.
+    // which owns the standard controls and the timer. The loupe follows the timer:
+    // it may show while sampling is on.
     FormControlsAdapter(const HWND &form, PictureBox &picture1, PictureBox &picture2,
-                        MarkerLabel &label1, MarkerLabel &label2, ShapeSwatch &shape1);
+                        MarkerLabel &label1, MarkerLabel &label2, ShapeSwatch &shape1,
+                        Loupe &loupe);
     FormControlsAdapter(const FormControlsAdapter &) = delete;
     FormControlsAdapter &operator=(const FormControlsAdapter &) = delete;
 
@@ -49,6 +52,7 @@ class FormControlsAdapter : public FormControls {
     int16_t Check2_Value() override;
     int16_t Check3_Value() override;
     int16_t Check4_Value() override;
+    void set_Check3_Value(int16_t value) override;
     void set_Timer1_Interval(int32_t milliseconds) override;
     WindowHandle hWnd() override;
 
@@ -62,6 +66,7 @@ class FormControlsAdapter : public FormControls {
     MarkerLabel &label1_;
     MarkerLabel &label2_;
     ShapeSwatch &shape1_;
+    Loupe &loupe_;
 };
 
 }  // namespace tintwell::win32

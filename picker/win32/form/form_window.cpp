@@ -8,6 +8,7 @@
 #include "focus_cue.h"
 #include "form_frame.h"
 #include "handler_routes.h"
+#include "key_codes.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -27,6 +28,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       fonts_(),
       platform_(nullptr),
       library_("dyeplate.dll"),
+      loupe_(platform_),
       picture1_(kPicture1, *this, *this, COLOR_BTNFACE),
       picture2_(kPicture2, *this, *this, COLOR_WINDOW),
       ringGeometry_(picture1_),
@@ -39,7 +41,7 @@ FormWindow::FormWindow(HINSTANCE instance)
                        {kLabel1, &label1_},
                        {kLabel2, &label2_},
                        {kShape1, &shape1_}}},
-      controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_),
+      controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
       copyMenu_(),
@@ -58,6 +60,7 @@ void FormWindow::RegisterClasses(HINSTANCE instance) {
     PictureBox::RegisterClass(instance);
     MarkerLabel::RegisterClass(instance);
     ShapeSwatch::RegisterClass(instance);
+    Loupe::RegisterClass(instance);
 }
 
 FormWindow::~FormWindow() {
@@ -133,6 +136,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         case WM_DESTROY:
             return OnDestroy();
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam, lParam);
+        case WM_SIZE:
+            return OnSize(wParam);
         default:
             return Default(message, wParam, lParam);
     }
@@ -148,6 +155,7 @@ LRESULT FormWindow::OnCreate() {
     scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     help_.Attach(hwnd_, instance_);
+    loupe_.Create(instance_, hwnd_);
     return 0;
 }
 
@@ -195,6 +203,7 @@ void FormWindow::ApplyFonts() {
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
     if (notification != BN_CLICKED) return 0;
+    if (control == IDCANCEL) return OnEscape();
     if (std::find(std::begin(kOptions), std::end(kOptions), control) != std::end(kOptions)) {
         KeepSelectedOptionAsTabStop();
     }
@@ -215,7 +224,9 @@ void FormWindow::KeepSelectedOptionAsTabStop() {
 }
 
 LRESULT FormWindow::OnTimer(UINT_PTR timer) {
-    if (timer == kTimer1) Dispatch([&] { form_.Timer1_Timer(); });
+    if (timer != kTimer1) return 0;
+    Dispatch([&] { form_.Timer1_Timer(); });
+    loupe_.Refresh();
     return 0;
 }
 
@@ -257,6 +268,23 @@ LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
     }
     FitClientArea(hwnd_, scale_);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
+}
+
+// The dialog manager turns Esc into IDCANCEL, from whichever control has the focus.
+LRESULT FormWindow::OnEscape() {
+    const int16_t shift = HeldShiftMask();
+    Dispatch([&] { form_.Form_KeyDown(kKeyEscape, shift); });
+    return 0;
+}
+
+LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
+    if (loupe_.OnSysCommand(command)) return 0;
+    return Default(WM_SYSCOMMAND, command, lParam);
+}
+
+LRESULT FormWindow::OnSize(WPARAM kind) {
+    loupe_.SetMinimised(kind == SIZE_MINIMIZED);
     return 0;
 }
 

@@ -22,6 +22,7 @@
 #include "form_fonts.h"
 #include "gdi_handles.h"
 #include "key_input.h"
+#include "loupe.h"
 #include "marker_geometry.h"
 #include "marker_label.h"
 #include "mouse_input.h"
@@ -63,6 +64,9 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
+    LRESULT OnEscape();
+    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
+    LRESULT OnSize(WPARAM kind);
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
@@ -90,6 +94,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     FormFonts fonts_;
     Win32Platform platform_;
     ColourTableLibrary library_;
+    Loupe loupe_;
     PictureBox picture1_;
     PictureBox picture2_;
     RingGeometry ringGeometry_;

@@ -10,7 +10,8 @@ bool IsStepKey(WPARAM key) {
     return key >= VK_PRIOR && key <= VK_DOWN;
 }
 
-// As the key message left the queue, not as the keyboard is now.
+}  // namespace
+
 int16_t HeldShiftMask() {
     int16_t mask = 0;
     if (GetKeyState(VK_SHIFT) < 0) mask |= kShiftKey;
@@ -18,8 +19,6 @@ int16_t HeldShiftMask() {
     if (GetKeyState(VK_MENU) < 0) mask |= kAltKey;
     return mask;
 }
-
-}  // namespace
 
 static_assert(VK_PRIOR == kKeyPageUp && VK_NEXT == kKeyPageDown && VK_END == kKeyEnd &&
                   VK_HOME == kKeyHome && VK_LEFT == kKeyLeft && VK_UP == kKeyUp &&

@@ -27,6 +27,9 @@ class KeySink {
 // mask held at the time. Returns false for any other message or key.
 bool RouteKeyMessage(ControlId id, KeySink &sink, UINT message, WPARAM key);
 
+// The shift mask of a key message as it left the queue, not as the keyboard is now.
+int16_t HeldShiftMask();
+
 // Whether a message of the window's queue moves around with the keyboard: Tab, the
 // arrows, Home, End, Page Up and Page Down, or Alt.
 bool IsNavigationKey(const MSG &message);

@@ -143,6 +143,10 @@ void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
 }
 
 ColorRef Win32Platform::ScreenPixelUnderCursor() {
+    return ReadUnderCursor().pixel;
+}
+
+ScreenRead Win32Platform::ReadUnderCursor(HDC copyTo, int reach) {
     auto getDc = getDc_.Get();
     auto releaseDc = releaseDc_.Get();
     auto getCursorPos = getCursorPos_.Get();
@@ -150,11 +154,26 @@ ColorRef Win32Platform::ScreenPixelUnderCursor() {
 
     PhysicalPixelScope physical(*this);
     ScreenDc screen(getDc, releaseDc);
-    POINT cursor{};
-    getCursorPos(&cursor);
+    ScreenRead read{POINT{0, 0}, CLR_INVALID};
+    getCursorPos(&read.cursor);
+    if (screen.get() == nullptr) return read;
     // Virtual-screen coordinates: a monitor left of or above the primary one has
     // negative x or y, which GetPixel on the screen DC takes as they are.
-    return screen.get() != nullptr ? getPixel(screen.get(), cursor.x, cursor.y) : CLR_INVALID;
+    read.pixel = getPixel(screen.get(), read.cursor.x, read.cursor.y);
+    if (copyTo != nullptr) {
+        const int side = 2 * reach + 1;
+        BitBlt(copyTo, 0, 0, side, side, screen.get(), read.cursor.x - reach, read.cursor.y - reach,
+               SRCCOPY);
+    }
+    return read;
+}
+
+POINT Win32Platform::CursorPosition() {
+    auto getCursorPos = getCursorPos_.Get();
+    PhysicalPixelScope physical(*this);
+    POINT cursor{0, 0};
+    getCursorPos(&cursor);
+    return cursor;
 }
 
 void Win32Platform::ClipboardClear() {

@@ -11,6 +11,13 @@
 
 namespace tintwell::win32 {
 
+// One read of the screen under the cursor: where the cursor is and its pixel's
+// COLORREF (kInvalidColor when it cannot be read), both in physical pixels.
+struct ScreenRead {
+    POINT cursor;
+    ColorRef pixel;
+};
+
 class Win32Platform : public Platform {
   public:
     // owner: the window that opens the clipboard.
@@ -20,6 +27,11 @@ class Win32Platform : public Platform {
 
     void SetTopmost(WindowHandle window, bool topmost) override;
     ColorRef ScreenPixelUnderCursor() override;
+    // The read a sample takes; with `copyTo`, the square of pixels reaching `reach`
+    // pixels around the cursor is copied from the same screen DC to its top-left.
+    ScreenRead ReadUnderCursor(HDC copyTo = nullptr, int reach = 0);
+    // The cursor in physical pixels.
+    POINT CursorPosition();
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;

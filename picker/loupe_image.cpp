@@ -1,0 +1,98 @@
+#include "loupe_image.h"
+
+#include <algorithm>
+
+#include "picker_state.h"
+
+namespace tintwell {
+
+namespace {
+
+constexpr BitmapPixel kOutlineDark = 0x000000u;
+constexpr BitmapPixel kOutlineLight = 0xFFFFFFu;
+
+int Channel(BitmapPixel pixel, int shift) {
+    return static_cast<int>((pixel >> shift) & 0xFFu);
+}
+
+// Position within a cell along one axis, and whether it lies on the grid: the line
+// on each cell's leading edge, plus the closing line inside the last cell.
+bool OnGridLine(const LoupeMetrics &metrics, int at) {
+    const int within = at % metrics.cellSize;
+    const bool lastCell = at / metrics.cellSize == metrics.cells - 1;
+    return within < metrics.gridWidth ||
+           (lastCell && within >= metrics.cellSize - metrics.gridWidth);
+}
+
+// How deep into the centre cell's outline a pixel lies, counted from its outer
+// edge; -1 outside the outline.
+int OutlineDepth(const LoupeMetrics &metrics, int x, int y) {
+    const int first = metrics.reach() * metrics.cellSize;
+    const int last = first + metrics.cellSize - 1;
+    if (x < first || x > last || y < first || y > last) return -1;
+    const int depth = std::min(std::min(x - first, last - x), std::min(y - first, last - y));
+    return depth < metrics.outlineWidth ? depth : -1;
+}
+
+}  // namespace
+
+BitmapPixel BitmapPixelFromColour(ColorRef colour) {
+    const BitmapPixel red = colour & 0xFFu;
+    const BitmapPixel green = (colour >> 8) & 0xFFu;
+    const BitmapPixel blue = (colour >> 16) & 0xFFu;
+    return (red << 16) | (green << 8) | blue;
+}
+
+LoupePixelRole LoupePixelRoleAt(const LoupeMetrics &metrics, int x, int y) {
+    const int depth = OutlineDepth(metrics, x, y);
+    if (depth >= 0) {
+        return depth < (metrics.outlineWidth + 1) / 2 ? LoupePixelRole::OutlineDark
+                                                      : LoupePixelRole::OutlineLight;
+    }
+    if (OnGridLine(metrics, x) || OnGridLine(metrics, y)) return LoupePixelRole::Grid;
+    return LoupePixelRole::Cell;
+}
+
+BitmapPixel GridShade(BitmapPixel cell) {
+    const int red = Channel(cell, 16);
+    const int green = Channel(cell, 8);
+    const int blue = Channel(cell, 0);
+    // Rec. 601 weights in whole numbers: light or dark as the eye judges it.
+    const bool light = 299 * red + 587 * green + 114 * blue >= 128 * 1000;
+    auto shade = [light](int level) {
+        return static_cast<BitmapPixel>(light ? level - level / 4 : level + (255 - level) / 4);
+    };
+    return (shade(red) << 16) | (shade(green) << 8) | shade(blue);
+}
+
+void ComposeLoupeImage(const BitmapPixel *seen, const LoupeMetrics &metrics, BitmapPixel *image,
+                       size_t stride) {
+    const int size = metrics.imageSize();
+    for (int y = 0; y < size; ++y) {
+        BitmapPixel *row = image + static_cast<size_t>(y) * stride;
+        const BitmapPixel *cells = seen + static_cast<size_t>(y / metrics.cellSize) * metrics.cells;
+        for (int x = 0; x < size; ++x) {
+            const BitmapPixel cell = cells[x / metrics.cellSize] & 0x00FFFFFFu;
+            switch (LoupePixelRoleAt(metrics, x, y)) {
+                case LoupePixelRole::Cell:
+                    row[x] = cell;
+                    break;
+                case LoupePixelRole::Grid:
+                    row[x] = GridShade(cell);
+                    break;
+                case LoupePixelRole::OutlineDark:
+                    row[x] = kOutlineDark;
+                    break;
+                case LoupePixelRole::OutlineLight:
+                    row[x] = kOutlineLight;
+                    break;
+            }
+        }
+    }
+}
+
+std::u16string LoupeCaption(ColorRef centre) {
+    return DisplayRule(HexTextRule(centre));
+}
+
+}  // namespace tintwell

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "loupe_geometry.h"
+#include "loupe_image.h"
+
+namespace tintwell::testing {
+namespace {
+
+// A primary monitor at 96 dpi with its taskbar at the bottom, a 144-dpi monitor to
+// its left (negative x), and a 192-dpi one above the primary (negative y).
+const MonitorArea kPrimary{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96};
+const MonitorArea kLeft{{-2880, 120, 0, 1740}, {-2880, 120, 0, 1740}, 144};
+const MonitorArea kAbove{{-640, -2160, 3200, 0}, {-640, -2160, 3200, -80}, 192};
+const std::vector<MonitorArea> kLayout{kPrimary, kLeft, kAbove};
+
+bool Inside(const ScreenRect &outer, const ScreenRect &inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// Places a loupe sized for the pointer's monitor and checks what every placement
+// must hold; returns where it went.
+ScreenRect PlacedAt(ScreenPoint pointer, int textBand = 20) {
+    const auto monitor = PointerMonitor(kLayout, pointer);
+    EXPECT_TRUE(monitor.has_value());
+    if (!monitor) return {};
+    const MonitorArea &area = kLayout[*monitor];
+    const LoupeMetrics metrics = LoupeMetricsForDpi(area.dpi);
+    const int width = metrics.imageSize();
+    const int height = metrics.imageSize() + textBand;
+    const auto corner = PlaceLoupe(pointer, area.work, width, height, metrics);
+    EXPECT_TRUE(corner.has_value()) << pointer.x << "," << pointer.y;
+    if (!corner) return {};
+    const ScreenRect loupe{corner->x, corner->y, corner->x + width, corner->y + height};
+    EXPECT_TRUE(Inside(area.work, loupe)) << pointer.x << "," << pointer.y;
+    EXPECT_FALSE(loupe.Overlaps(Neighbourhood(pointer, metrics))) << pointer.x << "," << pointer.y;
+    EXPECT_FALSE(loupe.Contains(pointer));
+    return loupe;
+}
+
+TEST(LoupeMetrics, ScaleWithTheMonitorsDpiAndKeepTheCentresMiddleClear) {
+    const LoupeMetrics at96 = LoupeMetricsForDpi(96);
+    EXPECT_EQ(at96.cells, 11);
+    EXPECT_EQ(at96.cellSize, 8);
+    EXPECT_EQ(at96.imageSize(), 88);
+    EXPECT_EQ(LoupeMetricsForDpi(120).cellSize, 10);
+    EXPECT_EQ(LoupeMetricsForDpi(144).cellSize, 12);
+    EXPECT_EQ(LoupeMetricsForDpi(192).cellSize, 16);
+    EXPECT_EQ(LoupeMetricsForDpi(192).gridWidth, 2);
+    EXPECT_EQ(LoupeMetricsForDpi(0).cellSize, 8) << "an unknown DPI counts as 96";
+    for (int dpi : {48, 72, 96, 120, 144, 168, 192, 288}) {
+        const LoupeMetrics m = LoupeMetricsForDpi(dpi);
+        EXPECT_EQ(m.cells % 2, 1);
+        EXPECT_GT(m.cellSize - 2 * m.outlineWidth, 0) << dpi;
+        EXPECT_LT(m.gridWidth, (m.cellSize + 1) / 2) << dpi;
+    }
+}
+
+TEST(LoupeNeighbourhood, CentresOnThePointersPixelAlsoAtNegativeCoordinates) {
+    const LoupeMetrics m = LoupeMetricsForDpi(144);
+    const ScreenRect seen = Neighbourhood(ScreenPoint{-1, -2160}, m);
+    EXPECT_EQ(seen.left, -6);
+    EXPECT_EQ(seen.top, -2165);
+    EXPECT_EQ(seen.right, 5);
+    EXPECT_EQ(seen.bottom, -2154);
+}
+
+TEST(LoupeNeighbourhood, PointerMonitorIsTheOneHoldingItOrTheNearest) {
+    EXPECT_EQ(PointerMonitor(kLayout, {0, 0}), 0u);
+    EXPECT_EQ(PointerMonitor(kLayout, {-1, 500}), 1u);
+    EXPECT_EQ(PointerMonitor(kLayout, {-1, -1}), 2u);
+    EXPECT_EQ(PointerMonitor(kLayout, {-2880, 1739}), 1u);
+    EXPECT_EQ(PointerMonitor(kLayout, {-3000, 60}), 1u) << "left of everything";
+    EXPECT_EQ(PointerMonitor(kLayout, {1900, 1500}), 0u) << "below everything";
+    EXPECT_FALSE(PointerMonitor({}, {0, 0}).has_value());
+}
+
+TEST(LoupePlacement, StandsBelowRightAndFlipsAtEachEdgeOfEveryMonitor) {
+    const ScreenRect free = PlacedAt({500, 500});
+    EXPECT_GT(free.left, 500);
+    EXPECT_GT(free.top, 500);
+
+    const ScreenRect nearRight = PlacedAt({1915, 500});
+    EXPECT_LT(nearRight.right, 1915);
+    const ScreenRect nearBottom = PlacedAt({500, 1035});
+    EXPECT_LT(nearBottom.bottom, 1035);
+    const ScreenRect onTaskbar = PlacedAt({1919, 1079});
+    EXPECT_LE(onTaskbar.bottom, 1040) << "not over the taskbar";
+
+    for (const MonitorArea &m : kLayout) {
+        const ScreenRect &w = m.work;
+        const int32_t midX = w.left + w.width() / 2;
+        const int32_t midY = w.top + w.height() / 2;
+        for (ScreenPoint p :
+             {ScreenPoint{w.left, midY}, ScreenPoint{w.right - 1, midY}, ScreenPoint{midX, w.top},
+              ScreenPoint{midX, w.bottom - 1}, ScreenPoint{w.left, w.top},
+              ScreenPoint{w.right - 1, w.top}, ScreenPoint{w.left, w.bottom - 1},
+              ScreenPoint{w.right - 1, w.bottom - 1}}) {
+            PlacedAt(p);
+        }
+    }
+}
+
+TEST(LoupePlacement, TakesTheSizeOfThePointersMonitor) {
+    const ScreenRect onLeft = PlacedAt({-1500, 800});
+    EXPECT_EQ(onLeft.width(), 132);
+    const ScreenRect above = PlacedAt({100, -500});
+    EXPECT_EQ(above.width(), 176);
+    EXPECT_GE(above.left, 100 + 6 + 32) << "the gap scales too";
+}
+
+TEST(LoupePlacement, BesideOnOneAxisWhenTheOtherHasNoRoom) {
+    const LoupeMetrics m = LoupeMetricsForDpi(96);
+    // A work area as tall as the loupe: only a side placement fits.
+    const ScreenRect strip{-400, -300, 400, -192};
+    const auto corner = PlaceLoupe({-100, -250}, strip, 88, 108, m);
+    ASSERT_TRUE(corner.has_value());
+    EXPECT_EQ(corner->y, -300);
+    EXPECT_EQ(corner->x, -100 + 6 + 16);
+    // Too small for a loupe that leaves the neighbourhood free: no place at all.
+    EXPECT_FALSE(PlaceLoupe({50, 50}, ScreenRect{0, 0, 120, 120}, 88, 108, m).has_value());
+}
+
+TEST(LoupeImage, EveryCellsMiddleIsItsPixelAndOnlyEdgesAreDrawnOver) {
+    for (int dpi : {96, 120, 144, 192}) {
+        const LoupeMetrics m = LoupeMetricsForDpi(dpi);
+        std::vector<BitmapPixel> seen(static_cast<size_t>(m.cells * m.cells));
+        for (size_t i = 0; i < seen.size(); ++i) {
+            seen[i] = (0x123456u + static_cast<BitmapPixel>(i) * 0x030507u) & 0xFFFFFFu;
+        }
+        const int size = m.imageSize();
+        const size_t stride = static_cast<size_t>(size) + 3;
+        std::vector<BitmapPixel> image(stride * static_cast<size_t>(size), 0xDEADBEEFu);
+        ComposeLoupeImage(seen.data(), m, image.data(), stride);
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const int i = x / m.cellSize;
+                const int j = y / m.cellSize;
+                const BitmapPixel pixel = seen[static_cast<size_t>(j * m.cells + i)];
+                const BitmapPixel shown = image[static_cast<size_t>(y) * stride + x];
+                const int u = x % m.cellSize;
+                const int v = y % m.cellSize;
+                const int fromEdge =
+                    std::min(std::min(u, m.cellSize - 1 - u), std::min(v, m.cellSize - 1 - v));
+                if (shown != pixel) {
+                    ASSERT_LT(fromEdge, std::max(m.gridWidth, m.outlineWidth))
+                        << "dpi " << dpi << " pixel " << x << "," << y;
+                }
+                if (u == m.cellSize / 2 && v == m.cellSize / 2) {
+                    ASSERT_EQ(shown, pixel) << "dpi " << dpi << " cell " << i << "," << j;
+                }
+            }
+            EXPECT_EQ(image[static_cast<size_t>(y) * stride + size], 0xDEADBEEFu);
+        }
+        const int centre = m.reach() * m.cellSize;
+        EXPECT_EQ(image[static_cast<size_t>(centre) * stride + centre], 0u) << "dark outline";
+        const int inner = centre + m.outlineWidth - 1;
+        EXPECT_EQ(image[static_cast<size_t>(inner) * stride + inner], 0xFFFFFFu) << "light one";
+        EXPECT_NE(image[0], seen[0]) << "grid drawn";
+    }
+}
+
+TEST(LoupeImage, GridShowsOnGreyAndTheCaptionFollowsTheColourWord) {
+    EXPECT_EQ(GridShade(0x808080u), 0x606060u);
+    EXPECT_EQ(GridShade(0x7F7F7Fu), 0x9F9F9Fu);
+    EXPECT_EQ(BitmapPixelFromColour(0x00563412u), 0x123456u);
+    EXPECT_EQ(BitmapPixelFromColour(0xFF563412u), 0x123456u) << "no high byte";
+    EXPECT_EQ(LoupeCaption(0x00563412u), u"#123456");
+}
+
+}  // namespace
+}  // namespace tintwell::testing
