@@ -2,13 +2,13 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <utility>
 
 #include "focus_cue.h"
 #include "form_frame.h"
 #include "handler_routes.h"
 #include "key_codes.h"
+#include "option_group.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -16,8 +16,6 @@ namespace tintwell::win32 {
 namespace {
 
 constexpr int kIconResource = 1;
-
-constexpr ControlId kOptions[] = {kOption1, kOption2, kOption3, kOption4, kOption5, kOption6};
 
 }  // namespace
 
@@ -36,16 +34,16 @@ FormWindow::FormWindow(HINSTANCE instance)
       label1_(kLabel1, *this, MarkerStyle::SeeThrough, picture1_, ringGeometry_),
       label2_(kLabel2, *this, MarkerStyle::Opaque, picture2_, arrowGeometry_),
       shape1_(),
-      customControls_{{{kPicture1, &picture1_},
-                       {kPicture2, &picture2_},
-                       {kLabel1, &label1_},
-                       {kLabel2, &label2_},
-                       {kShape1, &shape1_}}},
+      controlSet_({{{kPicture1, &picture1_},
+                    {kPicture2, &picture2_},
+                    {kLabel1, &label1_},
+                    {kLabel2, &label2_},
+                    {kShape1, &shape1_}}}),
       controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
       copyMenu_(),
-      focusWhileInactive_(nullptr),
+      focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_) {}
 
@@ -127,9 +125,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CONTEXTMENU:
             return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
         case WM_MEASUREITEM:
-            return OnMeasureItem(message, wParam, lParam);
         case WM_DRAWITEM:
-            return OnDrawItem(message, wParam, lParam);
+            return OnMenuItem(message, wParam, lParam);
         case kShowFailureMessage:
             return OnShowFailure();
         case WM_DPICHANGED:
@@ -160,41 +157,15 @@ LRESULT FormWindow::OnCreate() {
 }
 
 void FormWindow::CreateControls() {
-    for (size_t i = 0; i < kControlCount; ++i) {
-        const ControlPlacement &placement = kControls[i];
-        // The table lists every container before what it holds.
-        const HWND parent = placement.container == 0 ? hwnd_ : Control(placement.container);
-        if (CustomControl *custom = Custom(placement.id)) {
-            custom->Create(parent, placement, instance_, scale_);
-        } else {
-            CreateControlWindow(parent, placement, instance_, nullptr,
-                                DesignedRect(placement, scale_));
-        }
-    }
+    controlSet_.Create(hwnd_, instance_, scale_);
     SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
     SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
     ApplyFonts();
 }
 
 void FormWindow::LayOut() {
-    for (size_t i = 0; i < kControlCount; ++i) {
-        const ControlPlacement &placement = kControls[i];
-        if (CustomControl *custom = Custom(placement.id)) {
-            custom->LayOut(placement, scale_);
-            continue;
-        }
-        const RECT rect = DesignedRect(placement, scale_);
-        SetWindowPos(Control(placement.id), nullptr, rect.left, rect.top, rect.right - rect.left,
-                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    controlSet_.LayOut(hwnd_, scale_);
     ApplyFonts();
-}
-
-CustomControl *FormWindow::Custom(ControlId id) {
-    for (const auto &[control, custom] : customControls_) {
-        if (control == id) return custom;
-    }
-    return nullptr;
 }
 
 void FormWindow::ApplyFonts() {
@@ -204,23 +175,9 @@ void FormWindow::ApplyFonts() {
 LRESULT FormWindow::OnCommand(int control, int notification) {
     if (notification != BN_CLICKED) return 0;
     if (control == IDCANCEL) return OnEscape();
-    if (std::find(std::begin(kOptions), std::end(kOptions), control) != std::end(kOptions)) {
-        KeepSelectedOptionAsTabStop();
-    }
+    if (IsOptionButton(control)) KeepSelectedOptionAsTabStop(hwnd_);
     if (const ClickHandler click = ClickHandlerOf(control)) Dispatch([&] { (form_.*click)(); });
     return 0;
-}
-
-// Tab enters the option group at the selected button, the one that carries the
-// group's tab stop; arrow keys move within the group.
-void FormWindow::KeepSelectedOptionAsTabStop() {
-    for (ControlId id : kOptions) {
-        HWND option = Control(id);
-        const bool selected = SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
-        style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-        SetWindowLongPtrW(option, GWL_STYLE, style);
-    }
 }
 
 LRESULT FormWindow::OnTimer(UINT_PTR timer) {
@@ -230,18 +187,12 @@ LRESULT FormWindow::OnTimer(UINT_PTR timer) {
     return 0;
 }
 
-// Coming back to the window puts the focus where the user left it, as in a dialog,
-// rather than on the form itself, where Tab and Enter would have nothing to act on.
 LRESULT FormWindow::OnActivate(WORD state) {
     if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        focusWhileInactive_ = IsChild(hwnd_, focus) ? focus : nullptr;
-        return 0;
+        focusMemory_.Leave(hwnd_);
+    } else if (!IsIconic(hwnd_)) {
+        focusMemory_.Return(picture1_.hwnd());
     }
-    if (IsIconic(hwnd_)) return 0;
-    const bool remembered = focusWhileInactive_ != nullptr && IsWindow(focusWhileInactive_) &&
-                            IsWindowEnabled(focusWhileInactive_);
-    SetFocus(remembered ? focusWhileInactive_ : picture1_.hwnd());
     return 0;
 }
 
@@ -329,14 +280,12 @@ LRESULT FormWindow::OnContextMenu(HWND source, LPARAM screenPoint) {
     return 0;
 }
 
-LRESULT FormWindow::OnMeasureItem(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (copyMenu_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam))) return TRUE;
-    return Default(message, wParam, lParam);
-}
-
-LRESULT FormWindow::OnDrawItem(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (copyMenu_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam))) return TRUE;
-    return Default(message, wParam, lParam);
+// The copy menu draws its recent colours itself.
+LRESULT FormWindow::OnMenuItem(UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool drawn = message == WM_MEASUREITEM
+                           ? copyMenu_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam))
+                           : copyMenu_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+    return drawn ? TRUE : Default(message, wParam, lParam);
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {

@@ -6,18 +6,16 @@
 
 #include <windows.h>
 
-#include <array>
-#include <utility>
-
 #include "colour_library.h"
 #include "control_help.h"
 #include "control_layout.h"
 #include "copy_menu.h"
-#include "custom_control.h"
 #include "display_scale.h"
 #include "dpi_functions.h"
 #include "failure_report.h"
+#include "focus_memory.h"
 #include "form.h"
+#include "form_control_set.h"
 #include "form_controls_adapter.h"
 #include "form_fonts.h"
 #include "gdi_handles.h"
@@ -59,8 +57,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
     LRESULT OnContextMenu(HWND source, LPARAM screenPoint);
-    LRESULT OnMeasureItem(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnDrawItem(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuItem(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
@@ -79,10 +76,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     // Places every control for the current scale and gives them its fonts.
     void LayOut();
     void ApplyFonts();
-    void KeepSelectedOptionAsTabStop();
     HWND Control(ControlId id) const;
-    // The custom control with this id, or nullptr for a standard one.
-    CustomControl *Custom(ControlId id);
 
     // Runs one handler of the core; a failure ends it and is reported.
     template <typename Handler>
@@ -102,12 +96,12 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     MarkerLabel label1_;
     MarkerLabel label2_;
     ShapeSwatch shape1_;
-    std::array<std::pair<ControlId, CustomControl *>, 5> customControls_;
+    FormControlSet controlSet_;
     FormControlsAdapter controls_;
     FailureReport failures_;
     ControlHelp help_;
     CopyMenu copyMenu_;
-    HWND focusWhileInactive_;
+    FocusMemory focusMemory_;
     bool keyboardInUse_;
     Form form_;
 };
