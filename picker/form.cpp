@@ -29,7 +29,8 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       menu_(),
       copyCause_(CopyCause::Button),
       shownByPick_(false),
-      dragCopied_(false) {}
+      dragCopied_(false),
+      pressCopy_() {}
 
 void Form::Form_Load() {
     state_.red = 255;
@@ -211,7 +212,14 @@ void Form::Command1_Click() {
     controls_.set_Text1_SelLength(
         static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max())));
     std::u16string copied;
-    if (PutOnClipboard([&] { return copied = controls_.Text1_SelText(); })) NoteCopied(copied);
+    if (!PutOnClipboard([&] { return copied = controls_.Text1_SelText(); })) return;
+    // A press and its drag count once, when the mouse lets go; a drag step costs no
+    // more than the copy itself.
+    if (copyCause_ == CopyCause::Press) {
+        pressCopy_ = std::move(copied);
+    } else if (copyCause_ != CopyCause::DragStep) {
+        NoteCopied(copied);
+    }
 }
 
 bool Form::PutOnClipboard(const std::function<std::u16string()> &text) {
@@ -237,17 +245,18 @@ bool Form::PutOnClipboard(const std::function<std::u16string()> &text) {
 void Form::NoteCopied(const std::u16string &text) {
     const std::optional<ColorRef> colour = ColourOfDisplayText(text);
     if (!colour) return;
-    const RecentColour entry{*colour, OriginOf(*colour)};
-    if (copyCause_ == CopyCause::Press || copyCause_ == CopyCause::DragStep) {
-        recent_.Hold(entry);
-    } else {
-        recent_.Add(entry);
-    }
+    recent_.Add(RecentColour{*colour, OriginOf(*colour)});
 }
 
+// A drag that copied at its steps copies its final text once more, plainly, and that
+// copy is the one the list keeps; a press alone counts with what it copied.
 void Form::FieldGestureEnded() {
-    if (std::exchange(dragCopied_, false)) Command1_Click();
-    recent_.Settle();
+    const std::optional<std::u16string> pressed = std::exchange(pressCopy_, std::nullopt);
+    if (std::exchange(dragCopied_, false)) {
+        Command1_Click();
+    } else if (pressed) {
+        NoteCopied(*pressed);
+    }
 }
 
 std::optional<ColorRef> Form::ShownColour() const {

@@ -101,7 +101,7 @@ class Form {
     void CopyMenu_RecentClick(size_t index);
 
     // Most recent first.
-    const std::vector<RecentColour> &RecentEntries() { return recent_.Entries(); }
+    const std::vector<RecentColour> &RecentEntries() const { return recent_.Entries(); }
 
   private:
     // What set off the copy that runs: the copy button (or a menu choice), a mouse
@@ -159,6 +159,8 @@ class Form {
     bool shownByPick_;
     // A drag step copied since the mouse last let go of the field.
     bool dragCopied_;
+    // What the press of the gesture under way put on the clipboard.
+    std::optional<std::u16string> pressCopy_;
 };
 
 }  // namespace tintwell

@@ -37,24 +37,14 @@ class RecentColours {
     static constexpr size_t kLimit = 16;
 
     // Puts the colour on top; an entry of the same colour goes, so that none is
-    // listed twice, and past the limit the oldest goes. A held entry goes in first.
+    // listed twice, and past the limit the oldest goes.
     void Add(const RecentColour &entry);
 
-    // The copies of one mouse gesture (a press and its drag) count once, with the
-    // colour they end on: each replaces the one held before, and Settle adds the
-    // last. Add and Entries settle first, so that a gesture whose end never came
-    // loses nothing.
-    void Hold(const RecentColour &entry);
-    void Settle();
-
     // Most recent first.
-    const std::vector<RecentColour> &Entries();
+    const std::vector<RecentColour> &Entries() const { return entries_; }
 
   private:
-    void Insert(const RecentColour &entry);
-
     std::vector<RecentColour> entries_;
-    std::optional<RecentColour> held_;
 };
 
 }  // namespace tintwell

@@ -8,7 +8,7 @@
 namespace tintwell::testing {
 namespace {
 
-std::vector<ColorRef> Colours(RecentColours &recent) {
+std::vector<ColorRef> Colours(const RecentColours &recent) {
     std::vector<ColorRef> colours;
     for (const RecentColour &entry : recent.Entries()) colours.push_back(entry.colour);
     return colours;
@@ -40,23 +40,6 @@ TEST(RecentColours, MostRecentFirstEachColourOnceAtMostSixteen) {
     ASSERT_EQ(colours.size(), RecentColours::kLimit);
     EXPECT_EQ(colours.front(), Rgb(19, 0x34, 0x56));
     EXPECT_EQ(colours.back(), Rgb(4, 0x34, 0x56));
-}
-
-TEST(RecentColours, AGestureCountsOnceWithTheColourItEndsOn) {
-    RecentColours recent;
-    recent.Add(Plain(Rgb(0x12, 0x34, 0x56)));
-    recent.Hold(Plain(Rgb(1, 2, 3)));  // the press
-    for (int step = 0; step < 40; ++step) recent.Hold(Plain(Rgb(step, 0x80, 0x90)));
-    recent.Hold(Plain(Rgb(0x12, 0x34, 0x56)));  // ends on a colour already listed
-    recent.Settle();
-    recent.Settle();
-    EXPECT_EQ(Colours(recent), (std::vector<ColorRef>{Rgb(0x12, 0x34, 0x56)}));
-
-    // A gesture whose end never came is settled before anything newer.
-    recent.Hold(Plain(Rgb(7, 8, 9)));
-    recent.Add(Plain(Rgb(0xAB, 0xCD, 0xEF)));
-    EXPECT_EQ(Colours(recent),
-              (std::vector<ColorRef>{Rgb(0xAB, 0xCD, 0xEF), Rgb(7, 8, 9), Rgb(0x12, 0x34, 0x56)}));
 }
 
 }  // namespace

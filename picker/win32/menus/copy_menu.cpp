@@ -163,7 +163,7 @@ bool CopyMenu::Draw(const DRAWITEMSTRUCT &item) const {
     const int top = area.top + (area.bottom - area.top - side) / 2;
     FillSolid(dc, RECT{left, top, left + side, top + side}, kFrameColour);
     FillSolid(dc, RECT{left + frame, top + frame, left + side - frame, top + side - frame},
-              recent->colour & 0xFFFFFFu);
+              recent->colour);
 
     const SelectedObject font(dc, font_.get() != nullptr ? static_cast<HGDIOBJ>(font_.get())
                                                          : GetStockObject(DEFAULT_GUI_FONT));
