@@ -229,10 +229,10 @@ TEST(LoupeImage, CentreOutlineIsSymmetricAndStaysInsideTheCentreCell) {
         }
         for (int v = first; v <= last; ++v) {
             for (int u = first; u <= last; ++u) {
-                ASSERT_EQ(at(u, v), at(first + last - u, v)) << "mirrored left-right at " << u
-                                                             << "," << v;
-                ASSERT_EQ(at(u, v), at(u, first + last - v)) << "mirrored top-bottom at " << u
-                                                             << "," << v;
+                ASSERT_EQ(at(u, v), at(first + last - u, v))
+                    << "mirrored left-right at " << u << "," << v;
+                ASSERT_EQ(at(u, v), at(u, first + last - v))
+                    << "mirrored top-bottom at " << u << "," << v;
                 ASSERT_EQ(at(u, v), at(v, u)) << "mirrored on the diagonal at " << u << "," << v;
             }
         }

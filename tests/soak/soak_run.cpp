@@ -660,9 +660,10 @@ void SoakRun::CheckClipboard() {
         Fail("the clipboard holds \"" + (text ? Utf8(*text) : std::string("(nothing)")) +
              "\", expected \"" + model_.clipboard() + "\"");
     else if (MarkedOutOfHistory() == model_.clipboardInHistory())
-        Fail(model_.clipboardInHistory()
-                 ? "the clipboard holds a copy marked out of clipboard history, expected a plain one"
-                 : "a drag step's copy is not marked out of clipboard history");
+        Fail(
+            model_.clipboardInHistory()
+                ? "the clipboard holds a copy marked out of clipboard history, expected a plain one"
+                : "a drag step's copy is not marked out of clipboard history");
 }
 
 }  // namespace soak
