@@ -183,5 +183,50 @@ TEST_F(CopyMenuTest, ADragKeepsItsStepsOutOfTheHistoryAndCopiesItsEndPlainly) {
     EXPECT_FALSE(after->cloud);
 }
 
+// The ring keeps the drag it starts: when the mouse lets go of it, the drag ends as
+// one from the field does, with one plain copy of its end, which heads the recent
+// colours.
+TEST_F(CopyMenuTest, ADragFromTheRingEndsWithOnePlainCopyThatHeadsTheRecentColours) {
+    ClickField(100, 60);
+    ASSERT_TRUE(MarkersAt(POINT{95, 55}, 1));
+    ClickControl(kCheck2);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kCheck2); }));
+    ASSERT_TRUE(MoveTo(Label1Point(5, 5)));
+    ASSERT_EQ(WindowFromPoint(Label1Point(5, 5)), Control(kLabel1));
+    Press(Button::Left);
+    ASSERT_TRUE(MoveTo(FieldPoint(150, 90)));
+    const uint32_t white = Rgb(255, 255, 255);
+    const std::wstring dragged = DisplayText(oracle().GetColor(white, 0, 150, 90, 0));
+    ASSERT_TRUE(ClipboardBecomes(dragged));
+
+    ASSERT_TRUE(SetClipboardText(L"left by the test"));
+    const DWORD beforeRelease = GetClipboardSequenceNumber();
+    Release(Button::Left);
+    EXPECT_TRUE(ClipboardBecomes(dragged)) << "the release copies the final text once more";
+    Pause(300);
+    const DWORD releaseChanges = GetClipboardSequenceNumber() - beforeRelease;
+    const auto after = ClipboardMarkers();
+    ASSERT_TRUE(after);
+    EXPECT_FALSE(after->exclude) << "kept in clipboard history";
+    EXPECT_FALSE(after->history);
+    EXPECT_FALSE(after->cloud);
+
+    // Away from it without a copy (strip picks do not copy), then back from the list.
+    ClickStrip(100);
+    const uint32_t hue = oracle().GetColor2(white, 0, 100, 0);
+    ASSERT_TRUE(TextBecomes(DisplayText(oracle().GetColor(hue, 0, 150, 90, 0))));
+    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0));
+    EXPECT_TRUE(TextBecomes(dragged)) << "the drag's end is the most recent colour";
+    EXPECT_TRUE(MarkersAt(POINT{145, 85}, 1));
+
+    // One copy changes the clipboard as often as the copy button's one copy does.
+    ASSERT_TRUE(SetClipboardText(L"left by the test"));
+    const DWORD beforeButton = GetClipboardSequenceNumber();
+    ClickControl(kCommand1);
+    ASSERT_TRUE(ClipboardBecomes(dragged));
+    Pause(300);
+    EXPECT_EQ(releaseChanges, GetClipboardSequenceNumber() - beforeButton) << "one copy";
+}
+
 }  // namespace
 }  // namespace e2e

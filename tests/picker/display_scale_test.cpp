@@ -58,6 +58,20 @@ TEST(DisplayScaleTest, LayoutValuesAtEachScale) {
     }
 }
 
+// Halves with an even whole part tell the window's rule (away from zero) from the
+// floating-point default (to even): 2.5 is 3 pixels, not 2.
+TEST(DisplayScaleTest, HalvesGoAwayFromZeroAlsoWhenTheWholePartIsEven) {
+    EXPECT_EQ(tintwell::RoundToPixel(0.5), 1);
+    EXPECT_EQ(tintwell::RoundToPixel(2.5), 3);
+    EXPECT_EQ(tintwell::RoundToPixel(-2.5), -3);
+    EXPECT_EQ(tintwell::RoundToPixel(2.4999999), 2);
+    const DisplayScale at144(144);
+    EXPECT_EQ(at144.FromTwips(25), 3) << "2.5 pixels";
+    EXPECT_EQ(at144.FromTwips(-25), -3);
+    EXPECT_EQ(at144.FromBasePixels(3), 5) << "4.5 pixels";
+    EXPECT_EQ(DisplayScale(120).FontHeight(7.5), -13) << "12.5 pixels";
+}
+
 TEST(DisplayScaleTest, NoDpiMeansTheBaseScale) {
     EXPECT_EQ(DisplayScale(0).dpi(), 96);
     EXPECT_EQ(DisplayScale(-144).dpi(), 96);

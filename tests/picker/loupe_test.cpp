@@ -111,6 +111,41 @@ TEST(LoupePlacement, TakesTheSizeOfThePointersMonitor) {
     EXPECT_GE(above.left, 100 + 6 + 32) << "the gap scales too";
 }
 
+// The gap is the same whichever side the loupe takes: near the right or bottom edge
+// it flips to the left of or above the neighbourhood, still exactly a gap away.
+TEST(LoupePlacement, KeepsExactlyTheGapOnEverySide) {
+    for (const MonitorArea &area : kLayout) {
+        SCOPED_TRACE(::testing::Message() << area.dpi << " dpi");
+        const LoupeMetrics m = LoupeMetricsForDpi(area.dpi);
+        const ScreenRect &w = area.work;
+        const int side = m.imageSize();
+        const int32_t midX = w.left + w.width() / 2;
+        const int32_t midY = w.top + w.height() / 2;
+        auto place = [&](ScreenPoint p) {
+            const auto corner = PlaceLoupe(p, w, side, side, m);
+            EXPECT_TRUE(corner.has_value()) << p.x << "," << p.y;
+            return corner.value_or(ScreenPoint{0, 0});
+        };
+        auto right = [&](ScreenPoint p) { return Neighbourhood(p, m).right + m.gap; };
+        auto below = [&](ScreenPoint p) { return Neighbourhood(p, m).bottom + m.gap; };
+        auto left = [&](ScreenPoint p) { return Neighbourhood(p, m).left - m.gap - side; };
+        auto above = [&](ScreenPoint p) { return Neighbourhood(p, m).top - m.gap - side; };
+
+        const ScreenPoint free{midX, midY};
+        EXPECT_EQ(place(free).x, right(free));
+        EXPECT_EQ(place(free).y, below(free));
+        const ScreenPoint atRight{w.right - 1, midY};
+        EXPECT_EQ(place(atRight).x, left(atRight));
+        EXPECT_EQ(place(atRight).y, below(atRight));
+        const ScreenPoint atBottom{midX, w.bottom - 1};
+        EXPECT_EQ(place(atBottom).x, right(atBottom));
+        EXPECT_EQ(place(atBottom).y, above(atBottom));
+        const ScreenPoint inCorner{w.right - 1, w.bottom - 1};
+        EXPECT_EQ(place(inCorner).x, left(inCorner));
+        EXPECT_EQ(place(inCorner).y, above(inCorner));
+    }
+}
+
 TEST(LoupePlacement, BesideOnOneAxisWhenTheOtherHasNoRoom) {
     const LoupeMetrics m = LoupeMetricsForDpi(96);
     // A work area as tall as the loupe: only a side placement fits.
@@ -159,6 +194,48 @@ TEST(LoupeImage, EveryCellsMiddleIsItsPixelAndOnlyEdgesAreDrawnOver) {
         const int inner = centre + m.outlineWidth - 1;
         EXPECT_EQ(image[static_cast<size_t>(inner) * stride + inner], 0xFFFFFFu) << "light one";
         EXPECT_NE(image[0], seen[0]) << "grid drawn";
+    }
+}
+
+// The outline lies on the centre cell's own edge pixels, the same depth on all four
+// sides: the pixel just past the cell is the neighbour's grid line, the one just
+// before it the neighbour's colour.
+TEST(LoupeImage, CentreOutlineIsSymmetricAndStaysInsideTheCentreCell) {
+    for (int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+        const LoupeMetrics m = LoupeMetricsForDpi(dpi);
+        std::vector<BitmapPixel> seen(static_cast<size_t>(m.cells * m.cells));
+        for (size_t i = 0; i < seen.size(); ++i) {
+            seen[i] = (0x123456u + static_cast<BitmapPixel>(i) * 0x0B0D11u) & 0xFFFFFFu;
+        }
+        const int size = m.imageSize();
+        std::vector<BitmapPixel> image(static_cast<size_t>(size * size));
+        ComposeLoupeImage(seen.data(), m, image.data(), static_cast<size_t>(size));
+        auto at = [&](int x, int y) { return image[static_cast<size_t>(y * size + x)]; };
+        auto cell = [&](int i, int j) { return seen[static_cast<size_t>(j * m.cells + i)]; };
+
+        const int c = m.reach();
+        const int first = c * m.cellSize;
+        const int last = first + m.cellSize - 1;
+        for (int v = first; v <= last; ++v) {
+            EXPECT_EQ(at(last + 1, v), GridShade(cell(c + 1, c))) << "right of the cell, row " << v;
+            EXPECT_EQ(at(v, last + 1), GridShade(cell(c, c + 1))) << "below the cell, column " << v;
+            // Before the cell the grid crosses only on the centre row's own line.
+            const bool onGrid = v - first < m.gridWidth;
+            const BitmapPixel left = cell(c - 1, c);
+            const BitmapPixel above = cell(c, c - 1);
+            EXPECT_EQ(at(first - 1, v), onGrid ? GridShade(left) : left) << "left, row " << v;
+            EXPECT_EQ(at(v, first - 1), onGrid ? GridShade(above) : above) << "above, column " << v;
+        }
+        for (int v = first; v <= last; ++v) {
+            for (int u = first; u <= last; ++u) {
+                ASSERT_EQ(at(u, v), at(first + last - u, v))
+                    << "mirrored left-right at " << u << "," << v;
+                ASSERT_EQ(at(u, v), at(u, first + last - v))
+                    << "mirrored top-bottom at " << u << "," << v;
+                ASSERT_EQ(at(u, v), at(v, u)) << "mirrored on the diagonal at " << u << "," << v;
+            }
+        }
     }
 }
 

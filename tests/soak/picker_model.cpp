@@ -48,6 +48,8 @@ void PickerModel::Start() {
     fieldX_ = fieldY_ = stripPos_ = 0;
     webSafe_ = 0;
     copyOnPick_ = false;
+    clipboardInHistory_ = true;
+    dragCopied_ = false;
     hexText_ = HexText(baseColour());
     display_ = Display{};
     display_.text = Shown(hexText_);
@@ -89,18 +91,31 @@ void PickerModel::Refresh() {
     display_.label1Fore = dark ? kWhite : kBlack;
 }
 
-void PickerModel::FieldPress(int32_t x, int32_t y) {
+void PickerModel::Pick(int32_t x, int32_t y) {
     fieldX_ = x;
     fieldY_ = y;
     hexText_ = HexText(lookups_.field(baseColour(), mode_, x, y, webSafe_));
     display_.text = Shown(hexText_);
     if (mode_ >= TableModeRed) TakeChannels(hexText_);
     Refresh();
+}
+
+void PickerModel::FieldPress(int32_t x, int32_t y) {
+    Pick(x, y);
     if (copyOnPick_) Copy();
 }
 
 void PickerModel::FieldMove(int32_t buttons, int32_t x, int32_t y) {
-    if (buttons == 1) FieldPress(Clamp(x), Clamp(y));
+    if (buttons != 1) return;
+    Pick(Clamp(x), Clamp(y));
+    if (!copyOnPick_) return;
+    Copy();
+    clipboardInHistory_ = false;
+    dragCopied_ = true;
+}
+
+void PickerModel::FieldLetGo() {
+    if (std::exchange(dragCopied_, false)) Copy();
 }
 
 void PickerModel::StripPress(int32_t y) {

@@ -48,6 +48,9 @@ class PickerModel {
     void Label1Press(int32_t x, int32_t y);
     void Label1Move(int32_t buttons, int32_t x, int32_t y);
     void Label2Move(int32_t buttons, int32_t y);
+    // The last button coming up on the field or the ring, wherever the pointer is: a
+    // drag that copied at its steps copies its end once more, for clipboard history.
+    void FieldLetGo();
 
     // 0 hue, 3 red, 4 green, 5 blue.
     void SelectMode(int32_t mode);
@@ -59,11 +62,15 @@ class PickerModel {
     void Copy() {
         clipboard_ = display_.text;
         ++copies_;
+        clipboardInHistory_ = true;
     }
 
     const Display &display() const { return display_; }
     const std::string &clipboard() const { return clipboard_; }
     int copies() const { return copies_; }
+    // False while the clipboard holds a drag step's copy, which is marked for
+    // clipboard history to pass over.
+    bool clipboardInHistory() const { return clipboardInHistory_; }
     Colour baseColour() const;
     int32_t mode() const { return mode_; }
     int32_t webSafe() const { return webSafe_; }
@@ -83,6 +90,7 @@ class PickerModel {
 
   private:
     void TakeChannels(const std::string &hexText);
+    void Pick(int32_t x, int32_t y);
     void Refresh();
 
     Lookups lookups_;
@@ -94,6 +102,8 @@ class PickerModel {
     bool copyOnPick_ = false;
     std::string clipboard_;
     int copies_ = 0;
+    bool clipboardInHistory_ = true;
+    bool dragCopied_ = false;  // since the mouse last let go of the field
     Display display_;
 };
 

@@ -88,6 +88,27 @@ TEST(PickerModelTest, CopyOnPickFollowsFieldPicksOnly) {
     EXPECT_EQ(model.clipboard(), model.display().text);
 }
 
+TEST(PickerModelTest, ADragThatCopiedCopiesItsEndForTheHistoryWhenTheMouseLetsGo) {
+    PickerModel model(EchoLookups());
+    model.Start();
+    model.SetCopyOnPick(true);
+    model.Label1Press(5, 5);
+    model.Label1Move(1, 40, 30);
+    EXPECT_EQ(model.copies(), 2);
+    EXPECT_FALSE(model.clipboardInHistory()) << "a drag step's copy";
+    model.FieldLetGo();
+    EXPECT_EQ(model.copies(), 3);
+    EXPECT_TRUE(model.clipboardInHistory());
+    EXPECT_EQ(model.clipboard(), model.display().text);
+    model.FieldLetGo();
+    EXPECT_EQ(model.copies(), 3) << "one copy per drag";
+
+    model.FieldPress(9, 9);
+    model.FieldMove(3, 20, 20);
+    model.FieldLetGo();
+    EXPECT_EQ(model.copies(), 4) << "a press alone, or a move with two buttons, is no drag";
+}
+
 TEST(PickerModelTest, SampleInChannelModeTakesTheColour) {
     PickerModel model(EchoLookups());
     model.Start();

@@ -44,6 +44,12 @@ LPARAM Position(int x, int y) {
                       static_cast<WORD>(static_cast<int16_t>(y)));
 }
 
+// A drag step's copy carries this format so that clipboard history passes it over.
+bool MarkedOutOfHistory() {
+    return IsClipboardFormatAvailable(
+               RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing")) != FALSE;
+}
+
 WPARAM Keys(int buttons) {
     return ((buttons & 1) ? MK_LBUTTON : 0) | ((buttons & 2) ? MK_RBUTTON : 0) |
            ((buttons & 4) ? MK_MBUTTON : 0);
@@ -254,11 +260,14 @@ void SoakRun::Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool
         const bool press =
             message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
         const bool move = message == WM_MOUSEMOVE;
+        const bool letGo =
+            message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
         const int copiesBefore = model_.copies();
         switch (target) {
             case Target::Field:
                 if (press) model_.FieldPress(x, y);
                 if (move) model_.FieldMove(buttons, x, y);
+                if (letGo) model_.FieldLetGo();
                 break;
             case Target::Strip:
                 if (press) model_.StripPress(y);
@@ -267,12 +276,17 @@ void SoakRun::Mouse(Target target, UINT message, WPARAM keys, int x, int y, bool
             case Target::Ring:
                 if (press) model_.Label1Press(x, y);
                 if (move) model_.Label1Move(buttons, x, y);
+                if (letGo) model_.FieldLetGo();
                 break;
             case Target::Arrow:
                 if (move) model_.Label2Move(buttons, y);
                 break;
         }
-        if (model_.copies() != copiesBefore) clipboardKnown_ = true;
+        if (model_.copies() != copiesBefore) {
+            clipboardKnown_ = true;
+            // The end of a drag is the copy the user keeps: check it as soon as it is made.
+            if (letGo) CheckClipboard();
+        }
     }
     AfterEvent(modelFollows);
 }
@@ -436,6 +450,7 @@ void SoakRun::BusyClipboardPhase() {
     }
     picker_.Send(picker_.control(kPicture1), WM_LBUTTONUP, 0, ScreenPosition(Target::Field, x, y),
                  options_.answerTimeoutMs, elapsed);
+    model_.FieldLetGo();
     clipboardKnown_ = false;
     CloseClipboard();
     if (ClipboardText() != before) Fail("a copy that could not open the clipboard changed it");
@@ -551,6 +566,7 @@ void SoakRun::QueuedDrag(Target target) {
         AwaitShown();
     }
     post(WM_LBUTTONUP, 0);
+    if (field) model_.FieldLetGo();
     // The release must have been handled, capture and all, before anything is sent.
     const DWORD thread = GetWindowThreadProcessId(picker_.form(), nullptr);
     const DWORD start = GetTickCount();
@@ -643,6 +659,11 @@ void SoakRun::CheckClipboard() {
     if (text != Wide(model_.clipboard()))
         Fail("the clipboard holds \"" + (text ? Utf8(*text) : std::string("(nothing)")) +
              "\", expected \"" + model_.clipboard() + "\"");
+    else if (MarkedOutOfHistory() == model_.clipboardInHistory())
+        Fail(
+            model_.clipboardInHistory()
+                ? "the clipboard holds a copy marked out of clipboard history, expected a plain one"
+                : "a drag step's copy is not marked out of clipboard history");
 }
 
 }  // namespace soak
