@@ -19,22 +19,6 @@ constexpr int kSwatchFrameAt96 = 1;
 constexpr int kPaddingAt96 = 4;
 constexpr COLORREF kFrameColour = RGB(0x60, 0x60, 0x60);
 
-// A popup menu, destroyed with what it holds.
-class PopupMenu {
-  public:
-    PopupMenu() : menu_(CreatePopupMenu()) {}
-    ~PopupMenu() {
-        if (menu_ != nullptr) DestroyMenu(menu_);
-    }
-    PopupMenu(const PopupMenu &) = delete;
-    PopupMenu &operator=(const PopupMenu &) = delete;
-
-    HMENU get() const { return menu_; }
-
-  private:
-    HMENU menu_;
-};
-
 void FillSolid(HDC dc, const RECT &rect, COLORREF colour) {
     const Brush brush(CreateSolidBrush(colour));
     if (brush.get() != nullptr) FillRect(dc, &rect, brush.get());
@@ -87,7 +71,7 @@ Font CopyMenu::MenuFont() {
 CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
                               const Form::CopyMenu &contents, const DisplayScale &scale) {
     const CopyMenuChoice nothing{CopyMenuChoice::Kind::None, 0};
-    PopupMenu menu;
+    const Menu menu(CreatePopupMenu());
     if (menu.get() == nullptr) return nothing;
     scale_ = scale;
     font_ = MenuFont();
