@@ -1,5 +1,7 @@
 #include "copy_menu.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "picker_state.h"
@@ -35,12 +37,41 @@ std::wstring MenuItemText(const std::u16string &text) {
     return shown;
 }
 
-CopyMenu::CopyMenu()
-    : user32_(L"user32.dll"),
+CopyMenu::CopyMenu(CopyMenuClient &client, const DisplayScale &scale)
+    : client_(client),
+      windowScale_(scale),
+      owner_(nullptr),
+      button_(nullptr),
+      user32_(L"user32.dll"),
       parametersForDpi_(user32_, "SystemParametersInfoForDpi"),
       scale_(),
       font_(),
       recent_() {}
+
+void CopyMenu::Attach(HWND owner, HWND button) {
+    owner_ = owner;
+    button_ = button;
+}
+
+// The button's context menu (other controls keep their own, or none), and the
+// recent colours it draws itself while it shows.
+bool CopyMenu::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
+    bool owned = false;
+    if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == button_) {
+        if (const Form::CopyMenu *contents = client_.CopyMenuContents()) {
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const CopyMenuChoice choice = Show(owner_, button_, at, *contents, windowScale_);
+            if (choice.kind != CopyMenuChoice::Kind::None) client_.CopyMenuChosen(choice);
+        }
+        owned = true;
+    } else if (message == WM_MEASUREITEM) {
+        owned = Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam));
+    } else if (message == WM_DRAWITEM) {
+        owned = Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+    }
+    if (owned) result = message == WM_CONTEXTMENU ? 0 : TRUE;
+    return owned;
+}
 
 int CopyMenu::SwatchSide() const {
     return scale_.FromBasePixels(kSwatchSideAt96);
