@@ -178,6 +178,8 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
+        case WM_PRINTCLIENT:
+            return OnPrintClient(reinterpret_cast<HDC>(wParam));
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_UPDATEUISTATE:
@@ -245,10 +247,20 @@ LRESULT PictureBox::OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT PictureBox::OnPaint() {
     PaintDc paint(hwnd_);
-    const RECT &area = paint.area();
-    BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           ShownDc(area), area.left, area.top, SRCCOPY);
+    Paint(paint.get(), paint.area());
     return 0;
+}
+
+LRESULT PictureBox::OnPrintClient(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    Paint(dc, client);
+    return 0;
+}
+
+void PictureBox::Paint(HDC dc, const RECT &area) {
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, ShownDc(area),
+           area.left, area.top, SRCCOPY);
 }
 
 }  // namespace tintwell::win32

@@ -35,6 +35,9 @@ LRESULT ShapeSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
         default:
             return Default(message, wParam, lParam);
     }
@@ -42,15 +45,19 @@ LRESULT ShapeSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT ShapeSwatch::OnPaint() {
     PaintDc paint(hwnd_);
+    Paint(paint.get());
+    return 0;
+}
+
+void ShapeSwatch::Paint(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    Brush fill(CreateSolidBrush(fillColor_));
-    FillRect(paint.get(), &client, fill.get());
+    const Brush fill(CreateSolidBrush(fillColor_));
+    FillRect(dc, &client, fill.get());
     for (int line = 0; line < border_; ++line) {
-        FrameRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOWTEXT));
+        FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWTEXT));
         InflateRect(&client, -1, -1);
     }
-    return 0;
 }
 
 }  // namespace tintwell::win32

@@ -147,6 +147,9 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             return OnPaint();
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_TIMER:
             return wParam == kFrameTimer ? OnFrame() : 0;
         case WM_DISPLAYCHANGE:
@@ -159,11 +162,14 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Loupe::OnPaint() {
     PaintDc paint(hwnd_);
-    if (!canvas_.ready()) return 0;
-    const RECT &area = paint.area();
-    BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           canvas_.dc(), area.left, area.top, SRCCOPY);
+    Paint(paint.get());
     return 0;
+}
+
+void Loupe::Paint(HDC dc) const {
+    if (!canvas_.ready()) return;
+    const SIZE size = canvas_.size();
+    BitBlt(dc, 0, 0, size.cx, size.cy, canvas_.dc(), 0, 0, SRCCOPY);
 }
 
 // The first frame that finds the pointer where the last one drew it ends the frames
