@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "focus_cue.h"
+#include "paint_routine.h"
 
 namespace tintwell::win32 {
 
@@ -167,6 +168,11 @@ void PictureBox::Convert(POINT client, float &x, float &y) const {
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &area) { Paint(dc, area); })) {
+        return painted;
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate();
@@ -174,12 +180,6 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnNcCalcSize(lParam);
         case WM_NCPAINT:
             return OnNcPaint();
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
-        case WM_PRINTCLIENT:
-            return OnPrintClient(reinterpret_cast<HDC>(wParam));
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_UPDATEUISTATE:
@@ -243,19 +243,6 @@ LRESULT PictureBox::OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam)
     const LRESULT result = Default(message, wParam, lParam);
     RepaintFocusCue(hwnd_);
     return result;
-}
-
-LRESULT PictureBox::OnPaint() {
-    PaintDc paint(hwnd_);
-    Paint(paint.get(), paint.area());
-    return 0;
-}
-
-LRESULT PictureBox::OnPrintClient(HDC dc) {
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    Paint(dc, client);
-    return 0;
 }
 
 void PictureBox::Paint(HDC dc, const RECT &area) {

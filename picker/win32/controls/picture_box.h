@@ -63,8 +63,6 @@ class PictureBox : public WindowBase<PictureBox>, public CustomControl, private 
 
   private:
     LRESULT OnCreate();
-    LRESULT OnPaint();
-    LRESULT OnPrintClient(HDC dc);
     LRESULT OnNcCalcSize(LPARAM lParam);
     LRESULT OnNcPaint();
     void PaintBorder(HDC dc) const;

@@ -1,6 +1,7 @@
 #include "shape_swatch.h"
 
 #include "gdi_handles.h"
+#include "paint_routine.h"
 
 namespace tintwell::win32 {
 
@@ -30,23 +31,12 @@ void ShapeSwatch::SetFillColor(COLORREF colour) {
 }
 
 LRESULT ShapeSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        default:
-            return Default(message, wParam, lParam);
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &) { Paint(dc); })) {
+        return painted;
     }
-}
-
-LRESULT ShapeSwatch::OnPaint() {
-    PaintDc paint(hwnd_);
-    Paint(paint.get());
-    return 0;
+    return Default(message, wParam, lParam);
 }
 
 void ShapeSwatch::Paint(HDC dc) const {

@@ -31,8 +31,6 @@ class ShapeSwatch : public WindowBase<ShapeSwatch>, public CustomControl {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnPaint();
-
     COLORREF fillColor_;
     int border_;
 };

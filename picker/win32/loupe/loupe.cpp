@@ -1,5 +1,6 @@
 #include "loupe.h"
 
+#include "paint_routine.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -138,18 +139,16 @@ void Loupe::ShowOn(const MonitorArea &monitor) {
 }
 
 LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &) { Paint(dc); })) {
+        return painted;
+    }
     switch (message) {
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_TIMER:
             return wParam == kFrameTimer ? OnFrame() : 0;
         case WM_DISPLAYCHANGE:
@@ -158,12 +157,6 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return Default(message, wParam, lParam);
     }
-}
-
-LRESULT Loupe::OnPaint() {
-    PaintDc paint(hwnd_);
-    Paint(paint.get());
-    return 0;
 }
 
 void Loupe::Paint(HDC dc) const {

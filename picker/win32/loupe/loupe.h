@@ -60,7 +60,6 @@ class Loupe : public WindowBase<Loupe>, public MessageOwner {
 
   private:
     LRESULT OnFrame();
-    LRESULT OnPaint();
     LRESULT OnDisplayChange();
 
     bool Wanted() const { return switchedOn_ && sampling_ && !minimised_; }
