@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "control_layout.h"
+#include "control_placement.h"
 #include "custom_control.h"
 #include "marker_geometry.h"
 #include "mouse_input.h"
@@ -17,6 +17,8 @@
 #include "window_base.h"
 
 namespace tintwell::win32 {
+
+constexpr const wchar_t *kLabelClass = L"TintwellMarkerLabel";
 
 enum class MarkerStyle {
     // Shows its picture's image around the glyph, and a press on it gives the picture
@@ -56,7 +58,6 @@ class MarkerLabel : public WindowBase<MarkerLabel>, public CustomControl, privat
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnPaint();
     void PaintBackground(HDC dc, int width, int height) const;
     void PaintText(HDC dc, RECT area) const;
     void PaintTriangle(HDC dc) const;

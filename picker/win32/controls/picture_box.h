@@ -10,15 +10,23 @@
 #include <memory>
 #include <vector>
 
-#include "control_layout.h"
+#include "control_placement.h"
 #include "custom_control.h"
 #include "display_scale.h"
 #include "gdi_handles.h"
 #include "key_input.h"
 #include "mouse_input.h"
+#include "table_geometry.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
+
+constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
+
+// A picture's border at 96 dpi: the sunken client edge is two lines, the flat border
+// (the strip's) one.
+constexpr int kSunkenBorder = 2;
+constexpr int kFlatBorder = kStripBorder;
 
 class PictureBox : public WindowBase<PictureBox>, public CustomControl, private PointerUnits {
   public:
@@ -47,11 +55,14 @@ class PictureBox : public WindowBase<PictureBox>, public CustomControl, private 
     // The inner area's top-left corner in the container's pixels.
     POINT InnerOrigin() const;
 
+    // Draws `area` of the inner area into `dc` as it shows on screen (the markers are
+    // windows of their own): for WM_PAINT and WM_PRINTCLIENT alike.
+    void Paint(HDC dc, const RECT &area);
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     LRESULT OnCreate();
-    LRESULT OnPaint();
     LRESULT OnNcCalcSize(LPARAM lParam);
     LRESULT OnNcPaint();
     void PaintBorder(HDC dc) const;

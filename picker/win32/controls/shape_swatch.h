@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
-#include "control_layout.h"
+#include "control_placement.h"
 #include "custom_control.h"
 #include "display_scale.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
+
+constexpr const wchar_t *kShapeClass = L"TintwellShape";
 
 class ShapeSwatch : public WindowBase<ShapeSwatch>, public CustomControl {
   public:
@@ -23,11 +25,12 @@ class ShapeSwatch : public WindowBase<ShapeSwatch>, public CustomControl {
     void LayOut(const ControlPlacement &placement, const DisplayScale &scale) override;
     void SetFillColor(COLORREF colour);
 
+    // Draws the whole swatch into `dc`: for WM_PAINT and WM_PRINTCLIENT alike.
+    void Paint(HDC dc) const;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnPaint();
-
     COLORREF fillColor_;
     int border_;
 };
