@@ -26,7 +26,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       fonts_(),
       platform_(nullptr),
       library_("dyeplate.dll"),
-      loupe_(platform_),
+      loupe_(platform_.screen()),
       picture1_(kPicture1, *this, *this, COLOR_BTNFACE),
       picture2_(kPicture2, *this, *this, COLOR_WINDOW),
       ringGeometry_(picture1_),
@@ -94,6 +94,10 @@ int FormWindow::Run() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         NoteKeyboardUse(message);
+        if (IsFreezeKey(message, hwnd_)) {
+            OnFreezeKey();
+            continue;
+        }
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -152,7 +156,13 @@ LRESULT FormWindow::OnCreate() {
     scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     help_.Attach(hwnd_, instance_);
-    loupe_.Create(instance_, hwnd_);
+    loupe_.Create(instance_, hwnd_, [this](ReadViewer &viewer) {
+        Dispatch([&] {
+            const ScreenSquare read = form_.ReadScreen(viewer.WantedReach());
+            viewer.ShowRead(read, form_.StatusOf(read));
+        });
+    });
+    AddSampleSizeMenu(hwnd_, kLoupeCommand);
     return 0;
 }
 
@@ -181,10 +191,48 @@ LRESULT FormWindow::OnCommand(int control, int notification) {
 }
 
 LRESULT FormWindow::OnTimer(UINT_PTR timer) {
-    if (timer != kTimer1) return 0;
-    Dispatch([&] { form_.Timer1_Timer(); });
-    loupe_.Refresh();
+    switch (timer) {
+        case kTimer1:
+            TakeSample(false);
+            break;
+        case kTickAfterStepAside:
+            KillTimer(hwnd_, timer);
+            TakeSample(true);
+            break;
+        case kFreezeAfterHiding:
+            KillTimer(hwnd_, timer);
+            Freeze();
+            break;
+        default:
+            break;
+    }
     return 0;
+}
+
+void FormWindow::TakeSample(bool afterStepAside) {
+    if (afterStepAside && controls_.Check3_Value() == 0) return;
+    if (loupe_.StepAside()) {
+        SetTimer(hwnd_, kTickAfterStepAside, kStepAsideAllowanceMs, nullptr);
+        return;
+    }
+    Dispatch([&] { form_.SampleTick(loupe_); });
+}
+
+// The snapshot must not hold the loupe: it goes first, and the freeze comes once
+// the screen under it had a moment to be drawn again.
+void FormWindow::OnFreezeKey() {
+    if (controls_.Check3_Value() == 0) return;
+    if (form_.freezeState() != FreezeState::Frozen && loupe_.shown()) {
+        loupe_.SetSnapshotting(true);
+        SetTimer(hwnd_, kFreezeAfterHiding, kStepAsideAllowanceMs, nullptr);
+        return;
+    }
+    Freeze();
+}
+
+void FormWindow::Freeze() {
+    Dispatch([&] { form_.Form_KeyDown(kKeyF, kCtrlKey); });
+    loupe_.SetSnapshotting(false);
 }
 
 LRESULT FormWindow::OnActivate(WORD state) {
@@ -231,6 +279,11 @@ LRESULT FormWindow::OnEscape() {
 
 LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
     if (loupe_.OnSysCommand(command)) return 0;
+    if (const std::optional<SampleSize> size = SampleSizeCommand(hwnd_, command)) {
+        form_.SetSampleSize(*size);
+        loupe_.Redraw();
+        return 0;
+    }
     return Default(WM_SYSCOMMAND, command, lParam);
 }
 
@@ -242,6 +295,8 @@ LRESULT FormWindow::OnSize(WPARAM kind) {
 LRESULT FormWindow::OnDestroy() {
     help_.Detach();
     KillTimer(hwnd_, kTimer1);
+    KillTimer(hwnd_, kTickAfterStepAside);
+    KillTimer(hwnd_, kFreezeAfterHiding);
     PostQuitMessage(0);
     return 0;
 }

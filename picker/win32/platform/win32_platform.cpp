@@ -96,46 +96,18 @@ class Win32Platform::ClipboardSession {
     decltype(&::CloseClipboard) close_;
 };
 
-// Reads the screen in physical pixels: on a scaled display, or on a monitor whose
-// scale differs from the primary's, a DPI-virtualised cursor position and screen DC
-// would point at a different pixel than the one under the cursor. Systems without
-// per-thread awareness (before Windows 10 1607) are left as they are.
-class Win32Platform::PhysicalPixelScope {
-  public:
-    explicit PhysicalPixelScope(Win32Platform &platform)
-        : setContext_(platform.setThreadDpiContext_.GetOptional()), previous_(nullptr) {
-        if (setContext_ == nullptr) return;
-        previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-        if (previous_ == nullptr) previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
-    }
-    ~PhysicalPixelScope() {
-        if (previous_ != nullptr) setContext_(previous_);
-    }
-    PhysicalPixelScope(const PhysicalPixelScope &) = delete;
-    PhysicalPixelScope &operator=(const PhysicalPixelScope &) = delete;
-
-  private:
-    DPI_AWARENESS_CONTEXT(WINAPI *setContext_)(DPI_AWARENESS_CONTEXT);
-    DPI_AWARENESS_CONTEXT previous_;
-};
-
 Win32Platform::Win32Platform(HWND owner)
     : owner_(owner),
       clipboardBusy_(false),
       clipboardBusySince_(0),
       user32_(L"user32.dll"),
-      gdi32_(L"gdi32.dll"),
       setWindowPos_(user32_, "SetWindowPos"),
-      getDc_(user32_, "GetDC"),
-      releaseDc_(user32_, "ReleaseDC"),
-      getCursorPos_(user32_, "GetCursorPos"),
-      getPixel_(gdi32_, "GetPixel"),
       openClipboard_(user32_, "OpenClipboard"),
       closeClipboard_(user32_, "CloseClipboard"),
       emptyClipboard_(user32_, "EmptyClipboard"),
       setClipboardData_(user32_, "SetClipboardData"),
       registerClipboardFormat_(user32_, "RegisterClipboardFormatW"),
-      setThreadDpiContext_(user32_, "SetThreadDpiAwarenessContext") {}
+      screen_() {}
 
 void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
     setWindowPos_.Get()(reinterpret_cast<HWND>(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
@@ -143,37 +115,20 @@ void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
 }
 
 ColorRef Win32Platform::ScreenPixelUnderCursor() {
-    return ReadUnderCursor().pixel;
+    return screen_.ReadSquare(0).centre();
 }
 
-ScreenRead Win32Platform::ReadUnderCursor(HDC copyTo, int reach) {
-    auto getDc = getDc_.Get();
-    auto releaseDc = releaseDc_.Get();
-    auto getCursorPos = getCursorPos_.Get();
-    auto getPixel = getPixel_.Get();
-
-    PhysicalPixelScope physical(*this);
-    ScreenDc screen(getDc, releaseDc);
-    ScreenRead read{POINT{0, 0}, CLR_INVALID};
-    getCursorPos(&read.cursor);
-    if (screen.get() == nullptr) return read;
-    // Virtual-screen coordinates: a monitor left of or above the primary one has
-    // negative x or y, which GetPixel on the screen DC takes as they are.
-    read.pixel = getPixel(screen.get(), read.cursor.x, read.cursor.y);
-    if (copyTo != nullptr) {
-        const int side = 2 * reach + 1;
-        BitBlt(copyTo, 0, 0, side, side, screen.get(), read.cursor.x - reach, read.cursor.y - reach,
-               SRCCOPY);
-    }
-    return read;
+ScreenSquare Win32Platform::ReadScreenSquare(int reach) {
+    return screen_.ReadSquare(reach);
 }
 
-POINT Win32Platform::CursorPosition() {
-    auto getCursorPos = getCursorPos_.Get();
-    PhysicalPixelScope physical(*this);
-    POINT cursor{0, 0};
-    getCursorPos(&cursor);
-    return cursor;
+ScreenPoint Win32Platform::CursorPosition() {
+    const POINT cursor = screen_.Cursor();
+    return ScreenPoint{cursor.x, cursor.y};
+}
+
+std::unique_ptr<ScreenSnapshot> Win32Platform::TakeSnapshot() {
+    return screen_.TakeSnapshot();
 }
 
 void Win32Platform::ClipboardClear() {

@@ -7,16 +7,10 @@
 #include <windows.h>
 
 #include "form_controls.h"
+#include "screen_reader.h"
 #include "system_library.h"
 
 namespace tintwell::win32 {
-
-// One read of the screen under the cursor: where the cursor is and its pixel's
-// COLORREF (kInvalidColor when it cannot be read), both in physical pixels.
-struct ScreenRead {
-    POINT cursor;
-    ColorRef pixel;
-};
 
 class Win32Platform : public Platform {
   public:
@@ -26,19 +20,18 @@ class Win32Platform : public Platform {
     void SetOwner(HWND owner) { owner_ = owner; }
 
     void SetTopmost(WindowHandle window, bool topmost) override;
-    ColorRef ScreenPixelUnderCursor() override;
-    // The read a sample takes; with `copyTo`, the square of pixels reaching `reach`
-    // pixels around the cursor is copied from the same screen DC to its top-left.
-    ScreenRead ReadUnderCursor(HDC copyTo = nullptr, int reach = 0);
-    // The cursor in physical pixels.
-    POINT CursorPosition();
+    // The COLORREF of the pixel under the cursor, kInvalidColor when unreadable.
+    ColorRef ScreenPixelUnderCursor();
+    ScreenSquare ReadScreenSquare(int reach) override;
+    ScreenPoint CursorPosition() override;
+    std::unique_ptr<ScreenSnapshot> TakeSnapshot() override;
+    ScreenReader &screen() { return screen_; }
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
 
   private:
     class ClipboardSession;
-    class PhysicalPixelScope;
 
     enum class History { Keep, Skip };
     void SetClipboardText(const std::u16string &text, History history);
@@ -50,18 +43,13 @@ class Win32Platform : public Platform {
     bool clipboardBusy_;
     ULONGLONG clipboardBusySince_;
     SystemLibrary user32_;
-    SystemLibrary gdi32_;
     BoundFunction<decltype(&::SetWindowPos)> setWindowPos_;
-    BoundFunction<decltype(&::GetDC)> getDc_;
-    BoundFunction<decltype(&::ReleaseDC)> releaseDc_;
-    BoundFunction<decltype(&::GetCursorPos)> getCursorPos_;
-    BoundFunction<decltype(&::GetPixel)> getPixel_;
     BoundFunction<decltype(&::OpenClipboard)> openClipboard_;
     BoundFunction<decltype(&::CloseClipboard)> closeClipboard_;
     BoundFunction<decltype(&::EmptyClipboard)> emptyClipboard_;
     BoundFunction<decltype(&::SetClipboardData)> setClipboardData_;
     BoundFunction<decltype(&::RegisterClipboardFormatW)> registerClipboardFormat_;
-    BoundFunction<DPI_AWARENESS_CONTEXT(WINAPI *)(DPI_AWARENESS_CONTEXT)> setThreadDpiContext_;
+    ScreenReader screen_;
 };
 
 }  // namespace tintwell::win32
