@@ -173,7 +173,8 @@ class LoupeTest : public PickerTest {
         OpenSystemMenu();
         Key(VK_UP);
         Key(VK_UP);
-        Key(VK_RIGHT);
+        // Enter on a submenu's item opens it with its first item chosen.
+        Key(VK_RETURN);
         Pause(200);
         for (int i = 0; i < item; ++i) Key(VK_DOWN);
         Key(VK_RETURN);

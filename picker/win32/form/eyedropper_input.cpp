@@ -51,7 +51,7 @@ void AddSampleSizeMenu(HWND form, UINT before) {
 
 std::optional<SampleSize> SampleSizeCommand(HWND form, WPARAM command) {
     for (const SizeItem &item : kSizeItems) {
-        if ((command & 0xFFF0) != item.command) continue;
+        if ((command & 0xFFF0) != item.command || (command & 0xFFFF0000u) != 0) continue;
         CheckMenuRadioItem(GetSystemMenu(form, FALSE), kSizeItems[0].command, kSizeItems[2].command,
                            item.command, MF_BYCOMMAND);
         return item.size;

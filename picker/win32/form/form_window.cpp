@@ -184,6 +184,8 @@ void FormWindow::ApplyFonts() {
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
     if (notification != BN_CLICKED) return 0;
+    // The items of a submenu of the system menu come as commands, not system ones.
+    if (ChooseSampleSize(static_cast<WPARAM>(control))) return 0;
     if (control == IDCANCEL) return OnEscape();
     if (IsOptionButton(control)) KeepSelectedOptionAsTabStop(hwnd_);
     if (const ClickHandler click = ClickHandlerOf(control)) Dispatch([&] { (form_.*click)(); });
@@ -233,6 +235,7 @@ void FormWindow::OnFreezeKey() {
 void FormWindow::Freeze() {
     Dispatch([&] { form_.Form_KeyDown(kKeyF, kCtrlKey); });
     loupe_.SetSnapshotting(false);
+    loupe_.Redraw();
 }
 
 LRESULT FormWindow::OnActivate(WORD state) {
@@ -279,12 +282,16 @@ LRESULT FormWindow::OnEscape() {
 
 LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
     if (loupe_.OnSysCommand(command)) return 0;
-    if (const std::optional<SampleSize> size = SampleSizeCommand(hwnd_, command)) {
-        form_.SetSampleSize(*size);
-        loupe_.Redraw();
-        return 0;
-    }
+    if (ChooseSampleSize(command)) return 0;
     return Default(WM_SYSCOMMAND, command, lParam);
+}
+
+bool FormWindow::ChooseSampleSize(WPARAM command) {
+    const std::optional<SampleSize> size = SampleSizeCommand(hwnd_, command);
+    if (!size) return false;
+    form_.SetSampleSize(*size);
+    loupe_.Redraw();
+    return true;
 }
 
 LRESULT FormWindow::OnSize(WPARAM kind) {

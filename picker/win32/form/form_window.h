@@ -59,6 +59,8 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     // sample waits a moment for the screen under it.
     void TakeSample(bool afterStepAside);
     void OnFreezeKey();
+    // The sample's size from the system menu; false for other commands.
+    bool ChooseSampleSize(WPARAM command);
     void Freeze();
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
