@@ -1,7 +1,4 @@
 #include "form_window.h"
-
-#include <windowsx.h>
-
 #include <utility>
 
 #include "focus_cue.h"
@@ -42,7 +39,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
-      copyMenu_(),
+      copyMenu_(*this, scale_),
       focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_) {}
@@ -68,9 +65,7 @@ FormWindow::~FormWindow() {
 bool FormWindow::Start(int showCommand) {
     scale_ = DisplayScale(dpi_.ForSystem());
     const RECT frame = CentredFrame(dpi_, scale_);
-    CreateWindowExW(kFormExStyle, kFormClass, kFormTitle, kFormStyle, frame.left, frame.top,
-                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
-                    this);
+    Create(instance_, kFormClass, kFormTitle, kFormStyle, kFormExStyle, frame);
     if (hwnd_ == nullptr) {
         ShowStartupFailure(PickerError(messages::kCannotCreateWindow));
         return false;
@@ -120,25 +115,20 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCreate();
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam, lParam);
         case WM_TIMER:
             return OnTimer(wParam);
         case WM_ACTIVATE:
             return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
             return OnGetDefaultButton();
-        case WM_CONTEXTMENU:
-            return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        case WM_MEASUREITEM:
-        case WM_DRAWITEM:
-            return OnMenuItem(message, wParam, lParam);
         case kShowFailureMessage:
             return OnShowFailure();
         case WM_DPICHANGED:
             return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         case WM_DESTROY:
             return OnDestroy();
-        case WM_SYSCOMMAND:
-            return OnSysCommand(wParam, lParam);
         case WM_SIZE:
             return OnSize(wParam);
         default:
@@ -163,6 +153,9 @@ LRESULT FormWindow::OnCreate() {
         });
     });
     AddSampleSizeMenu(hwnd_, kLoupeCommand);
+    copyMenu_.Attach(hwnd_, Control(kCommand1));
+    AddOwner(copyMenu_);
+    AddOwner(loupe_);
     return 0;
 }
 
@@ -281,7 +274,6 @@ LRESULT FormWindow::OnEscape() {
 }
 
 LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
-    if (loupe_.OnSysCommand(command)) return 0;
     if (ChooseSampleSize(command)) return 0;
     return Default(WM_SYSCOMMAND, command, lParam);
 }
@@ -324,30 +316,18 @@ void FormWindow::MouseLetGo(ControlId control) {
     if (control == kPicture1 || control == kLabel1) Dispatch([&] { form_.FieldGestureEnded(); });
 }
 
-// The copy button's menu; other controls keep their own (the text box's) or none.
-LRESULT FormWindow::OnContextMenu(HWND source, LPARAM screenPoint) {
-    if (source != Control(kCommand1)) {
-        return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), screenPoint);
-    }
+const Form::CopyMenu *FormWindow::CopyMenuContents() {
     const Form::CopyMenu *contents = nullptr;
     Dispatch([&] { contents = &form_.Command1_ContextMenu(); });
-    if (contents == nullptr) return 0;
-    const POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
-    const CopyMenuChoice choice = copyMenu_.Show(hwnd_, source, at, *contents, scale_);
+    return contents;
+}
+
+void FormWindow::CopyMenuChosen(const CopyMenuChoice &choice) {
     if (choice.kind == CopyMenuChoice::Kind::Format) {
         Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
     } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
         Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
     }
-    return 0;
-}
-
-// The copy menu draws its recent colours itself.
-LRESULT FormWindow::OnMenuItem(UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool drawn = message == WM_MEASUREITEM
-                           ? copyMenu_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam))
-                           : copyMenu_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
-    return drawn ? TRUE : Default(message, wParam, lParam);
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {

@@ -32,7 +32,10 @@
 
 namespace tintwell::win32 {
 
-class FormWindow : public WindowBase<FormWindow>, private MouseSink, private KeySink {
+class FormWindow : public WindowBase<FormWindow>,
+                   private MouseSink,
+                   private KeySink,
+                   private CopyMenuClient {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
@@ -59,18 +62,16 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     // sample waits a moment for the screen under it.
     void TakeSample(bool afterStepAside);
     void OnFreezeKey();
+    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     // The sample's size from the system menu; false for other commands.
     bool ChooseSampleSize(WPARAM command);
     void Freeze();
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
-    LRESULT OnContextMenu(HWND source, LPARAM screenPoint);
-    LRESULT OnMenuItem(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
     LRESULT OnEscape();
-    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     LRESULT OnSize(WPARAM kind);
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
@@ -79,6 +80,8 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     void KeyDown(ControlId control, int16_t keyCode, int16_t shift) override;
     bool KeyboardInUse() const override { return keyboardInUse_; }
     void NoteKeyboardUse(const MSG &message);
+    const Form::CopyMenu *CopyMenuContents() override;
+    void CopyMenuChosen(const CopyMenuChoice &choice) override;
 
     void CreateControls();
     // Places every control for the current scale and gives them its fonts.

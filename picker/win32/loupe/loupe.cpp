@@ -71,8 +71,8 @@ void Loupe::RegisterClass(HINSTANCE instance) {
 void Loupe::Create(HINSTANCE instance, HWND form, FrameRead readFrame) {
     form_ = form;
     readFrame_ = std::move(readFrame);
-    CreateWindowExW(kLoupeExStyle, kLoupeClass, captions::kLoupe, kLoupeStyle, 0, 0, 0, 0, nullptr,
-                    nullptr, instance, this);
+    WindowBase::Create(instance, kLoupeClass, captions::kLoupe, kLoupeStyle, kLoupeExStyle,
+                       RECT{0, 0, 0, 0});
     if (hwnd_ != nullptr) {
         // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
         SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
@@ -95,6 +95,12 @@ bool Loupe::OnSysCommand(WPARAM command) {
                       MF_BYCOMMAND | (switchedOn_ ? MF_CHECKED : MF_UNCHECKED));
     }
     Apply();
+    return true;
+}
+
+bool Loupe::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {
+    if (message != WM_SYSCOMMAND || !OnSysCommand(wParam)) return false;
+    result = 0;
     return true;
 }
 

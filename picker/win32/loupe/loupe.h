@@ -30,7 +30,8 @@ constexpr const wchar_t *kLoupeClass = L"TintwellLoupe";
 // covered before anything reads there.
 constexpr UINT kStepAsideAllowanceMs = 50;
 
-class Loupe : public WindowBase<Loupe>, public ReadViewer {
+// Also the owner of its item in the form's system menu (see WindowBase).
+class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
   public:
     // Reads one square of the screen as the sample would (live, or the snapshot
     // while frozen) and shows it in the viewer.
@@ -47,6 +48,7 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
 
     // A system command of the form; true when it was the loupe's switch.
     bool OnSysCommand(WPARAM command);
+    bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
     bool shown() const { return shown_; }

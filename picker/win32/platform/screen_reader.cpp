@@ -23,14 +23,12 @@ PhysicalPixelScope::~PhysicalPixelScope() {
     if (previous_ != nullptr) setContext_(previous_);
 }
 
-ScreenReader::ScreenReader()
-    : user32_(L"user32.dll"),
-      gdi32_(L"gdi32.dll"),
-      getDc_(user32_, "GetDC"),
-      releaseDc_(user32_, "ReleaseDC"),
-      getCursorPos_(user32_, "GetCursorPos"),
-      getPixel_(gdi32_, "GetPixel"),
-      setThreadDpiContext_(user32_, "SetThreadDpiAwarenessContext"),
+ScreenReader::ScreenReader(SystemLibrary &user32, SystemLibrary &gdi32)
+    : getDc_(user32, "GetDC"),
+      releaseDc_(user32, "ReleaseDC"),
+      getCursorPos_(user32, "GetCursorPos"),
+      getPixel_(gdi32, "GetPixel"),
+      setThreadDpiContext_(user32, "SetThreadDpiAwarenessContext"),
       monitors_(),
       square_() {}
 

@@ -33,7 +33,10 @@ class PhysicalPixelScope {
 
 class ScreenReader {
   public:
-    ScreenReader();
+    // The functions are bound by name from these libraries at their first call.
+    ScreenReader(SystemLibrary &user32, SystemLibrary &gdi32);
+    ScreenReader(const ScreenReader &) = delete;
+    ScreenReader &operator=(const ScreenReader &) = delete;
 
     POINT Cursor();
     // The cursor and the square reaching `reach` around it, from one screen DC: the
@@ -47,8 +50,6 @@ class ScreenReader {
     MonitorList &monitors() { return monitors_; }
 
   private:
-    SystemLibrary user32_;
-    SystemLibrary gdi32_;
     BoundFunction<decltype(&::GetDC)> getDc_;
     BoundFunction<decltype(&::ReleaseDC)> releaseDc_;
     BoundFunction<decltype(&::GetCursorPos)> getCursorPos_;
