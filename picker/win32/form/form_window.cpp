@@ -1,4 +1,5 @@
 #include "form_window.h"
+
 #include <utility>
 
 #include "focus_cue.h"

@@ -1,6 +1,7 @@
 #include "loupe.h"
 
 #include "display_scale.h"
+#include "paint_routine.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -223,15 +224,16 @@ void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
 }
 
 LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &) { Paint(dc); })) {
+        return painted;
+    }
     switch (message) {
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
         case WM_TIMER:
             return wParam == kFrameTimer ? OnFrame() : 0;
         case WM_DPICHANGED:
@@ -243,13 +245,10 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT Loupe::OnPaint() {
-    PaintDc paint(hwnd_);
-    if (!canvas_.ready()) return 0;
-    const RECT &area = paint.area();
-    BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           canvas_.dc(), area.left, area.top, SRCCOPY);
-    return 0;
+void Loupe::Paint(HDC dc) const {
+    if (!canvas_.ready()) return;
+    const SIZE size = canvas_.size();
+    BitBlt(dc, 0, 0, size.cx, size.cy, canvas_.dc(), 0, 0, SRCCOPY);
 }
 
 // A resting pointer costs one GetCursorPos a frame, nothing more.

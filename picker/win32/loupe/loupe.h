@@ -66,11 +66,14 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
     int WantedReach() const override;
     void ShowRead(const ScreenSquare &read, const SampleStatus &status) override;
 
+    // Draws the loupe as drawn at the last sample into `dc`: for WM_PAINT and
+    // WM_PRINTCLIENT alike.
+    void Paint(HDC dc) const;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     LRESULT OnFrame();
-    LRESULT OnPaint();
     LRESULT OnDisplayChange();
 
     bool Wanted() const { return switchedOn_ && sampling_ && !minimised_ && !snapshotting_; }
