@@ -19,8 +19,33 @@
 #include "form_controls.h"
 #include "picker_state.h"
 #include "recent_colours.h"
+#include "screen_square.h"
 
 namespace tintwell {
+
+// Whether samples read the live screen or a snapshot of it.
+enum class FreezeState {
+    Live,
+    Frozen,
+    // The last Ctrl+F could not take a snapshot; samples go on from the live screen.
+    Failed,
+};
+
+// How a read is shown beside it: the sample it makes and where it came from.
+struct SampleStatus {
+    int sampleReach;
+    ColorRef sample;
+    FreezeState freeze;
+};
+
+// Whoever shows a tick's read besides the sample itself (the loupe).
+class ReadViewer {
+  public:
+    virtual ~ReadViewer() = default;
+    // How far around the pointer it wants to see; 0 when it shows nothing.
+    virtual int WantedReach() const = 0;
+    virtual void ShowRead(const ScreenSquare &read, const SampleStatus &status) = 0;
+};
 
 class Form {
   public:
@@ -67,13 +92,31 @@ class Form {
     // Keep-on-top, screen sampling.
     void Check1_Click();
     void Check3_Click();
+    // A tick takes what was read; without a read it reads the screen itself, once.
     void Timer1_Timer();
+    void Timer1_Timer(const ScreenSquare &read);
     ColorRef GetMouseMoveColr();
 
-    // Esc, whichever control has the focus. While sampling is on it stops on the
+    // One tick of sampling: one read, wide enough for the sample and for the viewer,
+    // which Timer1_Timer and then the viewer both get.
+    void SampleTick(ReadViewer &viewer);
+    // One read of the screen, live or from the snapshot while frozen, reaching at
+    // least `reach` and as far as the sample needs.
+    ScreenSquare ReadScreen(int reach);
+    SampleStatus StatusOf(const ScreenSquare &read) const;
+
+    // The sample's size lasts for the session; one pixel at start.
+    void SetSampleSize(SampleSize size) { sampleSize_ = size; }
+    SampleSize sampleSize() const { return sampleSize_; }
+    FreezeState freezeState() const { return freeze_; }
+    // Bytes the snapshot holds: 0 unless frozen.
+    size_t FrozenBytes() const { return snapshot_ ? snapshot_->bytes() : 0; }
+
+    // Keys whichever control has the focus. Esc, while sampling is on, stops on the
     // pixel under the pointer: one sample at once, as a tick takes it, then sampling
-    // stops just as clearing Check3 stops it. Otherwise, and with Ctrl or Alt held,
-    // it does nothing.
+    // stops just as clearing Check3 stops it. Ctrl+F, while sampling is on, freezes
+    // the screen: samples read a snapshot of it until Ctrl+F again, Esc or clearing
+    // Check3. Otherwise, and with other modifiers held, they do nothing.
     void Form_KeyDown(int16_t keyCode, int16_t shift);
 
     // Copy Text1 to the clipboard.
@@ -128,6 +171,8 @@ class Form {
     // colour.
     std::optional<PickOrigin> OriginOf(ColorRef colour) const;
     void StopSampling();
+    void ToggleFreeze();
+    void Unfreeze();
     // The field point and strip row the two markers show.
     TablePoint MarkedFieldPoint() const;
     int32_t MarkedStripRow() const;
@@ -147,6 +192,9 @@ class Form {
     bool dragCopied_;
     // What the press of the gesture under way put on the clipboard.
     std::optional<std::u16string> pressCopy_;
+    SampleSize sampleSize_;
+    FreezeState freeze_;
+    std::unique_ptr<ScreenSnapshot> snapshot_;
 };
 
 }  // namespace tintwell

@@ -7,6 +7,7 @@
 #define TINTWELL_PICKER_FORM_CONTROLS_H
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -29,6 +30,10 @@ constexpr ColorRef kInvalidColor = 0xFFFFFFFFu;
 constexpr ColorRef SampledColour(ColorRef pixel) {
     return pixel == kInvalidColor ? 0u : pixel;
 }
+
+struct ScreenPoint;
+struct ScreenSquare;
+class ScreenSnapshot;
 
 // A failed control or platform operation, or a library that cannot be bound.
 // what() is a message fit to show the user.
@@ -97,9 +102,14 @@ class Platform {
     // moving or resizing it. The result is not examined.
     virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
 
-    // The COLORREF of the screen pixel under the cursor, or kInvalidColor when it
-    // cannot be read.
-    virtual ColorRef ScreenPixelUnderCursor() = 0;
+    // One read of the screen: the cursor, and the square of physical pixels reaching
+    // `reach` around it, cells on no monitor or unreadable as kInvalidColor.
+    virtual ScreenSquare ReadScreenSquare(int reach) = 0;
+    // The cursor in physical pixels.
+    virtual ScreenPoint CursorPosition() = 0;
+    // The whole virtual screen as it is now; null when it cannot be had (no memory, a
+    // desktop that cannot be read).
+    virtual std::unique_ptr<ScreenSnapshot> TakeSnapshot() = 0;
 
     // Empty the clipboard; put plain text on it. Either may throw when the clipboard
     // cannot be had.

@@ -17,6 +17,7 @@ constexpr int16_t kKeyLeft = 0x25;
 constexpr int16_t kKeyUp = 0x26;
 constexpr int16_t kKeyRight = 0x27;
 constexpr int16_t kKeyDown = 0x28;
+constexpr int16_t kKeyF = 0x46;
 
 // Button mask of mouse events, added together when several are held.
 constexpr int16_t kLeftButton = 1;

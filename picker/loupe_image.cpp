@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "picker_state.h"
+#include "text_encoding.h"
+#include "user_texts.h"
 
 namespace tintwell {
 
@@ -10,6 +12,10 @@ namespace {
 
 constexpr BitmapPixel kOutlineDark = 0x000000u;
 constexpr BitmapPixel kOutlineLight = 0xFFFFFFu;
+constexpr BitmapPixel kHatchLight = 0xC8C8C8u;
+constexpr BitmapPixel kHatchDark = 0x8C8C8Cu;
+// Width of one stripe of the hatch, in image pixels.
+constexpr int kHatchStripe = 3;
 
 int Channel(BitmapPixel pixel, int shift) {
     return static_cast<int>((pixel >> shift) & 0xFFu);
@@ -24,11 +30,12 @@ bool OnGridLine(const LoupeMetrics &metrics, int at) {
            (lastCell && within >= metrics.cellSize - metrics.gridWidth);
 }
 
-// How deep into the centre cell's outline a pixel lies, counted from its outer
-// edge; -1 outside the outline.
-int OutlineDepth(const LoupeMetrics &metrics, int x, int y) {
-    const int first = metrics.reach() * metrics.cellSize;
-    const int last = first + metrics.cellSize - 1;
+// How deep into the outline of the sampled cells a pixel lies, counted from its
+// outer edge; -1 outside the outline.
+int OutlineDepth(const LoupeMetrics &metrics, int x, int y, int sampleReach) {
+    sampleReach = std::clamp(sampleReach, 0, metrics.reach());
+    const int first = (metrics.reach() - sampleReach) * metrics.cellSize;
+    const int last = (metrics.reach() + sampleReach + 1) * metrics.cellSize - 1;
     if (x < first || x > last || y < first || y > last) return -1;
     const int depth = std::min(std::min(x - first, last - x), std::min(y - first, last - y));
     return depth < metrics.outlineWidth ? depth : -1;
@@ -43,8 +50,8 @@ BitmapPixel BitmapPixelFromColour(ColorRef colour) {
     return (red << 16) | (green << 8) | blue;
 }
 
-LoupePixelRole LoupePixelRoleAt(const LoupeMetrics &metrics, int x, int y) {
-    const int depth = OutlineDepth(metrics, x, y);
+LoupePixelRole LoupePixelRoleAt(const LoupeMetrics &metrics, int x, int y, int sampleReach) {
+    const int depth = OutlineDepth(metrics, x, y, sampleReach);
     if (depth >= 0) {
         return depth < (metrics.outlineWidth + 1) / 2 ? LoupePixelRole::OutlineDark
                                                       : LoupePixelRole::OutlineLight;
@@ -65,15 +72,21 @@ BitmapPixel GridShade(BitmapPixel cell) {
     return (shade(red) << 16) | (shade(green) << 8) | shade(blue);
 }
 
-void ComposeLoupeImage(const BitmapPixel *seen, const LoupeMetrics &metrics, BitmapPixel *image,
-                       size_t stride) {
+BitmapPixel HatchAt(int x, int y) {
+    return ((x + y) / kHatchStripe) % 2 == 0 ? kHatchLight : kHatchDark;
+}
+
+void ComposeLoupeImage(const ColorRef *seen, const LoupeMetrics &metrics, BitmapPixel *image,
+                       size_t stride, int sampleReach) {
     const int size = metrics.imageSize();
     for (int y = 0; y < size; ++y) {
         BitmapPixel *row = image + static_cast<size_t>(y) * stride;
-        const BitmapPixel *cells = seen + static_cast<size_t>(y / metrics.cellSize) * metrics.cells;
+        const ColorRef *cells = seen + static_cast<size_t>(y / metrics.cellSize) * metrics.cells;
         for (int x = 0; x < size; ++x) {
-            const BitmapPixel cell = cells[x / metrics.cellSize] & 0x00FFFFFFu;
-            switch (LoupePixelRoleAt(metrics, x, y)) {
+            const ColorRef colour = cells[x / metrics.cellSize];
+            const BitmapPixel cell =
+                colour == kInvalidColor ? HatchAt(x, y) : BitmapPixelFromColour(colour);
+            switch (LoupePixelRoleAt(metrics, x, y, sampleReach)) {
                 case LoupePixelRole::Cell:
                     row[x] = cell;
                     break;
@@ -91,8 +104,13 @@ void ComposeLoupeImage(const BitmapPixel *seen, const LoupeMetrics &metrics, Bit
     }
 }
 
-std::u16string LoupeCaption(ColorRef centre) {
-    return DisplayRule(HexTextRule(centre));
+std::u16string LoupeCaption(ColorRef sample, LoupeNote note) {
+    std::u16string caption = DisplayRule(HexTextRule(sample));
+    if (note == LoupeNote::Frozen) caption += u"\n" + Utf8ToUtf16(captions::kFrozenUtf8);
+    if (note == LoupeNote::CannotFreeze) {
+        caption += u"\n" + Utf8ToUtf16(captions::kCannotFreezeUtf8);
+    }
+    return caption;
 }
 
 }  // namespace tintwell

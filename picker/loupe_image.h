@@ -19,24 +19,34 @@ using BitmapPixel = uint32_t;
 
 BitmapPixel BitmapPixelFromColour(ColorRef colour);
 
-// What a pixel of the image shows.
+// What a pixel of the image shows. The outline goes round the cells the sample
+// takes: the centre cell, or the square of `sampleReach` cells around it.
 enum class LoupePixelRole { Cell, Grid, OutlineDark, OutlineLight };
 
 // The role of image pixel (x, y), 0 <= x, y < metrics.imageSize().
-LoupePixelRole LoupePixelRoleAt(const LoupeMetrics &metrics, int x, int y);
+LoupePixelRole LoupePixelRoleAt(const LoupeMetrics &metrics, int x, int y, int sampleReach = 0);
+
+// What a cell shows for a pixel that lies on no monitor: a grey hatch that no
+// screen colour could be taken for, never stale pixels.
+BitmapPixel HatchAt(int x, int y);
 
 // A grid line over a cell: the cell's colour a quarter of the way towards black on a
 // light cell, towards white on a dark one, so the grid shows on every colour and
 // still reads as part of the cell.
 BitmapPixel GridShade(BitmapPixel cell);
 
-// Writes the magnified image: `seen` holds cells x cells pixels row by row (cell
-// (i, j) at j * cells + i); `image` receives imageSize() rows of `stride` pixels.
-void ComposeLoupeImage(const BitmapPixel *seen, const LoupeMetrics &metrics, BitmapPixel *image,
-                       size_t stride);
+// Writes the magnified image: `seen` holds cells x cells COLORREFs row by row (cell
+// (i, j) at j * cells + i), kInvalidColor for a pixel on no monitor; `image`
+// receives imageSize() rows of `stride` pixels.
+void ComposeLoupeImage(const ColorRef *seen, const LoupeMetrics &metrics, BitmapPixel *image,
+                       size_t stride, int sampleReach = 0);
 
-// The text under the image: the centre's colour as the text box shows colours.
-std::u16string LoupeCaption(ColorRef centre);
+// A word under the colour: the screen is frozen, or could not be frozen.
+enum class LoupeNote { None, Frozen, CannotFreeze };
+
+// The text under the image: the sample's colour as the text box shows colours, and
+// the note, if any, on a line of its own.
+std::u16string LoupeCaption(ColorRef sample, LoupeNote note = LoupeNote::None);
 
 }  // namespace tintwell
 

@@ -23,6 +23,18 @@ namespace captions {
 inline constexpr const wchar_t *kLoupe = L"拡大鏡";
 }  // namespace captions
 
+// The freeze and the sample's size: the loupe's caption beside the colour while the
+// screen is frozen, or in its place when it could not be frozen; the submenu of the
+// system menu and its items. UTF-8, as the loupe's caption is composed in the core.
+namespace captions {
+inline constexpr const char *kFrozenUtf8 = "固定";
+inline constexpr const char *kCannotFreezeUtf8 = "固定できません";
+inline constexpr const wchar_t *kSampleSize = L"サンプル範囲";
+inline constexpr const wchar_t *kOnePixel = L"1 ピクセル";
+inline constexpr const wchar_t *kThreeByThree = L"3×3 の平均";
+inline constexpr const wchar_t *kFiveByFive = L"5×5 の平均";
+}  // namespace captions
+
 // What the controls without words say of themselves: the names a screen reader
 // announces, and the copy button's tooltip, which says what Enter and a right-click
 // do too.

@@ -1,5 +1,8 @@
-// One loupe update against a plain screen read of the square it magnifies, at 96 and
-// at 192 dpi, alternating in one run so that both meet the same machine load.
+// The eyedropper with the loupe on, in one run: the read and the loupe's redraw a
+// tick adds against a plain one-pixel read; how long the loupe takes to follow a
+// pointer jump; and what a resting pointer costs while sampling, as a share of one
+// core. The tables' redraw, which every tick does with or without the loupe, is left
+// out of both sides.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +19,7 @@ using namespace tintwell::win32;
 
 constexpr int kWarmUp = 20;
 constexpr int kRuns = 400;
+constexpr int kJumps = 120;
 
 void BecomeDpiAware() {
     using SetContext = BOOL(WINAPI *)(DPI_AWARENESS_CONTEXT);
@@ -30,14 +34,12 @@ void Pump() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
-// What any program does to read a square of the screen: the screen's DC, one BitBlt
-// into a bitmap of the square's size.
-void PlainRead(const MemoryDc &target, int side) {
+// What the picker read before the loupe: the screen's DC, the cursor, one GetPixel.
+COLORREF PlainRead() {
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenDc screen;
-    BitBlt(target.get(), 0, 0, side, side, screen.get(), cursor.x - side / 2, cursor.y - side / 2,
-           SRCCOPY);
+    return GetPixel(screen.get(), cursor.x, cursor.y);
 }
 
 double ProcessCpuMs() {
@@ -51,55 +53,18 @@ double ProcessCpuMs() {
     return ms(kernel) + ms(user);
 }
 
-// The pointer moves one pixel every 2 ms for a second, then rests for a second, while
-// the picker's sample ticks every 100 ms: how often the loupe stood somewhere new,
-// and what resting costs.
-void FollowAndRest(Loupe &loupe, POINT start) {
-    constexpr ULONGLONG kTickMs = 100;
-    loupe.SetSampling(true);
-    loupe.OnSysCommand(kLoupeCommand);
-    SetCursorPos(start.x, start.y);
-    loupe.Refresh();
-    RECT last{};
-    GetWindowRect(loupe.hwnd(), &last);
-    int placements = 0;
-    int pointerMoves = 0;
-    ULONGLONG nextTick = GetTickCount64() + kTickMs;
-    const ULONGLONG moveEnd = GetTickCount64() + 1000;
-    while (GetTickCount64() < moveEnd) {
-        SetCursorPos(start.x + ++pointerMoves % 200, start.y);
-        if (GetTickCount64() >= nextTick) {
-            loupe.Refresh();
-            nextTick += kTickMs;
-        }
-        Pump();
-        RECT now{};
-        GetWindowRect(loupe.hwnd(), &now);
-        if (!EqualRect(&now, &last)) ++placements;
-        last = now;
-        Sleep(2);
-    }
-    auto rest = [&](bool ticks) {
-        const double before = ProcessCpuMs();
-        const ULONGLONG end = GetTickCount64() + 1000;
-        while (GetTickCount64() < end) {
-            if (ticks && GetTickCount64() >= nextTick) {
-                loupe.Refresh();
-                nextTick += kTickMs;
-            }
-            Pump();
-            Sleep(2);
-        }
-        return ProcessCpuMs() - before;
-    };
-    const double withTicks = rest(true);
-    const double loopAlone = rest(false);
-    std::printf("\nwhile the pointer moves (%d moves in 1 s): the loupe stood in %d new places\n",
-                pointerMoves, placements);
-    std::printf(
-        "while it rests, CPU in 1 s: %.1f ms with the 10 sample ticks' redraws, %.1f ms "
-        "for this driver's loop alone\n",
-        withTicks, loopAlone);
+// A tick's share of the work with the loupe on: one read wide enough for the loupe,
+// the sample taken from it, the loupe drawn from the same read.
+void LoupeTick(Win32Platform &platform, Loupe &loupe, SampleSize size) {
+    const ScreenSquare read = platform.ReadScreenSquare(loupe.WantedReach());
+    const ColorRef sample = SampleOf(read, size);
+    loupe.ShowRead(read, SampleStatus{SampleReach(size), sample, FreezeState::Live});
+}
+
+RECT LoupeRect(const Loupe &loupe) {
+    RECT rect{};
+    GetWindowRect(loupe.hwnd(), &rect);
+    return rect;
 }
 
 }  // namespace
@@ -109,46 +74,96 @@ int main() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     Loupe::RegisterClass(instance);
     Win32Platform platform;
-    Loupe loupe(platform);
-    loupe.Create(instance, nullptr);
+    Loupe loupe(platform.screen());
+    loupe.Create(instance, nullptr, [&](ReadViewer &viewer) {
+        const ScreenSquare read = platform.ReadScreenSquare(viewer.WantedReach());
+        viewer.ShowRead(read, SampleStatus{0, SampledColour(read.centre()), FreezeState::Live});
+    });
+    loupe.SetSampling(true);
+    loupe.OnSysCommand(kLoupeCommand);
 
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SetCursorPos((screen.left + screen.right) / 2, (screen.top + screen.bottom) / 2);
-
-    std::printf("%-52s %9s %9s %9s   %s\n", "per update (us)", "median", "p99", "per s",
-                "vs plain read");
-    for (int dpi : {96, 192}) {
-        const MonitorArea monitor{{screen.left, screen.top, screen.right, screen.bottom},
-                                  {work.left, work.top, work.right, work.bottom},
-                                  dpi};
-        const int side = LoupeMetricsForDpi(dpi).cells;
-        ScreenDc reference;
-        MemoryDc target(reference.get());
-        const Bitmap bitmap(CreateCompatibleBitmap(reference.get(), side, side));
-        const SelectedObject selection(target.get(), bitmap.get());
-
-        drag_bench::StepTimer plain;
-        drag_bench::StepTimer update;
-        for (int i = 0; i < kWarmUp + kRuns; ++i) {
-            const bool counted = i >= kWarmUp;
-            if (counted) plain.Start();
-            PlainRead(target, side);
-            if (counted) plain.Stop();
-            if (counted) update.Start();
-            loupe.ShowOn(monitor);
-            GdiFlush();
-            if (counted) update.Stop();
-            Pump();
-        }
-        char name[80];
-        std::snprintf(name, sizeof(name), "plain screen read, %dx%d pixels, %d dpi", side, side,
-                      dpi);
-        plain.Print(name, 0);
-        std::snprintf(name, sizeof(name), "loupe update (read, magnify, show), %d dpi", dpi);
-        update.Print(name, plain.Median());
+    const POINT home{screen.right / 3, screen.bottom / 3};
+    SetCursorPos(home.x, home.y);
+    for (int i = 0; i < 10; ++i) {
+        Pump();
+        Sleep(20);
     }
-    FollowAndRest(loupe, POINT{screen.right / 3, screen.bottom / 3});
+
+    std::printf("%-52s %9s %9s %9s   %s\n", "per tick (us)", "median", "p99", "per s",
+                "vs plain read");
+    drag_bench::StepTimer plain;
+    drag_bench::StepTimer onePixel;
+    drag_bench::StepTimer fiveByFive;
+    for (int i = 0; i < kWarmUp + kRuns; ++i) {
+        const bool counted = i >= kWarmUp;
+        if (counted) plain.Start();
+        PlainRead();
+        if (counted) plain.Stop();
+        if (counted) onePixel.Start();
+        LoupeTick(platform, loupe, SampleSize::OnePixel);
+        GdiFlush();
+        if (counted) onePixel.Stop();
+        if (counted) fiveByFive.Start();
+        LoupeTick(platform, loupe, SampleSize::FiveByFive);
+        GdiFlush();
+        if (counted) fiveByFive.Stop();
+        Pump();
+    }
+    plain.Print("plain one-pixel read", 0);
+    onePixel.Print("read + loupe, 1 pixel", plain.Median());
+    fiveByFive.Print("read + loupe, 5x5 mean", plain.Median());
+
+    // Jumps of the pointer, alternating between two places far apart: from the jump
+    // to the first moment the loupe stands elsewhere, the message loop running as
+    // the program's does.
+    drag_bench::StepTimer follow;
+    int lost = 0;
+    for (int i = 0; i < kJumps; ++i) {
+        const RECT before = LoupeRect(loupe);
+        const POINT to{i % 2 == 0 ? screen.right * 2 / 3 : home.x, home.y + (i % 7) * 3};
+        follow.Start();
+        SetCursorPos(to.x, to.y);
+        const ULONGLONG giveUp = GetTickCount64() + 500;
+        bool moved = false;
+        while (!moved && GetTickCount64() < giveUp) {
+            MSG message{};
+            if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT) == WAIT_OBJECT_0) {
+                while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            }
+            const RECT now = LoupeRect(loupe);
+            moved = !EqualRect(&now, &before);
+        }
+        if (moved) {
+            follow.Stop();
+        } else {
+            ++lost;
+        }
+        Sleep(5);
+    }
+    std::printf("\n%-52s %9s %9s\n", "pointer jump to loupe moved (ms)", "median", "p99");
+    std::printf("%-52s %9.1f %9.1f   (%d of %d jumps not followed within 500 ms)\n",
+                "with the frame check at ~60 per second", follow.Median() / 1000.0,
+                follow.Percentile(0.99) / 1000.0, lost, kJumps);
+
+    // At rest: the frames run, the sample ticks every 100 ms.
+    constexpr ULONGLONG kRestMs = 3000;
+    const double cpuBefore = ProcessCpuMs();
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG nextTick = start + 100;
+    while (GetTickCount64() - start < kRestMs) {
+        if (GetTickCount64() >= nextTick) {
+            LoupeTick(platform, loupe, SampleSize::OnePixel);
+            nextTick += 100;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        Pump();
+    }
+    const double restCpu = ProcessCpuMs() - cpuBefore;
+    const double wall = static_cast<double>(GetTickCount64() - start);
+    std::printf(
+        "\nresting pointer, sampling with the loupe on: %.1f ms CPU in %.0f ms, %.2f %% of one "
+        "core\n",
+        restCpu, wall, 100.0 * restCpu / wall);
     return 0;
 }

@@ -109,18 +109,35 @@ TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
 }
 
 // Another process cannot read this menu under Wine, so the end-to-end suite sees the
-// switch only through what it does.
-TEST_F(WindowLayerTest, LoupeSwitchIsTheSystemMenusLastItemAfterASeparatorOffAtStart) {
+// switches only through what they do.
+TEST_F(WindowLayerTest, SampleSizeAndLoupeSwitchEndTheSystemMenuAfterASeparator) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 2);
+    ASSERT_GE(count, 3);
     EXPECT_EQ(GetMenuItemID(menu, count - 1), kLoupeCommand);
-    EXPECT_NE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_NE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR, 0u);
     wchar_t caption[32] = {};
     GetMenuStringW(menu, kLoupeCommand, caption, 32, MF_BYCOMMAND);
     EXPECT_STREQ(caption, L"拡大鏡");
     EXPECT_EQ(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
+    GetMenuStringW(menu, count - 2, caption, 32, MF_BYPOSITION);
+    EXPECT_STREQ(caption, L"サンプル範囲");
+    HMENU sizes = GetSubMenu(menu, count - 2);
+    ASSERT_NE(sizes, nullptr);
+    ASSERT_EQ(GetMenuItemCount(sizes), 3);
+    const wchar_t *const names[] = {L"1 ピクセル", L"3×3 の平均", L"5×5 の平均"};
+    for (int item = 0; item < 3; ++item) {
+        GetMenuStringW(sizes, item, caption, 32, MF_BYPOSITION);
+        EXPECT_STREQ(caption, names[item]);
+        EXPECT_EQ((GetMenuState(sizes, item, MF_BYPOSITION) & MF_CHECKED) != 0, item == 0) << item;
+    }
+    // Chosen from the submenu, an item arrives as a command and ticks itself alone.
+    SendMessageW(form_->hwnd(), WM_COMMAND, GetMenuItemID(sizes, 2), 0);
+    for (int item = 0; item < 3; ++item) {
+        EXPECT_EQ((GetMenuState(sizes, item, MF_BYPOSITION) & MF_CHECKED) != 0, item == 2) << item;
+    }
 
     SendMessageW(form_->hwnd(), WM_SYSCOMMAND, kLoupeCommand, 0);
     EXPECT_NE(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);

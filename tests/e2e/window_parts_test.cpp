@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gdi_handles.h"
 #include "glyph_outline.h"
 #include "system_library.h"
 #include "window_base.h"
@@ -135,6 +136,17 @@ TEST(WindowBaseTest, NoExceptionLeavesTheWindowProcedure) {
     EXPECT_NO_THROW(answer = SendMessageW(window.hwnd(), WM_APP, 0, 0));
     EXPECT_EQ(answer, 0) << "the message gets the default handling";
     EXPECT_EQ(SendMessageW(window.hwnd(), WM_APP + 1, 0, 0), 42) << "and the window goes on";
+}
+
+// The loupe hides rather than draw into a bitmap that could not be made.
+TEST(OffscreenImageTest, ABitmapThatCannotBeMadeSaysSoAndOffersNoPixels) {
+    const OffscreenImage small(11, 11);
+    EXPECT_TRUE(small.ok());
+    ASSERT_NE(small.pixels(), nullptr);
+    small.pixels()[120] = 0x123456u;
+    const OffscreenImage impossible(1 << 20, 1 << 20);
+    EXPECT_FALSE(impossible.ok());
+    EXPECT_EQ(impossible.pixels(), nullptr);
 }
 
 }  // namespace

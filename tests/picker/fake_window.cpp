@@ -64,9 +64,42 @@ void FakePlatform::SetTopmost(WindowHandle window, bool topmost) {
     Call("SetTopmost", std::to_string(window) + " " + std::to_string(topmost));
 }
 
-ColorRef FakePlatform::ScreenPixelUnderCursor() {
-    Call("ScreenPixelUnderCursor");
-    return screenPixel;
+ColorRef FakePlatform::PixelAt(ScreenPoint p) const {
+    return screen ? screen(p) : screenPixel;
+}
+
+ScreenSquare FakePlatform::ReadScreenSquare(int reach) {
+    Call("ReadScreenSquare", std::to_string(reach));
+    ++reads;
+    ScreenSquare square = UnreadSquare(cursor, reach);
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            square.cells[static_cast<size_t>(dy + reach) * square.side() + (dx + reach)] =
+                PixelAt(ScreenPoint{cursor.x + dx, cursor.y + dy});
+        }
+    }
+    return square;
+}
+
+ScreenPoint FakePlatform::CursorPosition() {
+    Call("CursorPosition");
+    return cursor;
+}
+
+std::unique_ptr<ScreenSnapshot> FakePlatform::TakeSnapshot() {
+    Call("TakeSnapshot");
+    if (snapshotFails) return nullptr;
+    ++snapshots;
+    const ScreenRect b = screenBounds;
+    auto snapshot = std::make_unique<ScreenSnapshot>(b, std::vector<MonitorArea>{{b, b, 96}});
+    BitmapPixel *pixels = snapshot->pixels();
+    for (int32_t y = b.top; y < b.bottom; ++y) {
+        for (int32_t x = b.left; x < b.right; ++x) {
+            const ColorRef colour = PixelAt(ScreenPoint{x, y});
+            *pixels++ = colour == kInvalidColor ? 0u : BitmapPixelFromColour(colour);
+        }
+    }
+    return snapshot;
 }
 
 void FakePlatform::ClipboardClear() {

@@ -4,12 +4,15 @@
 #ifndef TINTWELL_TESTS_PICKER_FAKE_WINDOW_H
 #define TINTWELL_TESTS_PICKER_FAKE_WINDOW_H
 
+#include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "colour_table.h"
 #include "form_controls.h"
+#include "screen_square.h"
 #include "utf8_text.h"
 
 namespace tintwell::testing {
@@ -127,20 +130,34 @@ class FakePlatform : public Platform {
   public:
     explicit FakePlatform(CallLog &log) : log_(log) {}
 
+    // The screen: every pixel screenPixel, unless `screen` says what is where
+    // (kInvalidColor for a pixel on no monitor).
     ColorRef screenPixel = 0;
+    std::function<ColorRef(ScreenPoint)> screen;
+    ScreenPoint cursor{100, 100};
+    // Live reads of the screen so far, and snapshots taken.
+    int reads = 0;
+    int snapshots = 0;
+    // TakeSnapshot finds no memory for one.
+    bool snapshotFails = false;
+    // The snapshot covers these bounds.
+    ScreenRect screenBounds{0, 0, 400, 300};
     std::u16string clipboard = u"old";
     bool clipboardHasText = true;
     // Whether the text on it was put there for clipboard history to pass over.
     bool clipboardTransient = false;
 
     void SetTopmost(WindowHandle window, bool topmost) override;
-    ColorRef ScreenPixelUnderCursor() override;
+    ScreenSquare ReadScreenSquare(int reach) override;
+    ScreenPoint CursorPosition() override;
+    std::unique_ptr<ScreenSnapshot> TakeSnapshot() override;
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
 
   private:
     void Call(const std::string &name, const std::string &argument = "");
+    ColorRef PixelAt(ScreenPoint p) const;
 
     CallLog &log_;
 };

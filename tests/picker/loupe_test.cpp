@@ -161,9 +161,9 @@ TEST(LoupePlacement, BesideOnOneAxisWhenTheOtherHasNoRoom) {
 TEST(LoupeImage, EveryCellsMiddleIsItsPixelAndOnlyEdgesAreDrawnOver) {
     for (int dpi : {96, 120, 144, 192}) {
         const LoupeMetrics m = LoupeMetricsForDpi(dpi);
-        std::vector<BitmapPixel> seen(static_cast<size_t>(m.cells * m.cells));
+        std::vector<ColorRef> seen(static_cast<size_t>(m.cells * m.cells));
         for (size_t i = 0; i < seen.size(); ++i) {
-            seen[i] = (0x123456u + static_cast<BitmapPixel>(i) * 0x030507u) & 0xFFFFFFu;
+            seen[i] = (0x123456u + static_cast<ColorRef>(i) * 0x030507u) & 0xFFFFFFu;
         }
         const int size = m.imageSize();
         const size_t stride = static_cast<size_t>(size) + 3;
@@ -173,7 +173,8 @@ TEST(LoupeImage, EveryCellsMiddleIsItsPixelAndOnlyEdgesAreDrawnOver) {
             for (int x = 0; x < size; ++x) {
                 const int i = x / m.cellSize;
                 const int j = y / m.cellSize;
-                const BitmapPixel pixel = seen[static_cast<size_t>(j * m.cells + i)];
+                const BitmapPixel pixel =
+                    BitmapPixelFromColour(seen[static_cast<size_t>(j * m.cells + i)]);
                 const BitmapPixel shown = image[static_cast<size_t>(y) * stride + x];
                 const int u = x % m.cellSize;
                 const int v = y % m.cellSize;
@@ -193,7 +194,7 @@ TEST(LoupeImage, EveryCellsMiddleIsItsPixelAndOnlyEdgesAreDrawnOver) {
         EXPECT_EQ(image[static_cast<size_t>(centre) * stride + centre], 0u) << "dark outline";
         const int inner = centre + m.outlineWidth - 1;
         EXPECT_EQ(image[static_cast<size_t>(inner) * stride + inner], 0xFFFFFFu) << "light one";
-        EXPECT_NE(image[0], seen[0]) << "grid drawn";
+        EXPECT_NE(image[0], BitmapPixelFromColour(seen[0])) << "grid drawn";
     }
 }
 

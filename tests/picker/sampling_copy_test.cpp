@@ -20,7 +20,7 @@ class Sampling : public ::testing::Test {
 TEST_F(Sampling, InHueModeASampleIsLocated) {
     h.platform.screenPixel = Rgb(255, 128, 0);
     h.form.Timer1_Timer();
-    EXPECT_EQ(h.log.Names().front(), "ScreenPixelUnderCursor");
+    EXPECT_EQ(h.log.Names().front(), "ReadScreenSquare");
     EXPECT_EQ(h.state().tableMode, TableModeHue);
     EXPECT_EQ(h.state().red, 255);
     EXPECT_EQ(h.state().green, 128);
@@ -122,7 +122,7 @@ TEST_F(Sampling, EscTakesOneSampleThenStopsAsClearingCheck3Does) {
     const Entries names = h.log.Names();
     ASSERT_GE(names.size(), 4u);
     EXPECT_EQ(names[0], "Check3_Value");
-    EXPECT_EQ(names[1], "ScreenPixelUnderCursor") << "the sample comes first";
+    EXPECT_EQ(names[1], "ReadScreenSquare") << "the sample comes first";
     EXPECT_EQ(
         Entries(names.end() - 4, names.end()),
         (Entries{"set_Check3_Value", "Check3_Value", "set_Timer1_Interval", "SamplingSwitched"}));

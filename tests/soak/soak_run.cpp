@@ -366,6 +366,10 @@ void SoakRun::SamplingPhase() {
     if (!ShowSampleColour(colour)) return;
     if (!SwitchLoupe() || !Click(kCheck3)) return;
     ++events_;
+    // A sample of any size over the one colour is that colour, frozen or not.
+    if (!ChooseSampleSize(Uniform(0, 2))) return;
+    const int freezes = Uniform(0, 2);
+    for (int i = 0; i < freezes; ++i) PressFreezeKey();
     const int actions = Uniform(4, 8);
     for (int i = 0; i < actions && failures_.size() < kMaxReportedFailures; ++i) {
         RandomAction(false);
@@ -401,6 +405,34 @@ bool SoakRun::SwitchLoupe() {
     }
     loupeOn_ = !loupeOn_;
     return true;
+}
+
+// The sizes' items in the system menu's "サンプル範囲".
+bool SoakRun::ChooseSampleSize(int item) {
+    static constexpr UINT kSizeCommands[] = {0x0020, 0x0030, 0x0040};
+    lastAction_ = "sample size";
+    double elapsed = 0;
+    if (!picker_.Send(picker_.form(), WM_SYSCOMMAND, kSizeCommands[item], 0,
+                      options_.answerTimeoutMs, elapsed)) {
+        Fail("the window did not answer the sample size's choice");
+        return false;
+    }
+    ++events_;
+    return true;
+}
+
+// Ctrl+F as a hand presses it: freezes the screen, or ends the freeze.
+void SoakRun::PressFreezeKey() {
+    lastAction_ = "Ctrl+F";
+    SetForegroundWindow(picker_.form());
+    INPUT keys[4]{};
+    for (INPUT &key : keys) key.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[3].ki.wVk = VK_CONTROL;
+    keys[1].ki.wVk = keys[2].ki.wVk = 'F';
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, keys, sizeof(INPUT));
+    Pause(150);
+    ++events_;
 }
 
 bool SoakRun::LoupeShown() const {

@@ -60,6 +60,8 @@ class SoakRun {
     bool ShowSampleColour(Colour colour);
     void SamplingPhase();
     bool SwitchLoupe();
+    bool ChooseSampleSize(int item);
+    void PressFreezeKey();
     bool LoupeShown() const;
     void BusyClipboardPhase();
 

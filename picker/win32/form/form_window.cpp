@@ -24,7 +24,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       fonts_(),
       platform_(nullptr),
       library_("dyeplate.dll"),
-      loupe_(platform_),
+      loupe_(platform_.screen()),
       picture1_(kPicture1, *this, *this, COLOR_BTNFACE),
       picture2_(kPicture2, *this, *this, COLOR_WINDOW),
       ringGeometry_(picture1_),
@@ -90,6 +90,10 @@ int FormWindow::Run() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         NoteKeyboardUse(message);
+        if (IsFreezeKey(message, hwnd_)) {
+            OnFreezeKey();
+            continue;
+        }
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -112,6 +116,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCreate();
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam, lParam);
         case WM_TIMER:
             return OnTimer(wParam);
         case WM_ACTIVATE:
@@ -141,7 +147,13 @@ LRESULT FormWindow::OnCreate() {
     scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     help_.Attach(hwnd_, instance_);
-    loupe_.Create(instance_, hwnd_);
+    loupe_.Create(instance_, hwnd_, [this](ReadViewer &viewer) {
+        Dispatch([&] {
+            const ScreenSquare read = form_.ReadScreen(viewer.WantedReach());
+            viewer.ShowRead(read, form_.StatusOf(read));
+        });
+    });
+    AddSampleSizeMenu(hwnd_, kLoupeCommand);
     copyMenu_.Attach(hwnd_, Control(kCommand1));
     AddOwner(copyMenu_);
     AddOwner(loupe_);
@@ -166,6 +178,8 @@ void FormWindow::ApplyFonts() {
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
     if (notification != BN_CLICKED) return 0;
+    // The items of a submenu of the system menu come as commands, not system ones.
+    if (ChooseSampleSize(static_cast<WPARAM>(control))) return 0;
     if (control == IDCANCEL) return OnEscape();
     if (IsOptionButton(control)) KeepSelectedOptionAsTabStop(hwnd_);
     if (const ClickHandler click = ClickHandlerOf(control)) Dispatch([&] { (form_.*click)(); });
@@ -173,10 +187,49 @@ LRESULT FormWindow::OnCommand(int control, int notification) {
 }
 
 LRESULT FormWindow::OnTimer(UINT_PTR timer) {
-    if (timer != kTimer1) return 0;
-    Dispatch([&] { form_.Timer1_Timer(); });
-    loupe_.Refresh();
+    switch (timer) {
+        case kTimer1:
+            TakeSample(false);
+            break;
+        case kTickAfterStepAside:
+            KillTimer(hwnd_, timer);
+            TakeSample(true);
+            break;
+        case kFreezeAfterHiding:
+            KillTimer(hwnd_, timer);
+            Freeze();
+            break;
+        default:
+            break;
+    }
     return 0;
+}
+
+void FormWindow::TakeSample(bool afterStepAside) {
+    if (afterStepAside && controls_.Check3_Value() == 0) return;
+    if (loupe_.StepAside()) {
+        SetTimer(hwnd_, kTickAfterStepAside, kStepAsideAllowanceMs, nullptr);
+        return;
+    }
+    Dispatch([&] { form_.SampleTick(loupe_); });
+}
+
+// The snapshot must not hold the loupe: it goes first, and the freeze comes once
+// the screen under it had a moment to be drawn again.
+void FormWindow::OnFreezeKey() {
+    if (controls_.Check3_Value() == 0) return;
+    if (form_.freezeState() != FreezeState::Frozen && loupe_.shown()) {
+        loupe_.SetSnapshotting(true);
+        SetTimer(hwnd_, kFreezeAfterHiding, kStepAsideAllowanceMs, nullptr);
+        return;
+    }
+    Freeze();
+}
+
+void FormWindow::Freeze() {
+    Dispatch([&] { form_.Form_KeyDown(kKeyF, kCtrlKey); });
+    loupe_.SetSnapshotting(false);
+    loupe_.Redraw();
 }
 
 LRESULT FormWindow::OnActivate(WORD state) {
@@ -221,6 +274,19 @@ LRESULT FormWindow::OnEscape() {
     return 0;
 }
 
+LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
+    if (ChooseSampleSize(command)) return 0;
+    return Default(WM_SYSCOMMAND, command, lParam);
+}
+
+bool FormWindow::ChooseSampleSize(WPARAM command) {
+    const std::optional<SampleSize> size = SampleSizeCommand(hwnd_, command);
+    if (!size) return false;
+    form_.SetSampleSize(*size);
+    loupe_.Redraw();
+    return true;
+}
+
 LRESULT FormWindow::OnSize(WPARAM kind) {
     loupe_.SetMinimised(kind == SIZE_MINIMIZED);
     return 0;
@@ -229,6 +295,8 @@ LRESULT FormWindow::OnSize(WPARAM kind) {
 LRESULT FormWindow::OnDestroy() {
     help_.Detach();
     KillTimer(hwnd_, kTimer1);
+    KillTimer(hwnd_, kTickAfterStepAside);
+    KillTimer(hwnd_, kFreezeAfterHiding);
     PostQuitMessage(0);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "copy_menu.h"
 #include "display_scale.h"
 #include "dpi_functions.h"
+#include "eyedropper_input.h"
 #include "failure_report.h"
 #include "focus_memory.h"
 #include "form.h"
@@ -57,6 +58,14 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnCreate();
     LRESULT OnCommand(int control, int notification);
     LRESULT OnTimer(UINT_PTR timer);
+    // One sample: the loupe steps out of the way first, and when it had to, the
+    // sample waits a moment for the screen under it.
+    void TakeSample(bool afterStepAside);
+    void OnFreezeKey();
+    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
+    // The sample's size from the system menu; false for other commands.
+    bool ChooseSampleSize(WPARAM command);
+    void Freeze();
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
     LRESULT OnShowFailure();

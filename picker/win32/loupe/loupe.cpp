@@ -1,5 +1,6 @@
 #include "loupe.h"
 
+#include "display_scale.h"
 #include "paint_routine.h"
 #include "user_texts.h"
 
@@ -13,24 +14,52 @@ constexpr DWORD kLoupeExStyle =
 constexpr UINT_PTR kFrameTimer = 1;
 // About 60 frames a second; a coarser system timer may stretch it, never below 30.
 constexpr UINT kFrameMs = 15;
+// SetWindowDisplayAffinity's WDA_EXCLUDEFROMCAPTURE (Windows 10 2004): screen reads
+// then pass over the loupe wherever it stands.
+constexpr DWORD kExcludeFromCapture = 0x00000011;
 
 bool SamePoint(POINT a, POINT b) {
     return a.x == b.x && a.y == b.y;
 }
 
+RECT ToRect(const ScreenRect &r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+bool Overlap(const RECT &a, const RECT &b) {
+    RECT both{};
+    return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+LoupeNote NoteFor(FreezeState freeze) {
+    switch (freeze) {
+        case FreezeState::Frozen:
+            return LoupeNote::Frozen;
+        case FreezeState::Failed:
+            return LoupeNote::CannotFreeze;
+        case FreezeState::Live:
+        default:
+            return LoupeNote::None;
+    }
+}
+
 }  // namespace
 
-Loupe::Loupe(Win32Platform &platform)
-    : platform_(platform),
+Loupe::Loupe(ScreenReader &screen)
+    : screen_(screen),
+      readFrame_(),
       form_(nullptr),
-      monitors_(),
-      following_(false),
       canvas_(),
       switchedOn_(false),
       sampling_(false),
       minimised_(false),
+      snapshotting_(false),
+      framing_(false),
       shown_(false),
-      drawnAt_{0, 0} {}
+      drawn_(false),
+      drawnAt_{0, 0},
+      placed_{0, 0, 0, 0},
+      readsWaitUntil_(0) {}
 
 Loupe::~Loupe() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
@@ -40,12 +69,19 @@ void Loupe::RegisterClass(HINSTANCE instance) {
     Register(instance, kLoupeClass, nullptr);
 }
 
-void Loupe::Create(HINSTANCE instance, HWND form) {
+void Loupe::Create(HINSTANCE instance, HWND form, FrameRead readFrame) {
     form_ = form;
+    readFrame_ = std::move(readFrame);
     WindowBase::Create(instance, kLoupeClass, captions::kLoupe, kLoupeStyle, kLoupeExStyle,
                        RECT{0, 0, 0, 0});
-    // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
-    if (hwnd_ != nullptr) SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
+    if (hwnd_ != nullptr) {
+        // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
+        SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
+        // Where the system can, reads never see the loupe at all; elsewhere it steps
+        // aside before each read.
+        SetWindowDisplayAffinity(hwnd_, kExcludeFromCapture);
+    }
+    if (form == nullptr) return;
     HMENU menu = GetSystemMenu(form, FALSE);
     if (menu == nullptr) return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -55,8 +91,10 @@ void Loupe::Create(HINSTANCE instance, HWND form) {
 bool Loupe::OnSysCommand(WPARAM command) {
     if ((command & 0xFFF0) != kLoupeCommand) return false;
     switchedOn_ = !switchedOn_;
-    CheckMenuItem(GetSystemMenu(form_, FALSE), kLoupeCommand,
-                  MF_BYCOMMAND | (switchedOn_ ? MF_CHECKED : MF_UNCHECKED));
+    if (form_ != nullptr) {
+        CheckMenuItem(GetSystemMenu(form_, FALSE), kLoupeCommand,
+                      MF_BYCOMMAND | (switchedOn_ ? MF_CHECKED : MF_UNCHECKED));
+    }
     Apply();
     return true;
 }
@@ -77,65 +115,112 @@ void Loupe::SetMinimised(bool minimised) {
     Apply();
 }
 
-// Also brings back a loupe that had no room beside the pointer when it last moved.
-void Loupe::Refresh() {
-    if (!Wanted()) return;
-    const POINT before = drawnAt_;
-    UpdateNow();
-    if (shown_ && !SamePoint(before, drawnAt_) && !following_) {
-        following_ = true;
-        SetTimer(hwnd_, kFrameTimer, kFrameMs, nullptr);
-    }
+void Loupe::SetSnapshotting(bool on) {
+    snapshotting_ = on;
+    Apply();
 }
 
+// While wanted, the frames run whether or not the loupe found room to show; they
+// read only when the pointer has moved.
 void Loupe::Apply() {
-    if (Wanted() == shown_) return;
-    if (Wanted()) {
-        monitors_.Forget();
-        UpdateNow();
+    if (hwnd_ == nullptr) return;
+    if (Wanted() == framing_) return;
+    framing_ = Wanted();
+    if (framing_) {
+        // The next frame reads and shows.
+        screen_.monitors().Forget();
+        drawn_ = false;
+        SetTimer(hwnd_, kFrameTimer, kFrameMs, nullptr);
     } else {
+        KillTimer(hwnd_, kFrameTimer);
         Hide();
     }
 }
 
 void Loupe::Hide() {
     if (hwnd_ == nullptr) return;
-    KillTimer(hwnd_, kFrameTimer);
-    following_ = false;
-    ShowWindow(hwnd_, SW_HIDE);
+    if (shown_) ShowWindow(hwnd_, SW_HIDE);
     shown_ = false;
+    drawn_ = false;
     canvas_.Release();
 }
 
-void Loupe::UpdateNow() {
-    if (hwnd_ == nullptr) return;
-    const POINT pointer = platform_.CursorPosition();
-    const std::vector<MonitorArea> &areas = monitors_.Areas();
-    const auto monitor = PointerMonitor(areas, ScreenPoint{pointer.x, pointer.y});
-    if (monitor) ShowOn(areas[*monitor]);
+int Loupe::WantedReach() const {
+    return Wanted() && hwnd_ != nullptr ? LoupeMetricsForDpi(kBaseDpi).reach() : 0;
 }
 
-void Loupe::ShowOn(const MonitorArea &monitor) {
-    if (hwnd_ == nullptr) return;
-    canvas_.Prepare(monitor.dpi);
-    const ScreenRead read = platform_.ReadUnderCursor(canvas_.seenDc(), canvas_.metrics().reach());
-    drawnAt_ = read.cursor;
-    canvas_.Draw(SampledColour(read.pixel));
-
+bool Loupe::PlaceFor(ScreenPoint pointer, RECT &place) {
+    const std::vector<MonitorArea> &areas = screen_.monitors().Areas();
+    const auto monitor = PointerMonitor(areas, pointer);
+    if (!monitor || !canvas_.ready()) return false;
     const SIZE size = canvas_.size();
-    const auto corner = PlaceLoupe(ScreenPoint{read.cursor.x, read.cursor.y}, monitor.work, size.cx,
-                                   size.cy, canvas_.metrics());
-    if (!corner) {
+    const auto corner =
+        PlaceLoupe(pointer, areas[*monitor].work, size.cx, size.cy, canvas_.metrics());
+    if (!corner) return false;
+    place = RECT{corner->x, corner->y, corner->x + size.cx, corner->y + size.cy};
+    return true;
+}
+
+void Loupe::MoveTo(const RECT &place) {
+    // The picker may have entered the topmost band after the loupe did.
+    SetWindowPos(hwnd_, HWND_TOPMOST, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    placed_ = place;
+    shown_ = true;
+}
+
+bool Loupe::StepAside() {
+    if (GetTickCount64() < readsWaitUntil_) return true;
+    if (!shown_) return false;
+    const POINT cursor = screen_.Cursor();
+    const ScreenPoint pointer{cursor.x, cursor.y};
+    const RECT square = ToRect(Neighbourhood(pointer, canvas_.metrics()));
+    if (!Overlap(square, placed_)) return false;
+    RECT place{};
+    if (PlaceFor(pointer, place)) {
+        MoveTo(place);
+    } else {
+        Hide();
+    }
+    drawn_ = false;
+    readsWaitUntil_ = GetTickCount64() + kStepAsideAllowanceMs;
+    return true;
+}
+
+void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
+    if (hwnd_ == nullptr || !Wanted()) return;
+    const std::vector<MonitorArea> &areas = screen_.monitors().Areas();
+    const auto monitor = PointerMonitor(areas, read.cursor);
+    if (!monitor) return;
+    const LoupeNote note = NoteFor(status.freeze);
+    if (!canvas_.Prepare(areas[*monitor].dpi, note == LoupeNote::None ? 1 : 2)) {
+        // No bitmap or font to be had: no loupe, and sampling goes on without it.
+        Hide();
+        return;
+    }
+    const RECT square = ToRect(Neighbourhood(read.cursor, canvas_.metrics()));
+    // The pointer reached the loupe between the step aside and the read: what was
+    // read there may be the loupe's own pixels. Out of the way first, and the next
+    // frame reads again.
+    const bool tainted = shown_ && status.freeze != FreezeState::Frozen && Overlap(square, placed_);
+    RECT place{};
+    if (!PlaceFor(read.cursor, place)) {
         // No room beside the pointer on this monitor: better no loupe than one over
         // the pixels it shows.
         Hide();
         return;
     }
-    // The picker may have entered the topmost band after the loupe did.
-    SetWindowPos(hwnd_, HWND_TOPMOST, corner->x, corner->y, size.cx, size.cy,
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (tainted) {
+        MoveTo(place);
+        drawn_ = false;
+        readsWaitUntil_ = GetTickCount64() + kStepAsideAllowanceMs;
+        return;
+    }
+    canvas_.Draw(read, status.sampleReach, LoupeCaption(status.sample, note));
+    MoveTo(place);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    shown_ = true;
+    drawn_ = true;
+    drawnAt_ = POINT{read.cursor.x, read.cursor.y};
 }
 
 LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -151,6 +236,7 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return MA_NOACTIVATE;
         case WM_TIMER:
             return wParam == kFrameTimer ? OnFrame() : 0;
+        case WM_DPICHANGED:
         case WM_DISPLAYCHANGE:
         case WM_SETTINGCHANGE:
             return OnDisplayChange();
@@ -165,21 +251,24 @@ void Loupe::Paint(HDC dc) const {
     BitBlt(dc, 0, 0, size.cx, size.cy, canvas_.dc(), 0, 0, SRCCOPY);
 }
 
-// The first frame that finds the pointer where the last one drew it ends the frames
-// until a sample finds it moved again.
+// A resting pointer costs one GetCursorPos a frame, nothing more.
 LRESULT Loupe::OnFrame() {
-    if (!Wanted() || SamePoint(platform_.CursorPosition(), drawnAt_)) {
-        KillTimer(hwnd_, kFrameTimer);
-        following_ = false;
-        return 0;
-    }
-    UpdateNow();
+    if (!Wanted()) return 0;
+    if (drawn_ && SamePoint(screen_.Cursor(), drawnAt_)) return 0;
+    if (StepAside()) return 0;
+    if (readFrame_) readFrame_(*this);
     return 0;
 }
 
+// Monitors came or went, or a scale changed: cell size, font and placement are
+// measured again, and the next frame draws for them. The loupe keeps the size it
+// measured itself rather than the one the system suggests.
 LRESULT Loupe::OnDisplayChange() {
-    monitors_.Forget();
-    if (shown_) UpdateNow();
+    screen_.monitors().Forget();
+    if (shown_) {
+        canvas_.Release();
+        drawn_ = false;
+    }
     return 0;
 }
 

@@ -4,18 +4,20 @@
 // not minimised. It never takes the activation or a click, stays out of the taskbar,
 // and never stands over the pixels it shows.
 //
-// It is drawn again at every sample the picker takes, so that it shows what the
-// sample read. When a sample finds the pointer moved, the loupe follows it frame by
-// frame until a frame finds it resting; a resting pointer costs nothing beyond the
-// samples the picker takes anyway.
+// It shows the very read each sample takes. Between samples it checks the pointer
+// every frame: a moved pointer gets a read of its own and the loupe follows within
+// the frame; a resting one costs neither a read nor a redraw. Before any read it
+// steps out of the square about to be read, so that it never reads itself.
 #ifndef TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 #define TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 
 #include <windows.h>
 
+#include <functional>
+
+#include "form.h"
 #include "loupe_canvas.h"
-#include "monitor_list.h"
-#include "win32_platform.h"
+#include "screen_reader.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
@@ -24,33 +26,45 @@ namespace tintwell::win32 {
 // clear.
 constexpr UINT kLoupeCommand = 0x0010;
 constexpr const wchar_t *kLoupeClass = L"TintwellLoupe";
+// After the loupe stepped aside: long enough for other programs to draw what it
+// covered before anything reads there.
+constexpr UINT kStepAsideAllowanceMs = 50;
 
 // Also the owner of its item in the form's system menu (see WindowBase).
-class Loupe : public WindowBase<Loupe>, public MessageOwner {
+class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
   public:
-    // Reads the screen through `platform`, the read the picker's samples take.
-    explicit Loupe(Win32Platform &platform);
+    // Reads one square of the screen as the sample would (live, or the snapshot
+    // while frozen) and shows it in the viewer.
+    using FrameRead = std::function<void(ReadViewer &viewer)>;
+
+    // Finds the pointer and the monitors through `screen`.
+    explicit Loupe(ScreenReader &screen);
     ~Loupe();
 
     static void RegisterClass(HINSTANCE instance);
 
     // Makes the (hidden) window and adds the switch to the form's system menu.
-    void Create(HINSTANCE instance, HWND form);
+    void Create(HINSTANCE instance, HWND form, FrameRead readFrame);
 
     // A system command of the form; true when it was the loupe's switch.
     bool OnSysCommand(WPARAM command);
     bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
-    // The picker has just taken a sample: the loupe shows the screen as it is now,
-    // and starts following the pointer if it has moved.
-    void Refresh();
+    bool shown() const { return shown_; }
+    // Off the screen while a snapshot of it is taken; back at the next frame after.
+    void SetSnapshotting(bool on);
+    // The next frame draws again, wherever the pointer is (the sample's size or the
+    // freeze changed).
+    void Redraw() { drawn_ = false; }
 
-    // Draws and places the loupe for the pointer at once, and shows it.
-    void UpdateNow();
-    // The same on a given monitor, whatever monitor the pointer is on (the benchmark
-    // measures one DPI after another with it).
-    void ShowOn(const MonitorArea &monitor);
+    // Before a read around the pointer: true when the loupe stood in the way and
+    // has moved (or hidden) within the last kStepAsideAllowanceMs, so that what it
+    // covered gets a moment to be drawn again before anything reads it.
+    bool StepAside();
+
+    int WantedReach() const override;
+    void ShowRead(const ScreenSquare &read, const SampleStatus &status) override;
 
     // Draws the loupe as drawn at the last sample into `dc`: for WM_PAINT and
     // WM_PRINTCLIENT alike.
@@ -62,20 +76,32 @@ class Loupe : public WindowBase<Loupe>, public MessageOwner {
     LRESULT OnFrame();
     LRESULT OnDisplayChange();
 
-    bool Wanted() const { return switchedOn_ && sampling_ && !minimised_; }
+    bool Wanted() const { return switchedOn_ && sampling_ && !minimised_ && !snapshotting_; }
     void Apply();
     void Hide();
+    // Where a loupe of the canvas's size goes for the pointer; false for nowhere.
+    bool PlaceFor(ScreenPoint pointer, RECT &place);
+    // Moves the loupe to `place`, shown, on top of the topmost band.
+    void MoveTo(const RECT &place);
 
-    Win32Platform &platform_;
+    ScreenReader &screen_;
+    FrameRead readFrame_;
     HWND form_;
-    MonitorList monitors_;
-    bool following_;
     LoupeCanvas canvas_;
     bool switchedOn_;
     bool sampling_;
     bool minimised_;
+    bool snapshotting_;
+    // The frame timer runs.
+    bool framing_;
     bool shown_;
+    // Where the last read shown was taken, and where the loupe stands; `drawn_` is
+    // false when the next frame must read whatever the pointer does.
+    bool drawn_;
     POINT drawnAt_;
+    RECT placed_;
+    // Until when reads wait after a step aside.
+    ULONGLONG readsWaitUntil_;
 };
 
 }  // namespace tintwell::win32

@@ -1,7 +1,8 @@
 #include "loupe_canvas.h"
 
+#include <vector>
+
 #include "display_scale.h"
-#include "loupe_image.h"
 #include "text_conversion.h"
 #include "ui_fonts.h"
 
@@ -14,44 +15,66 @@ constexpr int kBandPadding = 3;
 
 }  // namespace
 
-LoupeCanvas::LoupeCanvas() : dpi_(0), metrics_(), font_(), bandHeight_(0), seen_(), picture_() {}
+LoupeCanvas::LoupeCanvas()
+    : dpi_(0), lines_(0), metrics_(), font_(), lineHeight_(0), padding_(0), picture_() {}
 
-void LoupeCanvas::Prepare(int dpi) {
-    if (dpi == dpi_ && picture_ != nullptr) return;
+bool LoupeCanvas::Prepare(int dpi, int lines) {
     const DisplayScale scale(dpi);
+    if (scale.dpi() == dpi_ && lines == lines_ && picture_ != nullptr) return true;
+    Release();
     metrics_ = LoupeMetricsForDpi(scale.dpi());
     font_ = CreateCaptionFont(scale, metrics_.imageSize());
+    if (font_.get() == nullptr) return false;
     TEXTMETRICW text{};
     {
         MemoryDc measure(nullptr);
         SelectedObject font(measure.get(), font_.get());
-        GetTextMetricsW(measure.get(), &text);
+        if (measure.get() == nullptr || !GetTextMetricsW(measure.get(), &text)) {
+            Release();
+            return false;
+        }
     }
-    bandHeight_ = text.tmHeight + 2 * scale.FromBasePixels(kBandPadding);
-    seen_ = std::make_unique<OffscreenImage>(metrics_.cells, metrics_.cells);
-    picture_ =
-        std::make_unique<OffscreenImage>(metrics_.imageSize(), metrics_.imageSize() + bandHeight_);
+    lineHeight_ = text.tmHeight;
+    padding_ = scale.FromBasePixels(kBandPadding);
+    const int bandHeight = lines * lineHeight_ + 2 * padding_;
+    auto picture =
+        std::make_unique<OffscreenImage>(metrics_.imageSize(), metrics_.imageSize() + bandHeight);
+    if (!picture->ok()) {
+        Release();
+        return false;
+    }
+    picture_ = std::move(picture);
     dpi_ = scale.dpi();
+    lines_ = lines;
+    return true;
 }
 
 void LoupeCanvas::Release() {
     picture_.reset();
-    seen_.reset();
     font_ = Font();
     dpi_ = 0;
+    lines_ = 0;
 }
 
-void LoupeCanvas::Draw(ColorRef centre) {
+void LoupeCanvas::Draw(const ScreenSquare &read, int sampleReach, const std::u16string &caption) {
+    // The loupe shows its own cells however wide the read was: the middle ones.
+    const int reach = metrics_.reach();
+    std::vector<ColorRef> seen(static_cast<size_t>(metrics_.cells) * metrics_.cells, kInvalidColor);
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            if (dx < -read.reach || dx > read.reach || dy < -read.reach || dy > read.reach)
+                continue;
+            seen[static_cast<size_t>(dy + reach) * metrics_.cells + (dx + reach)] = read.At(dx, dy);
+        }
+    }
     GdiFlush();
-    BitmapPixel *seen = seen_->pixels();
-    const int middle = metrics_.reach() * metrics_.cells + metrics_.reach();
-    seen[middle] = BitmapPixelFromColour(centre);
-    ComposeLoupeImage(seen, metrics_, picture_->pixels(), static_cast<size_t>(picture_->width()));
-    DrawCaption(centre);
+    ComposeLoupeImage(seen.data(), metrics_, picture_->pixels(),
+                      static_cast<size_t>(picture_->width()), sampleReach);
+    DrawCaption(caption);
     GdiFlush();
 }
 
-void LoupeCanvas::DrawCaption(ColorRef centre) {
+void LoupeCanvas::DrawCaption(const std::u16string &caption) {
     HDC dc = picture_->dc();
     const int top = metrics_.imageSize();
     RECT band{0, top, picture_->width(), picture_->height()};
@@ -65,9 +88,9 @@ void LoupeCanvas::DrawCaption(ColorRef centre) {
     SelectedObject font(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    const std::wstring text = WideFromUtf16(LoupeCaption(centre));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &band,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    const std::wstring text = WideFromUtf16(caption);
+    RECT lines{band.left, band.top + padding_, band.right, band.bottom - padding_};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &lines, DT_CENTER | DT_NOPREFIX);
 }
 
 }  // namespace tintwell::win32

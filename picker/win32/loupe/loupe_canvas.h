@@ -1,6 +1,7 @@
-// The loupe's picture at one DPI: the square of screen pixels it was handed, that
-// square magnified with its grid and centre outline, and the centre's "#RRGGBB" in a
-// band below, in the picker's caption font at that DPI.
+// The loupe's picture at one DPI: the square of screen pixels of one read magnified
+// with its grid and the outline of what the sample takes, and the sample's "#RRGGBB"
+// (with a note while the screen is frozen) in a band below, in the picker's caption
+// font at that DPI.
 #ifndef TINTWELL_PICKER_WIN32_LOUPE_LOUPE_CANVAS_H
 #define TINTWELL_PICKER_WIN32_LOUPE_LOUPE_CANVAS_H
 
@@ -8,9 +9,11 @@
 
 #include <memory>
 
-#include "form_controls.h"
+#include "form.h"
 #include "gdi_handles.h"
 #include "loupe_geometry.h"
+#include "loupe_image.h"
+#include "screen_square.h"
 
 namespace tintwell::win32 {
 
@@ -18,30 +21,31 @@ class LoupeCanvas {
   public:
     LoupeCanvas();
 
-    // Sizes everything for the DPI; nothing happens when it is the current one.
-    void Prepare(int dpi);
-    // Gives back the bitmaps and the font: a hidden loupe holds nothing.
+    // Sizes everything for the DPI and the caption's lines of text; nothing happens
+    // when they are the current ones. False when the bitmap or the font cannot be
+    // made (GDI quota): the canvas then holds nothing.
+    bool Prepare(int dpi, int lines);
+    // Gives back the bitmap and the font: a hidden loupe holds nothing.
     void Release();
 
-    // False until the first Prepare.
+    // False until a Prepare succeeds.
     bool ready() const { return picture_ != nullptr; }
     const LoupeMetrics &metrics() const { return metrics_; }
-    // Where the screen's square is copied to, cells x cells pixels.
-    HDC seenDc() const { return seen_->dc(); }
-    // Magnifies what seenDc holds, with `centre` in the middle cell and as the text.
-    void Draw(ColorRef centre);
+    // Magnifies the read, outlining the cells the sample takes, with the caption.
+    void Draw(const ScreenSquare &read, int sampleReach, const std::u16string &caption);
 
     HDC dc() const { return picture_->dc(); }
     SIZE size() const { return SIZE{picture_->width(), picture_->height()}; }
 
   private:
-    void DrawCaption(ColorRef centre);
+    void DrawCaption(const std::u16string &caption);
 
     int dpi_;
+    int lines_;
     LoupeMetrics metrics_;
     Font font_;
-    int bandHeight_;
-    std::unique_ptr<OffscreenImage> seen_;
+    int lineHeight_;
+    int padding_;
     std::unique_ptr<OffscreenImage> picture_;
 };
 

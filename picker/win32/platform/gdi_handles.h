@@ -95,6 +95,9 @@ class OffscreenImage {
     OffscreenImage(const OffscreenImage &) = delete;
     OffscreenImage &operator=(const OffscreenImage &) = delete;
 
+    // False when the bitmap or its DC could not be made (GDI quota, no memory): then
+    // there are no pixels to draw into.
+    bool ok() const { return pixels_ != nullptr && dc_.get() != nullptr; }
     HDC dc() const { return dc_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }

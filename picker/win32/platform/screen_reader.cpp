@@ -1,69 +1,113 @@
 #include "screen_reader.h"
 
-#include "gdi_handles.h"
+#include <new>
 
 namespace tintwell::win32 {
 
-// On a scaled display, or on a monitor whose scale differs from the primary's, a
-// DPI-virtualised cursor position and screen DC would point at a different pixel
-// than the one under the cursor. Systems without per-thread awareness (before
-// Windows 10 1607) are left as they are.
-class ScreenReader::PhysicalPixelScope {
-  public:
-    explicit PhysicalPixelScope(ScreenReader &reader)
-        : setContext_(reader.setThreadDpiContext_.GetOptional()), previous_(nullptr) {
-        if (setContext_ == nullptr) return;
-        previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-        if (previous_ == nullptr) previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
-    }
-    ~PhysicalPixelScope() {
-        if (previous_ != nullptr) setContext_(previous_);
-    }
-    PhysicalPixelScope(const PhysicalPixelScope &) = delete;
-    PhysicalPixelScope &operator=(const PhysicalPixelScope &) = delete;
+namespace {
 
-  private:
-    DPI_AWARENESS_CONTEXT(WINAPI *setContext_)(DPI_AWARENESS_CONTEXT);
-    DPI_AWARENESS_CONTEXT previous_;
-};
+ScreenPoint FromPoint(POINT p) {
+    return ScreenPoint{p.x, p.y};
+}
+
+}  // namespace
+
+PhysicalPixelScope::PhysicalPixelScope(SetContext setContext)
+    : setContext_(setContext), previous_(nullptr) {
+    if (setContext_ == nullptr) return;
+    previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    if (previous_ == nullptr) previous_ = setContext_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+}
+
+PhysicalPixelScope::~PhysicalPixelScope() {
+    if (previous_ != nullptr) setContext_(previous_);
+}
 
 ScreenReader::ScreenReader(SystemLibrary &user32, SystemLibrary &gdi32)
     : getDc_(user32, "GetDC"),
       releaseDc_(user32, "ReleaseDC"),
       getCursorPos_(user32, "GetCursorPos"),
       getPixel_(gdi32, "GetPixel"),
-      bitBlt_(gdi32, "BitBlt"),
-      setThreadDpiContext_(user32, "SetThreadDpiAwarenessContext") {}
+      setThreadDpiContext_(user32, "SetThreadDpiAwarenessContext"),
+      monitors_(),
+      square_() {}
 
-ScreenRead ScreenReader::ReadUnderCursor(HDC copyTo, int reach) {
+POINT ScreenReader::Cursor() {
+    auto getCursorPos = getCursorPos_.Get();
+    PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
+    POINT cursor{0, 0};
+    getCursorPos(&cursor);
+    return cursor;
+}
+
+ScreenSquare ScreenReader::ReadSquare(int reach) {
     auto getDc = getDc_.Get();
     auto releaseDc = releaseDc_.Get();
     auto getCursorPos = getCursorPos_.Get();
     auto getPixel = getPixel_.Get();
-    auto bitBlt = copyTo != nullptr ? bitBlt_.Get() : nullptr;
 
-    PhysicalPixelScope physical(*this);
+    PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
     ScreenDc screen(getDc, releaseDc);
-    ScreenRead read{POINT{0, 0}, CLR_INVALID};
-    getCursorPos(&read.cursor);
-    if (screen.get() == nullptr) return read;
-    // Virtual-screen coordinates: a monitor left of or above the primary one has
-    // negative x or y, which GetPixel on the screen DC takes as they are.
-    read.pixel = getPixel(screen.get(), read.cursor.x, read.cursor.y);
-    if (copyTo != nullptr) {
-        const int side = 2 * reach + 1;
-        bitBlt(copyTo, 0, 0, side, side, screen.get(), read.cursor.x - reach, read.cursor.y - reach,
-               SRCCOPY);
-    }
-    return read;
-}
-
-POINT ScreenReader::CursorPosition() {
-    auto getCursorPos = getCursorPos_.Get();
-    PhysicalPixelScope physical(*this);
     POINT cursor{0, 0};
     getCursorPos(&cursor);
-    return cursor;
+    ScreenSquare square = UnreadSquare(FromPoint(cursor), reach);
+    if (screen.get() == nullptr) return square;
+    // Virtual-screen coordinates: a monitor left of or above the primary one has
+    // negative x or y, which GetPixel and BitBlt on the screen DC take as they are.
+    const ColorRef centre = getPixel(screen.get(), cursor.x, cursor.y);
+    if (reach > 0) {
+        const int side = square.side();
+        if (square_ == nullptr || square_->width() < side) {
+            square_ = std::make_unique<OffscreenImage>(side, side);
+        }
+        if (square_->ok() && BitBlt(square_->dc(), 0, 0, side, side, screen.get(), cursor.x - reach,
+                                    cursor.y - reach, SRCCOPY)) {
+            GdiFlush();
+            square = SquareFromBitmap(square.cursor, reach, square_->pixels(),
+                                      static_cast<size_t>(square_->width()), monitors_.Areas());
+        }
+    }
+    square.cells[square.cells.size() / 2] = centre;
+    return square;
+}
+
+std::unique_ptr<ScreenSnapshot> ScreenReader::TakeSnapshot() {
+    PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
+    monitors_.Forget();
+    const ScreenRect bounds{
+        GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+        GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+        GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    if (bounds.width() <= 0 || bounds.height() <= 0) return nullptr;
+    std::unique_ptr<ScreenSnapshot> snapshot;
+    try {
+        snapshot = std::make_unique<ScreenSnapshot>(bounds, monitors_.Areas());
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+    ScreenDc screen(getDc_.Get(), releaseDc_.Get());
+    if (screen.get() == nullptr) return nullptr;
+    MemoryDc copy(screen.get());
+    const Bitmap bitmap(CreateCompatibleBitmap(screen.get(), bounds.width(), bounds.height()));
+    if (copy.get() == nullptr || bitmap.get() == nullptr) return nullptr;
+    {
+        const SelectedObject selection(copy.get(), bitmap.get());
+        if (!BitBlt(copy.get(), 0, 0, bounds.width(), bounds.height(), screen.get(), bounds.left,
+                    bounds.top, SRCCOPY)) {
+            return nullptr;
+        }
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = bounds.width();
+    info.bmiHeader.biHeight = -bounds.height();  // top-down, as the snapshot holds it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int rows = GetDIBits(copy.get(), bitmap.get(), 0, static_cast<UINT>(bounds.height()),
+                               snapshot->pixels(), &info, DIB_RGB_COLORS);
+    if (rows != bounds.height()) return nullptr;
+    return snapshot;
 }
 
 }  // namespace tintwell::win32

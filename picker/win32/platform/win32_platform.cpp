@@ -15,7 +15,20 @@ void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
 }
 
 ColorRef Win32Platform::ScreenPixelUnderCursor() {
-    return screen_.ReadUnderCursor().pixel;
+    return screen_.ReadSquare(0).centre();
+}
+
+ScreenSquare Win32Platform::ReadScreenSquare(int reach) {
+    return screen_.ReadSquare(reach);
+}
+
+ScreenPoint Win32Platform::CursorPosition() {
+    const POINT cursor = screen_.Cursor();
+    return ScreenPoint{cursor.x, cursor.y};
+}
+
+std::unique_ptr<ScreenSnapshot> Win32Platform::TakeSnapshot() {
+    return screen_.TakeSnapshot();
 }
 
 void Win32Platform::ClipboardClear() {

@@ -22,14 +22,12 @@ class Win32Platform : public Platform {
     void SetOwner(HWND owner) { clipboard_.SetOwner(owner); }
 
     void SetTopmost(WindowHandle window, bool topmost) override;
-    ColorRef ScreenPixelUnderCursor() override;
-    // The read a sample takes; with `copyTo`, the square of pixels reaching `reach`
-    // pixels around the cursor is copied from the same screen DC to its top-left.
-    ScreenRead ReadUnderCursor(HDC copyTo = nullptr, int reach = 0) {
-        return screen_.ReadUnderCursor(copyTo, reach);
-    }
-    // The cursor in physical pixels.
-    POINT CursorPosition() { return screen_.CursorPosition(); }
+    // The COLORREF of the pixel under the cursor, kInvalidColor when unreadable.
+    ColorRef ScreenPixelUnderCursor();
+    ScreenSquare ReadScreenSquare(int reach) override;
+    ScreenPoint CursorPosition() override;
+    std::unique_ptr<ScreenSnapshot> TakeSnapshot() override;
+    ScreenReader &screen() { return screen_; }
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;

@@ -1,7 +1,7 @@
-// The monitors as the loupe places itself on them: each one's rectangle, work area
+// The monitors as screen reads and the loupe see them: each one's rectangle, work area
 // and DPI, in physical pixels of the virtual screen.
-#ifndef TINTWELL_PICKER_WIN32_LOUPE_MONITOR_LIST_H
-#define TINTWELL_PICKER_WIN32_LOUPE_MONITOR_LIST_H
+#ifndef TINTWELL_PICKER_WIN32_PLATFORM_MONITOR_LIST_H
+#define TINTWELL_PICKER_WIN32_PLATFORM_MONITOR_LIST_H
 
 #include <windows.h>
 
@@ -35,4 +35,4 @@ class MonitorList {
 
 }  // namespace tintwell::win32
 
-#endif  // TINTWELL_PICKER_WIN32_LOUPE_MONITOR_LIST_H
+#endif  // TINTWELL_PICKER_WIN32_PLATFORM_MONITOR_LIST_H
