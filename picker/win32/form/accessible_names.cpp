@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <exception>
 
 namespace tintwell::win32 {
@@ -54,21 +55,30 @@ IAccPropServices *AccessibleNames::Services() {
 }
 
 bool AccessibleNames::Set(HWND window, const wchar_t *name) {
+    return SetProperty(window, PROPID_ACC_NAME, name);
+}
+
+bool AccessibleNames::SetDescription(HWND window, const wchar_t *description) {
+    return SetProperty(window, PROPID_ACC_DESCRIPTION, description);
+}
+
+bool AccessibleNames::SetProperty(HWND window, const GUID &property, const wchar_t *text) {
     IAccPropServices *services = Services();
     if (services == nullptr || window == nullptr) return false;
     if (FAILED(services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                        PROPID_ACC_NAME, name))) {
+                                        property, text))) {
         return false;
     }
-    named_.push_back(window);
+    if (std::find(named_.begin(), named_.end(), window) == named_.end()) named_.push_back(window);
     return true;
 }
 
 void AccessibleNames::ClearAll() {
     if (services_ == nullptr) return;
-    MSAAPROPID name = PROPID_ACC_NAME;
+    MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
     for (HWND window : named_) {
-        services_->ClearHwndProps(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
+        services_->ClearHwndProps(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  properties, 2);
     }
     named_.clear();
 }

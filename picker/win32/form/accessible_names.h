@@ -29,11 +29,15 @@ class AccessibleNames {
 
     // Names the window's client object; false when there is no service or it refused.
     bool Set(HWND window, const wchar_t *name);
+    // Gives it a description, read after its name (the swatch says what its colour
+    // is); the same false.
+    bool SetDescription(HWND window, const wchar_t *description);
     // Takes back every name set, while the windows still exist.
     void ClearAll();
 
   private:
     IAccPropServices *Services();
+    bool SetProperty(HWND window, const GUID &property, const wchar_t *text);
 
     SystemLibrary ole32_;
     BoundFunction<decltype(&::CoInitializeEx)> coInitializeEx_;

@@ -1,5 +1,6 @@
 #include "form_window.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <utility>
@@ -7,8 +8,11 @@
 #include "focus_cue.h"
 #include "form_frame.h"
 #include "handler_routes.h"
+#include "history_switch.h"
 #include "key_codes.h"
 #include "option_group.h"
+#include "text_conversion.h"
+#include "text_encoding.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -43,6 +47,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       failures_(),
       help_(),
       copyMenu_(),
+      paletteSaving_(),
       focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_) {}
@@ -84,6 +89,10 @@ bool FormWindow::Start(int showCommand) {
         DestroyWindow(hwnd_);
         return false;
     }
+    // A history that cannot be read is an empty one; it never stops the start.
+    form_.RestoreRecentColours(platform_.StartHistory());
+    ShowHistorySwitch(hwnd_, platform_.KeepingHistory());
+    DescribeSwatch();
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(picture1_.hwnd());
@@ -137,6 +146,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnSysCommand(wParam, lParam);
         case WM_SIZE:
             return OnSize(wParam);
+        case WM_NOTIFY:
+            return OnNotify(reinterpret_cast<NMHDR *>(lParam));
         default:
             return Default(message, wParam, lParam);
     }
@@ -153,6 +164,7 @@ LRESULT FormWindow::OnCreate() {
     CreateControls();
     help_.Attach(hwnd_, instance_);
     loupe_.Create(instance_, hwnd_);
+    AddHistorySwitch(hwnd_);
     return 0;
 }
 
@@ -231,7 +243,37 @@ LRESULT FormWindow::OnEscape() {
 
 LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
     if (loupe_.OnSysCommand(command)) return 0;
+    if (IsHistoryCommand(command)) {
+        SwitchHistory();
+        return 0;
+    }
     return Default(WM_SYSCOMMAND, command, lParam);
+}
+
+void FormWindow::SwitchHistory() {
+    const bool on = !platform_.KeepingHistory();
+    Dispatch([&] { platform_.SwitchHistory(on, form_.RecentColourList()); });
+    ShowHistorySwitch(hwnd_, platform_.KeepingHistory());
+}
+
+// The swatch's tooltip asks for its text each time it shows.
+LRESULT FormWindow::OnNotify(NMHDR *header) {
+    if (header->code != TTN_GETDISPINFOW ||
+        header->idFrom != reinterpret_cast<UINT_PTR>(shape1_.hwnd())) {
+        return Default(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
+    }
+    auto *info = reinterpret_cast<NMTTDISPINFOW *>(header);
+    info->lpszText = const_cast<wchar_t *>(help_.DescribedText().c_str());
+    return 0;
+}
+
+void FormWindow::DescribeSwatch() {
+    std::wstring text;
+    for (const std::string &line : form_.ShownColourDescription()) {
+        if (!text.empty()) text += L"\r\n";
+        text += WideFromUtf16(Utf8ToUtf16(line));
+    }
+    help_.DescribeSwatch(shape1_.hwnd(), text);
 }
 
 LRESULT FormWindow::OnSize(WPARAM kind) {
@@ -276,6 +318,8 @@ LRESULT FormWindow::OnContextMenu(HWND source, LPARAM screenPoint) {
         Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
     } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
         Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
+    } else if (choice.kind == CopyMenuChoice::Kind::SavePalette) {
+        paletteSaving_.Run(hwnd_, form_.RecentColourList());
     }
     return 0;
 }
@@ -304,6 +348,7 @@ void FormWindow::Dispatch(Handler &&handler) {
     } catch (...) {
         failures_.Note(hwnd_, messages::kUnexpectedError);
     }
+    DescribeSwatch();
 }
 
 HWND FormWindow::Control(ControlId id) const {

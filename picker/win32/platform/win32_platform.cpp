@@ -121,6 +121,8 @@ class Win32Platform::PhysicalPixelScope {
 
 Win32Platform::Win32Platform(HWND owner)
     : owner_(owner),
+      history_(),
+      keepHistory_(false),
       clipboardBusy_(false),
       clipboardBusySince_(0),
       user32_(L"user32.dll"),
@@ -208,6 +210,25 @@ void Win32Platform::SetClipboardText(const std::u16string &text, History history
         }
     }
     if (!clipboard.Put(CF_UNICODETEXT, block)) throw PickerError(messages::kCannotSetClipboard);
+}
+
+void Win32Platform::KeepRecentColours(const std::vector<ColorRef> &newestFirst) {
+    if (!keepHistory_) return;
+    if (!history_.Write(newestFirst)) throw PickerError(messages::kCannotWriteHistory);
+}
+
+std::vector<ColorRef> Win32Platform::StartHistory() {
+    keepHistory_ = history_.Exists();
+    return keepHistory_ ? history_.Read() : std::vector<ColorRef>{};
+}
+
+void Win32Platform::SwitchHistory(bool on, const std::vector<ColorRef> &newestFirst) {
+    if (on) {
+        if (!history_.Write(newestFirst)) throw PickerError(messages::kCannotWriteHistory);
+    } else if (!history_.Remove()) {
+        throw PickerError(messages::kCannotDeleteHistory);
+    }
+    keepHistory_ = on;
 }
 
 }  // namespace tintwell::win32

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "colour_history_file.h"
 #include "form_controls.h"
 #include "system_library.h"
 
@@ -36,6 +39,18 @@ class Win32Platform : public Platform {
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
 
+    // Writes the list while the user keeps the history; throws PickerError when it
+    // cannot be written.
+    void KeepRecentColours(const std::vector<ColorRef> &newestFirst) override;
+    // At start: keeping is on when the history file exists, and then its colours are
+    // the ones to restore; with it off nothing is read.
+    std::vector<ColorRef> StartHistory();
+    bool KeepingHistory() const { return keepHistory_; }
+    // The user's switch: on writes the list now, so the file exists from then on;
+    // off deletes the file. Throws PickerError when that fails, keeping the switch as
+    // it was.
+    void SwitchHistory(bool on, const std::vector<ColorRef> &newestFirst);
+
   private:
     class ClipboardSession;
     class PhysicalPixelScope;
@@ -44,6 +59,8 @@ class Win32Platform : public Platform {
     void SetClipboardText(const std::u16string &text, History history);
 
     HWND owner_;
+    ColourHistoryFile history_;
+    bool keepHistory_;
     // When the clipboard was last found held by another program, so that the next
     // attempts soon after do not wait all over again (a copy opens it twice, and a
     // copying drag once per step).
