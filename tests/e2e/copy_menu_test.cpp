@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "sampling_fixture.h"
 #include "screen_probe.h"
@@ -34,10 +36,15 @@ class CopyMenuTest : public SamplingTest {
         return testing::AssertionFailure() << "no menu showed";
     }
 
-    // Chooses the item at this place in the open menu (the separator does not count),
-    // from the keyboard.
+    // Chooses the item at this place in the open menu, counted from the first format
+    // (separators do not count), from the keyboard; the greyed lines that describe
+    // the colour come first and are stepped over as the arrow keys step over them.
     testing::AssertionResult Choose(int item) {
-        for (int i = 0; i <= item; ++i) Key(VK_DOWN);
+        const std::vector<std::wstring> texts = MenuTexts(VisibleMenuOf(uiThread()));
+        const auto separator = std::find(texts.begin(), texts.end(), std::wstring());
+        if (separator == texts.end()) return testing::AssertionFailure() << "no describing lines";
+        const int described = static_cast<int>(separator - texts.begin());
+        for (int i = 0; i <= described + item; ++i) Key(VK_DOWN);
         Key(VK_RETURN);
         if (WaitUntil(kUpdateTimeoutMs, [&] { return VisibleMenuOf(uiThread()) == nullptr; })) {
             return testing::AssertionSuccess();
