@@ -86,19 +86,6 @@ HWND VisibleMenuOf(DWORD threadId) {
     return found;
 }
 
-std::vector<std::wstring> MenuTexts(HWND menuWindow) {
-    std::vector<std::wstring> texts;
-    const HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-    if (menu == nullptr) return texts;
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = {};
-        GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 std::wstring DisplayText(uint32_t colour) {
     wchar_t text[16] = {};
     std::swprintf(text, 16, L"#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF,

@@ -50,9 +50,6 @@ bool SetClipboardText(const std::wstring &text);
 HWND FocusOf(DWORD threadId);
 // The popup menu the thread shows, or nullptr.
 HWND VisibleMenuOf(DWORD threadId);
-// The items of the menu a popup menu window shows, read through the menu functions
-// as a screen reader reads them; a separator as an empty text.
-std::vector<std::wstring> MenuTexts(HWND menuWindow);
 
 // "#RRGGBB" for a COLORREF, as Text1 shows a colour.
 std::wstring DisplayText(uint32_t colour);
