@@ -13,6 +13,7 @@
 #include "control_layout.h"
 #include "draw_target.h"
 #include "form_window.h"
+#include "history_switch.h"
 #include "live_form.h"
 #include "loupe.h"
 #include "win32_platform.h"
@@ -110,17 +111,23 @@ TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
 
 // Another process cannot read this menu under Wine, so the end-to-end suite sees the
 // switch only through what it does.
-TEST_F(WindowLayerTest, LoupeSwitchIsTheSystemMenusLastItemAfterASeparatorOffAtStart) {
+// Below a separator: the loupe's switch, then the history's, both off at start (no
+// history file in the test's prefix).
+TEST_F(WindowLayerTest, LoupeAndHistorySwitchesEndTheSystemMenuOffAtStart) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 2);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), kLoupeCommand);
-    EXPECT_NE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    ASSERT_GE(count, 3);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), kLoupeCommand);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), kKeepHistoryCommand);
+    EXPECT_NE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR, 0u);
     wchar_t caption[32] = {};
     GetMenuStringW(menu, kLoupeCommand, caption, 32, MF_BYCOMMAND);
     EXPECT_STREQ(caption, L"拡大鏡");
+    GetMenuStringW(menu, kKeepHistoryCommand, caption, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, L"色の履歴を保存");
     EXPECT_EQ(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(GetMenuState(menu, kKeepHistoryCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
 
     SendMessageW(form_->hwnd(), WM_SYSCOMMAND, kLoupeCommand, 0);
     EXPECT_NE(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);

@@ -17,7 +17,7 @@ AccessibleNames::AccessibleNames()
       looked_(false),
       comStarted_(false),
       services_(nullptr),
-      named_() {}
+      set_() {}
 
 AccessibleNames::AccessibleNames(IAccPropServices *services) : AccessibleNames() {
     looked_ = true;
@@ -69,18 +69,21 @@ bool AccessibleNames::SetProperty(HWND window, const GUID &property, const wchar
                                         property, text))) {
         return false;
     }
-    if (std::find(named_.begin(), named_.end(), window) == named_.end()) named_.push_back(window);
+    const std::pair<HWND, GUID> entry{window, property};
+    const auto same = [&](const std::pair<HWND, GUID> &e) {
+        return e.first == window && IsEqualGUID(e.second, property);
+    };
+    if (std::find_if(set_.begin(), set_.end(), same) == set_.end()) set_.push_back(entry);
     return true;
 }
 
 void AccessibleNames::ClearAll() {
     if (services_ == nullptr) return;
-    MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
-    for (HWND window : named_) {
-        services_->ClearHwndProps(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  properties, 2);
+    for (std::pair<HWND, GUID> &entry : set_) {
+        services_->ClearHwndProps(entry.first, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  &entry.second, 1);
     }
-    named_.clear();
+    set_.clear();
 }
 
 }  // namespace tintwell::win32

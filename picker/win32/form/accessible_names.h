@@ -9,6 +9,7 @@
 
 #include <objbase.h>
 
+#include <utility>
 #include <vector>
 
 #include "system_library.h"
@@ -46,7 +47,8 @@ class AccessibleNames {
     bool looked_;
     bool comStarted_;
     IAccPropServices *services_;
-    std::vector<HWND> named_;
+    // What was set, to be taken back property by property.
+    std::vector<std::pair<HWND, GUID>> set_;
 };
 
 }  // namespace tintwell::win32
