@@ -72,10 +72,11 @@ TEST_F(CopyMenuTest, EachFormatOfTheSwatchColourCopiesExactlyItsText) {
     }
     EXPECT_TRUE(SwatchBecomes(Rgb(0x1A, 0x2B, 0x3C)));
 
-    // One recent colour (the sample stopped on it, every copy was of it): below it the
-    // menu starts over at the first format.
+    // One recent colour (the sample stopped on it, every copy was of it), then the
+    // save item: below it the menu starts over at the two describing lines, then the
+    // first format.
     ASSERT_TRUE(SetClipboardText(L"left by the test"));
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 1));
+    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 2 + 2));
     EXPECT_TRUE(ClipboardBecomes(L"#1A2B3C"));
 }
 
