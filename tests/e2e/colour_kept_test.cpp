@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -149,11 +150,13 @@ class ColourKeptTest : public SamplingTest {
         Pause(300);
     }
 
-    // The system menu's last item, "色の履歴を保存", from the keyboard.
+    // "色の履歴を保存", just above the loupe's switch at the end of the system menu,
+    // from the keyboard.
     void FlipHistorySwitch() {
         SetForegroundWindow(form());
         AltKey(VK_SPACE);
         Pause(300);
+        Key(VK_UP);
         Key(VK_UP);
         Key(VK_RETURN);
         Pause(300);
@@ -243,32 +246,30 @@ TEST_F(ColourKeptTest, ASaveIntoAFolderThatCannotBeWrittenLeavesTheOldFileAndSay
     MultiByteToWideChar(CP_UTF8, 0, name, -1, unixPath, MAX_PATH * 2);
     HeapFree(GetProcessHeap(), 0, name);
     const std::wstring unixFolder = unixPath;
-    RunUnix(L"/usr/bin/chattr +i " + unixFolder);
+    // Wine does not wait for a Unix program to end; each step marks its end with a
+    // file beside the folder.
+    const std::wstring done = folder.path() + L".done";
+    auto chattr = [&](const wchar_t *flag) {
+        DeleteFileW(done.c_str());
+        RunUnix(L"/bin/sh -c \"/usr/bin/chattr " + std::wstring(flag) + L" '" + unixFolder +
+                L"'; touch '" + unixFolder + L".done'\"");
+        const bool ended = WaitUntil(10000, [&] { return FileExists(done); });
+        DeleteFileW(done.c_str());
+        return ended;
+    };
+    ASSERT_TRUE(chattr(L"+i"));
     struct Unlock {
-        std::wstring folder;
-        std::wstring probe;
-        ~Unlock() {
-            RunUnix(L"/usr/bin/chattr -i " + folder);
-            WaitUntil(5000, [&] {
-                const HANDLE made =
-                    CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-                if (made == INVALID_HANDLE_VALUE) return false;
-                CloseHandle(made);
-                DeleteFileW(probe.c_str());
-                return true;
-            });
-        }
-    } unlock{unixFolder, folder.path() + L"\\probe"};
-    // Wine does not wait for a Unix program to end: wait for the lock to show.
+        std::function<bool(const wchar_t *)> chattr;
+        ~Unlock() { chattr(L"-i"); }
+    } unlock{chattr};
     const std::wstring probe = folder.path() + L"\\probe";
-    const bool locked = WaitUntil(5000, [&] {
-        const HANDLE made =
-            CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-        if (made == INVALID_HANDLE_VALUE) return true;
+    const HANDLE made =
+        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    const bool locked = made == INVALID_HANDLE_VALUE;
+    if (!locked) {
         CloseHandle(made);
         DeleteFileW(probe.c_str());
-        return false;
-    });
+    }
     if (!locked) {
         GTEST_SKIP() << "this file system cannot lock a folder against its owner: "
                      << testing::PrintToString(unixFolder);

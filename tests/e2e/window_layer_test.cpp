@@ -111,15 +111,15 @@ TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
 
 // Another process cannot read this menu under Wine, so the end-to-end suite sees the
 // switch only through what it does.
-// Below a separator: the loupe's switch, then the history's, both off at start (no
-// history file in the test's prefix).
+// Below a separator: the history's switch, then the loupe's, last, both off at start
+// (no history file in the test's prefix).
 TEST_F(WindowLayerTest, LoupeAndHistorySwitchesEndTheSystemMenuOffAtStart) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
     ASSERT_GE(count, 3);
-    EXPECT_EQ(GetMenuItemID(menu, count - 2), kLoupeCommand);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), kKeepHistoryCommand);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), kKeepHistoryCommand);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), kLoupeCommand);
     EXPECT_NE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR, 0u);
     wchar_t caption[32] = {};
     GetMenuStringW(menu, kLoupeCommand, caption, 32, MF_BYCOMMAND);

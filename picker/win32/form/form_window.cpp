@@ -164,7 +164,7 @@ LRESULT FormWindow::OnCreate() {
     CreateControls();
     help_.Attach(hwnd_, instance_);
     loupe_.Create(instance_, hwnd_);
-    AddHistorySwitch(hwnd_);
+    AddHistorySwitch(hwnd_, kLoupeCommand);
     return 0;
 }
 

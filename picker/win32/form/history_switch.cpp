@@ -4,10 +4,11 @@
 
 namespace tintwell::win32 {
 
-void AddHistorySwitch(HWND form) {
+void AddHistorySwitch(HWND form, UINT before) {
     HMENU menu = GetSystemMenu(form, FALSE);
     if (menu == nullptr) return;
-    AppendMenuW(menu, MF_STRING | MF_UNCHECKED, kKeepHistoryCommand, captions::kKeepHistory);
+    InsertMenuW(menu, before, MF_BYCOMMAND | MF_STRING | MF_UNCHECKED, kKeepHistoryCommand,
+                captions::kKeepHistory);
 }
 
 void ShowHistorySwitch(HWND form, bool on) {

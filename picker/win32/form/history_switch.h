@@ -10,8 +10,9 @@ namespace tintwell::win32 {
 // The item's command, a multiple of 16 below 0xF000 as system commands must be.
 constexpr UINT kKeepHistoryCommand = 0x0120;
 
-// Adds the item below the others.
-void AddHistorySwitch(HWND form);
+// Adds the item just above the item of the command `before` (the loupe's switch,
+// which stays last, where the keyboard finds it with one Up).
+void AddHistorySwitch(HWND form, UINT before);
 void ShowHistorySwitch(HWND form, bool on);
 bool IsHistoryCommand(WPARAM command);
 
