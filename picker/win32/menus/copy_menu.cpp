@@ -16,6 +16,8 @@ namespace {
 constexpr UINT kFirstFormat = 1;
 constexpr UINT kFirstRecent = 101;
 constexpr UINT kSavePalette = 201;
+constexpr UINT kFirstDescription = 301;
+constexpr UINT kLastId = 399;
 // At 96 dpi: a 12-pixel swatch in a 1-pixel frame, 4 pixels of space around it.
 constexpr int kSwatchSideAt96 = 12;
 constexpr int kSwatchFrameAt96 = 1;
@@ -36,6 +38,21 @@ class PopupMenu {
   private:
     HMENU menu_;
 };
+
+// A text item with the owner-drawn swatch column. Every text item has one, drawn
+// empty where there is no colour, so that all texts line up after the column and the
+// widest line is measured with it (Wine leaves the column out of the width of an item
+// without it, cutting off the end of the longest line).
+void AppendTextItem(HMENU menu, UINT id, std::wstring text, bool greyed) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_STATE;
+    item.wID = id;
+    item.dwTypeData = &text[0];
+    item.hbmpItem = HBMMENU_CALLBACK;
+    item.fState = greyed ? MFS_GRAYED : MFS_ENABLED;
+    InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
 
 void FillSolid(HDC dc, const RECT &rect, COLORREF colour) {
     const Brush brush(CreateSolidBrush(colour));
@@ -76,31 +93,24 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
     recent_.clear();
     // What the colour is: greyed, as nothing happens when they are chosen, but read
     // out by a screen reader as the menu opens.
-    for (const std::string &line : contents.description) {
-        const std::wstring text = MenuItemText(Utf8ToUtf16(line));
-        AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, 0, text.c_str());
+    for (size_t i = 0; i < contents.description.size(); ++i) {
+        AppendTextItem(menu.get(), static_cast<UINT>(kFirstDescription + i),
+                       MenuItemText(Utf8ToUtf16(contents.description[i])), true);
     }
     if (!contents.description.empty()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     for (size_t i = 0; i < contents.formats.size(); ++i) {
-        const std::wstring text = MenuItemText(Utf8ToUtf16(contents.formats[i]));
-        AppendMenuW(menu.get(), MF_STRING, kFirstFormat + i, text.c_str());
+        AppendTextItem(menu.get(), static_cast<UINT>(kFirstFormat + i),
+                       MenuItemText(Utf8ToUtf16(contents.formats[i])), false);
     }
     if (!contents.recent.empty()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     for (size_t i = 0; i < contents.recent.size(); ++i) {
         const ColorRef colour = contents.recent[i].colour;
         recent_.push_back(colour);
-        std::wstring text = WideFromUtf16(DisplayRule(HexTextRule(colour)));
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof(item);
-        item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP;
-        item.wID = static_cast<UINT>(kFirstRecent + i);
-        item.dwTypeData = &text[0];
-        item.hbmpItem = HBMMENU_CALLBACK;
-        InsertMenuItemW(menu.get(), GetMenuItemCount(menu.get()), TRUE, &item);
+        AppendTextItem(menu.get(), static_cast<UINT>(kFirstRecent + i),
+                       WideFromUtf16(DisplayRule(HexTextRule(colour))), false);
     }
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu.get(), MF_STRING | (contents.recent.empty() ? MF_GRAYED : 0u), kSavePalette,
-                captions::kSavePalette);
+    AppendTextItem(menu.get(), kSavePalette, captions::kSavePalette, contents.recent.empty());
 
     RECT button{};
     GetWindowRect(source, &button);
@@ -131,17 +141,25 @@ const ColorRef *CopyMenu::ColourOf(UINT type, UINT id) const {
 
 // The swatch with padding on both sides; the system puts the text after it.
 bool CopyMenu::Measure(MEASUREITEMSTRUCT &item) const {
-    if (ColourOf(item.CtlType, item.itemID) == nullptr) return false;
+    if (item.CtlType != ODT_MENU || item.itemID < kFirstFormat || item.itemID > kLastId) {
+        return false;
+    }
     item.itemWidth = static_cast<UINT>(SwatchSide() + Padding());
-    item.itemHeight = static_cast<UINT>(SwatchSide() + 2 * Padding());
+    // Only a swatch needs the room above and below it; the other lines keep the
+    // height of their text.
+    const bool swatch = ColourOf(item.CtlType, item.itemID) != nullptr;
+    item.itemHeight = static_cast<UINT>(swatch ? SwatchSide() + 2 * Padding() : 1);
     return true;
 }
 
 // The frame takes the menu's text colour, so that it shows on any theme, high
 // contrast included; the system has drawn the item's background already.
 bool CopyMenu::Draw(const DRAWITEMSTRUCT &item) const {
+    if (item.CtlType != ODT_MENU || item.itemID < kFirstFormat || item.itemID > kLastId) {
+        return false;
+    }
     const ColorRef *colour = ColourOf(item.CtlType, item.itemID);
-    if (colour == nullptr) return false;
+    if (colour == nullptr) return true;  // an empty column
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const int side = SwatchSide();
     const int frame = SwatchFrame();

@@ -39,8 +39,9 @@ class CopyMenu {
     CopyMenuChoice Show(HWND owner, HWND source, POINT screenPoint, const Form::CopyMenu &contents,
                         const DisplayScale &scale);
 
-    // The owner's WM_MEASUREITEM and WM_DRAWITEM for a recent colour's swatch while
-    // the menu shows; false for anything else.
+    // The owner's WM_MEASUREITEM and WM_DRAWITEM for the swatch column of the menu's
+    // items while it shows (a recent colour's swatch, empty for the others); false
+    // for anything else.
     bool Measure(MEASUREITEMSTRUCT &item) const;
     bool Draw(const DRAWITEMSTRUCT &item) const;
 
