@@ -153,11 +153,20 @@ double Ciede2000(const CieLab &first, const CieLab &second) {
 }
 
 NearestName NearestCssName(ColorRef colour) {
+    const std::vector<NamedColour> &names = CssNamedColours();
+    // The named colours' own coordinates, worked out once: the swatch's description
+    // follows every pick of a drag.
+    static const std::vector<CieLab> namedLabs = [&] {
+        std::vector<CieLab> labs;
+        for (const NamedColour &named : names) labs.push_back(LabOf(named.colour));
+        return labs;
+    }();
     const CieLab lab = LabOf(colour);
     NearestName best{nullptr, 0.0};
-    for (const NamedColour &named : CssNamedColours()) {
+    for (size_t i = 0; i < names.size(); ++i) {
+        const NamedColour &named = names[i];
         if (named.colour == (colour & 0xFFFFFFu)) return NearestName{named.name, 0.0};
-        const double difference = Ciede2000(lab, LabOf(named.colour));
+        const double difference = Ciede2000(lab, namedLabs[i]);
         if (!best.name || difference < best.difference) best = NearestName{named.name, difference};
     }
     return best;

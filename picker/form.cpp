@@ -31,6 +31,8 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       copyCause_(CopyCause::Button),
       shownByPick_(false),
       dragCopied_(false),
+      describedFor_(),
+      described_(),
       pressCopy_() {}
 
 void Form::Form_Load() {
@@ -272,7 +274,12 @@ std::vector<std::string> Form::ShownColourDescription() const {
             break;
         }
     }
-    return ColourDescriptionLines(*shown, previous);
+    const std::pair<ColorRef, std::optional<ColorRef>> key{*shown, previous};
+    if (describedFor_ != key) {
+        described_ = ColourDescriptionLines(*shown, previous);
+        describedFor_ = key;
+    }
+    return described_;
 }
 
 void Form::NoteCopied(const std::u16string &text) {

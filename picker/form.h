@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "colour_formats.h"
@@ -175,6 +176,10 @@ class Form {
     bool shownByPick_;
     // A drag step copied since the mouse last let go of the field.
     bool dragCopied_;
+    // The last description worked out and what it was for (the colour shown and the
+    // previous one): the window asks after every event, a drag's steps included.
+    mutable std::optional<std::pair<ColorRef, std::optional<ColorRef>>> describedFor_;
+    mutable std::vector<std::string> described_;
     // What the press of the gesture under way put on the clipboard.
     std::optional<std::u16string> pressCopy_;
 };
