@@ -38,7 +38,8 @@ void MarkerLabel::Create(HWND parent, const ControlPlacement &placement, HINSTAN
     top_ = static_cast<float>(placement.top) / kTwipsPerTablePixel;
     text_ = placement.caption;
     scale_ = scale;
-    CreateControlWindow(parent, placement, instance, this, PlacedRect(placement));
+    WindowBase::Create(instance, placement.windowClass, placement.caption, placement.style,
+                       placement.exStyle, PlacedRect(placement), parent, placement.id);
 }
 
 void MarkerLabel::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {

@@ -73,7 +73,8 @@ void PictureBox::Create(HWND parent, const ControlPlacement &placement, HINSTANC
     tableWidth_ = placement.width / kTwipsPerTablePixel - 2 * BaseBorder(placement);
     tableHeight_ = placement.height / kTwipsPerTablePixel - 2 * BaseBorder(placement);
     Rescale(placement, scale);
-    CreateControlWindow(parent, placement, instance, this, OuterRect(placement, scale));
+    WindowBase::Create(instance, placement.windowClass, placement.caption, placement.style,
+                       placement.exStyle, OuterRect(placement, scale), parent, placement.id);
 }
 
 void PictureBox::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {

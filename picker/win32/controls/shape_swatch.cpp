@@ -11,7 +11,8 @@ void ShapeSwatch::RegisterClass(HINSTANCE instance) {
 void ShapeSwatch::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
                          const DisplayScale &scale) {
     border_ = scale.FromBasePixels(1);
-    CreateControlWindow(parent, placement, instance, this, DesignedRect(placement, scale));
+    WindowBase::Create(instance, placement.windowClass, placement.caption, placement.style,
+                       placement.exStyle, DesignedRect(placement, scale), parent, placement.id);
 }
 
 void ShapeSwatch::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {

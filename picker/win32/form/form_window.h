@@ -32,7 +32,10 @@
 
 namespace tintwell::win32 {
 
-class FormWindow : public WindowBase<FormWindow>, private MouseSink, private KeySink {
+class FormWindow : public WindowBase<FormWindow>,
+                   private MouseSink,
+                   private KeySink,
+                   private CopyMenuClient {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
@@ -57,14 +60,12 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     LRESULT OnTimer(UINT_PTR timer);
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
-    LRESULT OnContextMenu(HWND source, LPARAM screenPoint);
-    LRESULT OnMenuItem(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
     LRESULT OnEscape();
-    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     LRESULT OnSize(WPARAM kind);
+    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     LRESULT OnNotify(NMHDR *header);
     // The user's switch for keeping the recent colours between starts.
     void SwitchHistory();
@@ -77,6 +78,8 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     void KeyDown(ControlId control, int16_t keyCode, int16_t shift) override;
     bool KeyboardInUse() const override { return keyboardInUse_; }
     void NoteKeyboardUse(const MSG &message);
+    const Form::CopyMenu *CopyMenuContents() override;
+    void CopyMenuChosen(const CopyMenuChoice &choice) override;
 
     void CreateControls();
     // Places every control for the current scale and gives them its fonts.

@@ -41,8 +41,8 @@ void Loupe::RegisterClass(HINSTANCE instance) {
 
 void Loupe::Create(HINSTANCE instance, HWND form) {
     form_ = form;
-    CreateWindowExW(kLoupeExStyle, kLoupeClass, captions::kLoupe, kLoupeStyle, 0, 0, 0, 0, nullptr,
-                    nullptr, instance, this);
+    WindowBase::Create(instance, kLoupeClass, captions::kLoupe, kLoupeStyle, kLoupeExStyle,
+                       RECT{0, 0, 0, 0});
     // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
     if (hwnd_ != nullptr) SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
     HMENU menu = GetSystemMenu(form, FALSE);
@@ -57,6 +57,12 @@ bool Loupe::OnSysCommand(WPARAM command) {
     CheckMenuItem(GetSystemMenu(form_, FALSE), kLoupeCommand,
                   MF_BYCOMMAND | (switchedOn_ ? MF_CHECKED : MF_UNCHECKED));
     Apply();
+    return true;
+}
+
+bool Loupe::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {
+    if (message != WM_SYSCOMMAND || !OnSysCommand(wParam)) return false;
+    result = 0;
     return true;
 }
 

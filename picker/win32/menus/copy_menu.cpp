@@ -1,5 +1,7 @@
 #include "copy_menu.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "picker_state.h"
@@ -22,22 +24,6 @@ constexpr UINT kLastId = 399;
 constexpr int kSwatchSideAt96 = 12;
 constexpr int kSwatchFrameAt96 = 1;
 constexpr int kPaddingAt96 = 4;
-
-// A popup menu, destroyed with what it holds.
-class PopupMenu {
-  public:
-    PopupMenu() : menu_(CreatePopupMenu()) {}
-    ~PopupMenu() {
-        if (menu_ != nullptr) DestroyMenu(menu_);
-    }
-    PopupMenu(const PopupMenu &) = delete;
-    PopupMenu &operator=(const PopupMenu &) = delete;
-
-    HMENU get() const { return menu_; }
-
-  private:
-    HMENU menu_;
-};
 
 // A text item with the owner-drawn swatch column. Every text item has one, drawn
 // empty where there is no colour, so that all texts line up after the column and the
@@ -70,7 +56,38 @@ std::wstring MenuItemText(const std::u16string &text) {
     return shown;
 }
 
-CopyMenu::CopyMenu() : scale_(), recent_() {}
+CopyMenu::CopyMenu(CopyMenuClient &client, const DisplayScale &scale)
+    : client_(client),
+      windowScale_(scale),
+      owner_(nullptr),
+      button_(nullptr),
+      scale_(),
+      recent_() {}
+
+void CopyMenu::Attach(HWND owner, HWND button) {
+    owner_ = owner;
+    button_ = button;
+}
+
+// The button's context menu (other controls keep their own, or none), and the
+// recent colours it draws itself while it shows.
+bool CopyMenu::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
+    bool owned = false;
+    if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == button_) {
+        if (const Form::CopyMenu *contents = client_.CopyMenuContents()) {
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const CopyMenuChoice choice = Show(owner_, button_, at, *contents, windowScale_);
+            if (choice.kind != CopyMenuChoice::Kind::None) client_.CopyMenuChosen(choice);
+        }
+        owned = true;
+    } else if (message == WM_MEASUREITEM) {
+        owned = Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam));
+    } else if (message == WM_DRAWITEM) {
+        owned = Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+    }
+    if (owned) result = message == WM_CONTEXTMENU ? 0 : TRUE;
+    return owned;
+}
 
 int CopyMenu::SwatchSide() const {
     return scale_.FromBasePixels(kSwatchSideAt96);
@@ -87,7 +104,7 @@ int CopyMenu::Padding() const {
 CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
                               const Form::CopyMenu &contents, const DisplayScale &scale) {
     const CopyMenuChoice nothing{CopyMenuChoice::Kind::None, 0};
-    PopupMenu menu;
+    const Menu menu(CreatePopupMenu());
     if (menu.get() == nullptr) return nothing;
     scale_ = scale;
     recent_.clear();
