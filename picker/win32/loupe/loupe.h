@@ -52,11 +52,14 @@ class Loupe : public WindowBase<Loupe>, public MessageOwner {
     // measures one DPI after another with it).
     void ShowOn(const MonitorArea &monitor);
 
+    // Draws the loupe as drawn at the last sample into `dc`: for WM_PAINT and
+    // WM_PRINTCLIENT alike.
+    void Paint(HDC dc) const;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     LRESULT OnFrame();
-    LRESULT OnPaint();
     LRESULT OnDisplayChange();
 
     bool Wanted() const { return switchedOn_ && sampling_ && !minimised_; }
