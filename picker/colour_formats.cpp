@@ -77,6 +77,11 @@ std::array<std::string, kColourFormatCount> ColourFormatTexts(ColorRef colour) {
     };
 }
 
+std::string HashHexText(ColorRef colour) {
+    const Rgb c = Split(colour);
+    return Printed("#%02X%02X%02X", c.red, c.green, c.blue);
+}
+
 std::optional<ColorRef> ColourOfDisplayText(const std::u16string &text) {
     constexpr size_t kDigits = 6;
     if (text.size() != kDigits + 1 || text[0] != u'#') return std::nullopt;

@@ -32,6 +32,9 @@ constexpr size_t kColourFormatCount = 8;
 // in decimal). Any high byte of the colour is ignored.
 std::array<std::string, kColourFormatCount> ColourFormatTexts(ColorRef colour);
 
+// "#RRGGBB", upper case, as the first of those texts.
+std::string HashHexText(ColorRef colour);
+
 // The colour a text shows as "#RRGGBB" (hex digits of either case); empty for any
 // other text.
 std::optional<ColorRef> ColourOfDisplayText(const std::u16string &text);

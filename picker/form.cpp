@@ -7,6 +7,7 @@
 #include <limits>
 #include <utility>
 
+#include "colour_description.h"
 #include "key_codes.h"
 #include "rounding.h"
 #include "table_geometry.h"
@@ -29,6 +30,8 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       menu_(),
       shownByPick_(false),
       dragCopied_(false),
+      describedFor_(),
+      described_(),
       pressCopy_(),
       sampleSize_(SampleSize::OnePixel),
       freeze_(FreezeState::Live),
@@ -166,7 +169,7 @@ void Form::Check3_Click() {
     Unfreeze();
     // Sampling stopped on a colour the user wanted to keep.
     if (const std::optional<ColorRef> shown = ShownColour()) {
-        recent_.Add(RecentColour{*shown, OriginOf(*shown)});
+        AddRecent(RecentColour{*shown, OriginOf(*shown)});
     }
 }
 
@@ -301,10 +304,47 @@ bool Form::PutOnClipboard(const std::function<std::u16string()> &text, Clipboard
     }
 }
 
+void Form::AddRecent(const RecentColour &entry) {
+    const std::vector<ColorRef> before = RecentColourList();
+    recent_.Add(entry);
+    const std::vector<ColorRef> after = RecentColourList();
+    if (after != before) platform_.KeepRecentColours(after);
+}
+
+std::vector<ColorRef> Form::RecentColourList() const {
+    std::vector<ColorRef> colours;
+    for (const RecentColour &entry : recent_.Entries()) colours.push_back(entry.colour);
+    return colours;
+}
+
+void Form::RestoreRecentColours(const std::vector<ColorRef> &newestFirst) {
+    for (auto colour = newestFirst.rbegin(); colour != newestFirst.rend(); ++colour) {
+        recent_.Add(RecentColour{*colour, std::nullopt});
+    }
+}
+
+std::vector<std::string> Form::ShownColourDescription() const {
+    const std::optional<ColorRef> shown = ShownColour();
+    if (!shown) return {};
+    std::optional<ColorRef> previous;
+    for (const RecentColour &entry : recent_.Entries()) {
+        if (entry.colour != *shown) {
+            previous = entry.colour;
+            break;
+        }
+    }
+    const std::pair<ColorRef, std::optional<ColorRef>> key{*shown, previous};
+    if (describedFor_ != key) {
+        described_ = ColourDescriptionLines(*shown, previous);
+        describedFor_ = key;
+    }
+    return described_;
+}
+
 void Form::NoteCopied(const std::u16string &text) {
     const std::optional<ColorRef> colour = ColourOfDisplayText(text);
     if (!colour) return;
-    recent_.Add(RecentColour{*colour, OriginOf(*colour)});
+    AddRecent(RecentColour{*colour, OriginOf(*colour)});
 }
 
 // A drag that copied at its steps copies its final text once more, plainly, and that
@@ -340,19 +380,22 @@ const Form::CopyMenu &Form::Command1_ContextMenu() {
     menu_.origin = OriginOf(colour);
     menu_.formats = ColourFormatTexts(colour);
     menu_.recent = recent_.Entries();
+    menu_.description = ShownColourDescription();
     return menu_;
 }
 
 void Form::CopyMenu_FormatClick(size_t index) {
     if (index >= menu_.formats.size()) return;
     const std::u16string text = Utf8ToUtf16(menu_.formats[index]);
-    if (PutOnClipboard([&] { return text; }, ClipboardHistory::Keep))
-        recent_.Add(RecentColour{menu_.colour, menu_.origin});
+    if (PutOnClipboard([&] { return text; }, ClipboardHistory::Keep)) {
+        AddRecent(RecentColour{menu_.colour, menu_.origin});
+    }
 }
 
 void Form::CopyMenu_RecentClick(size_t index) {
     if (index >= menu_.recent.size()) return;
     const RecentColour entry = menu_.recent[index];
+    if (controls_.Check3_Value() != 0) StopSampling();
     const std::optional<PickOrigin> &origin = entry.origin;
     if (!origin || origin->tableMode != state_.tableMode || origin->webSafe != state_.webSafe) {
         ShowAsSample(entry.colour);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "colour_formats.h"
@@ -135,17 +136,30 @@ class Form {
         std::optional<PickOrigin> origin;
         std::array<std::string, kColourFormatCount> formats;
         std::vector<RecentColour> recent;
+        // What the menu's first lines say of the colour (UTF-8).
+        std::vector<std::string> description;
     };
     const CopyMenu &Command1_ContextMenu();
     // Copies exactly that text, as the copy button copies; nothing shown changes.
     void CopyMenu_FormatClick(size_t index);
     // Brings the colour back without copying it: the pick that made it, when it was
     // made in the mode and web-safe setting now shown; otherwise as a screen sample
-    // of it.
+    // of it. While sampling is on, it stops first, as clearing Check3 stops it, so
+    // that the next tick does not take the colour away again.
     void CopyMenu_RecentClick(size_t index);
 
     // Most recent first.
     const std::vector<RecentColour> &RecentEntries() const { return recent_.Entries(); }
+    std::vector<ColorRef> RecentColourList() const;
+
+    // The colours kept from an earlier run, newest first, put back at start-up
+    // without being kept again.
+    void RestoreRecentColours(const std::vector<ColorRef> &newestFirst);
+
+    // The lines describing the colour in the swatch (UTF-8): its CSS name, its
+    // contrast on white and black and against the previous colour, the newest recent
+    // one that differs from it. Empty while no colour is shown.
+    std::vector<std::string> ShownColourDescription() const;
 
   private:
     struct TablePoint {
@@ -165,6 +179,9 @@ class Form {
     // true when the text got there.
     bool PutOnClipboard(const std::function<std::u16string()> &text, ClipboardHistory history);
     void NoteCopied(const std::u16string &text);
+    // Puts the colour on top of the recent list and has the platform keep the list
+    // when that changed it.
+    void AddRecent(const RecentColour &entry);
     // The colour in the swatch; empty while hexText holds none.
     std::optional<ColorRef> ShownColour() const;
     // The state that shows the colour, when a pick made what is shown and it is that
@@ -190,6 +207,10 @@ class Form {
     bool shownByPick_;
     // A drag step copied since the mouse last let go of the field.
     bool dragCopied_;
+    // The last description worked out and what it was for (the colour shown and the
+    // previous one): the window asks after every event, a drag's steps included.
+    mutable std::optional<std::pair<ColorRef, std::optional<ColorRef>>> describedFor_;
+    mutable std::vector<std::string> described_;
     // What the press of the gesture under way put on the clipboard.
     std::optional<std::u16string> pressCopy_;
     SampleSize sampleSize_;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tintwell {
 
@@ -118,6 +119,11 @@ class Platform {
     // The same, marked for clipboard history, cloud clipboard and clipboard managers
     // to pass over: a text that is replaced again at once.
     virtual void ClipboardSetTransientText(const std::u16string &text) = 0;
+
+    // The recent colours changed, newest first. A platform keeping them between starts
+    // (the user turned that on) writes them; otherwise it does nothing. Throws when
+    // they cannot be kept.
+    virtual void KeepRecentColours(const std::vector<ColorRef> &newestFirst) = 0;
 };
 
 }  // namespace tintwell

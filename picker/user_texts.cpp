@@ -12,6 +12,12 @@ std::string messages::HexTextNotHex(const std::string &hexText) {
     return "色の16進表記が正しくありません: \"" + hexText + "\"";
 }
 
+std::string PaletteNotSavedMessage(const std::string &path) {
+    return "パレットを \"" + path +
+           "\" に保存できませんでした。\nフォルダーに書き込めないか、ディスクがいっぱいです。"
+           "既存のファイルは変更されていません。";
+}
+
 std::string LibraryNotFoundMessage(const std::string &fileName) {
     return "ライブラリ \"" + fileName + "\" を読み込めません。";
 }

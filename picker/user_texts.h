@@ -45,6 +45,34 @@ inline constexpr const wchar_t *kCopyButton =
     L"クリップボードにコピー (Enter)。右クリックで他の形式・最近の色";
 }  // namespace descriptions
 
+// The lines that describe the colour in the swatch (UTF-8): its CSS name, and how
+// well it reads as text on white, on black and on the colour before it.
+namespace colour_lines {
+inline constexpr const char *kExactName = "色名: ";
+inline constexpr const char *kNearName = "近い色名: ";
+inline constexpr const char *kOnWhite = "白 ";
+inline constexpr const char *kOnBlack = "黒 ";
+inline constexpr const char *kBetween = " · ";
+inline constexpr const char *kAgainst = " と ";
+inline constexpr const char *kLevelAaa = "AAA";
+inline constexpr const char *kLevelAa = "AA";
+inline constexpr const char *kLevelAaLarge = "AA 大";
+inline constexpr const char *kLevelNone = "—";
+}  // namespace colour_lines
+
+// Keeping colours: the palette file the user saves, and the history kept between
+// starts while its switch in the system menu is on.
+namespace captions {
+inline constexpr const wchar_t *kSavePalette = L"パレットを保存…";
+inline constexpr const wchar_t *kKeepHistory = L"色の履歴を保存";
+inline constexpr const wchar_t *kPaletteFilterGpl = L"GIMP パレット (*.gpl)";
+inline constexpr const wchar_t *kPaletteFilterCss = L"CSS カスタムプロパティ (*.css)";
+inline constexpr const wchar_t *kPaletteFilterJson = L"JSON (*.json)";
+inline constexpr const wchar_t *kPaletteFilterAse = L"Adobe Swatch Exchange (*.ase)";
+inline constexpr const wchar_t *kPaletteFilterTxt = L"テキスト (*.txt)";
+inline constexpr const wchar_t *kPaletteFileName = L"Tintwell パレット";
+}  // namespace captions
+
 namespace messages {
 // Picking and display.
 inline constexpr const char *kOverflow = "オーバーフローしました。";
@@ -62,12 +90,20 @@ inline constexpr const char *kCannotEmptyClipboard = "クリップボードを�
 inline constexpr const char *kNoMemoryForClipboard =
     "クリップボードの文字列を置くメモリが足りません。";
 inline constexpr const char *kCannotSetClipboard = "クリップボードに文字列を設定できません。";
+// Keeping colours.
+inline constexpr const char *kCannotWriteHistory = "色の履歴をファイルに保存できません。";
+inline constexpr const char *kCannotDeleteHistory = "色の履歴のファイルを削除できません。";
+
 // Start-up.
 inline constexpr const char *kCannotCreateWindow = "ウィンドウを作成できません。";
 
 std::string HexTextNotSixDigits(const std::string &hexText);
 std::string HexTextNotHex(const std::string &hexText);
 }  // namespace messages
+
+// The palette could not be written to the file the user chose; the old file, if
+// there was one, is as it was. `path` is UTF-8.
+std::string PaletteNotSavedMessage(const std::string &path);
 
 // The colour table library or one of its functions could not be had.
 std::string LibraryNotFoundMessage(const std::string &fileName);

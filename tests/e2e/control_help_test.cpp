@@ -158,19 +158,39 @@ std::wstring ToolText(HWND tooltip, HWND owner, HWND tool) {
     return text;
 }
 
-TEST_F(ControlHelpTest, OnlyTheCopyButtonHasATooltip) {
+TEST_F(ControlHelpTest, TheCopyButtonAndTheSwatchHaveTooltips) {
     RecordingServices services;
     ControlHelp help(&services);
     help.Attach(form_->hwnd(), GetModuleHandleW(nullptr));
     ASSERT_NE(help.tooltip(), nullptr);
-    EXPECT_EQ(SendMessageW(help.tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(help.tooltip(), TTM_GETTOOLCOUNT, 0, 0), 2);
     EXPECT_EQ(ToolText(help.tooltip(), form_->hwnd(), Control(kCommand1)),
               L"クリップボードにコピー (Enter)。右クリックで他の形式・最近の色");
     EXPECT_EQ(ToolText(help.tooltip(), form_->hwnd(), Control(kPicture1)), L"");
     EXPECT_EQ(ToolText(help.tooltip(), form_->hwnd(), Control(kPicture2)), L"");
+    // The swatch's text is asked of the form as the tooltip shows: the lines that
+    // describe the colour shown, white at start.
+    EXPECT_EQ(ToolText(help.tooltip(), form_->hwnd(), Control(kShape1)),
+              L"色名: white\r\n白 1.0:1 — · 黒 21.0:1 AAA");
     const HWND tooltip = help.tooltip();
     help.Detach();
     EXPECT_FALSE(IsWindow(tooltip)) << "it goes with the form";
+}
+
+TEST_F(ControlHelpTest, TheSwatchDescriptionFollowsItsColourAndIsTakenBack) {
+    RecordingServices services;
+    {
+        ControlHelp help(&services);
+        help.DescribeSwatch(Control(kShape1), L"色名: white");
+        help.DescribeSwatch(Control(kShape1), L"色名: white");
+        help.DescribeSwatch(Control(kShape1), L"色名: black");
+        ASSERT_EQ(services.set.size(), 2u) << "an unchanged description is not set again";
+        EXPECT_TRUE(IsEqualGUID(services.set[1].property, PROPID_ACC_DESCRIPTION));
+        EXPECT_EQ(services.set[1].text, L"色名: black");
+        help.Detach();
+        ASSERT_EQ(services.cleared.size(), 1u);
+        EXPECT_TRUE(IsEqualGUID(services.cleared[0].property, PROPID_ACC_DESCRIPTION));
+    }
 }
 
 // Keys sent straight to the pictures, as the dialog keys leave them there: the steps

@@ -34,10 +34,12 @@ class CopyMenuTest : public SamplingTest {
         return testing::AssertionFailure() << "no menu showed";
     }
 
-    // Chooses the item at this place in the open menu (the separator does not count),
-    // from the keyboard.
-    testing::AssertionResult Choose(int item) {
-        for (int i = 0; i <= item; ++i) Key(VK_DOWN);
+    // Chooses the item at this place in the open menu, counted from the first format
+    // (separators do not count), from the keyboard. The greyed lines that describe
+    // the colour come first, and the arrow keys step over them too: two, and a third
+    // when there is a previous colour (a recent one other than the colour shown).
+    testing::AssertionResult Choose(int item, int described = 2) {
+        for (int i = 0; i <= described + item; ++i) Key(VK_DOWN);
         Key(VK_RETURN);
         if (WaitUntil(kUpdateTimeoutMs, [&] { return VisibleMenuOf(uiThread()) == nullptr; })) {
             return testing::AssertionSuccess();
@@ -45,9 +47,9 @@ class CopyMenuTest : public SamplingTest {
         return testing::AssertionFailure() << "the menu stayed open";
     }
 
-    testing::AssertionResult RightClickAndChoose(int item) {
+    testing::AssertionResult RightClickAndChoose(int item, int described = 2) {
         testing::AssertionResult opened = OpenByRightClick();
-        return opened ? Choose(item) : opened;
+        return opened ? Choose(item, described) : opened;
     }
 
     void Select(ControlId option) {
@@ -70,10 +72,11 @@ TEST_F(CopyMenuTest, EachFormatOfTheSwatchColourCopiesExactlyItsText) {
     }
     EXPECT_TRUE(SwatchBecomes(Rgb(0x1A, 0x2B, 0x3C)));
 
-    // One recent colour (the sample stopped on it, every copy was of it): below it the
-    // menu starts over at the first format.
+    // One recent colour (the sample stopped on it, every copy was of it), then the
+    // save item: below it the menu starts over at the two describing lines, then the
+    // first format.
     ASSERT_TRUE(SetClipboardText(L"left by the test"));
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 1));
+    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 2 + 2));
     EXPECT_TRUE(ClipboardBecomes(L"#1A2B3C"));
 }
 
@@ -114,10 +117,10 @@ TEST_F(CopyMenuTest, RecentColoursComeBackAsTheirPickOrAsASampleWouldShowThem) {
         DisplayText(oracle().GetColor(oracle().GetColor2(hue, 0, 20, 0), 0, 10, 200, 0))));
 
     ASSERT_TRUE(SetClipboardText(L"left by the test"));
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0));
+    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0, 3));
     EXPECT_TRUE(TextBecomes(picked)) << "the pick in the mode shown comes back";
     EXPECT_TRUE(MarkersAt(POINT{72, 135}, 101)) << "at its field point and strip row";
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 1));
+    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 1, 3));
     // As a sample of 200, 100, 50 in hue mode: base 255, 96, 0 at (191, 55), row 239.
     EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(Rgb(255, 96, 0), 0, 191, 55, 0))));
     EXPECT_TRUE(MarkersAt(POINT{186, 50}, 240));
@@ -126,7 +129,7 @@ TEST_F(CopyMenuTest, RecentColoursComeBackAsTheirPickOrAsASampleWouldShowThem) {
     // In green mode the hue-mode pick is a colour like any other: a sample of it there
     // makes it the colour.
     Select(kOption5);
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0));
+    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0, 3));
     EXPECT_TRUE(TextBecomes(picked));
     EXPECT_TRUE(IsChecked(kOption5));
 }

@@ -168,9 +168,11 @@ class LoupeTest : public PickerTest {
         Pause(300);
     }
 
-    // The item of "サンプル範囲", the one before the loupe's: 0 one pixel, 1 3x3, 2 5x5.
+    // The item of "サンプル範囲", above the history's switch and the loupe's: 0 one
+    // pixel, 1 3x3, 2 5x5.
     void ChooseSampleSize(int item) {
         OpenSystemMenu();
+        Key(VK_UP);
         Key(VK_UP);
         Key(VK_UP);
         // Enter on a submenu's item opens it with its first item chosen.

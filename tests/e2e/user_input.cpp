@@ -101,4 +101,26 @@ void Key(WORD virtualKey, bool shift) {
     Pause(30);
 }
 
+void AltKey(WORD virtualKey) {
+    SendKey(VK_MENU, false);
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
+    SendKey(VK_MENU, true);
+    Pause(60);
+}
+
+void TypeText(const std::wstring &text) {
+    for (const wchar_t ch : text) {
+        INPUT input[2] = {};
+        for (INPUT &key : input) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = ch;
+            key.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+    }
+    Pause(60);
+}
+
 }  // namespace e2e

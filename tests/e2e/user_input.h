@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace e2e {
 
 enum class Button { Left, Right, Middle };
@@ -15,6 +17,10 @@ void Release(Button button);
 void Click(POINT screen, Button button = Button::Left);
 // Presses the key, with Shift held when asked.
 void Key(WORD virtualKey, bool shift = false);
+// Presses the key with Alt held (Alt+Space opens the system menu).
+void AltKey(WORD virtualKey);
+// Types the text character by character, as a keyboard of any layout would.
+void TypeText(const std::wstring &text);
 
 }  // namespace e2e
 

@@ -13,6 +13,7 @@
 #include "control_layout.h"
 #include "draw_target.h"
 #include "form_window.h"
+#include "history_switch.h"
 #include "live_form.h"
 #include "loupe.h"
 #include "win32_platform.h"
@@ -110,21 +111,27 @@ TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
 
 // Another process cannot read this menu under Wine, so the end-to-end suite sees the
 // switches only through what they do.
-TEST_F(WindowLayerTest, SampleSizeAndLoupeSwitchEndTheSystemMenuAfterASeparator) {
+// Below a separator: the sample size's submenu, the history's switch, then the loupe's,
+// last; both switches off at start (no history file in the test's prefix).
+TEST_F(WindowLayerTest, SampleSizeHistoryAndLoupeSwitchesEndTheSystemMenu) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 3);
+    ASSERT_GE(count, 4);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), kKeepHistoryCommand);
     EXPECT_EQ(GetMenuItemID(menu, count - 1), kLoupeCommand);
-    EXPECT_NE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_NE(GetMenuState(menu, count - 4, MF_BYPOSITION) & MF_SEPARATOR, 0u);
     wchar_t caption[32] = {};
     GetMenuStringW(menu, kLoupeCommand, caption, 32, MF_BYCOMMAND);
     EXPECT_STREQ(caption, L"拡大鏡");
+    GetMenuStringW(menu, kKeepHistoryCommand, caption, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, L"色の履歴を保存");
     EXPECT_EQ(GetMenuState(menu, kLoupeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(GetMenuState(menu, kKeepHistoryCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
 
-    GetMenuStringW(menu, count - 2, caption, 32, MF_BYPOSITION);
+    GetMenuStringW(menu, count - 3, caption, 32, MF_BYPOSITION);
     EXPECT_STREQ(caption, L"サンプル範囲");
-    HMENU sizes = GetSubMenu(menu, count - 2);
+    HMENU sizes = GetSubMenu(menu, count - 3);
     ASSERT_NE(sizes, nullptr);
     ASSERT_EQ(GetMenuItemCount(sizes), 3);
     const wchar_t *const names[] = {L"1 ピクセル", L"3×3 の平均", L"5×5 の平均"};

@@ -135,5 +135,55 @@ TEST_F(CopyMenuTest, APickMadeWithOtherWebSafeSettingComesBackAsASample) {
     EXPECT_EQ(h.platform.clipboard, u"left") << "choosing a recent colour does not copy";
 }
 
+TEST_F(CopyMenuTest, ARecentColourChosenWhileSamplingStopsSamplingAndStays) {
+    SetState(TableModeRed, 0x12, 0x34, 0x56);
+    h.form.RefreshPicker();
+    h.form.Command1_Click();
+    h.controls.check3 = 1;
+    h.form.Check3_Click();
+    Sample(Rgb(0x65, 0x43, 0x21));
+    const size_t ticks = Count("ScreenPixelUnderCursor");
+    h.form.Command1_ContextMenu();
+    h.form.CopyMenu_RecentClick(0);
+    EXPECT_EQ(h.controls.check3, 0);
+    EXPECT_EQ(h.controls.timer1Interval, 0);
+    EXPECT_EQ(Count("ScreenPixelUnderCursor"), ticks) << "no sample is taken on the way";
+    EXPECT_EQ(h.controls.text1, u"#123456");
+    // As clearing the box does, the colour sampling stopped on is kept too.
+    EXPECT_EQ(Recent(), (std::vector<ColorRef>{Rgb(0x65, 0x43, 0x21), Rgb(0x12, 0x34, 0x56)}));
+}
+
+TEST_F(CopyMenuTest, TheMenuDescribesTheColourAgainstTheNewestOtherRecentOne) {
+    SetState(TableModeRed, 0xFF, 0xFF, 0xFF);
+    h.form.RefreshPicker();
+    EXPECT_EQ(h.form.Command1_ContextMenu().description.size(), 2u) << "nothing before it";
+    h.form.Command1_Click();
+    EXPECT_EQ(h.form.Command1_ContextMenu().description.size(), 2u) << "itself is no previous";
+
+    SetState(TableModeRed, 0x77, 0x77, 0x77);
+    h.form.RefreshPicker();
+    h.form.Command1_Click();
+    const std::vector<std::string> lines = h.form.Command1_ContextMenu().description;
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2], "#FFFFFF と 4.4:1 AA 大");
+    EXPECT_EQ(lines, h.form.ShownColourDescription());
+
+    h.state().hexText = "XYZ";
+    EXPECT_TRUE(h.form.ShownColourDescription().empty());
+}
+
+TEST_F(CopyMenuTest, EveryChangeOfTheListIsHandedOverToBeKeptAndARestoreIsNot) {
+    h.form.RestoreRecentColours({Rgb(0x12, 0x34, 0x56), Rgb(0x65, 0x43, 0x21)});
+    EXPECT_EQ(Recent(), (std::vector<ColorRef>{Rgb(0x12, 0x34, 0x56), Rgb(0x65, 0x43, 0x21)}));
+    EXPECT_EQ(h.platform.keepCount, 0u);
+
+    h.controls.text1 = u"#654321";
+    h.form.Command1_Click();
+    EXPECT_EQ(h.platform.keptRecent,
+              (std::vector<ColorRef>{Rgb(0x65, 0x43, 0x21), Rgb(0x12, 0x34, 0x56)}));
+    h.form.Command1_Click();
+    EXPECT_EQ(h.platform.keepCount, 1u) << "the same colour on top again changes nothing";
+}
+
 }  // namespace
 }  // namespace tintwell::testing

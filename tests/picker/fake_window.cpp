@@ -116,6 +116,11 @@ void FakePlatform::ClipboardSetText(const std::u16string &text) {
     clipboardTransient = false;
 }
 
+void FakePlatform::KeepRecentColours(const std::vector<ColorRef> &newestFirst) {
+    keptRecent = newestFirst;
+    ++keepCount;
+}
+
 void FakePlatform::ClipboardSetTransientText(const std::u16string &text) {
     Call("ClipboardSetTransientText", Utf8(text));
     clipboard = text;

@@ -154,6 +154,11 @@ class FakePlatform : public Platform {
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
+    void KeepRecentColours(const std::vector<ColorRef> &newestFirst) override;
+
+    // The list as last handed over to be kept.
+    std::vector<ColorRef> keptRecent;
+    size_t keepCount = 0;
 
   private:
     void Call(const std::string &name, const std::string &argument = "");

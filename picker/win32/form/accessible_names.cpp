@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <exception>
 
 namespace tintwell::win32 {
@@ -16,7 +17,7 @@ AccessibleNames::AccessibleNames()
       looked_(false),
       comStarted_(false),
       services_(nullptr),
-      named_() {}
+      set_() {}
 
 AccessibleNames::AccessibleNames(IAccPropServices *services) : AccessibleNames() {
     looked_ = true;
@@ -54,23 +55,35 @@ IAccPropServices *AccessibleNames::Services() {
 }
 
 bool AccessibleNames::Set(HWND window, const wchar_t *name) {
+    return SetProperty(window, PROPID_ACC_NAME, name);
+}
+
+bool AccessibleNames::SetDescription(HWND window, const wchar_t *description) {
+    return SetProperty(window, PROPID_ACC_DESCRIPTION, description);
+}
+
+bool AccessibleNames::SetProperty(HWND window, const GUID &property, const wchar_t *text) {
     IAccPropServices *services = Services();
     if (services == nullptr || window == nullptr) return false;
     if (FAILED(services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                        PROPID_ACC_NAME, name))) {
+                                        property, text))) {
         return false;
     }
-    named_.push_back(window);
+    const std::pair<HWND, GUID> entry{window, property};
+    const auto same = [&](const std::pair<HWND, GUID> &e) {
+        return e.first == window && IsEqualGUID(e.second, property);
+    };
+    if (std::find_if(set_.begin(), set_.end(), same) == set_.end()) set_.push_back(entry);
     return true;
 }
 
 void AccessibleNames::ClearAll() {
     if (services_ == nullptr) return;
-    MSAAPROPID name = PROPID_ACC_NAME;
-    for (HWND window : named_) {
-        services_->ClearHwndProps(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
+    for (std::pair<HWND, GUID> &entry : set_) {
+        services_->ClearHwndProps(entry.first, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  &entry.second, 1);
     }
-    named_.clear();
+    set_.clear();
 }
 
 }  // namespace tintwell::win32

@@ -9,6 +9,7 @@
 
 #include <objbase.h>
 
+#include <utility>
 #include <vector>
 
 #include "system_library.h"
@@ -29,11 +30,15 @@ class AccessibleNames {
 
     // Names the window's client object; false when there is no service or it refused.
     bool Set(HWND window, const wchar_t *name);
+    // Gives it a description, read after its name (the swatch says what its colour
+    // is); the same false.
+    bool SetDescription(HWND window, const wchar_t *description);
     // Takes back every name set, while the windows still exist.
     void ClearAll();
 
   private:
     IAccPropServices *Services();
+    bool SetProperty(HWND window, const GUID &property, const wchar_t *text);
 
     SystemLibrary ole32_;
     BoundFunction<decltype(&::CoInitializeEx)> coInitializeEx_;
@@ -42,7 +47,8 @@ class AccessibleNames {
     bool looked_;
     bool comStarted_;
     IAccPropServices *services_;
-    std::vector<HWND> named_;
+    // What was set, to be taken back property by property.
+    std::vector<std::pair<HWND, GUID>> set_;
 };
 
 }  // namespace tintwell::win32

@@ -4,13 +4,14 @@
 
 namespace tintwell::win32 {
 
-ControlHelp::ControlHelp() : names_(), tooltip_(nullptr) {}
+ControlHelp::ControlHelp() : names_(), tooltip_(nullptr), described_() {}
 
 ControlHelp::~ControlHelp() {
     Detach();
 }
 
-ControlHelp::ControlHelp(IAccPropServices *services) : names_(services), tooltip_(nullptr) {}
+ControlHelp::ControlHelp(IAccPropServices *services)
+    : names_(services), tooltip_(nullptr), described_() {}
 
 void ControlHelp::Attach(HWND form, HINSTANCE instance) {
     for (size_t i = 0; i < kControlDescriptionCount; ++i) {
@@ -51,6 +52,27 @@ void ControlHelp::AddTooltips(HWND form, HINSTANCE instance) {
         tool.lpszText = const_cast<wchar_t *>(description.tooltip);
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    AddSwatchTooltip(form, GetDlgItem(form, kShape1));
+}
+
+// Its text is asked for each time it shows, as the colour changes all the time. A
+// width limit lets the tooltip break at the line ends.
+void ControlHelp::AddSwatchTooltip(HWND form, HWND swatch) {
+    if (swatch == nullptr) return;
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(swatch);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 32767);
+}
+
+void ControlHelp::DescribeSwatch(HWND swatch, const std::wstring &lines) {
+    if (lines == described_) return;
+    described_ = lines;
+    names_.SetDescription(swatch, described_.c_str());
 }
 
 }  // namespace tintwell::win32

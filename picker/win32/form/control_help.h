@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "accessible_names.h"
 #include "control_layout.h"
 
@@ -28,11 +30,20 @@ class ControlHelp {
     // The tooltip window; nullptr when the system could not make one.
     HWND tooltip() const { return tooltip_; }
 
+    // The swatch's help follows its colour: the tooltip asks for its lines as it
+    // shows (the form answers TTN_GETDISPINFO from DescribedText), and the
+    // accessible description is set here when the lines change.
+    void DescribeSwatch(HWND swatch, const std::wstring &lines);
+    const std::wstring &DescribedText() const { return described_; }
+
   private:
     void AddTooltips(HWND form, HINSTANCE instance);
 
+    void AddSwatchTooltip(HWND form, HWND swatch);
+
     AccessibleNames names_;
     HWND tooltip_;
+    std::wstring described_;
 };
 
 }  // namespace tintwell::win32

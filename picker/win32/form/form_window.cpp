@@ -1,12 +1,17 @@
 #include "form_window.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 #include "focus_cue.h"
 #include "form_frame.h"
 #include "handler_routes.h"
+#include "history_switch.h"
 #include "key_codes.h"
 #include "option_group.h"
+#include "text_conversion.h"
+#include "text_encoding.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -41,6 +46,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       failures_(),
       help_(),
       copyMenu_(*this, scale_),
+      paletteSaving_(),
       focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_) {}
@@ -80,6 +86,10 @@ bool FormWindow::Start(int showCommand) {
         DestroyWindow(hwnd_);
         return false;
     }
+    // A history that cannot be read is an empty one; it never stops the start.
+    form_.RestoreRecentColours(platform_.StartHistory());
+    ShowHistorySwitch(hwnd_, platform_.KeepingHistory());
+    DescribeSwatch();
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(picture1_.hwnd());
@@ -132,6 +142,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnDestroy();
         case WM_SIZE:
             return OnSize(wParam);
+        case WM_NOTIFY:
+            return OnNotify(reinterpret_cast<NMHDR *>(lParam));
         default:
             return Default(message, wParam, lParam);
     }
@@ -154,6 +166,7 @@ LRESULT FormWindow::OnCreate() {
         });
     });
     AddSampleSizeMenu(hwnd_, kLoupeCommand);
+    AddHistorySwitch(hwnd_, kLoupeCommand);
     copyMenu_.Attach(hwnd_, Control(kCommand1));
     AddOwner(copyMenu_);
     AddOwner(loupe_);
@@ -276,6 +289,10 @@ LRESULT FormWindow::OnEscape() {
 
 LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
     if (ChooseSampleSize(command)) return 0;
+    if (IsHistoryCommand(command)) {
+        SwitchHistory();
+        return 0;
+    }
     return Default(WM_SYSCOMMAND, command, lParam);
 }
 
@@ -285,6 +302,32 @@ bool FormWindow::ChooseSampleSize(WPARAM command) {
     form_.SetSampleSize(*size);
     loupe_.Redraw();
     return true;
+}
+
+void FormWindow::SwitchHistory() {
+    const bool on = !platform_.KeepingHistory();
+    Dispatch([&] { platform_.SwitchHistory(on, form_.RecentColourList()); });
+    ShowHistorySwitch(hwnd_, platform_.KeepingHistory());
+}
+
+// The swatch's tooltip asks for its text each time it shows.
+LRESULT FormWindow::OnNotify(NMHDR *header) {
+    if (header->code != TTN_GETDISPINFOW ||
+        header->idFrom != reinterpret_cast<UINT_PTR>(shape1_.hwnd())) {
+        return Default(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
+    }
+    auto *info = reinterpret_cast<NMTTDISPINFOW *>(header);
+    info->lpszText = const_cast<wchar_t *>(help_.DescribedText().c_str());
+    return 0;
+}
+
+void FormWindow::DescribeSwatch() {
+    std::wstring text;
+    for (const std::string &line : form_.ShownColourDescription()) {
+        if (!text.empty()) text += L"\r\n";
+        text += WideFromUtf16(Utf8ToUtf16(line));
+    }
+    help_.DescribeSwatch(shape1_.hwnd(), text);
 }
 
 LRESULT FormWindow::OnSize(WPARAM kind) {
@@ -328,6 +371,8 @@ void FormWindow::CopyMenuChosen(const CopyMenuChoice &choice) {
         Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
     } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
         Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
+    } else if (choice.kind == CopyMenuChoice::Kind::SavePalette) {
+        paletteSaving_.Run(hwnd_, form_.RecentColourList());
     }
 }
 
@@ -347,6 +392,7 @@ void FormWindow::Dispatch(Handler &&handler) {
     } catch (...) {
         failures_.Note(hwnd_, messages::kUnexpectedError);
     }
+    DescribeSwatch();
 }
 
 HWND FormWindow::Control(ControlId id) const {

@@ -25,6 +25,7 @@
 #include "marker_geometry.h"
 #include "marker_label.h"
 #include "mouse_input.h"
+#include "palette_saving.h"
 #include "picture_box.h"
 #include "shape_swatch.h"
 #include "win32_platform.h"
@@ -73,6 +74,11 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnDestroy();
     LRESULT OnEscape();
     LRESULT OnSize(WPARAM kind);
+    LRESULT OnNotify(NMHDR *header);
+    // The user's switch for keeping the recent colours between starts.
+    void SwitchHistory();
+    // The swatch's tooltip and accessible description, for the colour now shown.
+    void DescribeSwatch();
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
@@ -112,6 +118,7 @@ class FormWindow : public WindowBase<FormWindow>,
     FailureReport failures_;
     ControlHelp help_;
     CopyMenu copyMenu_;
+    PaletteSaving paletteSaving_;
     FocusMemory focusMemory_;
     bool keyboardInUse_;
     Form form_;

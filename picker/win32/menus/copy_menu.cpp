@@ -7,19 +7,38 @@
 #include "picker_state.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 
 namespace {
 
-// Command ids: formats from 1, recent colours from 101, so that 0 is "nothing".
+// Command ids: formats from 1, recent colours from 101, so that 0 is "nothing" (and
+// the greyed lines, which cannot be chosen).
 constexpr UINT kFirstFormat = 1;
 constexpr UINT kFirstRecent = 101;
+constexpr UINT kSavePalette = 201;
+constexpr UINT kFirstDescription = 301;
+constexpr UINT kLastId = 399;
 // At 96 dpi: a 12-pixel swatch in a 1-pixel frame, 4 pixels of space around it.
 constexpr int kSwatchSideAt96 = 12;
 constexpr int kSwatchFrameAt96 = 1;
 constexpr int kPaddingAt96 = 4;
-constexpr COLORREF kFrameColour = RGB(0x60, 0x60, 0x60);
+
+// A text item with the owner-drawn swatch column. Every text item has one, drawn
+// empty where there is no colour, so that all texts line up after the column and the
+// widest line is measured with it (Wine leaves the column out of the width of an item
+// without it, cutting off the end of the longest line).
+void AppendTextItem(HMENU menu, UINT id, std::wstring text, bool greyed) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_STATE;
+    item.wID = id;
+    item.dwTypeData = &text[0];
+    item.hbmpItem = HBMMENU_CALLBACK;
+    item.fState = greyed ? MFS_GRAYED : MFS_ENABLED;
+    InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
 
 void FillSolid(HDC dc, const RECT &rect, COLORREF colour) {
     const Brush brush(CreateSolidBrush(colour));
@@ -42,10 +61,7 @@ CopyMenu::CopyMenu(CopyMenuClient &client, const DisplayScale &scale)
       windowScale_(scale),
       owner_(nullptr),
       button_(nullptr),
-      user32_(L"user32.dll"),
-      parametersForDpi_(user32_, "SystemParametersInfoForDpi"),
       scale_(),
-      font_(),
       recent_() {}
 
 void CopyMenu::Attach(HWND owner, HWND button) {
@@ -85,38 +101,33 @@ int CopyMenu::Padding() const {
     return scale_.FromBasePixels(kPaddingAt96);
 }
 
-// Where the system offers the font for a given DPI (Windows 10 1607 on), the menu of
-// a window on a monitor of another scale than the primary one gets its own size.
-Font CopyMenu::MenuFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    auto forDpi = parametersForDpi_.GetOptional();
-    const BOOL got = forDpi != nullptr ? forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics,
-                                                0, static_cast<UINT>(scale_.dpi()))
-                                       : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS,
-                                                               sizeof(metrics), &metrics, 0);
-    if (!got) return Font(static_cast<HFONT>(nullptr));
-    return Font(CreateFontIndirectW(&metrics.lfMenuFont));
-}
-
 CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
                               const Form::CopyMenu &contents, const DisplayScale &scale) {
     const CopyMenuChoice nothing{CopyMenuChoice::Kind::None, 0};
     const Menu menu(CreatePopupMenu());
     if (menu.get() == nullptr) return nothing;
     scale_ = scale;
-    font_ = MenuFont();
     recent_.clear();
+    // What the colour is: greyed, as nothing happens when they are chosen, but read
+    // out by a screen reader as the menu opens.
+    for (size_t i = 0; i < contents.description.size(); ++i) {
+        AppendTextItem(menu.get(), static_cast<UINT>(kFirstDescription + i),
+                       MenuItemText(Utf8ToUtf16(contents.description[i])), true);
+    }
+    if (!contents.description.empty()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     for (size_t i = 0; i < contents.formats.size(); ++i) {
-        const std::wstring text = MenuItemText(Utf8ToUtf16(contents.formats[i]));
-        AppendMenuW(menu.get(), MF_STRING, kFirstFormat + i, text.c_str());
+        AppendTextItem(menu.get(), static_cast<UINT>(kFirstFormat + i),
+                       MenuItemText(Utf8ToUtf16(contents.formats[i])), false);
     }
     if (!contents.recent.empty()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     for (size_t i = 0; i < contents.recent.size(); ++i) {
         const ColorRef colour = contents.recent[i].colour;
-        recent_.push_back(RecentItem{colour, WideFromUtf16(DisplayRule(HexTextRule(colour)))});
-        AppendMenuW(menu.get(), MF_OWNERDRAW, kFirstRecent + i, nullptr);
+        recent_.push_back(colour);
+        AppendTextItem(menu.get(), static_cast<UINT>(kFirstRecent + i),
+                       WideFromUtf16(DisplayRule(HexTextRule(colour))), false);
     }
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendTextItem(menu.get(), kSavePalette, captions::kSavePalette, contents.recent.empty());
 
     RECT button{};
     GetWindowRect(source, &button);
@@ -126,9 +137,9 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
     const UINT command = static_cast<UINT>(TrackPopupMenuEx(
         menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL,
         screenPoint.x, screenPoint.y, owner, fromKeyboard ? &avoid : nullptr));
-    font_ = Font();
     const size_t recentCount = recent_.size();
     recent_.clear();
+    if (command == kSavePalette) return CopyMenuChoice{CopyMenuChoice::Kind::SavePalette, 0};
     if (command >= kFirstRecent && command < kFirstRecent + recentCount) {
         return CopyMenuChoice{CopyMenuChoice::Kind::Recent, command - kFirstRecent};
     }
@@ -138,58 +149,44 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
     return nothing;
 }
 
-const CopyMenu::RecentItem *CopyMenu::ItemOf(UINT type, UINT id) const {
+const ColorRef *CopyMenu::ColourOf(UINT type, UINT id) const {
     if (type != ODT_MENU || id < kFirstRecent || id - kFirstRecent >= recent_.size()) {
         return nullptr;
     }
     return &recent_[id - kFirstRecent];
 }
 
-// Swatch, then text, each with the padding on both sides; as tall as the taller of
-// the two with padding above and below.
+// The swatch with padding on both sides; the system puts the text after it.
 bool CopyMenu::Measure(MEASUREITEMSTRUCT &item) const {
-    const RecentItem *recent = ItemOf(item.CtlType, item.itemID);
-    if (recent == nullptr) return false;
-    ScreenDc screen;
-    SIZE text{};
-    if (screen.get() != nullptr) {
-        const SelectedObject font(screen.get(), font_.get() != nullptr
-                                                    ? static_cast<HGDIOBJ>(font_.get())
-                                                    : GetStockObject(DEFAULT_GUI_FONT));
-        GetTextExtentPoint32W(screen.get(), recent->text.c_str(),
-                              static_cast<int>(recent->text.size()), &text);
+    if (item.CtlType != ODT_MENU || item.itemID < kFirstFormat || item.itemID > kLastId) {
+        return false;
     }
-    item.itemWidth = static_cast<UINT>(4 * Padding() + SwatchSide() + text.cx);
-    item.itemHeight = static_cast<UINT>(2 * Padding() + std::max<int>(SwatchSide(), text.cy));
+    item.itemWidth = static_cast<UINT>(SwatchSide() + Padding());
+    // Only a swatch needs the room above and below it; the other lines keep the
+    // height of their text.
+    const bool swatch = ColourOf(item.CtlType, item.itemID) != nullptr;
+    item.itemHeight = static_cast<UINT>(swatch ? SwatchSide() + 2 * Padding() : 1);
     return true;
 }
 
+// The frame takes the menu's text colour, so that it shows on any theme, high
+// contrast included; the system has drawn the item's background already.
 bool CopyMenu::Draw(const DRAWITEMSTRUCT &item) const {
-    const RecentItem *recent = ItemOf(item.CtlType, item.itemID);
-    if (recent == nullptr) return false;
-    const HDC dc = item.hDC;
+    if (item.CtlType != ODT_MENU || item.itemID < kFirstFormat || item.itemID > kLastId) {
+        return false;
+    }
+    const ColorRef *colour = ColourOf(item.CtlType, item.itemID);
+    if (colour == nullptr) return true;  // an empty column
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    const RECT &area = item.rcItem;
-    FillRect(dc, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-
     const int side = SwatchSide();
     const int frame = SwatchFrame();
-    const int left = area.left + Padding();
+    const RECT &area = item.rcItem;
+    const int left = area.left + std::max<LONG>(0, (area.right - area.left - side) / 2);
     const int top = area.top + (area.bottom - area.top - side) / 2;
-    FillSolid(dc, RECT{left, top, left + side, top + side}, kFrameColour);
-    FillSolid(dc, RECT{left + frame, top + frame, left + side - frame, top + side - frame},
-              recent->colour);
-
-    const SelectedObject font(dc, font_.get() != nullptr ? static_cast<HGDIOBJ>(font_.get())
-                                                         : GetStockObject(DEFAULT_GUI_FONT));
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour =
-        SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-    RECT text{left + side + 2 * Padding(), area.top, area.right, area.bottom};
-    DrawTextW(dc, recent->text.c_str(), static_cast<int>(recent->text.size()), &text,
-              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-    SetTextColor(dc, oldColour);
-    SetBkMode(dc, oldMode);
+    FillSolid(item.hDC, RECT{left, top, left + side, top + side},
+              GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    FillSolid(item.hDC, RECT{left + frame, top + frame, left + side - frame, top + side - frame},
+              *colour);
     return true;
 }
 

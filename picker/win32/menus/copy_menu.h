@@ -1,6 +1,8 @@
-// The copy button's popup menu: the colour in the formats the core offers, then,
-// below a separator, the recent colours, each drawn by the menu's owner as a swatch
-// of its colour and its "#RRGGBB", at the window's scale.
+// The copy button's popup menu: greyed lines describing the colour (its name, its
+// contrast), then the colour in the formats the core offers, then the recent colours,
+// then the item that saves them as a palette. A recent colour is a text item,
+// "#RRGGBB", that a screen reader announces and typing finds; its swatch alone is
+// drawn by the menu's owner, at the window's scale.
 #ifndef TINTWELL_PICKER_WIN32_MENUS_COPY_MENU_H
 #define TINTWELL_PICKER_WIN32_MENUS_COPY_MENU_H
 
@@ -13,13 +15,12 @@
 #include "display_scale.h"
 #include "form.h"
 #include "gdi_handles.h"
-#include "system_library.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
 struct CopyMenuChoice {
-    enum class Kind { None, Format, Recent };
+    enum class Kind { None, Format, Recent, SavePalette };
     Kind kind;
     size_t index;  // into the formats or the recent colours
 };
@@ -59,8 +60,9 @@ class CopyMenu : public MessageOwner {
     CopyMenuChoice Show(HWND owner, HWND source, POINT screenPoint, const Form::CopyMenu &contents,
                         const DisplayScale &scale);
 
-    // The owner's WM_MEASUREITEM and WM_DRAWITEM while the menu shows; false for an
-    // item that is not one of its recent colours.
+    // The owner's WM_MEASUREITEM and WM_DRAWITEM for the swatch column of the menu's
+    // items while it shows (a recent colour's swatch, empty for the others); false
+    // for anything else.
     bool Measure(MEASUREITEMSTRUCT &item) const;
     bool Draw(const DRAWITEMSTRUCT &item) const;
 
@@ -69,26 +71,16 @@ class CopyMenu : public MessageOwner {
     int SwatchFrame() const;
 
   private:
-    struct RecentItem {
-        ColorRef colour;
-        std::wstring text;
-    };
-
-    const RecentItem *ItemOf(UINT type, UINT id) const;
-    // The menu font of the system, at the window's scale.
-    Font MenuFont();
+    const ColorRef *ColourOf(UINT type, UINT id) const;
     int Padding() const;
 
     CopyMenuClient &client_;
     const DisplayScale &windowScale_;
     HWND owner_;
     HWND button_;
-    SystemLibrary user32_;
-    BoundFunction<BOOL(WINAPI *)(UINT, UINT, void *, UINT, UINT)> parametersForDpi_;
     // Set while the menu shows.
     DisplayScale scale_;
-    Font font_;
-    std::vector<RecentItem> recent_;
+    std::vector<ColorRef> recent_;
 };
 
 }  // namespace tintwell::win32

@@ -1,5 +1,7 @@
 #include "win32_platform.h"
 
+#include "user_texts.h"
+
 namespace tintwell::win32 {
 
 Win32Platform::Win32Platform(HWND owner)
@@ -7,7 +9,9 @@ Win32Platform::Win32Platform(HWND owner)
       gdi32_(L"gdi32.dll"),
       setWindowPos_(user32_, "SetWindowPos"),
       screen_(user32_, gdi32_),
-      clipboard_(user32_, owner) {}
+      clipboard_(user32_, owner),
+      history_(),
+      keepHistory_(false) {}
 
 void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
     setWindowPos_.Get()(reinterpret_cast<HWND>(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
@@ -41,6 +45,25 @@ void Win32Platform::ClipboardSetText(const std::u16string &text) {
 
 void Win32Platform::ClipboardSetTransientText(const std::u16string &text) {
     clipboard_.SetText(text, ClipboardHistory::Skip);
+}
+
+void Win32Platform::KeepRecentColours(const std::vector<ColorRef> &newestFirst) {
+    if (!keepHistory_) return;
+    if (!history_.Write(newestFirst)) throw PickerError(messages::kCannotWriteHistory);
+}
+
+std::vector<ColorRef> Win32Platform::StartHistory() {
+    keepHistory_ = history_.Exists();
+    return keepHistory_ ? history_.Read() : std::vector<ColorRef>{};
+}
+
+void Win32Platform::SwitchHistory(bool on, const std::vector<ColorRef> &newestFirst) {
+    if (on) {
+        if (!history_.Write(newestFirst)) throw PickerError(messages::kCannotWriteHistory);
+    } else if (!history_.Remove()) {
+        throw PickerError(messages::kCannotDeleteHistory);
+    }
+    keepHistory_ = on;
 }
 
 }  // namespace tintwell::win32

@@ -7,7 +7,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "clipboard.h"
+#include "colour_history_file.h"
 #include "form_controls.h"
 #include "screen_reader.h"
 #include "system_library.h"
@@ -32,12 +35,26 @@ class Win32Platform : public Platform {
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
 
+    // Writes the list while the user keeps the history; throws PickerError when it
+    // cannot be written.
+    void KeepRecentColours(const std::vector<ColorRef> &newestFirst) override;
+    // At start: keeping is on when the history file exists, and then its colours are
+    // the ones to restore; with it off nothing is read.
+    std::vector<ColorRef> StartHistory();
+    bool KeepingHistory() const { return keepHistory_; }
+    // The user's switch: on writes the list now, so the file exists from then on;
+    // off deletes the file. Throws PickerError when that fails, keeping the switch as
+    // it was.
+    void SwitchHistory(bool on, const std::vector<ColorRef> &newestFirst);
+
   private:
     SystemLibrary user32_;
     SystemLibrary gdi32_;
     BoundFunction<decltype(&::SetWindowPos)> setWindowPos_;
     ScreenReader screen_;
     Clipboard clipboard_;
+    ColourHistoryFile history_;
+    bool keepHistory_;
 };
 
 }  // namespace tintwell::win32

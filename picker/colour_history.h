@@ -1,0 +1,25 @@
+// The recent colours kept between starts, while the user has the switch on: a
+// small UTF-8 text file, one "#RRGGBB" a line, newest first. Reading never fails:
+// whatever the file holds, the list is what can be made of it.
+#ifndef TINTWELL_PICKER_COLOUR_HISTORY_H
+#define TINTWELL_PICKER_COLOUR_HISTORY_H
+
+#include <string>
+#include <vector>
+
+#include "form_controls.h"
+
+namespace tintwell {
+
+// The colours of the file's lines, newest first. A byte-order mark, surrounding
+// blanks and either line end are allowed; a line that is not a colour is skipped, a
+// colour listed before is not listed again, and past the recent list's limit the
+// rest is left.
+std::vector<ColorRef> ReadColourHistory(const std::string &fileBytes);
+
+// The file's bytes for the list.
+std::string ColourHistoryBytes(const std::vector<ColorRef> &newestFirst);
+
+}  // namespace tintwell
+
+#endif  // TINTWELL_PICKER_COLOUR_HISTORY_H
