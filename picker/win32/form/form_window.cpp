@@ -79,6 +79,7 @@ bool FormWindow::Start(int showCommand) {
     FitClientArea(hwnd_, scale_);
     try {
         form_.Form_Load();
+        controls_.ShowChanges();
     } catch (const std::exception &failure) {
         ShowStartupFailure(failure);
         DestroyWindow(hwnd_);
@@ -297,13 +298,19 @@ void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
 template <typename Handler>
 void FormWindow::Dispatch(Handler &&handler) {
     if (failures_.Busy()) return;
+    // What the handler changed before it ended shows before any report of its failure.
     try {
         handler();
     } catch (const std::exception &failure) {
+        controls_.ShowChanges();
         failures_.Note(hwnd_, failure.what());
+        return;
     } catch (...) {
+        controls_.ShowChanges();
         failures_.Note(hwnd_, messages::kUnexpectedError);
+        return;
     }
+    controls_.ShowChanges();
 }
 
 HWND FormWindow::Control(ControlId id) const {

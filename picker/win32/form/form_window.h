@@ -48,7 +48,7 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The controls as the picker core works them.
-    FormControls &controls() { return controls_; }
+    FormControlsAdapter &controls() { return controls_; }
 
   private:
     LRESULT OnCreate();
