@@ -38,7 +38,9 @@ class PatternWindow : public WindowBase<PatternWindow> {
                         nullptr, nullptr, GetModuleHandleW(nullptr), this);
         ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
         UpdateWindow(hwnd_);
-        Pause(200);
+        const LONG right = area.right - area.left - 1, bottom = area.bottom - area.top - 1;
+        ScreenShows(POINT{area.left, area.top}, PatternAt(0, 0));
+        ScreenShows(POINT{area.right - 1, area.bottom - 1}, PatternAt(right, bottom));
     }
     ~PatternWindow() {
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
