@@ -27,7 +27,6 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       state_(),
       recent_(),
       menu_(),
-      copyCause_(CopyCause::Button),
       shownByPick_(false),
       dragCopied_(false),
       pressCopy_() {}
@@ -50,10 +49,10 @@ void Form::Form_Load() {
 }
 
 void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
-    // Called from outside, this is a press of the mouse; key and drag steps come with
-    // their own cause.
-    CopyCauseScope cause(copyCause_,
-                         copyCause_ == CopyCause::Button ? CopyCause::Press : copyCause_);
+    PickInField(x, y, CopyCause::Press);
+}
+
+void Form::PickInField(float x, float y, CopyCause cause) {
     state_.fieldX = RoundHalfEven(x);
     state_.fieldY = RoundHalfEven(y);
     const ColorRef picked = library_.GetColor(BaseColour(state_), state_.tableMode, state_.fieldX,
@@ -65,15 +64,14 @@ void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
     if (IsChannelMode(state_.tableMode)) ApplyChannelRule(state_);
     RefreshPicker();
     shownByPick_ = true;
-    if (controls_.Check2_Value() != 0) Command1_Click();
+    if (controls_.Check2_Value() != 0) CopyText1(cause);
 }
 
-void Form::Picture1_MouseMove(int16_t button, int16_t shift, float x, float y) {
+void Form::Picture1_MouseMove(int16_t button, int16_t, float x, float y) {
     if (button != kLeftButton) return;
     const float clampedX = ClampToTable(x);
     const float clampedY = ClampToTable(y);
-    CopyCauseScope cause(copyCause_, CopyCause::DragStep);
-    Picture1_mousedown(button, shift, clampedX, clampedY);
+    PickInField(clampedX, clampedY, CopyCause::DragStep);
 }
 
 void Form::Picture2_mousedown(int16_t, int16_t, float, float y) {
@@ -206,23 +204,26 @@ void Form::StopSampling() {
 }
 
 void Form::Command1_Click() {
-    if (copyCause_ == CopyCause::DragStep) dragCopied_ = true;
+    CopyText1(CopyCause::Button);
+}
+
+void Form::CopyText1(CopyCause cause) {
+    const CopyRule rule = CopyRuleFor(cause);
+    if (rule.note == RecentNote::CopyAtLetGo) dragCopied_ = true;
     controls_.set_Text1_SelStart(0);
     const size_t length = controls_.Text1_Text().size();
     controls_.set_Text1_SelLength(
         static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max())));
     std::u16string copied;
-    if (!PutOnClipboard([&] { return copied = controls_.Text1_SelText(); })) return;
-    // A press and its drag count once, when the mouse lets go; a drag step costs no
-    // more than the copy itself.
-    if (copyCause_ == CopyCause::Press) {
+    if (!PutOnClipboard([&] { return copied = controls_.Text1_SelText(); }, rule.history)) return;
+    if (rule.note == RecentNote::AtLetGo) {
         pressCopy_ = std::move(copied);
-    } else if (copyCause_ != CopyCause::DragStep) {
+    } else if (rule.note == RecentNote::Now) {
         NoteCopied(copied);
     }
 }
 
-bool Form::PutOnClipboard(const std::function<std::u16string()> &text) {
+bool Form::PutOnClipboard(const std::function<std::u16string()> &text, ClipboardHistory history) {
     // The clipboard may be held open by another program; a copy that cannot be made
     // is dropped without a word, as the user can simply copy again.
     try {
@@ -230,8 +231,7 @@ bool Form::PutOnClipboard(const std::function<std::u16string()> &text) {
     } catch (const std::exception &) {
     }
     try {
-        // A drag copies at every step; clipboard history keeps only its end.
-        if (copyCause_ == CopyCause::DragStep) {
+        if (history == ClipboardHistory::Skip) {
             platform_.ClipboardSetTransientText(text());
         } else {
             platform_.ClipboardSetText(text());
@@ -287,7 +287,8 @@ const Form::CopyMenu &Form::Command1_ContextMenu() {
 void Form::CopyMenu_FormatClick(size_t index) {
     if (index >= menu_.formats.size()) return;
     const std::u16string text = Utf8ToUtf16(menu_.formats[index]);
-    if (PutOnClipboard([&] { return text; })) recent_.Add(RecentColour{menu_.colour, menu_.origin});
+    if (PutOnClipboard([&] { return text; }, ClipboardHistory::Keep))
+        recent_.Add(RecentColour{menu_.colour, menu_.origin});
 }
 
 void Form::CopyMenu_RecentClick(size_t index) {

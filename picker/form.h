@@ -15,6 +15,7 @@
 
 #include "colour_formats.h"
 #include "colour_library.h"
+#include "copy_rules.h"
 #include "form_controls.h"
 #include "picker_state.h"
 #include "recent_colours.h"
@@ -104,36 +105,22 @@ class Form {
     const std::vector<RecentColour> &RecentEntries() const { return recent_.Entries(); }
 
   private:
-    // What set off the copy that runs: the copy button (or a menu choice), a mouse
-    // press in the field, a step of a drag there, a key step.
-    enum class CopyCause { Button, Press, DragStep, KeyStep };
-
-    // Sets the cause for the handlers it wraps, and puts the outer one back.
-    class CopyCauseScope {
-      public:
-        CopyCauseScope(CopyCause &cause, CopyCause now) : cause_(cause), outer_(cause) {
-            cause_ = now;
-        }
-        ~CopyCauseScope() { cause_ = outer_; }
-        CopyCauseScope(const CopyCauseScope &) = delete;
-        CopyCauseScope &operator=(const CopyCauseScope &) = delete;
-
-      private:
-        CopyCause &cause_;
-        CopyCause outer_;
-    };
-
     struct TablePoint {
         int32_t x;
         int32_t y;
     };
 
+    // A pick in the field at (x, y) table pixels, and the copy it makes with "copy on
+    // pick" ticked.
+    void PickInField(float x, float y, CopyCause cause);
+    // Selects Text1 whole and copies it.
+    void CopyText1(CopyCause cause);
     void SwitchToChannelMode(int32_t tableMode);
     // What a screen sample of the colour does to the state and the display.
     void ShowAsSample(ColorRef colour);
     // Empties the clipboard and puts the text on it, skipping a step that fails;
     // true when the text got there.
-    bool PutOnClipboard(const std::function<std::u16string()> &text);
+    bool PutOnClipboard(const std::function<std::u16string()> &text, ClipboardHistory history);
     void NoteCopied(const std::u16string &text);
     // The colour in the swatch; empty while hexText holds none.
     std::optional<ColorRef> ShownColour() const;
@@ -154,7 +141,6 @@ class Form {
     PickerState state_;
     RecentColours recent_;
     CopyMenu menu_;
-    CopyCause copyCause_;
     // What is shown came from a pick, not from a sample, a switch or a typed text.
     bool shownByPick_;
     // A drag step copied since the mouse last let go of the field.

@@ -59,9 +59,8 @@ void Form::Picture1_KeyDown(int16_t keyCode, int16_t shift) {
             to.x = kLastTableRow;
             break;
     }
-    CopyCauseScope cause(copyCause_, CopyCause::KeyStep);
-    Picture1_mousedown(kLeftButton, shift, static_cast<float>(ClampStep(to.x)),
-                       static_cast<float>(ClampStep(to.y)));
+    PickInField(static_cast<float>(ClampStep(to.x)), static_cast<float>(ClampStep(to.y)),
+                CopyCause::KeyStep);
 }
 
 void Form::Picture2_KeyDown(int16_t keyCode, int16_t shift) {

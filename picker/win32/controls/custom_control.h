@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "control_layout.h"
+#include "control_placement.h"
 #include "display_scale.h"
 
 namespace tintwell::win32 {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "control_layout.h"
+#include "control_placement.h"
 #include "custom_control.h"
 #include "marker_geometry.h"
 #include "mouse_input.h"
@@ -17,6 +17,8 @@
 #include "window_base.h"
 
 namespace tintwell::win32 {
+
+constexpr const wchar_t *kLabelClass = L"TintwellMarkerLabel";
 
 enum class MarkerStyle {
     // Shows its picture's image around the glyph, and a press on it gives the picture

@@ -10,15 +10,23 @@
 #include <memory>
 #include <vector>
 
-#include "control_layout.h"
+#include "control_placement.h"
 #include "custom_control.h"
 #include "display_scale.h"
 #include "gdi_handles.h"
 #include "key_input.h"
 #include "mouse_input.h"
+#include "table_geometry.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
+
+constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
+
+// A picture's border at 96 dpi: the sunken client edge is two lines, the flat border
+// (the strip's) one.
+constexpr int kSunkenBorder = 2;
+constexpr int kFlatBorder = kStripBorder;
 
 class PictureBox : public WindowBase<PictureBox>, public CustomControl, private PointerUnits {
   public:

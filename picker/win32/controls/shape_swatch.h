@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
-#include "control_layout.h"
+#include "control_placement.h"
 #include "custom_control.h"
 #include "display_scale.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
+
+constexpr const wchar_t *kShapeClass = L"TintwellShape";
 
 class ShapeSwatch : public WindowBase<ShapeSwatch>, public CustomControl {
   public:

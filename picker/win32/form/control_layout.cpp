@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "marker_label.h"
+#include "picture_box.h"
+#include "shape_swatch.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -81,21 +84,6 @@ const ControlPlacement &FindControl(ControlId id) {
         if (placement.id == id) return placement;
     }
     throw std::out_of_range("no such control");
-}
-
-RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale) {
-    const int left = scale.FromTwips(placement.left);
-    const int top = scale.FromTwips(placement.top);
-    return RECT{left, top, left + scale.FromTwips(placement.width),
-                top + scale.FromTwips(placement.height)};
-}
-
-HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                         void *object, const RECT &rect) {
-    return CreateWindowExW(
-        placement.exStyle, placement.windowClass, placement.caption, placement.style, rect.left,
-        rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, object);
 }
 
 }  // namespace tintwell::win32

@@ -8,8 +8,7 @@
 
 #include <cstddef>
 
-#include "control_id.h"
-#include "display_scale.h"
+#include "control_placement.h"
 #include "table_geometry.h"
 
 namespace tintwell::win32 {
@@ -21,30 +20,6 @@ constexpr int kFormClientWidth = kFormClientWidthTwips / kTwipsPerTablePixel;
 constexpr int kFormClientHeight = kFormClientHeightTwips / kTwipsPerTablePixel;
 constexpr const wchar_t *kFormTitle = L"Tintwell";
 constexpr const wchar_t *kFormClass = L"TintwellForm1";
-constexpr const wchar_t *kPictureClass = L"TintwellPictureBox";
-constexpr const wchar_t *kLabelClass = L"TintwellMarkerLabel";
-constexpr const wchar_t *kShapeClass = L"TintwellShape";
-
-// A picture's border at 96 dpi: the sunken client edge is two lines, the flat border
-// (the strip's) one.
-constexpr int kSunkenBorder = 2;
-constexpr int kFlatBorder = kStripBorder;
-
-enum class ControlKind { PictureBox, OptionButton, TextBox, PushButton, CheckBox, Label, Shape };
-
-struct ControlPlacement {
-    ControlKind kind;
-    ControlId id;
-    const wchar_t *windowClass;
-    const wchar_t *caption;
-    int left;  // twips, in the container's inner area
-    int top;
-    int width;  // twips, border included
-    int height;
-    ControlId container;  // 0 for the form itself
-    DWORD style;
-    DWORD exStyle;
-};
 
 // In creation order, which is tab order and also z-order from the top: Picture2 is
 // made before Label2 so that it covers the arrow where the two overlap.
@@ -63,15 +38,6 @@ struct ControlDescription {
 
 extern const ControlDescription kControlDescriptions[];
 extern const size_t kControlDescriptionCount;
-
-// The control's rectangle in its container's pixels at a scale, as the design has it
-// in twips.
-RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale);
-
-// Creates the control's window in `parent` at `rect`; `object` is handed to the
-// window procedure at creation (the C++ object of a custom control).
-HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                         void *object, const RECT &rect);
 
 }  // namespace tintwell::win32
 

@@ -12,6 +12,9 @@
 
 namespace tintwell::win32 {
 
+// Timer1 has no window; it is the form's timer with this id.
+constexpr UINT_PTR kTimer1 = 1;
+
 class Loupe;
 class MarkerLabel;
 class PictureBox;

@@ -1,6 +1,6 @@
-// The names the form's windows go by: the child window identifiers, which are also
-// the WM_COMMAND ids of the buttons, and the form's timer. Input routing needs only
-// these, not the layout table.
+// The names the form's child windows go by, which are also the WM_COMMAND ids of the
+// buttons. A control is given its name by the form and reports its input under it;
+// input routing needs only these, not the layout table.
 #ifndef TINTWELL_PICKER_WIN32_CONTROL_ID_H
 #define TINTWELL_PICKER_WIN32_CONTROL_ID_H
 
@@ -27,9 +27,6 @@ enum ControlId : int {
     kCheck4,
     kShape1,
 };
-
-// Timer1 has no window; it is the form's timer with this id.
-constexpr UINT_PTR kTimer1 = 1;
 
 }  // namespace tintwell::win32
 
