@@ -148,7 +148,9 @@ Resources ResourcesOf(const Program &program) {
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(program.process(),
                              reinterpret_cast<PROCESS_MEMORY_COUNTERS *>(&memory), sizeof memory)) {
-        r.privateKb = static_cast<double>(memory.PrivateUsage) / 1024;
+        // Windows counts private bytes in both; Wine fills in only the commit charge.
+        r.privateKb =
+            static_cast<double>(std::max(memory.PrivateUsage, memory.PagefileUsage)) / 1024;
         r.workingSetKb = static_cast<double>(memory.WorkingSetSize) / 1024;
     }
     r.gdiObjects = GetGuiResources(program.process(), GR_GDIOBJECTS);
@@ -196,7 +198,26 @@ struct Figures {
     double idle = 0, restingSample = 0, movingLoupe = 0;
     Resources atIdle, afterLoupe;
     bool sampled = false;
+    bool loupeShown = false;
 };
+
+BOOL CALLBACK NoteOtherShownWindow(HWND window, LPARAM context) {
+    auto *search = reinterpret_cast<WindowSearch *>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && window != search->found && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Whether the process shows a window besides `form`: the loupe.
+bool ShowsAnotherWindow(DWORD processId, HWND form) {
+    WindowSearch search{processId, form};
+    EnumWindows(NoteOtherShownWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found != form;
+}
 
 // The same phases for both programs: what the bare window cannot do (sampling, the
 // loupe) it is simply not asked to, so its figures are what the pointer and the
@@ -212,7 +233,10 @@ Figures Measure(const Program &program, bool isPicker) {
     SetCursorPos(rest.x, rest.y);
     f.restingSample = CpuShare(program.process(), [](int) {});
     if (isPicker) PostMessageW(program.window(), WM_SYSCOMMAND, kLoupeCommand, 0);
-    f.movingLoupe = CpuShare(program.process(), MovePointer);
+    f.movingLoupe = CpuShare(program.process(), [&](int step) {
+        MovePointer(step);
+        if (isPicker && !f.loupeShown) f.loupeShown = ShowsAnotherWindow(program.id(), program.window());
+    });
     f.afterLoupe = ResourcesOf(program);
     if (isPicker) ClickCheck(program.window(), kCheck3);
     return f;
@@ -257,8 +281,9 @@ int wmain(int argc, wchar_t **argv) {
         if (!program.Shown()) return 1;
         bareFigures = Measure(program, false);
     }
-    if (!pickerFigures.sampled) {
-        std::fprintf(stderr, "footprint_bench: the picker did not start sampling\n");
+    if (!pickerFigures.sampled || !pickerFigures.loupeShown) {
+        std::fprintf(stderr, "footprint_bench: the picker did not start sampling%s\n",
+                     pickerFigures.sampled ? " with the loupe" : "");
         return 1;
     }
 
@@ -282,6 +307,7 @@ int wmain(int argc, wchar_t **argv) {
                 "%.0f ms, ratio %.2f)\n",
                 kStarts, Median(pickerStarts), Median(bareStarts),
                 Median(pickerStarts) / Median(bareStarts));
-    std::printf("GDI and USER counts of 0 mean the system does not report them (Wine).\n");
+    std::printf("GDI and USER counts of 0 mean the system does not report them (Wine).\n"
+                "CPU comes from the system's process times, which count in scheduler ticks.\n");
     return 0;
 }
