@@ -6,9 +6,9 @@
 //
 //   footprint_bench.exe [FOLDER]    FOLDER holds tintwell.exe, dyeplate.dll and
 //                                   bare_window.exe (default: this program's folder)
-#include <windows.h>
 #include <psapi.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -235,7 +235,8 @@ Figures Measure(const Program &program, bool isPicker) {
     if (isPicker) PostMessageW(program.window(), WM_SYSCOMMAND, kLoupeCommand, 0);
     f.movingLoupe = CpuShare(program.process(), [&](int step) {
         MovePointer(step);
-        if (isPicker && !f.loupeShown) f.loupeShown = ShowsAnotherWindow(program.id(), program.window());
+        if (isPicker && !f.loupeShown)
+            f.loupeShown = ShowsAnotherWindow(program.id(), program.window());
     });
     f.afterLoupe = ResourcesOf(program);
     if (isPicker) ClickCheck(program.window(), kCheck3);
@@ -289,8 +290,8 @@ int wmain(int argc, wchar_t **argv) {
 
     std::printf("Footprint: %s and a bare Win32 window, measured one after the other\n\n",
                 "tintwell.exe");
-    std::printf("%-14s %-26s %10s %10s %5s %5s %7s\n", "program", "when", "private KB", "working KB",
-                "GDI", "USER", "threads");
+    std::printf("%-14s %-26s %10s %10s %5s %5s %7s\n", "program", "when", "private KB",
+                "working KB", "GDI", "USER", "threads");
     PrintResources("tintwell.exe", "idle after start", pickerFigures.atIdle);
     PrintResources("tintwell.exe", "after sampling, loupe", pickerFigures.afterLoupe);
     PrintResources("bare window", "idle after start", bareFigures.atIdle);
@@ -303,11 +304,13 @@ int wmain(int argc, wchar_t **argv) {
                 pickerFigures.restingSample, bareFigures.restingSample);
     std::printf("%-36s %11.2f%% %11.2f%%\n", "sampling with the loupe, pointer moving",
                 pickerFigures.movingLoupe, bareFigures.movingLoupe);
-    std::printf("\nStart to first painted window, median of %d starts: %.0f ms (bare window "
-                "%.0f ms, ratio %.2f)\n",
-                kStarts, Median(pickerStarts), Median(bareStarts),
-                Median(pickerStarts) / Median(bareStarts));
-    std::printf("GDI and USER counts of 0 mean the system does not report them (Wine).\n"
-                "CPU comes from the system's process times, which count in scheduler ticks.\n");
+    std::printf(
+        "\nStart to first painted window, median of %d starts: %.0f ms (bare window "
+        "%.0f ms, ratio %.2f)\n",
+        kStarts, Median(pickerStarts), Median(bareStarts),
+        Median(pickerStarts) / Median(bareStarts));
+    std::printf(
+        "GDI and USER counts of 0 mean the system does not report them (Wine).\n"
+        "CPU comes from the system's process times, which count in scheduler ticks.\n");
     return 0;
 }

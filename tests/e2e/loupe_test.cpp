@@ -232,7 +232,9 @@ TEST_F(LoupeTest, EscStopsSamplingWhicheverControlHasTheFocus) {
         StartSampling();
         // A press in the field while sampling picks there and takes the focus.
         if (focus == kPicture1) ClickField(200, 200);
-        ASSERT_EQ(FocusOf(uiThread()), Control(focus));
+        ASSERT_TRUE(
+            WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(focus); }))
+            << "focus on " << FocusOf(uiThread()) << ", not on control " << focus;
         const POINT at = PatternPoint(33 + 9 * round, 44 + 5 * round);
         ASSERT_TRUE(MoveTo(at));
         Key(VK_ESCAPE);

@@ -72,7 +72,8 @@ void CheckDisplayRule(const std::string &text) {
     if (shown.size() != 7 || shown[0] != u'#') Fail("shown text is not # and six", text);
     if (IsSixHexDigits(text))
         for (size_t i = 0; i < 6; ++i)
-            if (shown[i + 1] != static_cast<char16_t>(order[i])) Fail("pairs shown out of order", text);
+            if (shown[i + 1] != static_cast<char16_t>(order[i]))
+                Fail("pairs shown out of order", text);
 }
 
 void CheckHexTextRule(uint32_t colour) {
