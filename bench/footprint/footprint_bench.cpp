@@ -6,9 +6,10 @@
 //
 //   footprint_bench.exe [FOLDER]    FOLDER holds tintwell.exe, dyeplate.dll and
 //                                   bare_window.exe (default: this program's folder)
+#include <windows.h>
+
 #include <psapi.h>
 #include <tlhelp32.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
