@@ -158,6 +158,7 @@ void Form::Check1_Click() {
 void Form::Check3_Click() {
     const bool sampling = controls_.Check3_Value() != 0;
     controls_.set_Timer1_Interval(sampling ? kSamplingIntervalMs : 0);
+    controls_.SamplingSwitched(sampling);
     // Sampling stopped on a colour the user wanted to keep.
     if (sampling) return;
     if (const std::optional<ColorRef> shown = ShownColour()) {

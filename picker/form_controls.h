@@ -81,6 +81,9 @@ class FormControls {
 
     // Milliseconds between ticks; 0 stops the timer.
     virtual void set_Timer1_Interval(int32_t milliseconds) = 0;
+    // Screen sampling has been switched on or off; the window's parts that show only
+    // while sampling (the loupe) follow it from here.
+    virtual void SamplingSwitched(bool on) = 0;
 
     virtual WindowHandle hWnd() = 0;
 };

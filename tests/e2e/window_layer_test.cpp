@@ -197,6 +197,49 @@ std::vector<uint32_t> Pixels(HDC source, int left, int top, int width, int heigh
     return pixels;
 }
 
+// What a window draws into a grey memory DC through WM_PRINTCLIENT against what the
+// screen shows of it: the pixels compared and those that differ. With `whereItShows`,
+// only pixels where the window is the one under them count (a sibling may cover part
+// of it, a child stand on it).
+struct PrintComparison {
+    int compared;
+    int wrong;
+};
+
+PrintComparison ComparePrintWithScreen(HWND window, bool whereItShows) {
+    UpdateWindow(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    DrawTarget printed(TargetKind::Dib32, client.right, client.bottom);
+    FillRect(printed.dc(), &client, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const std::vector<uint32_t> print = Pixels(printed.dc(), 0, 0, client.right, client.bottom);
+    const std::vector<uint32_t> shown =
+        Pixels(ScreenDc().get(), origin.x, origin.y, client.right, client.bottom);
+    PrintComparison result{0, 0};
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            if (whereItShows && WindowFromPoint(POINT{origin.x + x, origin.y + y}) != window) {
+                continue;
+            }
+            const size_t at = static_cast<size_t>(y) * client.right + x;
+            ++result.compared;
+            if (print[at] != shown[at]) ++result.wrong;
+        }
+    }
+    return result;
+}
+
+void ExpectPrintsAsShown(HWND window, bool whereItShows) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const PrintComparison comparison = ComparePrintWithScreen(window, whereItShows);
+    EXPECT_GT(comparison.compared, client.right * client.bottom / 2);
+    EXPECT_EQ(comparison.wrong, 0) << "of " << comparison.compared << " pixels that show";
+}
+
 // A marker draws the same whatever DC it is given: the screen through WM_PAINT, or a
 // printer or a window capture through WM_PRINTCLIENT. The ring shows the field
 // around it there too.
@@ -206,34 +249,38 @@ TEST_F(WindowLayerTest, MarkersPrintAsTheyShowOnScreen) {
     PumpMessages();
     for (ControlId id : {kLabel1, kLabel2}) {
         SCOPED_TRACE(id);
-        // The ring lies inside the field, the arrow on the form.
-        const HWND label = id == kLabel1 ? GetDlgItem(Control(kPicture1), id) : Control(id);
-        UpdateWindow(label);
-        RECT client{};
-        GetClientRect(label, &client);
-        DrawTarget printed(TargetKind::Dib32, client.right, client.bottom);
-        const RECT all{0, 0, client.right, client.bottom};
-        FillRect(printed.dc(), &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-        SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
-        POINT origin{0, 0};
-        ClientToScreen(label, &origin);
-        const std::vector<uint32_t> print = Pixels(printed.dc(), 0, 0, client.right, client.bottom);
-        const std::vector<uint32_t> shown =
-            Pixels(ScreenDc().get(), origin.x, origin.y, client.right, client.bottom);
-        // Picture2 covers the arrow's right part on screen; only what shows is compared.
-        int compared = 0;
-        int wrong = 0;
-        for (int y = 0; y < client.bottom; ++y) {
-            for (int x = 0; x < client.right; ++x) {
-                if (WindowFromPoint(POINT{origin.x + x, origin.y + y}) != label) continue;
-                const size_t at = static_cast<size_t>(y) * client.right + x;
-                ++compared;
-                if (print[at] != shown[at]) ++wrong;
-            }
-        }
-        EXPECT_GT(compared, client.right * client.bottom / 2);
-        EXPECT_EQ(wrong, 0) << "of " << compared << " pixels that show";
+        // The ring lies inside the field, the arrow on the form, where Picture2 covers
+        // its right part.
+        ExpectPrintsAsShown(id == kLabel1 ? GetDlgItem(Control(kPicture1), id) : Control(id), true);
     }
+}
+
+// So do the field, the strip, the swatch and the loupe, each through its one paint
+// routine. This runs at 96 dpi with the suite and at 144 dpi on its own.
+TEST_F(WindowLayerTest, FieldStripSwatchAndLoupePrintAsTheyShowOnScreen) {
+    SendMessageW(Control(kOption4), BM_CLICK, 0, 0);
+    SendMessageW(Control(kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 150));
+    SendMessageW(Control(kPicture1), WM_LBUTTONUP, 0, MAKELPARAM(60, 150));
+    PumpMessages();
+    for (ControlId id : {kPicture1, kPicture2, kShape1}) {
+        SCOPED_TRACE(id);
+        ExpectPrintsAsShown(Control(id), true);
+    }
+
+    // The loupe lets the pointer through, so the window under its pixels is never it;
+    // it is topmost, and all of it is compared.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 4, GetSystemMetrics(SM_CYSCREEN) / 2);
+    SendMessageW(form_->hwnd(), WM_SYSCOMMAND, kLoupeCommand, 0);
+    SendMessageW(Control(kCheck3), BM_CLICK, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        Sleep(100);
+        PumpMessages();
+    }
+    const HWND loupe = FindWindowW(kLoupeClass, nullptr);
+    ASSERT_NE(loupe, nullptr);
+    ASSERT_TRUE(IsWindowVisible(loupe));
+    ExpectPrintsAsShown(loupe, false);
+    SendMessageW(Control(kCheck3), BM_CLICK, 0, 0);
 }
 
 TEST_F(WindowLayerTest, DpiChangeLaysOutLettersAndShowsAgainWithTheStateUnchanged) {

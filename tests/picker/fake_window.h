@@ -65,6 +65,7 @@ class FakeControls : public FormControls {
     int16_t check3 = 0;
     int16_t check4 = 0;
     int32_t timer1Interval = 0;
+    bool sampling = false;
     WindowHandle window = 0x5A5A;
 
     DeviceContext Picture1_hDC() override { return Get("Picture1_hDC", &picture1.surface); }
@@ -101,6 +102,7 @@ class FakeControls : public FormControls {
     void set_Timer1_Interval(int32_t ms) override {
         Set("set_Timer1_Interval", timer1Interval, ms);
     }
+    void SamplingSwitched(bool on) override { Set("SamplingSwitched", sampling, on); }
     WindowHandle hWnd() override { return Get("hWnd", window); }
 
   private:

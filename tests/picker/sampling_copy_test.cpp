@@ -92,9 +92,11 @@ TEST_F(Sampling, Check3SetsTheIntervalAndCheck1AsksForTopmost) {
     h.controls.check3 = 1;
     h.form.Check3_Click();
     EXPECT_EQ(h.controls.timer1Interval, 100);
+    EXPECT_TRUE(h.controls.sampling) << "the loupe may show";
     h.controls.check3 = 0;
     h.form.Check3_Click();
     EXPECT_EQ(h.controls.timer1Interval, 0);
+    EXPECT_FALSE(h.controls.sampling) << "the loupe goes";
 
     h.log.Clear();
     h.controls.check1 = 1;
@@ -121,8 +123,9 @@ TEST_F(Sampling, EscTakesOneSampleThenStopsAsClearingCheck3Does) {
     ASSERT_GE(names.size(), 4u);
     EXPECT_EQ(names[0], "Check3_Value");
     EXPECT_EQ(names[1], "ScreenPixelUnderCursor") << "the sample comes first";
-    EXPECT_EQ(Entries(names.end() - 3, names.end()),
-              (Entries{"set_Check3_Value", "Check3_Value", "set_Timer1_Interval"}));
+    EXPECT_EQ(
+        Entries(names.end() - 4, names.end()),
+        (Entries{"set_Check3_Value", "Check3_Value", "set_Timer1_Interval", "SamplingSwitched"}));
 }
 
 TEST_F(Sampling, EscStopsEvenWhenTheSampleFailsAndOtherwiseDoesNothing) {

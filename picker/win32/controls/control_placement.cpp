@@ -10,11 +10,9 @@ RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale) 
 }
 
 HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                         void *object, const RECT &rect) {
-    return CreateWindowExW(
-        placement.exStyle, placement.windowClass, placement.caption, placement.style, rect.left,
-        rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, object);
+                         const RECT &rect) {
+    return CreateWindowAt(instance, placement.windowClass, placement.caption, placement.style,
+                          placement.exStyle, rect, parent, placement.id, nullptr);
 }
 
 }  // namespace tintwell::win32

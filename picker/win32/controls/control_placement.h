@@ -8,6 +8,7 @@
 
 #include "control_id.h"
 #include "display_scale.h"
+#include "window_base.h"
 
 namespace tintwell::win32 {
 
@@ -31,10 +32,10 @@ struct ControlPlacement {
 // in twips.
 RECT DesignedRect(const ControlPlacement &placement, const DisplayScale &scale);
 
-// Creates the control's window in `parent` at `rect`; `object` is handed to the
-// window procedure at creation (the C++ object of a custom control).
+// Creates a standard control's window in `parent` at `rect` (custom controls make
+// their own, through WindowBase).
 HWND CreateControlWindow(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
-                         void *object, const RECT &rect);
+                         const RECT &rect);
 
 }  // namespace tintwell::win32
 

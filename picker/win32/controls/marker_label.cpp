@@ -2,6 +2,7 @@
 
 #include "form_controls.h"
 #include "gdi_handles.h"
+#include "paint_routine.h"
 
 namespace tintwell::win32 {
 
@@ -38,7 +39,8 @@ void MarkerLabel::Create(HWND parent, const ControlPlacement &placement, HINSTAN
     top_ = static_cast<float>(placement.top) / kTwipsPerTablePixel;
     text_ = placement.caption;
     scale_ = scale;
-    CreateControlWindow(parent, placement, instance, this, PlacedRect(placement));
+    WindowBase::Create(instance, placement.windowClass, placement.caption, placement.style,
+                       placement.exStyle, PlacedRect(placement), parent, placement.id);
 }
 
 void MarkerLabel::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {
@@ -99,14 +101,12 @@ void MarkerLabel::Convert(POINT client, float &x, float &y) const {
 }
 
 LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &) { Paint(dc); })) {
+        return painted;
+    }
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -121,12 +121,6 @@ LRESULT MarkerLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // expect.
     if (RouteMouseMessage(hwnd_, id_, sink_, *this, message, wParam, lParam)) return 0;
     return Default(message, wParam, lParam);
-}
-
-LRESULT MarkerLabel::OnPaint() {
-    PaintDc paint(hwnd_);
-    Paint(paint.get());
-    return 0;
 }
 
 // Drawn off screen first so that a marker moving over the field never flickers.

@@ -64,7 +64,6 @@ class MarkerLabel : public WindowBase<MarkerLabel>, public CustomControl, privat
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnPaint();
     void PaintBackground(HDC dc, int width, int height) const;
     void PaintText(HDC dc, RECT area) const;
     void PaintTriangle(HDC dc) const;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "focus_cue.h"
+#include "paint_routine.h"
 
 namespace tintwell::win32 {
 
@@ -73,7 +74,8 @@ void PictureBox::Create(HWND parent, const ControlPlacement &placement, HINSTANC
     tableWidth_ = placement.width / kTwipsPerTablePixel - 2 * BaseBorder(placement);
     tableHeight_ = placement.height / kTwipsPerTablePixel - 2 * BaseBorder(placement);
     Rescale(placement, scale);
-    CreateControlWindow(parent, placement, instance, this, OuterRect(placement, scale));
+    WindowBase::Create(instance, placement.windowClass, placement.caption, placement.style,
+                       placement.exStyle, OuterRect(placement, scale), parent, placement.id);
 }
 
 void PictureBox::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {
@@ -166,6 +168,11 @@ void PictureBox::Convert(POINT client, float &x, float &y) const {
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &area) { Paint(dc, area); })) {
+        return painted;
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate();
@@ -173,10 +180,6 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnNcCalcSize(lParam);
         case WM_NCPAINT:
             return OnNcPaint();
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_UPDATEUISTATE:
@@ -242,12 +245,9 @@ LRESULT PictureBox::OnFocusCueChange(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-LRESULT PictureBox::OnPaint() {
-    PaintDc paint(hwnd_);
-    const RECT &area = paint.area();
-    BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           ShownDc(area), area.left, area.top, SRCCOPY);
-    return 0;
+void PictureBox::Paint(HDC dc, const RECT &area) {
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, ShownDc(area),
+           area.left, area.top, SRCCOPY);
 }
 
 }  // namespace tintwell::win32

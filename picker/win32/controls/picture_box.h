@@ -57,11 +57,14 @@ class PictureBox : public WindowBase<PictureBox>, public CustomControl, private 
     // The inner area's top-left corner in the container's pixels.
     POINT InnerOrigin() const;
 
+    // Draws `area` of the inner area into `dc` as it shows on screen (the markers are
+    // windows of their own): for WM_PAINT and WM_PRINTCLIENT alike.
+    void Paint(HDC dc, const RECT &area);
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     LRESULT OnCreate();
-    LRESULT OnPaint();
     LRESULT OnNcCalcSize(LPARAM lParam);
     LRESULT OnNcPaint();
     void PaintBorder(HDC dc) const;

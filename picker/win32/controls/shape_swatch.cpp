@@ -1,6 +1,7 @@
 #include "shape_swatch.h"
 
 #include "gdi_handles.h"
+#include "paint_routine.h"
 
 namespace tintwell::win32 {
 
@@ -11,7 +12,8 @@ void ShapeSwatch::RegisterClass(HINSTANCE instance) {
 void ShapeSwatch::Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
                          const DisplayScale &scale) {
     border_ = scale.FromBasePixels(1);
-    CreateControlWindow(parent, placement, instance, this, DesignedRect(placement, scale));
+    WindowBase::Create(instance, placement.windowClass, placement.caption, placement.style,
+                       placement.exStyle, DesignedRect(placement, scale), parent, placement.id);
 }
 
 void ShapeSwatch::LayOut(const ControlPlacement &placement, const DisplayScale &scale) {
@@ -29,27 +31,23 @@ void ShapeSwatch::SetFillColor(COLORREF colour) {
 }
 
 LRESULT ShapeSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
-        default:
-            return Default(message, wParam, lParam);
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &) { Paint(dc); })) {
+        return painted;
     }
+    return Default(message, wParam, lParam);
 }
 
-LRESULT ShapeSwatch::OnPaint() {
-    PaintDc paint(hwnd_);
+void ShapeSwatch::Paint(HDC dc) const {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    Brush fill(CreateSolidBrush(fillColor_));
-    FillRect(paint.get(), &client, fill.get());
+    const Brush fill(CreateSolidBrush(fillColor_));
+    FillRect(dc, &client, fill.get());
     for (int line = 0; line < border_; ++line) {
-        FrameRect(paint.get(), &client, GetSysColorBrush(COLOR_WINDOWTEXT));
+        FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWTEXT));
         InflateRect(&client, -1, -1);
     }
-    return 0;
 }
 
 }  // namespace tintwell::win32

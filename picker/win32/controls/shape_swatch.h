@@ -25,11 +25,12 @@ class ShapeSwatch : public WindowBase<ShapeSwatch>, public CustomControl {
     void LayOut(const ControlPlacement &placement, const DisplayScale &scale) override;
     void SetFillColor(COLORREF colour);
 
+    // Draws the whole swatch into `dc`: for WM_PAINT and WM_PRINTCLIENT alike.
+    void Paint(HDC dc) const;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnPaint();
-
     COLORREF fillColor_;
     int border_;
 };

@@ -12,8 +12,7 @@ void FormControlSet::Create(HWND form, HINSTANCE instance, const DisplayScale &s
         if (CustomControl *custom = Custom(placement.id)) {
             custom->Create(parent, placement, instance, scale);
         } else {
-            CreateControlWindow(parent, placement, instance, nullptr,
-                                DesignedRect(placement, scale));
+            CreateControlWindow(parent, placement, instance, DesignedRect(placement, scale));
         }
     }
 }

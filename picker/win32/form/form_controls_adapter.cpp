@@ -163,13 +163,15 @@ void FormControlsAdapter::set_Timer1_Interval(int32_t milliseconds) {
     if (milliseconds < 0) throw PickerError(messages::kBadSamplingInterval);
     if (milliseconds == 0) {
         KillTimer(form_, kTimer1);
-        loupe_.SetSampling(false);
         return;
     }
     if (SetTimer(form_, kTimer1, static_cast<UINT>(milliseconds), nullptr) == 0) {
         throw PickerError(messages::kCannotStartSampling);
     }
-    loupe_.SetSampling(true);
+}
+
+void FormControlsAdapter::SamplingSwitched(bool on) {
+    loupe_.SetSampling(on);
 }
 
 void FormControlsAdapter::ShowChanges() {

@@ -23,8 +23,8 @@ class ShapeSwatch;
 class FormControlsAdapter : public FormControls {
   public:
     // form: the form's window handle as the form keeps it (null until it is made),
-    // which owns the standard controls and the timer. The loupe follows the timer:
-    // it may show while sampling is on.
+    // which owns the standard controls and the timer. The loupe may show while
+    // sampling is on.
     FormControlsAdapter(const HWND &form, PictureBox &picture1, PictureBox &picture2,
                         MarkerLabel &label1, MarkerLabel &label2, ShapeSwatch &shape1,
                         Loupe &loupe);
@@ -57,6 +57,7 @@ class FormControlsAdapter : public FormControls {
     int16_t Check4_Value() override;
     void set_Check3_Value(int16_t value) override;
     void set_Timer1_Interval(int32_t milliseconds) override;
+    void SamplingSwitched(bool on) override;
     WindowHandle hWnd() override;
 
     // Shows what a handler changed, once it has finished: both markers moved in one

@@ -1,7 +1,5 @@
 #include "form_window.h"
 
-#include <windowsx.h>
-
 #include <utility>
 
 #include "focus_cue.h"
@@ -42,7 +40,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
-      copyMenu_(),
+      copyMenu_(*this, scale_),
       focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_) {}
@@ -68,9 +66,7 @@ FormWindow::~FormWindow() {
 bool FormWindow::Start(int showCommand) {
     scale_ = DisplayScale(dpi_.ForSystem());
     const RECT frame = CentredFrame(dpi_, scale_);
-    CreateWindowExW(kFormExStyle, kFormClass, kFormTitle, kFormStyle, frame.left, frame.top,
-                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
-                    this);
+    Create(instance_, kFormClass, kFormTitle, kFormStyle, kFormExStyle, frame);
     if (hwnd_ == nullptr) {
         ShowStartupFailure(PickerError(messages::kCannotCreateWindow));
         return false;
@@ -123,19 +119,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
             return OnGetDefaultButton();
-        case WM_CONTEXTMENU:
-            return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-        case WM_MEASUREITEM:
-        case WM_DRAWITEM:
-            return OnMenuItem(message, wParam, lParam);
         case kShowFailureMessage:
             return OnShowFailure();
         case WM_DPICHANGED:
             return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         case WM_DESTROY:
             return OnDestroy();
-        case WM_SYSCOMMAND:
-            return OnSysCommand(wParam, lParam);
         case WM_SIZE:
             return OnSize(wParam);
         default:
@@ -154,6 +143,9 @@ LRESULT FormWindow::OnCreate() {
     CreateControls();
     help_.Attach(hwnd_, instance_);
     loupe_.Create(instance_, hwnd_);
+    copyMenu_.Attach(hwnd_, Control(kCommand1));
+    AddOwner(copyMenu_);
+    AddOwner(loupe_);
     return 0;
 }
 
@@ -230,11 +222,6 @@ LRESULT FormWindow::OnEscape() {
     return 0;
 }
 
-LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
-    if (loupe_.OnSysCommand(command)) return 0;
-    return Default(WM_SYSCOMMAND, command, lParam);
-}
-
 LRESULT FormWindow::OnSize(WPARAM kind) {
     loupe_.SetMinimised(kind == SIZE_MINIMIZED);
     return 0;
@@ -263,30 +250,18 @@ void FormWindow::MouseLetGo(ControlId control) {
     if (control == kPicture1 || control == kLabel1) Dispatch([&] { form_.FieldGestureEnded(); });
 }
 
-// The copy button's menu; other controls keep their own (the text box's) or none.
-LRESULT FormWindow::OnContextMenu(HWND source, LPARAM screenPoint) {
-    if (source != Control(kCommand1)) {
-        return Default(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(source), screenPoint);
-    }
+const Form::CopyMenu *FormWindow::CopyMenuContents() {
     const Form::CopyMenu *contents = nullptr;
     Dispatch([&] { contents = &form_.Command1_ContextMenu(); });
-    if (contents == nullptr) return 0;
-    const POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
-    const CopyMenuChoice choice = copyMenu_.Show(hwnd_, source, at, *contents, scale_);
+    return contents;
+}
+
+void FormWindow::CopyMenuChosen(const CopyMenuChoice &choice) {
     if (choice.kind == CopyMenuChoice::Kind::Format) {
         Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
     } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
         Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
     }
-    return 0;
-}
-
-// The copy menu draws its recent colours itself.
-LRESULT FormWindow::OnMenuItem(UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool drawn = message == WM_MEASUREITEM
-                           ? copyMenu_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam))
-                           : copyMenu_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
-    return drawn ? TRUE : Default(message, wParam, lParam);
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {

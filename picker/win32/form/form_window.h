@@ -31,7 +31,10 @@
 
 namespace tintwell::win32 {
 
-class FormWindow : public WindowBase<FormWindow>, private MouseSink, private KeySink {
+class FormWindow : public WindowBase<FormWindow>,
+                   private MouseSink,
+                   private KeySink,
+                   private CopyMenuClient {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
@@ -56,13 +59,10 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     LRESULT OnTimer(UINT_PTR timer);
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
-    LRESULT OnContextMenu(HWND source, LPARAM screenPoint);
-    LRESULT OnMenuItem(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnShowFailure();
     LRESULT OnDpiChanged(int dpi, const RECT *suggested);
     LRESULT OnDestroy();
     LRESULT OnEscape();
-    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     LRESULT OnSize(WPARAM kind);
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
@@ -71,6 +71,8 @@ class FormWindow : public WindowBase<FormWindow>, private MouseSink, private Key
     void KeyDown(ControlId control, int16_t keyCode, int16_t shift) override;
     bool KeyboardInUse() const override { return keyboardInUse_; }
     void NoteKeyboardUse(const MSG &message);
+    const Form::CopyMenu *CopyMenuContents() override;
+    void CopyMenuChosen(const CopyMenuChoice &choice) override;
 
     void CreateControls();
     // Places every control for the current scale and gives them its fonts.

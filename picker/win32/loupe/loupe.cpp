@@ -1,5 +1,6 @@
 #include "loupe.h"
 
+#include "paint_routine.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -41,8 +42,8 @@ void Loupe::RegisterClass(HINSTANCE instance) {
 
 void Loupe::Create(HINSTANCE instance, HWND form) {
     form_ = form;
-    CreateWindowExW(kLoupeExStyle, kLoupeClass, captions::kLoupe, kLoupeStyle, 0, 0, 0, 0, nullptr,
-                    nullptr, instance, this);
+    WindowBase::Create(instance, kLoupeClass, captions::kLoupe, kLoupeStyle, kLoupeExStyle,
+                       RECT{0, 0, 0, 0});
     // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
     if (hwnd_ != nullptr) SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
     HMENU menu = GetSystemMenu(form, FALSE);
@@ -57,6 +58,12 @@ bool Loupe::OnSysCommand(WPARAM command) {
     CheckMenuItem(GetSystemMenu(form_, FALSE), kLoupeCommand,
                   MF_BYCOMMAND | (switchedOn_ ? MF_CHECKED : MF_UNCHECKED));
     Apply();
+    return true;
+}
+
+bool Loupe::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {
+    if (message != WM_SYSCOMMAND || !OnSysCommand(wParam)) return false;
+    result = 0;
     return true;
 }
 
@@ -132,15 +139,16 @@ void Loupe::ShowOn(const MonitorArea &monitor) {
 }
 
 LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (RoutePaintMessage(hwnd_, message, wParam, painted,
+                          [this](HDC dc, const RECT &) { Paint(dc); })) {
+        return painted;
+    }
     switch (message) {
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            return OnPaint();
         case WM_TIMER:
             return wParam == kFrameTimer ? OnFrame() : 0;
         case WM_DISPLAYCHANGE:
@@ -151,13 +159,10 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT Loupe::OnPaint() {
-    PaintDc paint(hwnd_);
-    if (!canvas_.ready()) return 0;
-    const RECT &area = paint.area();
-    BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           canvas_.dc(), area.left, area.top, SRCCOPY);
-    return 0;
+void Loupe::Paint(HDC dc) const {
+    if (!canvas_.ready()) return;
+    const SIZE size = canvas_.size();
+    BitBlt(dc, 0, 0, size.cx, size.cy, canvas_.dc(), 0, 0, SRCCOPY);
 }
 
 // The first frame that finds the pointer where the last one drew it ends the frames

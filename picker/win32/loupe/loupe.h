@@ -25,7 +25,8 @@ namespace tintwell::win32 {
 constexpr UINT kLoupeCommand = 0x0010;
 constexpr const wchar_t *kLoupeClass = L"TintwellLoupe";
 
-class Loupe : public WindowBase<Loupe> {
+// Also the owner of its item in the form's system menu (see WindowBase).
+class Loupe : public WindowBase<Loupe>, public MessageOwner {
   public:
     // Reads the screen through `platform`, the read the picker's samples take.
     explicit Loupe(Win32Platform &platform);
@@ -38,6 +39,7 @@ class Loupe : public WindowBase<Loupe> {
 
     // A system command of the form; true when it was the loupe's switch.
     bool OnSysCommand(WPARAM command);
+    bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
     // The picker has just taken a sample: the loupe shows the screen as it is now,
@@ -50,11 +52,14 @@ class Loupe : public WindowBase<Loupe> {
     // measures one DPI after another with it).
     void ShowOn(const MonitorArea &monitor);
 
+    // Draws the loupe as drawn at the last sample into `dc`: for WM_PAINT and
+    // WM_PRINTCLIENT alike.
+    void Paint(HDC dc) const;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     LRESULT OnFrame();
-    LRESULT OnPaint();
     LRESULT OnDisplayChange();
 
     bool Wanted() const { return switchedOn_ && sampling_ && !minimised_; }

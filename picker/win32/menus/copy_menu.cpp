@@ -1,5 +1,7 @@
 #include "copy_menu.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "picker_state.h"
@@ -19,22 +21,6 @@ constexpr int kSwatchFrameAt96 = 1;
 constexpr int kPaddingAt96 = 4;
 constexpr COLORREF kFrameColour = RGB(0x60, 0x60, 0x60);
 
-// A popup menu, destroyed with what it holds.
-class PopupMenu {
-  public:
-    PopupMenu() : menu_(CreatePopupMenu()) {}
-    ~PopupMenu() {
-        if (menu_ != nullptr) DestroyMenu(menu_);
-    }
-    PopupMenu(const PopupMenu &) = delete;
-    PopupMenu &operator=(const PopupMenu &) = delete;
-
-    HMENU get() const { return menu_; }
-
-  private:
-    HMENU menu_;
-};
-
 void FillSolid(HDC dc, const RECT &rect, COLORREF colour) {
     const Brush brush(CreateSolidBrush(colour));
     if (brush.get() != nullptr) FillRect(dc, &rect, brush.get());
@@ -51,12 +37,41 @@ std::wstring MenuItemText(const std::u16string &text) {
     return shown;
 }
 
-CopyMenu::CopyMenu()
-    : user32_(L"user32.dll"),
+CopyMenu::CopyMenu(CopyMenuClient &client, const DisplayScale &scale)
+    : client_(client),
+      windowScale_(scale),
+      owner_(nullptr),
+      button_(nullptr),
+      user32_(L"user32.dll"),
       parametersForDpi_(user32_, "SystemParametersInfoForDpi"),
       scale_(),
       font_(),
       recent_() {}
+
+void CopyMenu::Attach(HWND owner, HWND button) {
+    owner_ = owner;
+    button_ = button;
+}
+
+// The button's context menu (other controls keep their own, or none), and the
+// recent colours it draws itself while it shows.
+bool CopyMenu::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
+    bool owned = false;
+    if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == button_) {
+        if (const Form::CopyMenu *contents = client_.CopyMenuContents()) {
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const CopyMenuChoice choice = Show(owner_, button_, at, *contents, windowScale_);
+            if (choice.kind != CopyMenuChoice::Kind::None) client_.CopyMenuChosen(choice);
+        }
+        owned = true;
+    } else if (message == WM_MEASUREITEM) {
+        owned = Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lParam));
+    } else if (message == WM_DRAWITEM) {
+        owned = Draw(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+    }
+    if (owned) result = message == WM_CONTEXTMENU ? 0 : TRUE;
+    return owned;
+}
 
 int CopyMenu::SwatchSide() const {
     return scale_.FromBasePixels(kSwatchSideAt96);
@@ -87,7 +102,7 @@ Font CopyMenu::MenuFont() {
 CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
                               const Form::CopyMenu &contents, const DisplayScale &scale) {
     const CopyMenuChoice nothing{CopyMenuChoice::Kind::None, 0};
-    PopupMenu menu;
+    const Menu menu(CreatePopupMenu());
     if (menu.get() == nullptr) return nothing;
     scale_ = scale;
     font_ = MenuFont();

@@ -14,6 +14,7 @@
 #include "form.h"
 #include "gdi_handles.h"
 #include "system_library.h"
+#include "window_base.h"
 
 namespace tintwell::win32 {
 
@@ -23,18 +24,38 @@ struct CopyMenuChoice {
     size_t index;  // into the formats or the recent colours
 };
 
+// What the menu asks of the window it belongs to: what to show, and what to do with
+// the choice.
+class CopyMenuClient {
+  public:
+    // The contents to show now, or nullptr when there are none to be had: the menu
+    // then does not open.
+    virtual const Form::CopyMenu *CopyMenuContents() = 0;
+    virtual void CopyMenuChosen(const CopyMenuChoice &choice) = 0;
+
+  protected:
+    ~CopyMenuClient() = default;
+};
+
 // A menu item's text for a text to show as it is ('&' would otherwise mark a key).
 std::wstring MenuItemText(const std::u16string &text);
 
-class CopyMenu {
+// The owner of the copy button's context menu and of the menu's owner-drawn items: the
+// window the button is in hands it those messages (see WindowBase).
+class CopyMenu : public MessageOwner {
   public:
-    CopyMenu();
+    // scale: the window's, as it changes.
+    CopyMenu(CopyMenuClient &client, const DisplayScale &scale);
     CopyMenu(const CopyMenu &) = delete;
     CopyMenu &operator=(const CopyMenu &) = delete;
 
     // Shows the menu until the user chooses or dismisses it. `source` is the button:
     // a keyboard request (screen point -1, -1) opens the menu below it, clear of it;
     // a click opens it at the pointer.
+    // The button the menu belongs to, in `owner`.
+    void Attach(HWND owner, HWND button);
+    bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
+
     CopyMenuChoice Show(HWND owner, HWND source, POINT screenPoint, const Form::CopyMenu &contents,
                         const DisplayScale &scale);
 
@@ -58,6 +79,10 @@ class CopyMenu {
     Font MenuFont();
     int Padding() const;
 
+    CopyMenuClient &client_;
+    const DisplayScale &windowScale_;
+    HWND owner_;
+    HWND button_;
     SystemLibrary user32_;
     BoundFunction<BOOL(WINAPI *)(UINT, UINT, void *, UINT, UINT)> parametersForDpi_;
     // Set while the menu shows.

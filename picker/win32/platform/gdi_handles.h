@@ -1,5 +1,5 @@
-// Owners for the GDI and USER handles the window uses: each frees what it holds on
-// destruction and cannot be copied.
+// Owners of the device contexts and GDI objects the window uses, each the one owner of
+// owned_handle.h with the release its kind needs.
 #ifndef TINTWELL_PICKER_WIN32_GDI_HANDLES_H
 #define TINTWELL_PICKER_WIN32_GDI_HANDLES_H
 
@@ -8,104 +8,65 @@
 #include <cstdint>
 #include <utility>
 
+#include "owned_handle.h"
+
 namespace tintwell::win32 {
 
 // A font, bitmap, brush or pen, deleted with DeleteObject.
-template <typename Handle>
-class GdiObject {
-  public:
-    explicit GdiObject(Handle handle = nullptr) : handle_(handle) {}
-    ~GdiObject() {
-        if (handle_ != nullptr) DeleteObject(handle_);
-    }
-    GdiObject(const GdiObject &) = delete;
-    GdiObject &operator=(const GdiObject &) = delete;
-    GdiObject(GdiObject &&other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject &operator=(GdiObject &&other) noexcept {
-        std::swap(handle_, other.handle_);
-        return *this;
-    }
-
-    Handle get() const { return handle_; }
-
-  private:
-    Handle handle_;
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+template <typename Handle>
+using GdiObject = Owned<Handle, DeleteGdiObject>;
 
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 
 // A memory device context made with CreateCompatibleDC, deleted with DeleteDC.
-class MemoryDc {
+struct DeleteMemoryDc {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+class MemoryDc : public Owned<HDC, DeleteMemoryDc> {
   public:
-    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() {
-        if (dc_ != nullptr) DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc &) = delete;
-    MemoryDc &operator=(const MemoryDc &) = delete;
-
-    HDC get() const { return dc_; }
-
-  private:
-    HDC dc_;
+    explicit MemoryDc(HDC compatibleWith) : Owned(CreateCompatibleDC(compatibleWith)) {}
 };
 
-// A window's DC for its whole rectangle, frame included (GetWindowDC), released with
-// ReleaseDC.
-class WindowDc {
+// A DC got with GetDC or GetWindowDC, released with ReleaseDC for the window it came
+// from. The release can be given, for a caller that binds user32 by name.
+struct ReleaseWindowDc {
+    HWND window;
+    decltype(&::ReleaseDC) release;
+    void operator()(HDC dc) const { release(window, dc); }
+};
+using ReleasedDc = Owned<HDC, ReleaseWindowDc>;
+
+// A window's DC for its whole rectangle, frame included.
+class WindowDc : public ReleasedDc {
   public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    ~WindowDc() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
-    }
-    WindowDc(const WindowDc &) = delete;
-    WindowDc &operator=(const WindowDc &) = delete;
-
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
+    explicit WindowDc(HWND window)
+        : ReleasedDc(GetWindowDC(window), ReleaseWindowDc{window, &::ReleaseDC}) {}
 };
 
-// The screen's DC, released with ReleaseDC. The two functions can be given, for a
-// caller that binds user32 by name.
-class ScreenDc {
+// The screen's DC.
+class ScreenDc : public ReleasedDc {
   public:
     using GetDcFunction = decltype(&::GetDC);
     using ReleaseDcFunction = decltype(&::ReleaseDC);
 
     explicit ScreenDc(GetDcFunction getDc = &::GetDC, ReleaseDcFunction releaseDc = &::ReleaseDC)
-        : releaseDc_(releaseDc), dc_(getDc(nullptr)) {}
-    ~ScreenDc() {
-        if (dc_ != nullptr) releaseDc_(nullptr, dc_);
-    }
-    ScreenDc(const ScreenDc &) = delete;
-    ScreenDc &operator=(const ScreenDc &) = delete;
-
-    HDC get() const { return dc_; }
-
-  private:
-    ReleaseDcFunction releaseDc_;
-    HDC dc_;
+        : ReleasedDc(getDc(nullptr), ReleaseWindowDc{nullptr, releaseDc}) {}
 };
 
 // An object selected into a DC, with the previous one put back on destruction.
 // Declare it after the DC and the object it selects so that it goes first.
-class SelectedObject {
+struct SelectBack {
+    HDC dc;
+    void operator()(HGDIOBJ previous) const { SelectObject(dc, previous); }
+};
+class SelectedObject : public Owned<HGDIOBJ, SelectBack> {
   public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() {
-        if (previous_ != nullptr) SelectObject(dc_, previous_);
-    }
-    SelectedObject(const SelectedObject &) = delete;
-    SelectedObject &operator=(const SelectedObject &) = delete;
-
-  private:
-    HDC dc_;
-    HGDIOBJ previous_;
+    SelectedObject(HDC dc, HGDIOBJ object) : Owned(SelectObject(dc, object), SelectBack{dc}) {}
 };
 
 // BeginPaint/EndPaint for one WM_PAINT.

@@ -1,67 +1,45 @@
-// The system operations of the picker on Windows: keep-on-top, the screen pixel
-// under the cursor and the clipboard. Every user32/gdi32 function used here is bound
-// by name from the system folder at its first call.
+// The system operations of the picker on Windows, as the core asks for them:
+// keep-on-top, the screen pixel under the cursor and the clipboard. The screen and the
+// clipboard have units of their own; this one holds the system libraries they bind
+// their functions from by name, and keep-on-top.
 #ifndef TINTWELL_PICKER_WIN32_WIN32_PLATFORM_H
 #define TINTWELL_PICKER_WIN32_WIN32_PLATFORM_H
 
 #include <windows.h>
 
+#include "clipboard.h"
 #include "form_controls.h"
+#include "screen_reader.h"
 #include "system_library.h"
 
 namespace tintwell::win32 {
-
-// One read of the screen under the cursor: where the cursor is and its pixel's
-// COLORREF (kInvalidColor when it cannot be read), both in physical pixels.
-struct ScreenRead {
-    POINT cursor;
-    ColorRef pixel;
-};
 
 class Win32Platform : public Platform {
   public:
     // owner: the window that opens the clipboard.
     explicit Win32Platform(HWND owner = nullptr);
 
-    void SetOwner(HWND owner) { owner_ = owner; }
+    void SetOwner(HWND owner) { clipboard_.SetOwner(owner); }
 
     void SetTopmost(WindowHandle window, bool topmost) override;
     ColorRef ScreenPixelUnderCursor() override;
     // The read a sample takes; with `copyTo`, the square of pixels reaching `reach`
     // pixels around the cursor is copied from the same screen DC to its top-left.
-    ScreenRead ReadUnderCursor(HDC copyTo = nullptr, int reach = 0);
+    ScreenRead ReadUnderCursor(HDC copyTo = nullptr, int reach = 0) {
+        return screen_.ReadUnderCursor(copyTo, reach);
+    }
     // The cursor in physical pixels.
-    POINT CursorPosition();
+    POINT CursorPosition() { return screen_.CursorPosition(); }
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
 
   private:
-    class ClipboardSession;
-    class PhysicalPixelScope;
-
-    enum class History { Keep, Skip };
-    void SetClipboardText(const std::u16string &text, History history);
-
-    HWND owner_;
-    // When the clipboard was last found held by another program, so that the next
-    // attempts soon after do not wait all over again (a copy opens it twice, and a
-    // copying drag once per step).
-    bool clipboardBusy_;
-    ULONGLONG clipboardBusySince_;
     SystemLibrary user32_;
     SystemLibrary gdi32_;
     BoundFunction<decltype(&::SetWindowPos)> setWindowPos_;
-    BoundFunction<decltype(&::GetDC)> getDc_;
-    BoundFunction<decltype(&::ReleaseDC)> releaseDc_;
-    BoundFunction<decltype(&::GetCursorPos)> getCursorPos_;
-    BoundFunction<decltype(&::GetPixel)> getPixel_;
-    BoundFunction<decltype(&::OpenClipboard)> openClipboard_;
-    BoundFunction<decltype(&::CloseClipboard)> closeClipboard_;
-    BoundFunction<decltype(&::EmptyClipboard)> emptyClipboard_;
-    BoundFunction<decltype(&::SetClipboardData)> setClipboardData_;
-    BoundFunction<decltype(&::RegisterClipboardFormatW)> registerClipboardFormat_;
-    BoundFunction<DPI_AWARENESS_CONTEXT(WINAPI *)(DPI_AWARENESS_CONTEXT)> setThreadDpiContext_;
+    ScreenReader screen_;
+    Clipboard clipboard_;
 };
 
 }  // namespace tintwell::win32
