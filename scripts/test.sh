@@ -2,7 +2,8 @@
 # Sets up what is missing, builds every configuration and runs every test:
 #   1. native: engine and picker-core suites (GoogleTest), benchmarks built
 #   2. native under AddressSanitizer + UndefinedBehaviorSanitizer: the same suites
-#   3. a bounded libFuzzer run over the library's exports
+#   3. libFuzzer over the library's exports for a bounded time, and over its lookups
+#      and the hex text rules for a million runs each
 #   4. Windows x86 (MinGW) under the 32-bit Wine loader, in a Wine prefix of its own and
 #      on a private Xvfb: export/import tables, the library on real GDI and called from a
 #      4-byte aligned stack, and a short end-to-end run of the picker. 32-bit programs
@@ -10,12 +11,18 @@
 #   5. Windows x86-64 (MinGW) as a Windows user without GoogleTest or a network would
 #      build it: it must configure, say that the tests are off, and build the programs
 #   6. Windows x86-64 (MinGW) under Wine on a private Xvfb: export/import tables, the
-#      library on real GDI, the running picker end to end, and a short soak
+#      library on real GDI, the running picker end to end, and a short soak; the scaled
+#      runs each on a display and in a prefix of their own, beside the others
 #   7. dyeplate installed from the native and both Windows builds into fresh prefixes
 #      (products only), and examples/ built against each installed tree and run:
 #      through pkg-config and find_package natively, as x86 and x86-64 programs linked
 #      with the import library under Wine
-# Every stage runs even when an earlier one fails; the summary names the failures and
+# The stages run in two lanes at the same time, one per core: the native lane (1-3, the
+# native example) is compute, the Windows lane (the two MinGW builds, then 4-7) mostly
+# waits on Wine and the window system, so its x86 and x86-64 suites run side by side
+# too. Each stage's output goes to build/ci-logs/ and is printed when the stage ends.
+# Every stage runs even when an earlier one fails (unless it needs the failed one's
+# build); the summary names the failures, prints each stage's time and the total, and
 # the exit code is non-zero if any stage failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -23,18 +30,25 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh || { echo "test: setup failed" >&2; exit 1; }
 
 jobs=$(nproc)
-failed=()
+logs=build/ci-logs
+rm -rf "$logs"
+mkdir -p "$logs"
+
+# stage NAME COMMAND...: runs COMMAND with its output in a log of its own, then prints
+# the log with the outcome and the time. Safe to call from lanes running side by side:
+# the outcome goes to a file, and each log is printed in one piece.
 stage() {
   local name=$1; shift
-  echo
-  echo "=== $name"
-  local start=$SECONDS
-  if "$@"; then
-    echo "=== $name: passed ($((SECONDS - start)) s)"
-  else
-    echo "=== $name: FAILED ($((SECONDS - start)) s)"
-    failed+=("$name")
-  fi
+  local file="$logs/$(tr -c 'A-Za-z0-9\n' _ <<<"$name").log" start=$SECONDS status=0
+  "$@" >"$file" 2>&1 || status=$?
+  local outcome="passed"
+  ((status == 0)) || outcome="FAILED"
+  local line
+  line=$(printf '%-46s %-7s %4d s' "$name" "$outcome" "$((SECONDS - start))")
+  echo "$line" >>"$logs/summary"
+  { printf '\n=== %s\n' "$name"; cat "$file"; echo "=== $name: $outcome ($((SECONDS - start)) s)"; } |
+    flock "$logs/summary" cat
+  return "$status"
 }
 
 build_preset() {
@@ -48,6 +62,12 @@ fuzz() {
   [[ -x tests/fuzz/run.sh ]] || { echo "tests/fuzz/run.sh is missing or not executable"; return 1; }
   tests/fuzz/run.sh
 }
+# Both MinGW builds first, one after the other, so the Wine suites can then run side by
+# side without compiling under them.
+# The x86 build's tests run under the 32-bit Wine loader, which configure looks for.
+windows_builds() {
+  build_preset mingw-x86_64 && scripts/x86-session.sh --setup >/dev/null && build_preset mingw-i686
+}
 win32() {
   local mode
   mode=$(scripts/x86-session.sh --setup) || return 1
@@ -56,11 +76,10 @@ win32() {
   local stride=1
   [[ $mode == emulated ]] && stride=${TINTWELL_GDI_COLOUR_STRIDE:-6}
   # A crash ends the crashed program at once instead of waiting in Wine's debugger.
-  build_preset mingw-i686 &&
-    TINTWELL_GDI_COLOUR_STRIDE=$stride WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" \
-      scripts/x86-session.sh -- \
-      scripts/wine-session.sh --prefix build/mingw-i686/wineprefix -- \
-      ctest --preset mingw-i686
+  TINTWELL_GDI_COLOUR_STRIDE=$stride WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" \
+    scripts/x86-session.sh -- \
+    scripts/wine-session.sh --prefix build/mingw-i686/wineprefix -- \
+    ctest --preset mingw-i686 -j"$jobs"
 }
 win64_without_googletest() {
   local dir=build/mingw-x86_64-no-googletest
@@ -74,24 +93,43 @@ win64_without_googletest() {
     [[ -f "$dir/bin/$product" ]] || { echo "$product was not built"; return 1; }
   done
 }
+# The scaled runs have displays and prefixes of their own: they run beside the suites
+# that take the session's display in turns (ctest resource locks).
 win64() {
-  build_preset mingw-x86_64 &&
-    scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix -- ctest --preset mingw-x86_64
+  scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix -- \
+    ctest --preset mingw-x86_64 -j3
 }
 
-stage "native tests" native
-stage "sanitizer tests" sanitized
-stage "fuzzing" fuzz
-stage "Windows x86 tests under Wine" win32
-stage "Windows x86-64 build without GoogleTest" win64_without_googletest
-stage "Windows x86-64 tests under Wine" win64
-stage "Installed dyeplate, native example" scripts/installed-example.sh native
-stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686
-stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64
+native_lane() {
+  stage "native tests" native
+  stage "sanitizer tests" sanitized
+  stage "fuzzing" fuzz
+  stage "Installed dyeplate, native example" scripts/installed-example.sh native
+}
+windows_lane() {
+  stage "Windows builds (x86-64, x86)" windows_builds || {
+    echo "Windows builds failed: their suites and examples are not run" >>"$logs/summary"
+    return 1
+  }
+  stage "Windows x86-64 build without GoogleTest" win64_without_googletest &
+  stage "Windows x86 tests under Wine" win32 &
+  stage "Windows x86-64 tests under Wine" win64 &
+  wait
+  stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686 &
+  stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64 &
+  wait
+}
+
+native_lane &
+windows_lane &
+wait
 
 echo
-if ((${#failed[@]})); then
-  echo "FAILED: ${failed[*]}"
+echo "=== stage times (the lanes run side by side)"
+cat "$logs/summary"
+echo "total: $SECONDS s"
+if grep -q "FAILED\|failed:" "$logs/summary"; then
+  echo "FAILED: $(grep "FAILED" "$logs/summary" | sed 's/  .*//' | paste -sd, -)"
   exit 1
 fi
 echo "All tests passed."

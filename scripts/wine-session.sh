@@ -47,18 +47,27 @@ cleanup() {
 trap cleanup EXIT
 
 if ((use_caller_display == 0)); then
+  # Sessions start side by side (CI runs its Wine suites at the same time), so a free
+  # number can be taken between the look and the start: Xvfb then refuses it and
+  # ends, and the next number is tried.
   display=""
   for n in $(seq "${TINTWELL_FIRST_DISPLAY:-91}" 299); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=$n; break; fi
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 100); do
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      [[ -e /tmp/.X11-unix/X$n ]] && grep -qs "$xvfb_pid" "/tmp/.X$n-lock" && break
+      sleep 0.1
+    done
+    if kill -0 "$xvfb_pid" 2>/dev/null && [[ -e /tmp/.X11-unix/X$n ]]; then
+      display=$n
+      break
+    fi
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
   done
-  if [[ -z "$display" ]]; then echo "wine-session: no free X display" >&2; exit 1; fi
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 100); do
-    [[ -e /tmp/.X11-unix/X$display ]] && break
-    sleep 0.1
-  done
-  if [[ ! -e /tmp/.X11-unix/X$display ]]; then echo "wine-session: Xvfb did not start" >&2; exit 1; fi
+  if [[ -z "$display" ]]; then echo "wine-session: no X display could be started" >&2; exit 1; fi
   export DISPLAY=":$display"
 fi
 

@@ -42,7 +42,9 @@ class PatternWindow : public WindowBase<PatternWindow> {
                         nullptr, nullptr, GetModuleHandleW(nullptr), this);
         ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
         UpdateWindow(hwnd_);
-        Pause(200);
+        const LONG right = area.right - area.left - 1, bottom = area.bottom - area.top - 1;
+        ScreenShows(POINT{area.left, area.top}, PatternAt(0, 0));
+        ScreenShows(POINT{area.right - 1, area.bottom - 1}, PatternAt(right, bottom));
     }
     ~PatternWindow() {
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
@@ -323,7 +325,9 @@ TEST_F(LoupeTest, EscStopsSamplingWhicheverControlHasTheFocus) {
         StartSampling();
         // A press in the field while sampling picks there and takes the focus.
         if (focus == kPicture1) ClickField(200, 200);
-        ASSERT_EQ(FocusOf(uiThread()), Control(focus));
+        ASSERT_TRUE(
+            WaitUntil(kUpdateTimeoutMs, [&] { return FocusOf(uiThread()) == Control(focus); }))
+            << "focus on " << FocusOf(uiThread()) << ", not on control " << focus;
         const POINT at = PatternPoint(33 + 9 * round, 44 + 5 * round);
         ASSERT_TRUE(MoveTo(at));
         Key(VK_ESCAPE);

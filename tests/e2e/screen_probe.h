@@ -20,6 +20,7 @@ using testsupport::ClipboardText;
 using testsupport::ColourWindow;
 using testsupport::Pause;
 using testsupport::RectInContainer;
+using testsupport::ScreenShows;
 using testsupport::WaitUntil;
 using testsupport::WindowText;
 

@@ -73,6 +73,8 @@ TEST_F(WindowLayerTest, MarkersKeepTheirFractionalPositionsAndSitOnTheNearestPix
     form_->controls().set_Label1_Top(-5.0f);
     EXPECT_EQ(form_->controls().Label1_Left(), 95.5f);
     EXPECT_EQ(form_->controls().Label1_Top(), -5.0f);
+    // The window follows once the handler's changes are shown, as after every handler.
+    form_->controls().ShowChanges();
     RECT placed{};
     GetWindowRect(GetDlgItem(Control(kPicture1), kLabel1), &placed);
     MapWindowPoints(nullptr, Control(kPicture1), reinterpret_cast<POINT *>(&placed), 2);

@@ -11,92 +11,18 @@
 
 #include "colour_table.h"
 #include "fuzz_surface.h"
+#include "lookup_checks.h"
 
 namespace {
 
-class ByteReader {
-  public:
-    ByteReader(const uint8_t *data, size_t size) : data_(data), size_(size) {}
-    bool done() const { return size_ == 0; }
-    uint8_t u8() {
-        if (size_ == 0) return 0;
-        --size_;
-        return *data_++;
-    }
-    uint32_t u32() {
-        uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= uint32_t{u8()} << (8 * i);
-        return v;
-    }
-    int32_t i32() { return static_cast<int32_t>(u32()); }
-
-  private:
-    const uint8_t *data_;
-    size_t size_;
-};
-
-[[noreturn]] void Fail(const char *what, uint32_t colour, int32_t mode, int32_t a, int32_t b,
-                       int32_t webSafe, uint32_t got, uint32_t want) {
-    std::fprintf(stderr,
-                 "dyeplate_fuzz: %s\n  colour 0x%08X mode %d args %d %d webSafe %d: got 0x%08X, "
-                 "expected 0x%08X\n",
-                 what, colour, mode, a, b, webSafe, got, want);
-    std::abort();
-}
-
-bool ModeInRange(int32_t mode) {
-    return static_cast<uint32_t>(mode) <= 5;
-}
-
-int32_t Clamp(int32_t v) {
-    return v < 0 ? 0 : (v > 255 ? 255 : v);
-}
+using fuzz::ByteReader;
+using fuzz::Fail;
+using fuzz::ModeInRange;
 
 // COLORREF 0x00BBGGRR to the surface's 0xFFRRGGBB.
 uint32_t SurfacePixel(uint32_t colorref) {
     return 0xFF000000u | ((colorref & 0xFFu) << 16) | (colorref & 0xFF00u) |
            ((colorref >> 16) & 0xFFu);
-}
-
-bool AllChannelsWebSafe(uint32_t colorref) {
-    for (int shift = 0; shift < 24; shift += 8)
-        if (((colorref >> shift) & 0xFFu) % 51 != 0) return false;
-    return true;
-}
-
-void CheckLookupResult(const char *name, uint32_t got, uint32_t colour, int32_t mode, int32_t a,
-                       int32_t b, int32_t webSafe) {
-    if ((got >> 24) != 0)
-        Fail("lookup result has a non-zero top byte", colour, mode, a, b, webSafe, got,
-             got & 0xFFFFFFu);
-    if (!ModeInRange(mode) && got != 0) Fail(name, colour, mode, a, b, webSafe, got, 0);
-    if (ModeInRange(mode) && webSafe != 0 && !AllChannelsWebSafe(got))
-        Fail("web-safe lookup has an unsnapped channel", colour, mode, a, b, webSafe, got, got);
-}
-
-void FuzzGetColor(uint32_t colour, int32_t mode, int32_t x, int32_t y, int32_t webSafe) {
-    const uint32_t got = GetColor(colour, mode, x, y, webSafe);
-    CheckLookupResult("GetColor with a mode above 5 is not 0", got, colour, mode, x, y, webSafe);
-    if (!ModeInRange(mode)) return;
-    const int32_t canonicalMode = mode <= 2 ? 0 : mode;
-    const uint32_t canonical =
-        GetColor(colour & 0xFFFFFFu, canonicalMode, Clamp(x), Clamp(y), webSafe != 0 ? 1 : 0);
-    if (got != canonical)
-        Fail("GetColor differs from its canonical call (top byte, mode 1/2, clamping, flag)",
-             colour, mode, x, y, webSafe, got, canonical);
-}
-
-void FuzzGetColor2(uint32_t colour, int32_t mode, int32_t y, int32_t webSafe) {
-    const uint32_t got = GetColor2(colour, mode, y, webSafe);
-    CheckLookupResult("GetColor2 with a mode above 5 is not 0", got, colour, mode, 0, y, webSafe);
-    if (!ModeInRange(mode)) return;
-    const int32_t canonicalMode = mode <= 2 ? 0 : mode;
-    // The hue strip ignores the base colour.
-    const uint32_t base = canonicalMode == 0 ? 0x00123456u : colour & 0xFFFFFFu;
-    const uint32_t canonical = GetColor2(base, canonicalMode, Clamp(y), webSafe != 0 ? 1 : 0);
-    if (got != canonical)
-        Fail("GetColor2 differs from its canonical call (top byte, mode 1/2, clamping, flag)",
-             colour, mode, 0, y, webSafe, got, canonical);
 }
 
 // What the engine's shared buffer holds, as far as this process has seen: the
@@ -219,11 +145,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             case 2: {
                 const int32_t x = in.i32();
                 const int32_t y = in.i32();
-                FuzzGetColor(colour, mode, x, y, webSafe);
+                fuzz::CheckGetColor(colour, mode, x, y, webSafe);
                 break;
             }
             default:
-                FuzzGetColor2(colour, mode, in.i32(), webSafe);
+                fuzz::CheckGetColor2(colour, mode, in.i32(), webSafe);
                 break;
         }
     }

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the fuzz target into tests/fuzz/corpus/.
+"""Writes the seed corpora of the fuzz targets: tests/fuzz/corpus/ for the exports with
+their draws, corpus-lookups/ for the lookups alone, corpus-hex-text/ for the text rules.
 
 An input is a run of calls, each: one op byte (0 field draw, 1 strip draw,
 2 GetColor, 3 GetColor2), then colour, mode and web-safe flag as little-endian
 32-bit words; a draw adds a surface-kind byte (0 null device context, 1 null
 pixels, 2 real surface) and width, height, stride; GetColor adds x, y; GetColor2 y.
+
+An input of the lookup target is a run of calls, each: one op byte (even GetColor,
+odd GetColor2), then colour, mode, web-safe flag, x and y as 32-bit words. An input of
+the text target is the text itself.
 """
 import os
 import struct
@@ -57,8 +62,41 @@ seeds = {
     "negative_sizes": field(BASE, 0, 0, -1, -256, 1024) + strip(BASE, 0, 0, 20, -1, 80),
 }
 
-corpus = os.path.join(HERE, "corpus")
-os.makedirs(corpus, exist_ok=True)
-for name, data in seeds.items():
-    with open(os.path.join(corpus, name), "wb") as f:
-        f.write(data)
+
+
+def lookup(op, colour, mode, web, x, y):
+    return bytes([op]) + word(colour) + word(mode) + word(web) + word(x) + word(y)
+
+
+lookup_seeds = {
+    "field": b"".join(lookup(0, c, m, w, x, y) for c, m, w, x, y in [
+        (0x00055FF, 0, 0, 119, 102), (0x0000FF, 0, 1, 128, 64), (0x1E140A, 3, 0, 0, 0),
+        (BASE, 0, 0, -5, 300), (0xFF123456, 4, 2, 10, 20), (BASE, 5, 1, 255, 255)]),
+    "strip": b"".join(lookup(1, c, m, w, 0, y) for c, m, w, y in [
+        (BASE, 0, 0, 20), (BASE, 0, 1, 20), (BASE, 5, 0, -3), (BASE, 3, 1, 999), (BASE, 4, 0, 128)]),
+    "odd_modes": b"".join(lookup(op, BASE, m, 0, 1, 1) for op in (0, 1) for m in (1, 2, 6, -1, 0x7FFFFFFF)),
+}
+
+hex_text_seeds = {
+    "upper": b"3C2B1A",
+    "lower": b"abcdef",
+    "black": b"000000",
+    "short": b"ABCDE",
+    "long": b"ABCDEF0",
+    "hash": b"#12345",
+    "not_hex": b"12G456",
+    "wide": "ＡＢ".encode("utf-8"),
+}
+
+
+def write(folder, seeds):
+    path = os.path.join(HERE, folder)
+    os.makedirs(path, exist_ok=True)
+    for name, data in seeds.items():
+        with open(os.path.join(path, name), "wb") as f:
+            f.write(data)
+
+
+write("corpus", seeds)
+write("corpus-lookups", lookup_seeds)
+write("corpus-hex-text", hex_text_seeds)

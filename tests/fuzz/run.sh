@@ -1,21 +1,47 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer target over the library's exports (clang, ASan + UBSan) and
-# fuzzes it for a bounded time, starting from the committed seeds. Exits non-zero on
-# any finding; the input that caused it is left in build/stress-fuzz/artifacts/.
+# Builds the libFuzzer targets (clang, ASan + UBSan) and runs each from its committed
+# seeds: the library's exports with their draws for a bounded time, then the lookups
+# alone and the hex text rules for a fixed number of runs each. Prints every target's
+# run count; exits non-zero on any finding, leaving the input that caused it in
+# build/stress-fuzz/artifacts/.
 #
-#   tests/fuzz/run.sh [SECONDS]     default 90
+#   tests/fuzz/run.sh [SECONDS [RUNS]]     defaults: 90 s of draws, 1000000 runs
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 seconds="${1:-90}"
+runs="${2:-1000000}"
 build="$root/build/stress-fuzz"
 
 cmake -S "$root/tests/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 
-# libFuzzer adds what it finds to the first corpus folder: keep the seeds read-only.
-mkdir -p "$build/corpus" "$build/artifacts"
+mkdir -p "$build/artifacts"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-"$build/dyeplate_fuzz" "$build/corpus" "$root/tests/fuzz/corpus" \
-  -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 \
-  -artifact_prefix="$build/artifacts/" -print_final_stats=1
+
+# fuzz TARGET SEEDS [libFuzzer options]: libFuzzer adds what it finds to the first
+# corpus folder, so the committed seeds stay read-only behind it.
+summary=()
+fuzz() {
+  local target=$1 seeds=$2; shift 2
+  local log="$build/$target.log" start=$SECONDS
+  mkdir -p "$build/corpus-$target"
+  echo "--- $target"
+  if ! "$build/$target" "$build/corpus-$target" "$root/tests/fuzz/$seeds" "$@" \
+    -artifact_prefix="$build/artifacts/$target-" -print_final_stats=1 >"$log" 2>&1; then
+    tail -60 "$log"
+    echo "$target: FINDING (log: $log)"
+    return 1
+  fi
+  local done_runs
+  done_runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  summary+=("$target: ${done_runs:-?} runs in $((SECONDS - start)) s, no findings")
+
+}
+
+fuzz dyeplate_fuzz corpus -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096
+fuzz lookup_fuzz corpus-lookups -runs="$runs" -max_len=256 -timeout=20
+# Past seven characters a text is refused by its length alone: short inputs are the
+# ones worth the runs.
+fuzz hex_text_fuzz corpus-hex-text -runs="$runs" -max_len=16 -timeout=20
+printf '%s\n' "${summary[@]}"

@@ -18,7 +18,7 @@ ColourWindow::ColourWindow(RECT area, uint32_t colour) : colour_(colour) {
                     nullptr, GetModuleHandleW(nullptr), this);
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     UpdateWindow(hwnd_);
-    Pause(200);
+    ScreenShows(Centre(), colour_);
 }
 
 ColourWindow::~ColourWindow() {
@@ -29,7 +29,7 @@ void ColourWindow::SetColour(uint32_t colour) {
     colour_ = colour;
     InvalidateRect(hwnd_, nullptr, TRUE);
     UpdateWindow(hwnd_);
-    Pause(100);
+    ScreenShows(Centre(), colour_);
 }
 
 POINT ColourWindow::Centre() const {

@@ -62,6 +62,15 @@ void Pause(DWORD milliseconds) {
     WaitUntil(milliseconds, [] { return false; });
 }
 
+bool ScreenShows(POINT at, uint32_t colour, DWORD timeoutMs) {
+    return WaitUntil(timeoutMs, [&] {
+        HDC screen = GetDC(nullptr);
+        const COLORREF shown = GetPixel(screen, at.x, at.y);
+        ReleaseDC(nullptr, screen);
+        return shown == (colour & 0xFFFFFFu);
+    });
+}
+
 std::wstring WindowText(HWND window) {
     wchar_t buffer[1024] = {};
     DWORD_PTR copied = 0;

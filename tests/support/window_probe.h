@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ namespace testsupport {
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()> &condition);
 // Lets this thread's windows run for a while.
 void Pause(DWORD milliseconds);
+// Waits until the screen shows the colour (a COLORREF) at the screen point: a window
+// of this process has reached the screen. Returns whether it did in time.
+bool ScreenShows(POINT at, uint32_t colour, DWORD timeoutMs = 5000);
 
 // The window's outer rectangle in its container's client pixels.
 RECT RectInContainer(HWND window, HWND container);

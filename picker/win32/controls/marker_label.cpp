@@ -72,17 +72,28 @@ POINT MarkerLabel::PlacedCorner() const {
 }
 
 void MarkerLabel::MoveTo(float left, float top) {
-    const POINT corner = geometry_.Corner(left, top, scale_);
+    // A position no pixel can show is refused here, before anything is kept.
+    geometry_.Corner(left, top, scale_);
     left_ = left;
     top_ = top;
+}
+
+HDWP MarkerLabel::Place(HDWP moves) {
+    if (hwnd_ == nullptr) return moves;
+    const POINT corner = geometry_.Corner(left_, top_, scale_);
     // A drag moves the markers on every step, mostly to where they already are; a
     // move costs a repaint, so only real moves are made.
     const POINT placed = PlacedCorner();
-    if (placed.x == corner.x && placed.y == corner.y) return;
+    if (placed.x == corner.x && placed.y == corner.y) return moves;
     // The ring shows the field under its own position, so the pixels it had at the old
     // place are wrong at the new one: have it repainted there instead of copied along.
-    SetWindowPos(hwnd_, nullptr, corner.x, corner.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    constexpr UINT kMove = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
+    // Without a batch (the system had no room for one) the window moves on its own.
+    if (moves == nullptr) {
+        SetWindowPos(hwnd_, nullptr, corner.x, corner.y, 0, 0, kMove);
+        return nullptr;
+    }
+    return DeferWindowPos(moves, hwnd_, nullptr, corner.x, corner.y, 0, 0, kMove);
 }
 
 void MarkerLabel::Convert(POINT client, float &x, float &y) const {

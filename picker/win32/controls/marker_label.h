@@ -47,10 +47,16 @@ class MarkerLabel : public WindowBase<MarkerLabel>, public CustomControl, privat
     void SetForeColor(COLORREF colour);
 
     // Position in the container's table pixels, kept exactly as set; the window sits
-    // at the nearest screen pixel the geometry gives for it.
+    // at the nearest screen pixel the geometry gives for it once Place has run. A step
+    // sets both markers' positions one coordinate at a time; moving the windows then,
+    // all at once, costs one trip to the window system instead of one per coordinate.
     float Left() const { return left_; }
     float Top() const { return top_; }
     void MoveTo(float left, float top);
+    // Adds the window's move to where its position shows to `moves` (from
+    // BeginDeferWindowPos) when it is not there yet, and returns the batch as
+    // DeferWindowPos does; with a null batch it moves the window at once.
+    HDWP Place(HDWP moves);
 
     // Draws the whole label into `dc`, as it shows on screen.
     void Paint(HDC dc) const;

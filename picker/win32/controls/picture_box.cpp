@@ -100,14 +100,14 @@ void PictureBox::Refresh() {
     GdiFlush();
     const uint32_t *image = image_->pixels();
     if (image == nullptr) {
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         return;
     }
     // Before the first refresh the screen shows whatever the image held when it was
     // last painted (the start-up draws), which no copy records: show all of it.
     if (refreshed_.empty()) {
         refreshed_.assign(image, image + static_cast<size_t>(tableWidth_) * tableHeight_);
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         return;
     }
     const size_t rowPixels = static_cast<size_t>(tableWidth_);
@@ -127,7 +127,7 @@ void PictureBox::Refresh() {
     int bottom = top;
     while (bottom < rows_.shown() && rows_.TableFromScreen(bottom) <= last) ++bottom;
     const RECT band{0, top, columns_.shown(), bottom};
-    RedrawWindow(hwnd_, &band, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(hwnd_, &band, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 HDC PictureBox::ShownDc(const RECT &area) {

@@ -48,6 +48,8 @@ class PictureBox : public WindowBase<PictureBox>, public CustomControl, private 
     HDC ShownDc(const RECT &area);
     // Shows the image now where it changed since the last refresh, with whatever sits
     // there (Label1) painted over it again.
+    // Marks what changed in the image since the last refresh for repainting; the form
+    // paints it, with the markers and the swatch, once the handler has finished.
     void Refresh();
 
     const TableAxis &columns() const { return columns_; }

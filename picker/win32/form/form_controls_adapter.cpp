@@ -174,6 +174,14 @@ void FormControlsAdapter::SamplingSwitched(bool on) {
     loupe_.SetSampling(on);
 }
 
+void FormControlsAdapter::ShowChanges() {
+    HDWP moves = BeginDeferWindowPos(2);
+    moves = label1_.Place(moves);
+    moves = label2_.Place(moves);
+    if (moves != nullptr) EndDeferWindowPos(moves);
+    if (form_ != nullptr) RedrawWindow(form_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 WindowHandle FormControlsAdapter::hWnd() {
     return reinterpret_cast<WindowHandle>(form_);
 }

@@ -60,6 +60,11 @@ class FormControlsAdapter : public FormControls {
     void SamplingSwitched(bool on) override;
     WindowHandle hWnd() override;
 
+    // Shows what a handler changed, once it has finished: both markers moved in one
+    // batch, then one paint of everything marked for it (the pictures' changed rows,
+    // the markers, the swatch), instead of a trip to the window system per property.
+    void ShowChanges();
+
   private:
     HWND Control(ControlId id) const;
     int16_t CheckValue(ControlId id) const;

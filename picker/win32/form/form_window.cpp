@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "focus_cue.h"
@@ -81,6 +83,7 @@ bool FormWindow::Start(int showCommand) {
     FitClientArea(hwnd_, scale_);
     try {
         form_.Form_Load();
+        controls_.ShowChanges();
     } catch (const std::exception &failure) {
         ShowStartupFailure(failure);
         DestroyWindow(hwnd_);
@@ -385,13 +388,18 @@ void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
 template <typename Handler>
 void FormWindow::Dispatch(Handler &&handler) {
     if (failures_.Busy()) return;
+    std::optional<std::string> failure;
     try {
         handler();
-    } catch (const std::exception &failure) {
-        failures_.Note(hwnd_, failure.what());
+    } catch (const std::exception &error) {
+        failure = error.what();
     } catch (...) {
-        failures_.Note(hwnd_, messages::kUnexpectedError);
+        failure = messages::kUnexpectedError;
     }
+    // What the handler changed, also when it ended early, shows once, and before any
+    // report of its failure.
+    controls_.ShowChanges();
+    if (failure) failures_.Note(hwnd_, *failure);
     DescribeSwatch();
 }
 

@@ -53,7 +53,7 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The controls as the picker core works them.
-    FormControls &controls() { return controls_; }
+    FormControlsAdapter &controls() { return controls_; }
 
   private:
     LRESULT OnCreate();
