@@ -196,10 +196,10 @@ void SoakRun::CheckResourceGrowth() {
 }
 
 // The baseline the last reading is held to comes after a warm-up that lets caches
-// and fonts settle, and after the loupe first showed: the first show of that
-// layered window costs a dozen GDI objects once (they stay while the window lives,
-// and the picker's kept square of screen pixels is two of them), which no later
-// show adds to. A soak without sampling takes its first reading.
+// and fonts settle, and after the first sampling phase with the loupe: that phase
+// costs GDI objects once (5 to 14 in our runs, and as many before freezing and
+// sample sizes existed; the picker's kept square of screen pixels is two of them),
+// which no later phase adds to. A soak without sampling takes its first reading.
 void SoakRun::ReadResources() {
     const Resources now = soak::ReadResources(picker_.process(), picker_.processId());
     if (!haveBaseline_ && (loupeShowed_ || options_.samplingPhases == 0)) {
