@@ -205,15 +205,18 @@ TEST(LoupeImage, CentreOutlineIsSymmetricAndStaysInsideTheCentreCell) {
     for (int dpi : {96, 120, 144, 192}) {
         SCOPED_TRACE(::testing::Message() << dpi << " dpi");
         const LoupeMetrics m = LoupeMetricsForDpi(dpi);
-        std::vector<BitmapPixel> seen(static_cast<size_t>(m.cells * m.cells));
+        std::vector<ColorRef> seen(static_cast<size_t>(m.cells * m.cells));
         for (size_t i = 0; i < seen.size(); ++i) {
-            seen[i] = (0x123456u + static_cast<BitmapPixel>(i) * 0x0B0D11u) & 0xFFFFFFu;
+            seen[i] = (0x123456u + static_cast<ColorRef>(i) * 0x0B0D11u) & 0xFFFFFFu;
         }
         const int size = m.imageSize();
         std::vector<BitmapPixel> image(static_cast<size_t>(size * size));
         ComposeLoupeImage(seen.data(), m, image.data(), static_cast<size_t>(size));
         auto at = [&](int x, int y) { return image[static_cast<size_t>(y * size + x)]; };
-        auto cell = [&](int i, int j) { return seen[static_cast<size_t>(j * m.cells + i)]; };
+        // The cells arrive as COLORREFs and show as bitmap pixels.
+        auto cell = [&](int i, int j) {
+            return BitmapPixelFromColour(seen[static_cast<size_t>(j * m.cells + i)]);
+        };
 
         const int c = m.reach();
         const int first = c * m.cellSize;
