@@ -213,6 +213,7 @@ TEST(LoupeImage, CentreOutlineIsSymmetricAndStaysInsideTheCentreCell) {
         std::vector<BitmapPixel> image(static_cast<size_t>(size * size));
         ComposeLoupeImage(seen.data(), m, image.data(), static_cast<size_t>(size));
         auto at = [&](int x, int y) { return image[static_cast<size_t>(y * size + x)]; };
+        // The cells arrive as COLORREFs and show as bitmap pixels.
         auto cell = [&](int i, int j) {
             return BitmapPixelFromColour(seen[static_cast<size_t>(j * m.cells + i)]);
         };

@@ -25,24 +25,31 @@ constexpr size_t kPebGdiTableOffset = 0xF8;  // PEB.GdiSharedHandleTable on x64
 
 using QueryProcess = NTSTATUS(NTAPI *)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
 
-int64_t CountGdiObjects(HANDLE process) {
+// The process's entries of its GDI handle table, or none when it cannot be read.
+std::vector<GdiHandleEntry> ReadGdiTable(HANDLE process) {
     const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void *>(
         GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-    if (query == nullptr) return -1;
+    if (query == nullptr) return {};
     PROCESS_BASIC_INFORMATION basic{};
     ULONG length = 0;
-    if (query(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0) return -1;
+    if (query(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0) return {};
     uint64_t table = 0;
     SIZE_T read = 0;
     if (!ReadProcessMemory(process,
                            reinterpret_cast<char *>(basic.PebBaseAddress) + kPebGdiTableOffset,
                            &table, sizeof table, &read) ||
         table == 0)
-        return -1;
+        return {};
     std::vector<GdiHandleEntry> entries(kGdiTableEntries);
     if (!ReadProcessMemory(process, reinterpret_cast<void *>(table), entries.data(),
                            entries.size() * sizeof(GdiHandleEntry), &read))
-        return -1;
+        return {};
+    return entries;
+}
+
+int64_t CountGdiObjects(HANDLE process) {
+    const std::vector<GdiHandleEntry> entries = ReadGdiTable(process);
+    if (entries.empty()) return -1;
     int64_t inUse = 0;
     for (const GdiHandleEntry &entry : entries)
         if (entry.type != 0) ++inUse;
@@ -74,7 +81,15 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM data) {
 
 Resources ReadResources(HANDLE process, DWORD processId) {
     Resources resources;
-    resources.gdiObjects = CountGdiObjects(process);
+    const std::vector<GdiHandleEntry> entries = ReadGdiTable(process);
+    if (!entries.empty()) {
+        resources.gdiObjects = 0;
+        for (const GdiHandleEntry &entry : entries) {
+            if (entry.type == 0) continue;
+            ++resources.gdiObjects;
+            ++resources.gdiByType[entry.type];
+        }
+    }
     WindowCount windows{processId, 0};
     EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
     resources.windows = windows.count;

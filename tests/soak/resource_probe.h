@@ -8,11 +8,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 
 namespace soak {
 
 struct Resources {
     int64_t gdiObjects = -1;  // -1 when the table cannot be read
+    // The same by the table's type of object (Wine's and Windows' numbering: 1 DC,
+    // 4 region, 5 bitmap, 10 font, 16 brush, 48 pen, ...), to tell what grew.
+    std::map<int, int64_t> gdiByType;
     int64_t windows = 0;      // top-level and child windows of the process
     int64_t memoryBytes = 0;  // committed private memory (pagefile usage)
 };

@@ -1,7 +1,7 @@
 // tintwell_soak.exe: starts tintwell.exe and drives it through a long seeded mix of
 // user actions, checking it after each one (see soak_run.h).
 //
-//   tintwell_soak.exe [--events N] [--seed S] [--pixel-every N] [--exe PATH]
+//   tintwell_soak.exe [--events N] [--seed S] [--pixel-every N] [--reading-every N] [--exe PATH]
 //                     [--ring-check 0|1] [--scenario soak|modal-failure]
 //
 // tintwell.exe is taken from the soak's own folder unless --exe names the program;
@@ -34,6 +34,8 @@ int wmain(int argc, wchar_t **argv) {
             options.seed = static_cast<uint32_t>(std::wcstoul(argv[i + 1], nullptr, 10));
         else if (name == L"--pixel-every")
             options.pixelCheckEvery = std::wcstol(argv[i + 1], nullptr, 10);
+        else if (name == L"--reading-every")
+            options.readingEvery = std::wcstol(argv[i + 1], nullptr, 10);
         else if (name == L"--exe")
             exe = argv[i + 1];
         else if (name == L"--ring-check")

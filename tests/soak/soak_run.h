@@ -22,6 +22,7 @@ struct SoakOptions {
     uint32_t seed = 1;
     int events = 3000;
     int pixelCheckEvery = 25;  // events between two checks of pixels on the screen
+    int readingEvery = 1000;   // events between two readings of resources
     int samplingPhases = 3;
     int busyClipboardPhases = 2;
     // Whether pixel checks also look at the ring's colour and the field around it.
@@ -30,6 +31,9 @@ struct SoakOptions {
     // Allowed growth between the reading after warm-up and the one at the end.
     int64_t gdiTolerance = 8;
     int64_t memoryToleranceBytes = 16 << 20;
+    // Allowed growth from before a freeze to after it ended: well under the
+    // snapshot (5 MiB for 1280 x 1024), so that one kept cannot pass.
+    int64_t freezeMemoryToleranceBytes = 1 << 20;
 };
 
 class SoakRun {
@@ -63,6 +67,10 @@ class SoakRun {
     bool ChooseSampleSize(int item);
     void PressFreezeKey();
     bool LoupeShown() const;
+    int64_t PrivateBytes() const;
+    static int64_t SnapshotBytes();
+    void CheckSnapshotHeld(int64_t beforeFreeze);
+    void CheckSnapshotGivenBack(int64_t beforeFreeze);
     void BusyClipboardPhase();
 
     double RunEvents();
@@ -97,6 +105,7 @@ class SoakRun {
     bool webSafe_ = false;
     bool topmost_ = false;
     bool loupeOn_ = false;
+    bool loupeShowed_ = false;  // a sampling phase has run with the loupe
     int samplingPhasesRun_ = 0;
     bool clipboardKnown_ = false;  // until the first copy
     std::string lastAction_;
@@ -109,6 +118,11 @@ class SoakRun {
     Resources baseline_{};
     bool haveBaseline_ = false;
     std::vector<std::pair<int, Resources>> readings_;
+    // Private memory around each freeze: before Ctrl+F, frozen, after it ended.
+    struct FreezeMemory {
+        int64_t before, frozen, after;
+    };
+    std::vector<FreezeMemory> freezeMemory_;
 };
 
 }  // namespace soak

@@ -1,5 +1,6 @@
 #include "screen_reader.h"
 
+#include <algorithm>
 #include <new>
 
 namespace tintwell::win32 {
@@ -87,26 +88,17 @@ std::unique_ptr<ScreenSnapshot> ScreenReader::TakeSnapshot() {
     }
     ScreenDc screen(getDc_.Get(), releaseDc_.Get());
     if (screen.get() == nullptr) return nullptr;
-    MemoryDc copy(screen.get());
-    const Bitmap bitmap(CreateCompatibleBitmap(screen.get(), bounds.width(), bounds.height()));
-    if (copy.get() == nullptr || bitmap.get() == nullptr) return nullptr;
-    {
-        const SelectedObject selection(copy.get(), bitmap.get());
-        if (!BitBlt(copy.get(), 0, 0, bounds.width(), bounds.height(), screen.get(), bounds.left,
-                    bounds.top, SRCCOPY)) {
-            return nullptr;
-        }
+    // Copied through a DIB section, whose memory goes back to the system with it.
+    // A bitmap compatible with the screen would do the same job, but under Wine
+    // its memory stays with the process after it is deleted, the snapshot's size
+    // again at each of the first freezes.
+    const OffscreenImage copy(bounds.width(), bounds.height());
+    if (!copy.ok() || !BitBlt(copy.dc(), 0, 0, bounds.width(), bounds.height(), screen.get(),
+                              bounds.left, bounds.top, SRCCOPY)) {
+        return nullptr;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = bounds.width();
-    info.bmiHeader.biHeight = -bounds.height();  // top-down, as the snapshot holds it
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const int rows = GetDIBits(copy.get(), bitmap.get(), 0, static_cast<UINT>(bounds.height()),
-                               snapshot->pixels(), &info, DIB_RGB_COLORS);
-    if (rows != bounds.height()) return nullptr;
+    GdiFlush();
+    std::copy_n(copy.pixels(), snapshot->bytes() / sizeof(BitmapPixel), snapshot->pixels());
     return snapshot;
 }
 
