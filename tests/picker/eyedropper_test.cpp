@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <vector>
 
 #include "harness.h"
@@ -35,7 +36,11 @@ ScreenSquare ReadLive(ScreenPoint pointer, int reach) {
     const size_t stride = static_cast<size_t>(side) + 2;
     for (int j = 0; j < side; ++j) {
         for (int i = 0; i < side; ++i) {
-            const ScreenPoint p{pointer.x - reach + i, pointer.y - reach + j};
+            // Positions past the coordinate range are on no monitor.
+            const int64_t x = int64_t{pointer.x} - reach + i;
+            const int64_t y = int64_t{pointer.y} - reach + j;
+            if (x < INT32_MIN || x > INT32_MAX || y < INT32_MIN || y > INT32_MAX) continue;
+            const ScreenPoint p{static_cast<int32_t>(x), static_cast<int32_t>(y)};
             if (OnAnyMonitor(kLayout, p))
                 bitmap[j * stride + i] = BitmapPixelFromColour(PatternAt(p));
         }
