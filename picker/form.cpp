@@ -1,25 +1,16 @@
-// Start-up and the event handlers of Form1. Each handler runs its steps in a fixed
-// order; a failing control or library operation throws, ending the handler at that
-// step with the state written so far left in place.
+// Start-up and the event handlers of Form1 for picking from the tables. Each handler
+// runs its steps in a fixed order; a failing control or library operation throws,
+// ending the handler at that step with the state written so far left in place.
+// Sampling the screen and copying have units of their own.
 #include "form.h"
 
-#include <algorithm>
-#include <limits>
-#include <utility>
+#include <optional>
 
-#include "colour_description.h"
 #include "key_codes.h"
 #include "rounding.h"
 #include "table_geometry.h"
-#include "text_encoding.h"
 
 namespace tintwell {
-
-namespace {
-
-constexpr int32_t kSamplingIntervalMs = 100;
-
-}  // namespace
 
 Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &library)
     : controls_(controls),
@@ -161,203 +152,6 @@ void Form::Check1_Click() {
     platform_.SetTopmost(window, topmost);
 }
 
-void Form::Check3_Click() {
-    const bool sampling = controls_.Check3_Value() != 0;
-    controls_.set_Timer1_Interval(sampling ? kSamplingIntervalMs : 0);
-    controls_.SamplingSwitched(sampling);
-    if (sampling) return;
-    Unfreeze();
-    // Sampling stopped on a colour the user wanted to keep.
-    if (const std::optional<ColorRef> shown = ShownColour()) {
-        AddRecent(RecentColour{*shown, OriginOf(*shown)});
-    }
-}
-
-ColorRef Form::GetMouseMoveColr() {
-    return SampleOf(ReadScreen(0), sampleSize_);
-}
-
-void Form::Timer1_Timer() {
-    ShowAsSample(GetMouseMoveColr());
-}
-
-void Form::Timer1_Timer(const ScreenSquare &read) {
-    ShowAsSample(SampleOf(read, sampleSize_));
-}
-
-void Form::SampleTick(ReadViewer &viewer) {
-    const ScreenSquare read = ReadScreen(viewer.WantedReach());
-    // The viewer shows the read even when the sample fails half way, as it showed
-    // the screen before.
-    try {
-        Timer1_Timer(read);
-    } catch (...) {
-        viewer.ShowRead(read, StatusOf(read));
-        throw;
-    }
-    viewer.ShowRead(read, StatusOf(read));
-}
-
-ScreenSquare Form::ReadScreen(int reach) {
-    reach = std::max(reach, SampleReach(sampleSize_));
-    if (snapshot_) return snapshot_->ReadSquare(platform_.CursorPosition(), reach);
-    return platform_.ReadScreenSquare(reach);
-}
-
-SampleStatus Form::StatusOf(const ScreenSquare &read) const {
-    return SampleStatus{SampleReach(sampleSize_), SampleOf(read, sampleSize_), freeze_};
-}
-
-void Form::ShowAsSample(ColorRef colour) {
-    state_.hexText = HexTextRule(colour);
-    if (IsChannelMode(state_.tableMode)) {
-        ApplyChannelRule(state_);
-    } else {
-        LocateColor();
-    }
-    shownByPick_ = false;
-    RefreshPicker();
-}
-
-void Form::Form_KeyDown(int16_t keyCode, int16_t shift) {
-    if (keyCode == kKeyF && (shift & (kCtrlKey | kAltKey | kShiftKey)) == kCtrlKey) {
-        if (controls_.Check3_Value() != 0) ToggleFreeze();
-        return;
-    }
-    if (keyCode != kKeyEscape || (shift & (kCtrlKey | kAltKey)) != 0) return;
-    if (controls_.Check3_Value() == 0) return;
-    // The user asked to stop: a sample that fails is reported, but sampling stops
-    // all the same rather than going on failing ten times a second.
-    try {
-        Timer1_Timer();
-    } catch (...) {
-        StopSampling();
-        throw;
-    }
-    StopSampling();
-}
-
-void Form::StopSampling() {
-    controls_.set_Check3_Value(0);
-    Check3_Click();
-}
-
-// A snapshot that cannot be had leaves sampling live, and says so until the next
-// Ctrl+F or the end of sampling.
-void Form::ToggleFreeze() {
-    if (snapshot_) {
-        Unfreeze();
-        return;
-    }
-    std::unique_ptr<ScreenSnapshot> snapshot;
-    try {
-        snapshot = platform_.TakeSnapshot();
-    } catch (const std::exception &) {
-        snapshot.reset();
-    }
-    freeze_ = snapshot ? FreezeState::Frozen : FreezeState::Failed;
-    snapshot_ = std::move(snapshot);
-}
-
-// The snapshot is the size of every monitor together; it goes at once.
-void Form::Unfreeze() {
-    snapshot_.reset();
-    freeze_ = FreezeState::Live;
-}
-
-void Form::Command1_Click() {
-    CopyText1(CopyCause::Button);
-}
-
-void Form::CopyText1(CopyCause cause) {
-    const CopyRule rule = CopyRuleFor(cause);
-    if (rule.note == RecentNote::CopyAtLetGo) dragCopied_ = true;
-    controls_.set_Text1_SelStart(0);
-    const size_t length = controls_.Text1_Text().size();
-    controls_.set_Text1_SelLength(
-        static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max())));
-    std::u16string copied;
-    if (!PutOnClipboard([&] { return copied = controls_.Text1_SelText(); }, rule.history)) return;
-    if (rule.note == RecentNote::AtLetGo) {
-        pressCopy_ = std::move(copied);
-    } else if (rule.note == RecentNote::Now) {
-        NoteCopied(copied);
-    }
-}
-
-bool Form::PutOnClipboard(const std::function<std::u16string()> &text, ClipboardHistory history) {
-    // The clipboard may be held open by another program; a copy that cannot be made
-    // is dropped without a word, as the user can simply copy again.
-    try {
-        platform_.ClipboardClear();
-    } catch (const std::exception &) {
-    }
-    try {
-        if (history == ClipboardHistory::Skip) {
-            platform_.ClipboardSetTransientText(text());
-        } else {
-            platform_.ClipboardSetText(text());
-        }
-        return true;
-    } catch (const std::exception &) {
-        return false;
-    }
-}
-
-void Form::AddRecent(const RecentColour &entry) {
-    const std::vector<ColorRef> before = RecentColourList();
-    recent_.Add(entry);
-    const std::vector<ColorRef> after = RecentColourList();
-    if (after != before) platform_.KeepRecentColours(after);
-}
-
-std::vector<ColorRef> Form::RecentColourList() const {
-    std::vector<ColorRef> colours;
-    for (const RecentColour &entry : recent_.Entries()) colours.push_back(entry.colour);
-    return colours;
-}
-
-void Form::RestoreRecentColours(const std::vector<ColorRef> &newestFirst) {
-    for (auto colour = newestFirst.rbegin(); colour != newestFirst.rend(); ++colour) {
-        recent_.Add(RecentColour{*colour, std::nullopt});
-    }
-}
-
-std::vector<std::string> Form::ShownColourDescription() const {
-    const std::optional<ColorRef> shown = ShownColour();
-    if (!shown) return {};
-    std::optional<ColorRef> previous;
-    for (const RecentColour &entry : recent_.Entries()) {
-        if (entry.colour != *shown) {
-            previous = entry.colour;
-            break;
-        }
-    }
-    const std::pair<ColorRef, std::optional<ColorRef>> key{*shown, previous};
-    if (describedFor_ != key) {
-        described_ = ColourDescriptionLines(*shown, previous);
-        describedFor_ = key;
-    }
-    return described_;
-}
-
-void Form::NoteCopied(const std::u16string &text) {
-    const std::optional<ColorRef> colour = ColourOfDisplayText(text);
-    if (!colour) return;
-    AddRecent(RecentColour{*colour, OriginOf(*colour)});
-}
-
-// A drag that copied at its steps copies its final text once more, plainly, and that
-// copy is the one the list keeps; a press alone counts with what it copied.
-void Form::FieldGestureEnded() {
-    const std::optional<std::u16string> pressed = std::exchange(pressCopy_, std::nullopt);
-    if (std::exchange(dragCopied_, false)) {
-        Command1_Click();
-    } else if (pressed) {
-        NoteCopied(*pressed);
-    }
-}
-
 std::optional<ColorRef> Form::ShownColour() const {
     try {
         const Channels shown = ChannelRule(state_.hexText);
@@ -371,44 +165,6 @@ std::optional<PickOrigin> Form::OriginOf(ColorRef colour) const {
     if (!shownByPick_ || ShownColour() != colour) return std::nullopt;
     return PickOrigin{state_.tableMode, state_.red,    state_.green,    state_.blue,
                       state_.fieldX,    state_.fieldY, state_.stripPos, state_.webSafe};
-}
-
-const Form::CopyMenu &Form::Command1_ContextMenu() {
-    const Channels shown = ChannelRule(state_.hexText);
-    const ColorRef colour = PackColour(shown.red, shown.green, shown.blue);
-    menu_.colour = colour;
-    menu_.origin = OriginOf(colour);
-    menu_.formats = ColourFormatTexts(colour);
-    menu_.recent = recent_.Entries();
-    menu_.description = ShownColourDescription();
-    return menu_;
-}
-
-void Form::CopyMenu_FormatClick(size_t index) {
-    if (index >= menu_.formats.size()) return;
-    const std::u16string text = Utf8ToUtf16(menu_.formats[index]);
-    if (PutOnClipboard([&] { return text; }, ClipboardHistory::Keep)) {
-        AddRecent(RecentColour{menu_.colour, menu_.origin});
-    }
-}
-
-void Form::CopyMenu_RecentClick(size_t index) {
-    if (index >= menu_.recent.size()) return;
-    const RecentColour entry = menu_.recent[index];
-    if (controls_.Check3_Value() != 0) StopSampling();
-    const std::optional<PickOrigin> &origin = entry.origin;
-    if (!origin || origin->tableMode != state_.tableMode || origin->webSafe != state_.webSafe) {
-        ShowAsSample(entry.colour);
-        return;
-    }
-    state_.red = origin->red;
-    state_.green = origin->green;
-    state_.blue = origin->blue;
-    state_.fieldX = origin->fieldX;
-    state_.fieldY = origin->fieldY;
-    state_.stripPos = origin->stripPos;
-    shownByPick_ = true;
-    RefreshPicker();
 }
 
 }  // namespace tintwell

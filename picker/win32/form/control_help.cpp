@@ -2,16 +2,19 @@
 
 #include <commctrl.h>
 
+#include "text_conversion.h"
+#include "text_encoding.h"
+
 namespace tintwell::win32 {
 
-ControlHelp::ControlHelp() : names_(), tooltip_(nullptr), described_() {}
+ControlHelp::ControlHelp() : names_(), tooltip_(nullptr), swatch_(nullptr), described_() {}
 
 ControlHelp::~ControlHelp() {
     Detach();
 }
 
 ControlHelp::ControlHelp(IAccPropServices *services)
-    : names_(services), tooltip_(nullptr), described_() {}
+    : names_(services), tooltip_(nullptr), swatch_(nullptr), described_() {}
 
 void ControlHelp::Attach(HWND form, HINSTANCE instance) {
     for (size_t i = 0; i < kControlDescriptionCount; ++i) {
@@ -20,6 +23,7 @@ void ControlHelp::Attach(HWND form, HINSTANCE instance) {
             names_.Set(GetDlgItem(form, description.id), description.accessibleName);
         }
     }
+    swatch_ = GetDlgItem(form, kShape1);
     AddTooltips(form, instance);
 }
 
@@ -52,7 +56,7 @@ void ControlHelp::AddTooltips(HWND form, HINSTANCE instance) {
         tool.lpszText = const_cast<wchar_t *>(description.tooltip);
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    AddSwatchTooltip(form, GetDlgItem(form, kShape1));
+    AddSwatchTooltip(form, swatch_);
 }
 
 // Its text is asked for each time it shows, as the colour changes all the time. A
@@ -73,6 +77,29 @@ void ControlHelp::DescribeSwatch(HWND swatch, const std::wstring &lines) {
     if (lines == described_) return;
     described_ = lines;
     names_.SetDescription(swatch, described_.c_str());
+}
+
+void ControlHelp::DescribeSwatch(const std::vector<std::string> &lines) {
+    std::wstring text;
+    for (const std::string &line : lines) {
+        if (!text.empty()) text += L"\r\n";
+        text += WideFromUtf16(Utf8ToUtf16(line));
+    }
+    DescribeSwatch(swatch_, text);
+}
+
+// The swatch's tooltip asks for its text each time it shows.
+bool ControlHelp::OwnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT &result) {
+    if (message != WM_NOTIFY) return false;
+    auto *header = reinterpret_cast<NMHDR *>(lParam);
+    if (header->code != TTN_GETDISPINFOW || swatch_ == nullptr ||
+        header->idFrom != reinterpret_cast<UINT_PTR>(swatch_)) {
+        return false;
+    }
+    auto *info = reinterpret_cast<NMTTDISPINFOW *>(header);
+    info->lpszText = const_cast<wchar_t *>(described_.c_str());
+    result = 0;
+    return true;
 }
 
 }  // namespace tintwell::win32

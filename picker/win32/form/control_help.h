@@ -1,19 +1,23 @@
 // The help a control gives beyond its caption, from the descriptions of the layout:
 // accessible names for a screen reader, and tooltips. Both are extras: a system that
 // cannot give them leaves the controls as they are, and the picker works the same.
+// The swatch's tooltip asks the form for its text, and is answered here (see
+// WindowBase).
 #ifndef TINTWELL_PICKER_WIN32_CONTROL_HELP_H
 #define TINTWELL_PICKER_WIN32_CONTROL_HELP_H
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "accessible_names.h"
 #include "control_layout.h"
+#include "window_base.h"
 
 namespace tintwell::win32 {
 
-class ControlHelp {
+class ControlHelp : public MessageOwner {
   public:
     ControlHelp();
     // With a given annotation service, for tests.
@@ -31,10 +35,14 @@ class ControlHelp {
     HWND tooltip() const { return tooltip_; }
 
     // The swatch's help follows its colour: the tooltip asks for its lines as it
-    // shows (the form answers TTN_GETDISPINFO from DescribedText), and the
-    // accessible description is set here when the lines change.
+    // shows (TTN_GETDISPINFO, answered from DescribedText), and the accessible
+    // description is set here when the lines change.
     void DescribeSwatch(HWND swatch, const std::wstring &lines);
+    // The same for the swatch of the form attached to, from the core's lines.
+    void DescribeSwatch(const std::vector<std::string> &lines);
     const std::wstring &DescribedText() const { return described_; }
+
+    bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
 
   private:
     void AddTooltips(HWND form, HINSTANCE instance);
@@ -43,6 +51,7 @@ class ControlHelp {
 
     AccessibleNames names_;
     HWND tooltip_;
+    HWND swatch_;
     std::wstring described_;
 };
 

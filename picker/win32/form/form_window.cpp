@@ -9,11 +9,8 @@
 #include "focus_cue.h"
 #include "form_frame.h"
 #include "handler_routes.h"
-#include "history_switch.h"
 #include "key_codes.h"
 #include "option_group.h"
-#include "text_conversion.h"
-#include "text_encoding.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -47,8 +44,10 @@ FormWindow::FormWindow(HINSTANCE instance)
       controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
-      copyMenu_(*this, scale_),
-      paletteSaving_(),
+      eyedropper_(form_, controls_, loupe_, *this),
+      historySwitch_(form_, platform_, *this),
+      copyMenuChoices_(form_, *this, hwnd_),
+      copyMenu_(copyMenuChoices_, scale_),
       focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_) {}
@@ -89,10 +88,8 @@ bool FormWindow::Start(int showCommand) {
         DestroyWindow(hwnd_);
         return false;
     }
-    // A history that cannot be read is an empty one; it never stops the start.
-    form_.RestoreRecentColours(platform_.StartHistory());
-    ShowHistorySwitch(hwnd_, platform_.KeepingHistory());
-    DescribeSwatch();
+    historySwitch_.Restore();
+    help_.DescribeSwatch(form_.ShownColourDescription());
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(picture1_.hwnd());
@@ -104,7 +101,7 @@ int FormWindow::Run() {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         NoteKeyboardUse(message);
         if (IsFreezeKey(message, hwnd_)) {
-            OnFreezeKey();
+            eyedropper_.OnFreezeKey();
             continue;
         }
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
@@ -129,10 +126,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCreate();
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
-        case WM_SYSCOMMAND:
-            return OnSysCommand(wParam, lParam);
         case WM_TIMER:
-            return OnTimer(wParam);
+            return eyedropper_.OnTimer(wParam);
         case WM_ACTIVATE:
             return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
@@ -145,8 +140,6 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnDestroy();
         case WM_SIZE:
             return OnSize(wParam);
-        case WM_NOTIFY:
-            return OnNotify(reinterpret_cast<NMHDR *>(lParam));
         default:
             return Default(message, wParam, lParam);
     }
@@ -162,17 +155,14 @@ LRESULT FormWindow::OnCreate() {
     scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     help_.Attach(hwnd_, instance_);
-    loupe_.Create(instance_, hwnd_, [this](ReadViewer &viewer) {
-        Dispatch([&] {
-            const ScreenSquare read = form_.ReadScreen(viewer.WantedReach());
-            viewer.ShowRead(read, form_.StatusOf(read));
-        });
-    });
-    AddSampleSizeMenu(hwnd_, kLoupeCommand);
-    AddHistorySwitch(hwnd_, kLoupeCommand);
+    eyedropper_.Attach(instance_, hwnd_);
+    historySwitch_.Attach(hwnd_, kLoupeCommand);
     copyMenu_.Attach(hwnd_, Control(kCommand1));
     AddOwner(copyMenu_);
     AddOwner(loupe_);
+    AddOwner(eyedropper_);
+    AddOwner(historySwitch_);
+    AddOwner(help_);
     return 0;
 }
 
@@ -194,58 +184,10 @@ void FormWindow::ApplyFonts() {
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
     if (notification != BN_CLICKED) return 0;
-    // The items of a submenu of the system menu come as commands, not system ones.
-    if (ChooseSampleSize(static_cast<WPARAM>(control))) return 0;
     if (control == IDCANCEL) return OnEscape();
     if (IsOptionButton(control)) KeepSelectedOptionAsTabStop(hwnd_);
     if (const ClickHandler click = ClickHandlerOf(control)) Dispatch([&] { (form_.*click)(); });
     return 0;
-}
-
-LRESULT FormWindow::OnTimer(UINT_PTR timer) {
-    switch (timer) {
-        case kTimer1:
-            TakeSample(false);
-            break;
-        case kTickAfterStepAside:
-            KillTimer(hwnd_, timer);
-            TakeSample(true);
-            break;
-        case kFreezeAfterHiding:
-            KillTimer(hwnd_, timer);
-            Freeze();
-            break;
-        default:
-            break;
-    }
-    return 0;
-}
-
-void FormWindow::TakeSample(bool afterStepAside) {
-    if (afterStepAside && controls_.Check3_Value() == 0) return;
-    if (loupe_.StepAside()) {
-        SetTimer(hwnd_, kTickAfterStepAside, kStepAsideAllowanceMs, nullptr);
-        return;
-    }
-    Dispatch([&] { form_.SampleTick(loupe_); });
-}
-
-// The snapshot must not hold the loupe: it goes first, and the freeze comes once
-// the screen under it had a moment to be drawn again.
-void FormWindow::OnFreezeKey() {
-    if (controls_.Check3_Value() == 0) return;
-    if (form_.freezeState() != FreezeState::Frozen && loupe_.shown()) {
-        loupe_.SetSnapshotting(true);
-        SetTimer(hwnd_, kFreezeAfterHiding, kStepAsideAllowanceMs, nullptr);
-        return;
-    }
-    Freeze();
-}
-
-void FormWindow::Freeze() {
-    Dispatch([&] { form_.Form_KeyDown(kKeyF, kCtrlKey); });
-    loupe_.SetSnapshotting(false);
-    loupe_.Redraw();
 }
 
 LRESULT FormWindow::OnActivate(WORD state) {
@@ -290,49 +232,6 @@ LRESULT FormWindow::OnEscape() {
     return 0;
 }
 
-LRESULT FormWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
-    if (ChooseSampleSize(command)) return 0;
-    if (IsHistoryCommand(command)) {
-        SwitchHistory();
-        return 0;
-    }
-    return Default(WM_SYSCOMMAND, command, lParam);
-}
-
-bool FormWindow::ChooseSampleSize(WPARAM command) {
-    const std::optional<SampleSize> size = SampleSizeCommand(hwnd_, command);
-    if (!size) return false;
-    form_.SetSampleSize(*size);
-    loupe_.Redraw();
-    return true;
-}
-
-void FormWindow::SwitchHistory() {
-    const bool on = !platform_.KeepingHistory();
-    Dispatch([&] { platform_.SwitchHistory(on, form_.RecentColourList()); });
-    ShowHistorySwitch(hwnd_, platform_.KeepingHistory());
-}
-
-// The swatch's tooltip asks for its text each time it shows.
-LRESULT FormWindow::OnNotify(NMHDR *header) {
-    if (header->code != TTN_GETDISPINFOW ||
-        header->idFrom != reinterpret_cast<UINT_PTR>(shape1_.hwnd())) {
-        return Default(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
-    }
-    auto *info = reinterpret_cast<NMTTDISPINFOW *>(header);
-    info->lpszText = const_cast<wchar_t *>(help_.DescribedText().c_str());
-    return 0;
-}
-
-void FormWindow::DescribeSwatch() {
-    std::wstring text;
-    for (const std::string &line : form_.ShownColourDescription()) {
-        if (!text.empty()) text += L"\r\n";
-        text += WideFromUtf16(Utf8ToUtf16(line));
-    }
-    help_.DescribeSwatch(shape1_.hwnd(), text);
-}
-
 LRESULT FormWindow::OnSize(WPARAM kind) {
     loupe_.SetMinimised(kind == SIZE_MINIMIZED);
     return 0;
@@ -341,8 +240,7 @@ LRESULT FormWindow::OnSize(WPARAM kind) {
 LRESULT FormWindow::OnDestroy() {
     help_.Detach();
     KillTimer(hwnd_, kTimer1);
-    KillTimer(hwnd_, kTickAfterStepAside);
-    KillTimer(hwnd_, kFreezeAfterHiding);
+    eyedropper_.Detach();
     PostQuitMessage(0);
     return 0;
 }
@@ -361,22 +259,6 @@ void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
 
 void FormWindow::MouseLetGo(ControlId control) {
     if (control == kPicture1 || control == kLabel1) Dispatch([&] { form_.FieldGestureEnded(); });
-}
-
-const Form::CopyMenu *FormWindow::CopyMenuContents() {
-    const Form::CopyMenu *contents = nullptr;
-    Dispatch([&] { contents = &form_.Command1_ContextMenu(); });
-    return contents;
-}
-
-void FormWindow::CopyMenuChosen(const CopyMenuChoice &choice) {
-    if (choice.kind == CopyMenuChoice::Kind::Format) {
-        Dispatch([&] { form_.CopyMenu_FormatClick(choice.index); });
-    } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
-        Dispatch([&] { form_.CopyMenu_RecentClick(choice.index); });
-    } else if (choice.kind == CopyMenuChoice::Kind::SavePalette) {
-        paletteSaving_.Run(hwnd_, form_.RecentColourList());
-    }
 }
 
 void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
@@ -400,7 +282,7 @@ void FormWindow::Dispatch(Handler &&handler) {
     // report of its failure.
     controls_.ShowChanges();
     if (failure) failures_.Note(hwnd_, *failure);
-    DescribeSwatch();
+    help_.DescribeSwatch(form_.ShownColourDescription());
 }
 
 HWND FormWindow::Control(ControlId id) const {

@@ -10,8 +10,10 @@
 #include "control_help.h"
 #include "control_layout.h"
 #include "copy_menu.h"
+#include "copy_menu_choices.h"
 #include "display_scale.h"
 #include "dpi_functions.h"
+#include "eyedropper.h"
 #include "eyedropper_input.h"
 #include "failure_report.h"
 #include "focus_memory.h"
@@ -20,12 +22,13 @@
 #include "form_controls_adapter.h"
 #include "form_fonts.h"
 #include "gdi_handles.h"
+#include "handler_routes.h"
+#include "history_switch.h"
 #include "key_input.h"
 #include "loupe.h"
 #include "marker_geometry.h"
 #include "marker_label.h"
 #include "mouse_input.h"
-#include "palette_saving.h"
 #include "picture_box.h"
 #include "shape_swatch.h"
 #include "win32_platform.h"
@@ -36,7 +39,7 @@ namespace tintwell::win32 {
 class FormWindow : public WindowBase<FormWindow>,
                    private MouseSink,
                    private KeySink,
-                   private CopyMenuClient {
+                   private HandlerRunner {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
@@ -58,15 +61,6 @@ class FormWindow : public WindowBase<FormWindow>,
   private:
     LRESULT OnCreate();
     LRESULT OnCommand(int control, int notification);
-    LRESULT OnTimer(UINT_PTR timer);
-    // One sample: the loupe steps out of the way first, and when it had to, the
-    // sample waits a moment for the screen under it.
-    void TakeSample(bool afterStepAside);
-    void OnFreezeKey();
-    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
-    // The sample's size from the system menu; false for other commands.
-    bool ChooseSampleSize(WPARAM command);
-    void Freeze();
     LRESULT OnActivate(WORD state);
     LRESULT OnGetDefaultButton();
     LRESULT OnShowFailure();
@@ -74,11 +68,6 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnDestroy();
     LRESULT OnEscape();
     LRESULT OnSize(WPARAM kind);
-    LRESULT OnNotify(NMHDR *header);
-    // The user's switch for keeping the recent colours between starts.
-    void SwitchHistory();
-    // The swatch's tooltip and accessible description, for the colour now shown.
-    void DescribeSwatch();
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
@@ -86,8 +75,6 @@ class FormWindow : public WindowBase<FormWindow>,
     void KeyDown(ControlId control, int16_t keyCode, int16_t shift) override;
     bool KeyboardInUse() const override { return keyboardInUse_; }
     void NoteKeyboardUse(const MSG &message);
-    const Form::CopyMenu *CopyMenuContents() override;
-    void CopyMenuChosen(const CopyMenuChoice &choice) override;
 
     void CreateControls();
     // Places every control for the current scale and gives them its fonts.
@@ -98,6 +85,7 @@ class FormWindow : public WindowBase<FormWindow>,
     // Runs one handler of the core; a failure ends it and is reported.
     template <typename Handler>
     void Dispatch(Handler &&handler);
+    void RunHandler(const std::function<void()> &handler) override { Dispatch(handler); }
 
     HINSTANCE instance_;
     DpiFunctions dpi_;
@@ -117,8 +105,10 @@ class FormWindow : public WindowBase<FormWindow>,
     FormControlsAdapter controls_;
     FailureReport failures_;
     ControlHelp help_;
+    Eyedropper eyedropper_;
+    HistorySwitch historySwitch_;
+    CopyMenuChoices copyMenuChoices_;
     CopyMenu copyMenu_;
-    PaletteSaving paletteSaving_;
     FocusMemory focusMemory_;
     bool keyboardInUse_;
     Form form_;

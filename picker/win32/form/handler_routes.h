@@ -1,10 +1,11 @@
 // Which handler of the picker core each control's input reaches, as tables: the
 // clicks of the buttons, the presses and moves of the pictures and markers, and the
-// step keys of the pictures.
+// step keys of the pictures; and the one way every part of the form runs a handler.
 #ifndef TINTWELL_PICKER_WIN32_HANDLER_ROUTES_H
 #define TINTWELL_PICKER_WIN32_HANDLER_ROUTES_H
 
 #include <cstdint>
+#include <functional>
 
 #include "control_id.h"
 #include "form.h"
@@ -20,6 +21,17 @@ ClickHandler ClickHandlerOf(int control);
 PointerHandler PressHandlerOf(ControlId control);
 PointerHandler MoveHandlerOf(ControlId control);
 KeyHandler KeyHandlerOf(ControlId control);
+
+// Runs one handler of the core for a part of the form that takes input of its own
+// (the eyedropper's keys and timers, the history's switch, the controls' input): a
+// failure ends the handler and is reported, and what it changed shows at once.
+class HandlerRunner {
+  public:
+    virtual void RunHandler(const std::function<void()> &handler) = 0;
+
+  protected:
+    ~HandlerRunner() = default;
+};
 
 }  // namespace tintwell::win32
 

@@ -20,4 +20,30 @@ bool IsHistoryCommand(WPARAM command) {
     return (command & 0xFFF0) == kKeepHistoryCommand;
 }
 
+HistorySwitch::HistorySwitch(Form &form, Win32Platform &platform, HandlerRunner &runner)
+    : form_(form), platform_(platform), runner_(runner), window_(nullptr) {}
+
+void HistorySwitch::Attach(HWND window, UINT before) {
+    window_ = window;
+    AddHistorySwitch(window, before);
+}
+
+void HistorySwitch::Restore() {
+    form_.RestoreRecentColours(platform_.StartHistory());
+    ShowHistorySwitch(window_, platform_.KeepingHistory());
+}
+
+bool HistorySwitch::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {
+    if (message != WM_SYSCOMMAND || !IsHistoryCommand(wParam)) return false;
+    Switch();
+    result = 0;
+    return true;
+}
+
+void HistorySwitch::Switch() {
+    const bool on = !platform_.KeepingHistory();
+    runner_.RunHandler([&] { platform_.SwitchHistory(on, form_.RecentColourList()); });
+    ShowHistorySwitch(window_, platform_.KeepingHistory());
+}
+
 }  // namespace tintwell::win32

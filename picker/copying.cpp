@@ -1,0 +1,144 @@
+// Copying and what a copy leaves: the clipboard (kept out of its history during a
+// drag), the recent colours and their description, and the copy button's menu.
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "colour_description.h"
+#include "form.h"
+#include "text_encoding.h"
+
+namespace tintwell {
+
+void Form::Command1_Click() {
+    CopyText1(CopyCause::Button);
+}
+
+void Form::CopyText1(CopyCause cause) {
+    const CopyRule rule = CopyRuleFor(cause);
+    if (rule.note == RecentNote::CopyAtLetGo) dragCopied_ = true;
+    controls_.set_Text1_SelStart(0);
+    const size_t length = controls_.Text1_Text().size();
+    controls_.set_Text1_SelLength(
+        static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max())));
+    std::u16string copied;
+    if (!PutOnClipboard([&] { return copied = controls_.Text1_SelText(); }, rule.history)) return;
+    if (rule.note == RecentNote::AtLetGo) {
+        pressCopy_ = std::move(copied);
+    } else if (rule.note == RecentNote::Now) {
+        NoteCopied(copied);
+    }
+}
+
+bool Form::PutOnClipboard(const std::function<std::u16string()> &text, ClipboardHistory history) {
+    // The clipboard may be held open by another program; a copy that cannot be made
+    // is dropped without a word, as the user can simply copy again.
+    try {
+        platform_.ClipboardClear();
+    } catch (const std::exception &) {
+    }
+    try {
+        if (history == ClipboardHistory::Skip) {
+            platform_.ClipboardSetTransientText(text());
+        } else {
+            platform_.ClipboardSetText(text());
+        }
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+void Form::AddRecent(const RecentColour &entry) {
+    const std::vector<ColorRef> before = RecentColourList();
+    recent_.Add(entry);
+    const std::vector<ColorRef> after = RecentColourList();
+    if (after != before) platform_.KeepRecentColours(after);
+}
+
+std::vector<ColorRef> Form::RecentColourList() const {
+    std::vector<ColorRef> colours;
+    for (const RecentColour &entry : recent_.Entries()) colours.push_back(entry.colour);
+    return colours;
+}
+
+void Form::RestoreRecentColours(const std::vector<ColorRef> &newestFirst) {
+    for (auto colour = newestFirst.rbegin(); colour != newestFirst.rend(); ++colour) {
+        recent_.Add(RecentColour{*colour, std::nullopt});
+    }
+}
+
+std::vector<std::string> Form::ShownColourDescription() const {
+    const std::optional<ColorRef> shown = ShownColour();
+    if (!shown) return {};
+    std::optional<ColorRef> previous;
+    for (const RecentColour &entry : recent_.Entries()) {
+        if (entry.colour != *shown) {
+            previous = entry.colour;
+            break;
+        }
+    }
+    const std::pair<ColorRef, std::optional<ColorRef>> key{*shown, previous};
+    if (describedFor_ != key) {
+        described_ = ColourDescriptionLines(*shown, previous);
+        describedFor_ = key;
+    }
+    return described_;
+}
+
+void Form::NoteCopied(const std::u16string &text) {
+    const std::optional<ColorRef> colour = ColourOfDisplayText(text);
+    if (!colour) return;
+    AddRecent(RecentColour{*colour, OriginOf(*colour)});
+}
+
+// A drag that copied at its steps copies its final text once more, plainly, and that
+// copy is the one the list keeps; a press alone counts with what it copied.
+void Form::FieldGestureEnded() {
+    const std::optional<std::u16string> pressed = std::exchange(pressCopy_, std::nullopt);
+    if (std::exchange(dragCopied_, false)) {
+        Command1_Click();
+    } else if (pressed) {
+        NoteCopied(*pressed);
+    }
+}
+
+const Form::CopyMenu &Form::Command1_ContextMenu() {
+    const Channels shown = ChannelRule(state_.hexText);
+    const ColorRef colour = PackColour(shown.red, shown.green, shown.blue);
+    menu_.colour = colour;
+    menu_.origin = OriginOf(colour);
+    menu_.formats = ColourFormatTexts(colour);
+    menu_.recent = recent_.Entries();
+    menu_.description = ShownColourDescription();
+    return menu_;
+}
+
+void Form::CopyMenu_FormatClick(size_t index) {
+    if (index >= menu_.formats.size()) return;
+    const std::u16string text = Utf8ToUtf16(menu_.formats[index]);
+    if (PutOnClipboard([&] { return text; }, ClipboardHistory::Keep)) {
+        AddRecent(RecentColour{menu_.colour, menu_.origin});
+    }
+}
+
+void Form::CopyMenu_RecentClick(size_t index) {
+    if (index >= menu_.recent.size()) return;
+    const RecentColour entry = menu_.recent[index];
+    if (controls_.Check3_Value() != 0) StopSampling();
+    const std::optional<PickOrigin> &origin = entry.origin;
+    if (!origin || origin->tableMode != state_.tableMode || origin->webSafe != state_.webSafe) {
+        ShowAsSample(entry.colour);
+        return;
+    }
+    state_.red = origin->red;
+    state_.green = origin->green;
+    state_.blue = origin->blue;
+    state_.fieldX = origin->fieldX;
+    state_.fieldY = origin->fieldY;
+    state_.stripPos = origin->stripPos;
+    shownByPick_ = true;
+    RefreshPicker();
+}
+
+}  // namespace tintwell

@@ -1,0 +1,34 @@
+// What the copy button's menu shows and what its choices do on the form: the core's
+// contents and handlers, and the palette's saving.
+#ifndef TINTWELL_PICKER_WIN32_FORM_COPY_MENU_CHOICES_H
+#define TINTWELL_PICKER_WIN32_FORM_COPY_MENU_CHOICES_H
+
+#include <windows.h>
+
+#include "copy_menu.h"
+#include "form.h"
+#include "handler_routes.h"
+#include "palette_saving.h"
+
+namespace tintwell::win32 {
+
+class CopyMenuChoices : public CopyMenuClient {
+  public:
+    // window: the form's, which owns the save dialog, as it is made and destroyed.
+    CopyMenuChoices(Form &form, HandlerRunner &runner, const HWND &window);
+    CopyMenuChoices(const CopyMenuChoices &) = delete;
+    CopyMenuChoices &operator=(const CopyMenuChoices &) = delete;
+
+    const Form::CopyMenu *CopyMenuContents() override;
+    void CopyMenuChosen(const CopyMenuChoice &choice) override;
+
+  private:
+    Form &form_;
+    HandlerRunner &runner_;
+    const HWND &window_;
+    PaletteSaving paletteSaving_;
+};
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_FORM_COPY_MENU_CHOICES_H
