@@ -10,18 +10,11 @@
 #include "harness.h"
 #include "key_codes.h"
 #include "loupe_image.h"
+#include "monitor_layout.h"
 #include "screen_square.h"
 
 namespace tintwell::testing {
 namespace {
-
-// A 96-dpi primary monitor, a 144-dpi one to its left that starts 120 pixels lower,
-// and a 192-dpi one above that reaches further left than the primary: the pixels at
-// x < 0, 0 <= y < 120 lie on none of them.
-const MonitorArea kPrimary{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96};
-const MonitorArea kLeft{{-2880, 120, 0, 1740}, {-2880, 120, 0, 1740}, 144};
-const MonitorArea kAbove{{-640, -2160, 3200, 0}, {-640, -2160, 3200, -80}, 192};
-const std::vector<MonitorArea> kLayout{kPrimary, kLeft, kAbove};
 
 // A screen colour that differs at every position and in every channel.
 ColorRef PatternAt(ScreenPoint p) {

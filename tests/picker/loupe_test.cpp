@@ -4,16 +4,10 @@
 
 #include "loupe_geometry.h"
 #include "loupe_image.h"
+#include "monitor_layout.h"
 
 namespace tintwell::testing {
 namespace {
-
-// A primary monitor at 96 dpi with its taskbar at the bottom, a 144-dpi monitor to
-// its left (negative x), and a 192-dpi one above the primary (negative y).
-const MonitorArea kPrimary{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96};
-const MonitorArea kLeft{{-2880, 120, 0, 1740}, {-2880, 120, 0, 1740}, 144};
-const MonitorArea kAbove{{-640, -2160, 3200, 0}, {-640, -2160, 3200, -80}, 192};
-const std::vector<MonitorArea> kLayout{kPrimary, kLeft, kAbove};
 
 bool Inside(const ScreenRect &outer, const ScreenRect &inner) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
