@@ -18,6 +18,7 @@
 
 #include "control_id.h"
 #include "loupe.h"
+#include "resource_probe.h"
 
 namespace {
 
@@ -141,6 +142,8 @@ struct Resources {
     DWORD gdiObjects = 0;
     DWORD userObjects = 0;
     int threads = 0;
+    // The counts come from the handle table and the window list, not the system.
+    bool counted = false;
 };
 
 Resources ResourcesOf(const Program &program) {
@@ -156,6 +159,14 @@ Resources ResourcesOf(const Program &program) {
     }
     r.gdiObjects = GetGuiResources(program.process(), GR_GDIOBJECTS);
     r.userObjects = GetGuiResources(program.process(), GR_USEROBJECTS);
+    // Wine answers both with 0; the soak's probe counts the GDI handle table and the
+    // process's windows, the USER objects that matter here, instead.
+    if (r.gdiObjects == 0 && r.userObjects == 0) {
+        const soak::Resources counted = soak::ReadResources(program.process(), program.id());
+        if (counted.gdiObjects >= 0) r.gdiObjects = static_cast<DWORD>(counted.gdiObjects);
+        r.userObjects = static_cast<DWORD>(counted.windows);
+        r.counted = true;
+    }
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     if (snapshot != INVALID_HANDLE_VALUE) {
         THREADENTRY32 thread{};
@@ -311,7 +322,8 @@ int wmain(int argc, wchar_t **argv) {
         kStarts, Median(pickerStarts), Median(bareStarts),
         Median(pickerStarts) / Median(bareStarts));
     std::printf(
-        "GDI and USER counts of 0 mean the system does not report them (Wine).\n"
+        "Where the system reports no GDI or USER counts (Wine), GDI is counted in the\n"
+        "process's GDI handle table and USER is the number of its windows.\n"
         "CPU comes from the system's process times, which count in scheduler ticks.\n");
     return 0;
 }
