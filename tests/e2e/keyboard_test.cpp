@@ -20,7 +20,6 @@ namespace {
 
 using namespace tintwell::win32;
 
-const uint32_t kWhite = Rgb(255, 255, 255);
 const std::wstring kCopyHelp = L"クリップボードにコピー (Enter)。右クリックで他の形式・最近の色";
 
 class KeyboardTest : public PickerTest {

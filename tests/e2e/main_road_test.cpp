@@ -25,8 +25,6 @@ using namespace tintwell::win32;
 
 using MainRoadTest = SamplingTest;
 
-const uint32_t kWhite = Rgb(255, 255, 255);
-
 uint32_t Packed(const reference::Triple &t) {
     return Rgb(t.r, t.g, t.b);
 }

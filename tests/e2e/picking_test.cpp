@@ -17,8 +17,6 @@ using namespace tintwell::win32;
 
 using PickingTest = PickerTest;
 
-const uint32_t kWhite = Rgb(255, 255, 255);
-
 // Darkest and brightest channel seen inside the ring's rectangle, where it shows.
 struct RingShades {
     int darkest = 255;

@@ -55,6 +55,8 @@ HWND VisibleMenuOf(DWORD threadId);
 // "#RRGGBB" for a COLORREF, as Text1 shows a colour.
 std::wstring DisplayText(uint32_t colour);
 uint32_t Rgb(int red, int green, int blue);
+// The colour the picker starts on, the base of most tables the tests compare.
+inline const uint32_t kWhite = 0xFFFFFF;
 
 }  // namespace e2e
 

@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "harness.h"
+#include "key_codes.h"
 #include "picker_state.h"
 
 namespace tintwell::testing {
 namespace {
-
-constexpr int16_t kLeft = 1;
 
 class CopyMenuTest : public LoadedPicker {
   protected:
@@ -94,11 +93,11 @@ TEST_F(CopyMenuTest, CopiesAndAStoppedSampleEnterTheListButTextsThatAreNoColourD
 
 TEST_F(CopyMenuTest, ADragCopiesPastTheHistoryAndCountsOnceWithItsFinalColour) {
     h.controls.check2 = 1;
-    h.form.Picture1_mousedown(kLeft, 0, 10.0f, 10.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 10.0f, 10.0f);
     EXPECT_FALSE(h.platform.clipboardTransient) << "a press copies as ever";
-    h.form.Picture1_MouseMove(kLeft, 0, 100.0f, 100.0f);
-    h.form.Label1_Mousemove(kLeft, 0, 0.0f, 0.0f);
-    h.form.Picture1_MouseMove(kLeft, 0, 200.0f, 50.0f);
+    h.form.Picture1_MouseMove(kLeftButton, 0, 100.0f, 100.0f);
+    h.form.Label1_Mousemove(kLeftButton, 0, 0.0f, 0.0f);
+    h.form.Picture1_MouseMove(kLeftButton, 0, 200.0f, 50.0f);
     EXPECT_TRUE(h.platform.clipboardTransient);
     const std::u16string final = h.controls.text1;
     EXPECT_EQ(h.platform.clipboard, final);
@@ -112,7 +111,7 @@ TEST_F(CopyMenuTest, ADragCopiesPastTheHistoryAndCountsOnceWithItsFinalColour) {
 
     // A press alone: its copy was plain already, and it counts when the mouse lets go.
     h.log.Clear();
-    h.form.Picture1_mousedown(kLeft, 0, 30.0f, 200.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 30.0f, 200.0f);
     h.form.FieldGestureEnded();
     h.form.FieldGestureEnded();
     EXPECT_EQ(Count("ClipboardSetText"), 1u);
@@ -123,7 +122,7 @@ TEST_F(CopyMenuTest, ADragCopiesPastTheHistoryAndCountsOnceWithItsFinalColour) {
 // the case the end-to-end suite leaves out.
 TEST_F(CopyMenuTest, APickMadeWithOtherWebSafeSettingComesBackAsASample) {
     SetState(TableModeBlue, 200, 100, 50);
-    h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 10.0f, 20.0f);
     h.form.Command1_Click();
     const ColorRef unsnapped = h.form.RecentEntries()[0].colour;
     h.controls.check4 = 1;

@@ -9,8 +9,6 @@
 namespace tintwell::testing {
 namespace {
 
-constexpr int16_t kLeft = 1;
-
 // Everything a pick changes that the user can see or paste, and the state behind it.
 struct Outcome {
     PickerState state;
@@ -65,23 +63,23 @@ class Keys : public ::testing::Test {
         (mouse.form.*handler)();
     }
     void PressFieldInBoth(int x, int y) {
-        keys.form.Picture1_mousedown(kLeft, 0, float(x), float(y));
-        mouse.form.Picture1_mousedown(kLeft, 0, float(x), float(y));
+        keys.form.Picture1_mousedown(kLeftButton, 0, float(x), float(y));
+        mouse.form.Picture1_mousedown(kLeftButton, 0, float(x), float(y));
     }
     void PressStripInBoth(int row) {
-        keys.form.Picture2_mousedown(kLeft, 0, 9.0f, float(row));
-        mouse.form.Picture2_mousedown(kLeft, 0, 9.0f, float(row));
+        keys.form.Picture2_mousedown(kLeftButton, 0, 9.0f, float(row));
+        mouse.form.Picture2_mousedown(kLeftButton, 0, 9.0f, float(row));
     }
 
     // One key in the field against a press at (x, y).
     ::testing::AssertionResult FieldKey(int16_t key, int16_t shift, int x, int y) {
         keys.form.Picture1_KeyDown(key, shift);
-        mouse.form.Picture1_mousedown(kLeft, 0, float(x), float(y));
+        mouse.form.Picture1_mousedown(kLeftButton, 0, float(x), float(y));
         return SameOutcome(keys, mouse);
     }
     ::testing::AssertionResult StripKey(int16_t key, int16_t shift, int row) {
         keys.form.Picture2_KeyDown(key, shift);
-        mouse.form.Picture2_mousedown(kLeft, 0, 9.0f, float(row));
+        mouse.form.Picture2_mousedown(kLeftButton, 0, 9.0f, float(row));
         return SameOutcome(keys, mouse);
     }
 

@@ -4,14 +4,11 @@
 #include <cmath>
 
 #include "harness.h"
+#include "key_codes.h"
 #include "picker_state.h"
 
 namespace tintwell::testing {
 namespace {
-
-constexpr int16_t kLeft = 1;
-constexpr int16_t kRight = 2;
-constexpr int16_t kMiddle = 4;
 
 class Picks : public LoadedPicker {
   protected:
@@ -23,7 +20,7 @@ class Picks : public LoadedPicker {
 
 TEST_F(Picks, FieldPressInRedModeTakesTheFieldColourOver) {
     SetState(TableModeRed, 200, 100, 50);
-    h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 10.0f, 20.0f);
     EXPECT_EQ(h.state().fieldX, 10);
     EXPECT_EQ(h.state().fieldY, 20);
     ExpectChannels(200, 235, 10);
@@ -35,14 +32,14 @@ TEST_F(Picks, FieldPressInRedModeTakesTheFieldColourOver) {
 TEST_F(Picks, FieldPressWithWebSafeTakesTheSnappedColour) {
     SetState(TableModeRed, 200, 100, 50);
     h.state().webSafe = 1;
-    h.form.Picture1_mousedown(kLeft, 0, 10.0f, 20.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 10.0f, 20.0f);
     ExpectChannels(204, 255, 0);
     EXPECT_EQ(h.controls.text1, u"#CCFF00");
 }
 
 TEST_F(Picks, FieldPressInHueModeKeepsTheBaseHue) {
     SetState(TableModeHue, 200, 100, 50);
-    h.form.Picture1_mousedown(kLeft, 0, 128.0f, 64.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 128.0f, 64.0f);
     ExpectChannels(200, 100, 50);
     EXPECT_EQ(h.state().hexText, "5F8EBF");
     EXPECT_EQ(h.controls.text1, u"#BF8E5F");
@@ -50,16 +47,16 @@ TEST_F(Picks, FieldPressInHueModeKeepsTheBaseHue) {
 }
 
 TEST_F(Picks, PositionsRoundToNearestWithHalvesToEven) {
-    h.form.Picture1_mousedown(kLeft, 0, 10.5f, 11.5f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 10.5f, 11.5f);
     EXPECT_EQ(h.state().fieldX, 10);
     EXPECT_EQ(h.state().fieldY, 12);
-    h.form.Picture2_mousedown(kLeft, 0, 3.0f, 42.5f);
+    h.form.Picture2_mousedown(kLeftButton, 0, 3.0f, 42.5f);
     EXPECT_EQ(h.state().stripPos, 42);
 }
 
 TEST_F(Picks, StripPressSetsTheColourInEveryMode) {
     SetState(TableModeRed, 200, 100, 50);
-    h.form.Picture2_mousedown(kLeft, 0, 5.0f, 0.0f);
+    h.form.Picture2_mousedown(kLeftButton, 0, 5.0f, 0.0f);
     EXPECT_EQ(h.state().stripPos, 0);
     ExpectChannels(255, 100, 50);
     EXPECT_EQ(h.controls.text1, u"#FF6432");
@@ -67,7 +64,7 @@ TEST_F(Picks, StripPressSetsTheColourInEveryMode) {
     SetState(TableModeHue, 200, 100, 50);
     h.state().fieldX = 255;
     h.state().fieldY = 0;
-    h.form.Picture2_mousedown(kLeft, 0, 5.0f, 85.0f);
+    h.form.Picture2_mousedown(kLeftButton, 0, 5.0f, 85.0f);
     ExpectChannels(0, 0, 255);
     EXPECT_EQ(h.state().fieldX, 255);
     EXPECT_EQ(h.state().fieldY, 0);
@@ -77,7 +74,7 @@ TEST_F(Picks, StripPressSetsTheColourInEveryMode) {
 }
 
 TEST_F(Picks, AnyButtonPressesButOnlyTheLeftAloneDrags) {
-    for (int16_t button : {kRight, kMiddle, int16_t(kLeft | kRight)}) {
+    for (int16_t button : {kRightButton, kMiddleButton, int16_t(kLeftButton | kRightButton)}) {
         h.form.Picture1_mousedown(button, 0, 1.0f, 2.0f);
         EXPECT_EQ(h.state().fieldX, 1);
         h.state().fieldX = 0;
@@ -94,43 +91,43 @@ TEST_F(Picks, AnyButtonPressesButOnlyTheLeftAloneDrags) {
 }
 
 TEST_F(Picks, DragsAreClampedToTheTables) {
-    h.form.Picture1_MouseMove(kLeft, 0, -20.0f, 300.0f);
+    h.form.Picture1_MouseMove(kLeftButton, 0, -20.0f, 300.0f);
     EXPECT_EQ(h.state().fieldX, 0);
     EXPECT_EQ(h.state().fieldY, 255);
-    h.form.Picture1_MouseMove(kLeft, 0, std::nanf(""), 1e30f);
+    h.form.Picture1_MouseMove(kLeftButton, 0, std::nanf(""), 1e30f);
     EXPECT_EQ(h.state().fieldX, 0);
     EXPECT_EQ(h.state().fieldY, 255);
-    h.form.Picture2_MouseMove(kLeft, 0, 900.0f, -3.0f);
+    h.form.Picture2_MouseMove(kLeftButton, 0, 900.0f, -3.0f);
     EXPECT_EQ(h.state().stripPos, 0);
-    h.form.Picture2_MouseMove(kLeft, 0, 0.0f, 256.4f);
+    h.form.Picture2_MouseMove(kLeftButton, 0, 0.0f, 256.4f);
     EXPECT_EQ(h.state().stripPos, 255);
 }
 
 TEST_F(Picks, MarkerPositionsAreConvertedFromTwips) {
     h.controls.label1Left = 45.0f;
     h.controls.label1Top = 95.0f;
-    h.form.Label1_Mousemove(kLeft, 0, 75.0f, 75.0f);
+    h.form.Label1_Mousemove(kLeftButton, 0, 75.0f, 75.0f);
     EXPECT_EQ(h.state().fieldX, 50);
     EXPECT_EQ(h.state().fieldY, 100);
 
     h.controls.label1Left = 95.0f;
     h.controls.label1Top = 45.0f;
-    h.form.Label1_Mousedown(kRight, 0, 30.0f, 240.0f);
+    h.form.Label1_Mousedown(kRightButton, 0, 30.0f, 240.0f);
     EXPECT_EQ(h.state().fieldX, 97);
     EXPECT_EQ(h.state().fieldY, 61);
 
     h.controls.label2Top = 101.0f;
-    h.form.Label2_Mousemove(kLeft, 0, 0.0f, 105.0f);
+    h.form.Label2_Mousemove(kLeftButton, 0, 0.0f, 105.0f);
     EXPECT_EQ(h.state().stripPos, 100);
     h.controls.label2Top = 1.0f;
-    h.form.Label2_Mousemove(kLeft, 0, 0.0f, 0.0f);
+    h.form.Label2_Mousemove(kLeftButton, 0, 0.0f, 0.0f);
     EXPECT_EQ(h.state().stripPos, 0);
 }
 
 TEST_F(Picks, PressOnTheMarkerNearAnEdgeStaysOnTheField) {
     h.controls.label1Left = 250.0f;
     h.controls.label1Top = -5.0f;
-    h.form.Label1_Mousedown(kLeft, 0, 240.0f, 15.0f);  // (266, -4) before clamping
+    h.form.Label1_Mousedown(kLeftButton, 0, 240.0f, 15.0f);  // (266, -4) before clamping
     EXPECT_EQ(h.state().fieldX, 255);
     EXPECT_EQ(h.state().fieldY, 0);
     EXPECT_EQ(h.controls.label1Left, 250.0f);
@@ -138,12 +135,12 @@ TEST_F(Picks, PressOnTheMarkerNearAnEdgeStaysOnTheField) {
 }
 
 TEST_F(Picks, FieldPicksCopyAfterTheRefreshOnlyWhenCheck2IsTicked) {
-    h.form.Picture1_mousedown(kLeft, 0, 128.0f, 64.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 128.0f, 64.0f);
     EXPECT_EQ(Count("ClipboardSetText"), 0u);
 
     h.controls.check2 = 1;
     h.log.Clear();
-    h.form.Picture1_mousedown(kLeft, 0, 255.0f, 0.0f);
+    h.form.Picture1_mousedown(kLeftButton, 0, 255.0f, 0.0f);
     const auto names = h.log.Names();
     const auto foreColour = std::find(names.begin(), names.end(), "set_Label1_ForeColor");
     const auto check2 = std::find(names.begin(), names.end(), "Check2_Value");
@@ -151,10 +148,10 @@ TEST_F(Picks, FieldPicksCopyAfterTheRefreshOnlyWhenCheck2IsTicked) {
     EXPECT_LT(foreColour, check2);
     EXPECT_EQ(h.platform.clipboard, u"#FF0000");
 
-    h.form.Picture1_MouseMove(kLeft, 0, 0.0f, 255.0f);
+    h.form.Picture1_MouseMove(kLeftButton, 0, 0.0f, 255.0f);
     EXPECT_EQ(h.platform.clipboard, u"#000000");
-    h.form.Label1_Mousemove(kLeft, 0, 0.0f, 0.0f);
-    h.form.Label1_Mousedown(kLeft, 0, 0.0f, 0.0f);
+    h.form.Label1_Mousemove(kLeftButton, 0, 0.0f, 0.0f);
+    h.form.Label1_Mousedown(kLeftButton, 0, 0.0f, 0.0f);
     // The two drag steps copy as text that clipboard history passes over.
     EXPECT_EQ(Count("ClipboardSetText"), 2u);
     EXPECT_EQ(Count("ClipboardSetTransientText"), 2u);
@@ -162,9 +159,9 @@ TEST_F(Picks, FieldPicksCopyAfterTheRefreshOnlyWhenCheck2IsTicked) {
 
 TEST_F(Picks, StripPicksNeverCopy) {
     h.controls.check2 = 1;
-    h.form.Picture2_mousedown(kLeft, 0, 0.0f, 20.0f);
-    h.form.Picture2_MouseMove(kLeft, 0, 0.0f, 30.0f);
-    h.form.Label2_Mousemove(kLeft, 0, 0.0f, 30.0f);
+    h.form.Picture2_mousedown(kLeftButton, 0, 0.0f, 20.0f);
+    h.form.Picture2_MouseMove(kLeftButton, 0, 0.0f, 30.0f);
+    h.form.Label2_Mousemove(kLeftButton, 0, 0.0f, 30.0f);
     EXPECT_EQ(Count("Check2_Value"), 0u);
     EXPECT_EQ(Count("ClipboardSetText"), 0u);
     EXPECT_EQ(h.platform.clipboard, u"old");
