@@ -22,7 +22,7 @@ fi
 
 shot="$PWD/build/tintwell-screenshot.png"
 echo "No display found: starting Tintwell on a virtual display"
-scripts/wine-session.sh --prefix "$prefix" -- bash -c '
+scripts/wine-session.sh --prefix "$prefix" --managed -- bash -c '
   wine64 "$1" &
   pid=$!
   for _ in $(seq 1 120); do

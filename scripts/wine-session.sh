@@ -4,23 +4,28 @@
 # starts it stops again, whatever the command's outcome; the command's exit code is
 # the script's.
 #
-#   wine-session.sh --prefix DIR [--display] -- COMMAND [ARGS...]
+#   wine-session.sh --prefix DIR [--display] [--managed] -- COMMAND [ARGS...]
 #     --prefix DIR   the WINEPREFIX to use (created if it does not exist yet)
 #     --display      use the caller's $DISPLAY instead of starting an Xvfb
+#     --managed      on a display of its own, keep Wine's windows as a window manager
+#                    would have them (each client area an X window of its own, which
+#                    a screenshot of the window takes); slower to close
 set -euo pipefail
 
 prefix=""
 use_caller_display=0
+managed=0
 while (($#)); do
   case "$1" in
     --prefix) prefix="$2"; shift 2 ;;
     --display) use_caller_display=1; shift ;;
+    --managed) managed=1; shift ;;
     --) shift; break ;;
     *) echo "wine-session: unknown option $1" >&2; exit 2 ;;
   esac
 done
 if [[ -z "$prefix" || $# -eq 0 ]]; then
-  echo "usage: wine-session.sh --prefix DIR [--display] -- COMMAND [ARGS...]" >&2
+  echo "usage: wine-session.sh --prefix DIR [--display] [--managed] -- COMMAND [ARGS...]" >&2
   exit 2
 fi
 
@@ -103,6 +108,20 @@ if [[ -f "$WINEPREFIX/system.reg" ]] && ! grep -qF "$japanese_font" "$WINEPREFIX
   else
     echo "wine-session: no IPAPGothic font; message boxes will not show Japanese" >&2
   fi
+fi
+
+# A display of our own runs no window manager. Wine, taking one for granted, waits up
+# to two seconds for it each time a top-level window goes away (every message box,
+# every end of the picker); told the windows are its own to manage, it does not.
+x11='HKCU\Software\Wine\X11 Driver'
+if ((use_caller_display == 0 && managed == 0)); then
+  if ! grep -qs '"Managed"="N"' "$WINEPREFIX/user.reg"; then
+    wine64 reg add "$x11" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+elif ((managed == 1)) && grep -qs '"Managed"="N"' "$WINEPREFIX/user.reg"; then
+  wine64 reg delete "$x11" /v Managed /f >/dev/null 2>&1 || true
+  wineserver -w || true
 fi
 
 set +e
