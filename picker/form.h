@@ -46,6 +46,9 @@ class ReadViewer {
     // How far around the pointer it wants to see; 0 when it shows nothing.
     virtual int WantedReach() const = 0;
     virtual void ShowRead(const ScreenSquare &read, const SampleStatus &status) = 0;
+    // Whether it lay over the read square itself, so that the read may hold its own
+    // pixels instead of the screen's. Shown such a read, it gets out of the way.
+    virtual bool Covers(const ScreenSquare &) const { return false; }
 };
 
 class Form {
@@ -99,8 +102,10 @@ class Form {
     ColorRef GetMouseMoveColr();
 
     // One tick of sampling: one read, wide enough for the sample and for the viewer,
-    // which Timer1_Timer and then the viewer both get.
-    void SampleTick(ReadViewer &viewer);
+    // which Timer1_Timer and then the viewer both get. False when the live read lay
+    // under the viewer: then only the viewer gets it, to step aside, and the sample
+    // waits for the next read.
+    bool SampleTick(ReadViewer &viewer);
     // One read of the screen, live or from the snapshot while frozen, reaching at
     // least `reach` and as far as the sample needs.
     ScreenSquare ReadScreen(int reach);

@@ -39,8 +39,12 @@ void Form::Timer1_Timer(const ScreenSquare &read) {
     ShowAsSample(SampleOf(read, sampleSize_));
 }
 
-void Form::SampleTick(ReadViewer &viewer) {
+bool Form::SampleTick(ReadViewer &viewer) {
     const ScreenSquare read = ReadScreen(viewer.WantedReach());
+    if (!snapshot_ && viewer.Covers(read)) {
+        viewer.ShowRead(read, StatusOf(read));
+        return false;
+    }
     // The viewer shows the read even when the sample fails half way, as it showed
     // the screen before.
     try {
@@ -50,6 +54,7 @@ void Form::SampleTick(ReadViewer &viewer) {
         throw;
     }
     viewer.ShowRead(read, StatusOf(read));
+    return true;
 }
 
 ScreenSquare Form::ReadScreen(int reach) {

@@ -162,8 +162,10 @@ class RecordingViewer : public ReadViewer {
         shown.push_back(read);
         statuses.push_back(status);
     }
+    bool Covers(const ScreenSquare &) const override { return covering; }
     std::vector<ScreenSquare> shown;
     std::vector<SampleStatus> statuses;
+    bool covering = false;
 
   private:
     int reach_;
@@ -215,6 +217,25 @@ TEST_F(Eyedropper, ATickReadsOnceAndTheSampleAndTheLoupeShowThatRead) {
     h.form.SampleTick(none);
     EXPECT_EQ(none.shown.at(0).reach, 2);
     EXPECT_EQ(h.platform.reads, 3);
+}
+
+TEST_F(Eyedropper, AReadTheLoupeLayOverIsShownToTheLoupeButNotTaken) {
+    RecordingViewer loupe(5);
+    h.platform.cursor = {40, 30};
+    ASSERT_TRUE(h.form.SampleTick(loupe));
+    h.platform.cursor = {60, 20};
+    loupe.covering = true;
+    EXPECT_FALSE(h.form.SampleTick(loupe));
+    EXPECT_EQ(Shown(), PatternAt({40, 30})) << "the read may hold the loupe's own pixels";
+    ASSERT_EQ(loupe.shown.size(), 2u) << "so that the loupe steps aside";
+    loupe.covering = false;
+    EXPECT_TRUE(h.form.SampleTick(loupe));
+    EXPECT_EQ(Shown(), PatternAt({60, 20}));
+
+    // A snapshot holds no loupe: what the loupe covers now does not matter.
+    h.form.Form_KeyDown(kKeyF, kCtrlKey);
+    loupe.covering = true;
+    EXPECT_TRUE(h.form.SampleTick(loupe));
 }
 
 TEST_F(Eyedropper, AFailingSampleStillShowsTheLoupeItsRead) {

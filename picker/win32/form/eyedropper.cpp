@@ -61,7 +61,11 @@ void Eyedropper::TakeSample(bool afterStepAside) {
         SetTimer(window_, kTickAfterStepAside, kStepAsideAllowanceMs, nullptr);
         return;
     }
-    runner_.RunHandler([&] { form_.SampleTick(loupe_); });
+    bool taken = true;
+    runner_.RunHandler([&] { taken = form_.SampleTick(loupe_); });
+    // The pointer had just reached the loupe: it has stepped aside, and the sample is
+    // read again once the screen beneath has been drawn.
+    if (!taken) SetTimer(window_, kTickAfterStepAside, kStepAsideAllowanceMs, nullptr);
 }
 
 // The snapshot must not hold the loupe: it goes first, and the freeze comes once

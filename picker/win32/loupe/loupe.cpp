@@ -187,6 +187,10 @@ bool Loupe::StepAside() {
     return true;
 }
 
+bool Loupe::Covers(const ScreenSquare &read) const {
+    return shown_ && Overlap(ToRect(Neighbourhood(read.cursor, canvas_.metrics())), placed_);
+}
+
 void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
     if (hwnd_ == nullptr || !Wanted()) return;
     const std::vector<MonitorArea> &areas = screen_.monitors().Areas();

@@ -65,6 +65,7 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
 
     int WantedReach() const override;
     void ShowRead(const ScreenSquare &read, const SampleStatus &status) override;
+    bool Covers(const ScreenSquare &read) const override;
 
     // Draws the loupe as drawn at the last sample into `dc`: for WM_PAINT and
     // WM_PRINTCLIENT alike.
