@@ -55,15 +55,24 @@ void ExpectCleanFailedStart(PickerProcess &picker, const std::wstring &named) {
     EXPECT_EQ(code, 1u) << "ended with code " << std::hex << code;
 }
 
+// Says why a picker copy did not start, should it not.
+testing::AssertionResult Started(const PickerWith &picker) {
+    if (picker.process.started()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the copy did not start: CreateProcess error "
+                                       << picker.process.startError() << "; "
+                                       << (picker.copy.problem().empty() ? "the copy was made"
+                                                                         : picker.copy.problem());
+}
+
 TEST(StartupFailureTest, MissingLibraryIsNamedAndTheProgramEnds) {
     PickerWith none(L"");
-    ASSERT_TRUE(none.process.started());
+    ASSERT_TRUE(Started(none));
     ExpectCleanFailedStart(none.process, L"dyeplate.dll");
 }
 
 TEST(StartupFailureTest, MissingDrawExportIsNamedAndTheProgramEnds) {
     PickerWith partial(TheConfig().libraryWithoutDrawColorTable2);
-    ASSERT_TRUE(partial.process.started());
+    ASSERT_TRUE(Started(partial));
     ExpectCleanFailedStart(partial.process, L"DrawColorTable2");
 }
 

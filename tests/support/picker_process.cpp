@@ -26,6 +26,8 @@ PickerProcess::PickerProcess(const std::wstring &exePath)
         process_ = info.hProcess;
         processId_ = info.dwProcessId;
         CloseHandle(info.hThread);
+    } else {
+        startError_ = GetLastError();
     }
 }
 
@@ -81,12 +83,15 @@ PickerCopy::PickerCopy(const std::wstring &exePath, const std::wstring &libraryP
     GetTempPathW(MAX_PATH, temp);
     folder_ = std::wstring(temp) + L"tintwell_e2e_" + std::to_wstring(GetCurrentProcessId()) +
               L"_" + std::to_wstring(GetTickCount64());
-    CreateDirectoryW(folder_.c_str(), nullptr);
+    const auto note = [this](const char *step) {
+        if (problem_.empty()) problem_ = std::string(step) + " failed, error " + std::to_string(GetLastError());
+    };
+    if (!CreateDirectoryW(folder_.c_str(), nullptr)) note("making the folder");
     exe_ = folder_ + L"\\tintwell.exe";
-    CopyFileW(exePath.c_str(), exe_.c_str(), FALSE);
+    if (!CopyFileW(exePath.c_str(), exe_.c_str(), FALSE)) note("copying tintwell.exe");
     if (!libraryPath.empty()) {
         library_ = folder_ + L"\\dyeplate.dll";
-        CopyFileW(libraryPath.c_str(), library_.c_str(), FALSE);
+        if (!CopyFileW(libraryPath.c_str(), library_.c_str(), FALSE)) note("copying dyeplate.dll");
     }
 }
 

@@ -17,6 +17,8 @@ class PickerProcess {
     PickerProcess &operator=(const PickerProcess &) = delete;
 
     bool started() const { return process_ != nullptr; }
+    // Why the process did not start (GetLastError of CreateProcess), or 0.
+    DWORD startError() const { return startError_; }
     HANDLE handle() const { return process_; }
     DWORD id() const { return processId_; }
     DWORD threadId() const { return threadId_; }
@@ -36,6 +38,7 @@ class PickerProcess {
     HANDLE process_;
     DWORD processId_;
     DWORD threadId_;
+    DWORD startError_ = 0;
 };
 
 // A copy of the picker in a fresh folder of its own, beside a given dyeplate.dll or
@@ -48,11 +51,14 @@ class PickerCopy {
     PickerCopy &operator=(const PickerCopy &) = delete;
 
     const std::wstring &exe() const { return exe_; }
+    // The first step of making the copy that failed, with its error, or empty.
+    const std::string &problem() const { return problem_; }
 
   private:
     std::wstring folder_;
     std::wstring exe_;
     std::wstring library_;
+    std::string problem_;
 };
 
 }  // namespace testsupport
