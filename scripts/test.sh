@@ -17,10 +17,11 @@
 #      (products only), and examples/ built against each installed tree and run:
 #      through pkg-config and find_package natively, as x86 and x86-64 programs linked
 #      with the import library under Wine
-# The stages run in two lanes at the same time, one per core: the native lane (1-3, 5,
-# the native example) is compute; the Windows lane builds for x86, starts the x86 suite
-# (4, under qemu the longest), builds for x86-64 beside it and runs the x86-64 suite
-# (6), which mostly waits on Wine and the window system, then the Windows examples.
+# The stages run in three lanes at the same time: the native lane (1-3, 5, the native
+# example) is compute; the x86 lane makes its Wine prefix beside its build, then runs
+# the x86 suite (4, under qemu the longest) and example; the x86-64 lane builds, runs
+# the x86-64 suite (6) and its example. Most of the Windows lanes' time is spent
+# waiting on Wine and the window system, which leaves the cores to the native lane.
 # Each stage's output goes to build/ci-logs/ and is printed when the stage ends.
 # Every stage runs even when an earlier one fails (unless it needs the failed one's
 # build); the summary names the failures, prints each stage's time and the total, and
@@ -63,17 +64,21 @@ fuzz() {
   [[ -x tests/fuzz/run.sh ]] || { echo "tests/fuzz/run.sh is missing or not executable"; return 1; }
   tests/fuzz/run.sh
 }
-# The x86 build first: its suite, under qemu where the kernel runs no 32-bit code, is
-# the longest, so it starts while the x86-64 build compiles.
 # The x86 build's tests run under the 32-bit Wine loader, which configure looks for.
-x86_build() { scripts/x86-session.sh --setup >/dev/null && build_preset mingw-i686; }
+x86_build() { build_preset mingw-i686; }
+# The x86 suite's Wine prefix, made before the build is done: under qemu, where the
+# kernel runs no 32-bit code, making its 32-bit half takes minutes.
+x86_prefix() {
+  scripts/x86-session.sh -- \
+    scripts/wine-session.sh --prefix build/mingw-i686/wineprefix -- true
+}
 win32() {
   local mode
   mode=$(scripts/x86-session.sh --setup) || return 1
   # Draws cost far more emulated: a thinner sample of base colours there, still with
   # every mode and both flags.
   local stride=1
-  [[ $mode == emulated ]] && stride=${TINTWELL_GDI_COLOUR_STRIDE:-6}
+  [[ $mode == emulated ]] && stride=${TINTWELL_GDI_COLOUR_STRIDE:-12}
   # A crash ends the crashed program at once instead of waiting in Wine's debugger.
   TINTWELL_GDI_COLOUR_STRIDE=$stride WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" \
     scripts/x86-session.sh -- \
@@ -101,7 +106,7 @@ win64() {
 }
 
 # The build without GoogleTest is compute, so it goes in the native lane, away from the
-# x86-64 suite's timing checks.
+# Wine suites' timing checks.
 native_lane() {
   stage "native tests" native
   stage "sanitizer tests" sanitized
@@ -109,31 +114,39 @@ native_lane() {
   stage "Windows x86-64 build without GoogleTest" win64_without_googletest
   stage "Installed dyeplate, native example" scripts/installed-example.sh native
 }
-windows_lane() {
-  if stage "Windows x86 build" x86_build; then
-    stage "Windows x86 tests under Wine" win32 &
-  else
+# Its packages first, once: the prefix and the build then go side by side.
+x86_lane() {
+  stage "Windows x86 setup" scripts/x86-session.sh --setup || {
+    echo "Windows x86 setup failed: its build and suite are not run" >>"$logs/summary"
+    return 1
+  }
+  stage "Windows x86 Wine prefix" x86_prefix &
+  local prefix=$!
+  stage "Windows x86 build" x86_build || {
     echo "Windows x86 build failed: its suite is not run" >>"$logs/summary"
-  fi
-  if stage "Windows x86-64 build" build_preset mingw-x86_64; then
-    stage "Windows x86-64 tests under Wine" win64
-  else
+    wait "$prefix"
+    return 1
+  }
+  wait "$prefix"
+  stage "Windows x86 tests under Wine" win32
+  stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686
+}
+x86_64_lane() {
+  stage "Windows x86-64 build" build_preset mingw-x86_64 || {
     echo "Windows x86-64 build failed: its suite is not run" >>"$logs/summary"
-  fi
-  wait
-  [[ -x build/mingw-i686/bin/tintwell.exe ]] &&
-    stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686 &
-  [[ -x build/mingw-x86_64/bin/tintwell.exe ]] &&
-    stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64 &
-  wait
+    return 1
+  }
+  stage "Windows x86-64 tests under Wine" win64
+  stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64
 }
 
 native_lane &
-windows_lane &
+x86_lane &
+x86_64_lane &
 wait
 
 echo
-echo "=== stage times (the lanes run side by side)"
+echo "=== stage times (the three lanes run side by side)"
 cat "$logs/summary"
 echo "total: $SECONDS s"
 if grep -q "FAILED\|failed:" "$logs/summary"; then
