@@ -12,6 +12,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -244,9 +245,19 @@ TEST_F(DpiTest, PressesAndDragsAtRandomPointsPickThePixelUnderThePointer) {
         EXPECT_TRUE(RingOn(white, tx, ty));
     }
 
-    // In R mode a strip pick makes the strip's colour the current one.
+    // In R mode a strip pick makes the strip's colour the current one. The option
+    // shows checked before the strip has drawn its red table: read the strip once it
+    // has changed.
+    const auto stripColumn = [&] {
+        const ScreenImage strip = CaptureClient(Control(kPicture2));
+        std::vector<uint32_t> column;
+        for (int y = 0; y < strip.height(); ++y) column.push_back(strip.At(4, y));
+        return column;
+    };
+    const std::vector<uint32_t> hueStrip = stripColumn();
     ClickControl(kOption4);
     ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kOption4); }));
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return stripColumn() != hueStrip; }));
     std::uniform_int_distribution<int> row(0, stripRows_.shown() - 1);
     for (int i = 0; i < 3; ++i) {
         const int sy = row(random);

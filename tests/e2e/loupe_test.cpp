@@ -98,13 +98,7 @@ class PatternWindow : public WindowBase<PatternWindow> {
 };
 
 void CtrlKey(WORD key) {
-    INPUT ctrl[2]{};
-    ctrl[0].type = ctrl[1].type = INPUT_KEYBOARD;
-    ctrl[0].ki.wVk = ctrl[1].ki.wVk = VK_CONTROL;
-    ctrl[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &ctrl[0], sizeof(INPUT));
-    Key(key);
-    SendInput(1, &ctrl[1], sizeof(INPUT));
+    KeyWith(VK_CONTROL, key);
     Pause(100);
 }
 
@@ -154,13 +148,7 @@ class LoupeTest : public PickerTest {
 
     // The system menu as a user opens it.
     void OpenSystemMenu() {
-        INPUT alt[2]{};
-        alt[0].type = alt[1].type = INPUT_KEYBOARD;
-        alt[0].ki.wVk = alt[1].ki.wVk = VK_MENU;
-        alt[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(1, &alt[0], sizeof(INPUT));
-        Key(VK_SPACE);
-        SendInput(1, &alt[1], sizeof(INPUT));
+        AltKey(VK_SPACE);
         Pause(300);
     }
 

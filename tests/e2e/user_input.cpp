@@ -101,12 +101,16 @@ void Key(WORD virtualKey, bool shift) {
     Pause(30);
 }
 
-void AltKey(WORD virtualKey) {
-    SendKey(VK_MENU, false);
+void KeyWith(WORD modifier, WORD virtualKey) {
+    SendKey(modifier, false);
     SendKey(virtualKey, false);
     SendKey(virtualKey, true);
-    SendKey(VK_MENU, true);
+    SendKey(modifier, true);
     Pause(60);
+}
+
+void AltKey(WORD virtualKey) {
+    KeyWith(VK_MENU, virtualKey);
 }
 
 void TypeText(const std::wstring &text) {

@@ -17,6 +17,8 @@ void Release(Button button);
 void Click(POINT screen, Button button = Button::Left);
 // Presses the key, with Shift held when asked.
 void Key(WORD virtualKey, bool shift = false);
+// Presses the key with a modifier (VK_CONTROL, VK_MENU, VK_SHIFT) held.
+void KeyWith(WORD modifier, WORD virtualKey);
 // Presses the key with Alt held (Alt+Space opens the system menu).
 void AltKey(WORD virtualKey);
 // Types the text character by character, as a keyboard of any layout would.
