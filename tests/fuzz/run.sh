@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan + UBSan) and runs each from its committed
-# seeds: the library's exports with their draws for a bounded time, then the lookups
-# alone and the hex text rules for a fixed number of runs each. Prints every target's
-# run count; exits non-zero on any finding, leaving the input that caused it in
-# build/stress-fuzz/artifacts/.
+# seeds, side by side: the library's exports with their draws for a bounded time, and
+# the lookups alone and the hex text rules for a fixed number of runs each. Prints
+# every target's run count; exits non-zero on any finding, leaving the input that
+# caused it in build/stress-fuzz/artifacts/.
 #
 #   tests/fuzz/run.sh [SECONDS [RUNS]]     defaults: 90 s of draws, 1000000 runs
 set -euo pipefail
@@ -21,27 +21,30 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 # fuzz TARGET SEEDS [libFuzzer options]: libFuzzer adds what it finds to the first
 # corpus folder, so the committed seeds stay read-only behind it.
-summary=()
+# Each target in a process of its own, side by side: the drawing target for its time,
+# the others for their run counts. The outcome of each goes to a file of its own.
 fuzz() {
   local target=$1 seeds=$2; shift 2
   local log="$build/$target.log" start=$SECONDS
   mkdir -p "$build/corpus-$target"
-  echo "--- $target"
   if ! "$build/$target" "$build/corpus-$target" "$root/tests/fuzz/$seeds" "$@" \
     -artifact_prefix="$build/artifacts/$target-" -print_final_stats=1 >"$log" 2>&1; then
-    tail -60 "$log"
-    echo "$target: FINDING (log: $log)"
+    { echo "--- $target"; tail -60 "$log"; echo "$target: FINDING (log: $log)"; } >"$build/$target.outcome"
     return 1
   fi
   local done_runs
   done_runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-  summary+=("$target: ${done_runs:-?} runs in $((SECONDS - start)) s, no findings")
-
+  echo "$target: ${done_runs:-?} runs in $((SECONDS - start)) s, no findings" >"$build/$target.outcome"
 }
 
-fuzz dyeplate_fuzz corpus -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096
-fuzz lookup_fuzz corpus-lookups -runs="$runs" -max_len=256 -timeout=20
-# Past seven characters a text is refused by its length alone: short inputs are the
-# ones worth the runs.
-fuzz hex_text_fuzz corpus-hex-text -runs="$runs" -max_len=16 -timeout=20
-printf '%s\n' "${summary[@]}"
+targets=(dyeplate_fuzz lookup_fuzz hex_text_fuzz)
+for target in "${targets[@]}"; do rm -f "$build/$target.outcome"; done
+fuzz dyeplate_fuzz corpus -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 &
+fuzz lookup_fuzz corpus-lookups -runs="$runs" -max_len=256 -timeout=20 &
+fuzz hex_text_fuzz corpus-hex-text -runs="$runs" -max_len=16 -timeout=20 &
+status=0
+for job in $(jobs -p); do wait "$job" || status=1; done
+for target in "${targets[@]}"; do
+  cat "$build/$target.outcome" 2>/dev/null || { echo "$target: no outcome"; status=1; }
+done
+exit "$status"
