@@ -17,11 +17,11 @@
 #      (products only), and examples/ built against each installed tree and run:
 #      through pkg-config and find_package natively, as x86 and x86-64 programs linked
 #      with the import library under Wine
-# The stages run in three lanes at the same time: the native lane (1-3, 5, the native
-# example) is compute; the x86 lane makes its Wine prefix beside its build, then runs
-# the x86 suite (4, under qemu the longest) and example; the x86-64 lane builds, runs
-# the x86-64 suite (6) and its example. Most of the Windows lanes' time is spent
-# waiting on Wine and the window system, which leaves the cores to the native lane.
+# The stages run in three lanes at the same time: the native lane (1-3, the native
+# example) is compute and runs at a lower priority; the x86 lane makes its Wine prefix
+# beside its build, runs the x86 suite (4, under qemu long) and example, then the build
+# without GoogleTest (5); the x86-64 lane builds, runs the x86-64 suite (6), which
+# mostly waits on Wine and the window system and is the longest road, and its example.
 # Each stage's output goes to build/ci-logs/ and is printed when the stage ends.
 # Every stage runs even when an earlier one fails (unless it needs the failed one's
 # build); the summary names the failures, prints each stage's time and the total, and
@@ -65,7 +65,8 @@ fuzz() {
   tests/fuzz/run.sh
 }
 # The x86 build's tests run under the 32-bit Wine loader, which configure looks for.
-x86_build() { build_preset mingw-i686; }
+# At a lower priority: the x86-64 build, whose suite is the longest road, goes first.
+x86_build() { (renice -n 5 -p "$BASHPID" >/dev/null; build_preset mingw-i686); }
 # The x86 suite's Wine prefix, made before the build is done: under qemu, where the
 # kernel runs no 32-bit code, making its 32-bit half takes minutes.
 x86_prefix() {
@@ -105,31 +106,30 @@ win64() {
     ctest --preset mingw-x86_64 -j1
 }
 
-# The build without GoogleTest is compute, so it goes in the native lane, away from the
-# Wine suites' timing checks.
 native_lane() {
   stage "native tests" native
   stage "sanitizer tests" sanitized
   stage "fuzzing" fuzz
-  stage "Windows x86-64 build without GoogleTest" win64_without_googletest
   stage "Installed dyeplate, native example" scripts/installed-example.sh native
 }
 # Its packages first, once: the prefix and the build then go side by side.
 x86_lane() {
-  stage "Windows x86 setup" scripts/x86-session.sh --setup || {
+  if ! stage "Windows x86 setup" scripts/x86-session.sh --setup; then
     echo "Windows x86 setup failed: its build and suite are not run" >>"$logs/summary"
-    return 1
-  }
-  stage "Windows x86 Wine prefix" x86_prefix &
-  local prefix=$!
-  stage "Windows x86 build" x86_build || {
-    echo "Windows x86 build failed: its suite is not run" >>"$logs/summary"
-    wait "$prefix"
-    return 1
-  }
-  wait "$prefix"
-  stage "Windows x86 tests under Wine" win32
-  stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686
+  else
+    stage "Windows x86 Wine prefix" x86_prefix &
+    local prefix=$!
+    if stage "Windows x86 build" x86_build; then
+      wait "$prefix"
+      stage "Windows x86 tests under Wine" win32
+      stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686
+    else
+      echo "Windows x86 build failed: its suite is not run" >>"$logs/summary"
+      wait "$prefix"
+    fi
+  fi
+  # Compute, after the x86 suite and beside the x86-64 suite's last part.
+  stage "Windows x86-64 build without GoogleTest" win64_without_googletest
 }
 x86_64_lane() {
   stage "Windows x86-64 build" build_preset mingw-x86_64 || {
