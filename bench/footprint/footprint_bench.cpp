@@ -142,8 +142,6 @@ struct Resources {
     DWORD gdiObjects = 0;
     DWORD userObjects = 0;
     int threads = 0;
-    // The counts come from the handle table and the window list, not the system.
-    bool counted = false;
 };
 
 Resources ResourcesOf(const Program &program) {
@@ -165,7 +163,6 @@ Resources ResourcesOf(const Program &program) {
         const soak::Resources counted = soak::ReadResources(program.process(), program.id());
         if (counted.gdiObjects >= 0) r.gdiObjects = static_cast<DWORD>(counted.gdiObjects);
         r.userObjects = static_cast<DWORD>(counted.windows);
-        r.counted = true;
     }
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     if (snapshot != INVALID_HANDLE_VALUE) {

@@ -84,7 +84,8 @@ PickerCopy::PickerCopy(const std::wstring &exePath, const std::wstring &libraryP
     folder_ = std::wstring(temp) + L"tintwell_e2e_" + std::to_wstring(GetCurrentProcessId()) +
               L"_" + std::to_wstring(GetTickCount64());
     const auto note = [this](const char *step) {
-        if (problem_.empty()) problem_ = std::string(step) + " failed, error " + std::to_string(GetLastError());
+        if (!problem_.empty()) return;
+        problem_ = std::string(step) + " failed, error " + std::to_string(GetLastError());
     };
     if (!CreateDirectoryW(folder_.c_str(), nullptr)) note("making the folder");
     exe_ = folder_ + L"\\tintwell.exe";

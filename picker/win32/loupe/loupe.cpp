@@ -174,8 +174,7 @@ bool Loupe::StepAside() {
     if (!shown_) return false;
     const POINT cursor = screen_.Cursor();
     const ScreenPoint pointer{cursor.x, cursor.y};
-    const RECT square = ToRect(Neighbourhood(pointer, canvas_.metrics()));
-    if (!Overlap(square, placed_)) return false;
+    if (!LiesOver(pointer)) return false;
     RECT place{};
     if (PlaceFor(pointer, place)) {
         MoveTo(place);
@@ -187,8 +186,12 @@ bool Loupe::StepAside() {
     return true;
 }
 
+bool Loupe::LiesOver(ScreenPoint pointer) const {
+    return shown_ && Overlap(ToRect(Neighbourhood(pointer, canvas_.metrics())), placed_);
+}
+
 bool Loupe::Covers(const ScreenSquare &read) const {
-    return shown_ && Overlap(ToRect(Neighbourhood(read.cursor, canvas_.metrics())), placed_);
+    return LiesOver(read.cursor);
 }
 
 void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
@@ -202,11 +205,10 @@ void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
         Hide();
         return;
     }
-    const RECT square = ToRect(Neighbourhood(read.cursor, canvas_.metrics()));
     // The pointer reached the loupe between the step aside and the read: what was
     // read there may be the loupe's own pixels. Out of the way first, and the next
     // frame reads again.
-    const bool tainted = shown_ && status.freeze != FreezeState::Frozen && Overlap(square, placed_);
+    const bool tainted = status.freeze != FreezeState::Frozen && Covers(read);
     RECT place{};
     if (!PlaceFor(read.cursor, place)) {
         // No room beside the pointer on this monitor: better no loupe than one over

@@ -78,6 +78,8 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
     LRESULT OnDisplayChange();
 
     bool Wanted() const { return switchedOn_ && sampling_ && !minimised_ && !snapshotting_; }
+    // Shown, and over the square of screen read around `pointer`.
+    bool LiesOver(ScreenPoint pointer) const;
     void Apply();
     void Hide();
     // Where a loupe of the canvas's size goes for the pointer; false for nowhere.
