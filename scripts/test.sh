@@ -20,8 +20,9 @@
 # The stages run in three lanes at the same time: the native lane (1-3, the native
 # example) is compute and runs at a lower priority; the x86 lane makes its Wine prefix
 # beside its build, runs the x86 suite (4, under qemu long) and example, then the build
-# without GoogleTest (5); the x86-64 lane builds, runs the x86-64 suite (6), which
-# mostly waits on Wine and the window system and is the longest road, and its example.
+# without GoogleTest (5); the x86-64 lane makes its Wine prefix beside its build, runs
+# the x86-64 suite (6), which mostly waits on Wine and the window system and is the
+# longest road, and its example.
 # Each stage's output goes to build/ci-logs/ and is printed when the stage ends.
 # Every stage runs even when an earlier one fails (unless it needs the failed one's
 # build); the summary names the failures, prints each stage's time and the total, and
@@ -37,16 +38,27 @@ rm -rf "$logs"
 mkdir -p "$logs"
 
 # stage NAME COMMAND...: runs COMMAND with its output in a log of its own, then prints
-# the log with the outcome and the time. Safe to call from lanes running side by side:
-# the outcome goes to a file, and each log is printed in one piece.
+# the log with the outcome, the time and the processor time its processes used (Wine's
+# server, which leaves its starter, not counted). Safe to call from lanes running side
+# by side: the outcome goes to a file, and each log is printed in one piece.
 stage() {
   local name=$1; shift
   local file="$logs/$(tr -c 'A-Za-z0-9\n' _ <<<"$name").log" start=$SECONDS status=0
-  "$@" >"$file" 2>&1 || status=$?
-  local outcome="passed"
+  # The subshell's `times` counts what COMMAND started and waited for, and nothing of
+  # the other lanes.
+  (
+    "$@"
+    status=$?
+    times >"$file.cpu"
+    exit $status
+  ) >"$file" 2>&1 || status=$?
+  local outcome="passed" cpu
   ((status == 0)) || outcome="FAILED"
+  cpu=$(awk '{ for (i = 1; i <= NF; i++) { split($i, t, /[ms]/); sum += t[1] * 60 + t[2] } }
+             END { printf "%.0f", sum }' "$file.cpu" 2>/dev/null)
   local line
-  line=$(printf '%-46s %-7s %4d s' "$name" "$outcome" "$((SECONDS - start))")
+  line=$(printf '%-46s %-7s %4d s  (cpu %4s s)' "$name" "$outcome" "$((SECONDS - start))" \
+    "${cpu:-?}")
   echo "$line" >>"$logs/summary"
   { printf '\n=== %s\n' "$name"; cat "$file"; echo "=== $name: $outcome ($((SECONDS - start)) s)"; } |
     flock "$logs/summary" cat
@@ -101,10 +113,11 @@ win64_without_googletest() {
 # One test at a time: the loupe's and the start-up checks wait on the window system,
 # and with the x86 stage already busy under qemu beside them, running the scaled runs
 # alongside as well made them miss their moment now and then.
-win64() {
-  scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix -- \
-    ctest --preset mingw-x86_64 -j1
+win64_session() {
+  scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix \
+    --template build/mingw-x86_64/wineprefix-template "$@"
 }
+win64() { win64_session -- ctest --preset mingw-x86_64 -j1; }
 
 native_lane() {
   stage "native tests" native
@@ -131,11 +144,16 @@ x86_lane() {
   # Compute, after the x86 suite and beside the x86-64 suite's last part.
   stage "Windows x86-64 build without GoogleTest" win64_without_googletest
 }
+# Its Wine prefix, and the template the scaled runs copy theirs from, beside its build.
 x86_64_lane() {
+  stage "Windows x86-64 Wine prefix" win64_session -- true &
+  local prefix=$!
   stage "Windows x86-64 build" build_preset mingw-x86_64 || {
     echo "Windows x86-64 build failed: its suite is not run" >>"$logs/summary"
+    wait "$prefix"
     return 1
   }
+  wait "$prefix"
   stage "Windows x86-64 tests under Wine" win64
   stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64
 }
