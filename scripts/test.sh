@@ -37,28 +37,34 @@ logs=build/ci-logs
 rm -rf "$logs"
 mkdir -p "$logs"
 
+# Processor time per stage: each stage's processes go into a cpuacct group of their
+# own, where the kernel offers one (Wine's server and programs leave the process that
+# started them, so counting only what a stage waits for would miss most of its work).
+acct=/sys/fs/cgroup/cpuacct
+
 # stage NAME COMMAND...: runs COMMAND with its output in a log of its own, then prints
-# the log with the outcome, the time and the processor time its processes used (Wine's
-# server, which leaves its starter, not counted). Safe to call from lanes running side
-# by side: the outcome goes to a file, and each log is printed in one piece.
+# the log with the outcome, the time and the processor time its processes used. Safe
+# to call from lanes running side by side: the outcome goes to a file, and each log is
+# printed in one piece.
 stage() {
   local name=$1; shift
   local file="$logs/$(tr -c 'A-Za-z0-9\n' _ <<<"$name").log" start=$SECONDS status=0
-  # The subshell's `times` counts what COMMAND started and waited for, and nothing of
-  # the other lanes.
+  local group="$acct/tintwell-stage-$BASHPID-$RANDOM"
+  mkdir "$group" 2>/dev/null || group=""
   (
+    [[ -z $group ]] || echo "$BASHPID" >"$group/cgroup.procs" || true
     "$@"
-    status=$?
-    times >"$file.cpu"
-    exit $status
   ) >"$file" 2>&1 || status=$?
-  local outcome="passed" cpu
+  local outcome="passed" cpu="?"
   ((status == 0)) || outcome="FAILED"
-  cpu=$(awk '{ for (i = 1; i <= NF; i++) { split($i, t, /[ms]/); sum += t[1] * 60 + t[2] } }
-             END { printf "%.0f", sum }' "$file.cpu" 2>/dev/null)
+  if [[ -n $group ]]; then
+    cpu=$(($(cat "$group/cpuacct.usage" 2>/dev/null || echo 0) / 1000000000))
+    # Anything still running (it should not be) goes back to the machine's group.
+    while read -r pid; do echo "$pid" >"$acct/cgroup.procs"; done <"$group/cgroup.procs" 2>/dev/null
+    rmdir "$group" 2>/dev/null
+  fi
   local line
-  line=$(printf '%-46s %-7s %4d s  (cpu %4s s)' "$name" "$outcome" "$((SECONDS - start))" \
-    "${cpu:-?}")
+  line=$(printf '%-46s %-7s %4d s  (cpu %4s s)' "$name" "$outcome" "$((SECONDS - start))" "$cpu")
   echo "$line" >>"$logs/summary"
   { printf '\n=== %s\n' "$name"; cat "$file"; echo "=== $name: $outcome ($((SECONDS - start)) s)"; } |
     flock "$logs/summary" cat
