@@ -19,9 +19,9 @@
 #      with the import library under Wine
 # The stages run in three lanes at the same time: the native lane (1-3, the native
 # example) is compute and runs at a lower priority; the x86 lane makes its Wine prefix
-# beside its build, runs the x86 suite (4) and example, then the build
-# without GoogleTest (5); the x86-64 lane makes its Wine prefix beside its build, runs
-# the x86-64 suite (6), which mostly waits on Wine and the window system and is the
+# beside its build, runs the x86 suite (4) and example, then the build without
+# GoogleTest (5); the x86-64 lane makes its Wine prefix beside its build, runs the
+# x86-64 suite (6), which mostly waits on Wine and the window system and is the
 # longest road, and its example.
 # Each stage's output goes to build/ci-logs/ and is printed when the stage ends.
 # Every stage runs even when an earlier one fails (unless it needs the failed one's
@@ -119,13 +119,13 @@ win64_without_googletest() {
     [[ -f "$dir/bin/$product" ]] || { echo "$product was not built"; return 1; }
   done
 }
-# One test at a time: the loupe's and the start-up checks wait on the window system,
-# and with the x86 stage already busy under qemu beside them, running the scaled runs
-# alongside as well made them miss their moment now and then.
 win64_session() {
   scripts/wine-session.sh --prefix build/mingw-x86_64/wineprefix \
     --template build/mingw-x86_64/wineprefix-template "$@"
 }
+# One test at a time: the loupe's and the start-up checks wait on the window system,
+# and with the other lanes busy beside them, running the scaled runs alongside as well
+# made them miss their moment now and then.
 win64() { win64_session -- ctest --preset mingw-x86_64 -j1; }
 
 native_lane() {

@@ -19,10 +19,9 @@ mkdir -p "$build/artifacts"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
-# fuzz TARGET SEEDS [libFuzzer options]: libFuzzer adds what it finds to the first
-# corpus folder, so the committed seeds stay read-only behind it.
-# Each target in a process of its own, side by side: the drawing target for its time,
-# the others for their run counts. The outcome of each goes to a file of its own.
+# fuzz TARGET SEEDS [libFuzzer options]: runs one target, whose outcome goes to a file
+# of its own, as the targets run side by side. libFuzzer adds what it finds to the
+# first corpus folder, so the committed seeds stay read-only behind it.
 fuzz() {
   local target=$1 seeds=$2; shift 2
   local log="$build/$target.log" start=$SECONDS
@@ -41,6 +40,8 @@ targets=(dyeplate_fuzz lookup_fuzz hex_text_fuzz)
 for target in "${targets[@]}"; do rm -f "$build/$target.outcome"; done
 fuzz dyeplate_fuzz corpus -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 &
 fuzz lookup_fuzz corpus-lookups -runs="$runs" -max_len=256 -timeout=20 &
+# Past seven characters a text is refused by its length alone: short inputs are the
+# ones worth the runs.
 fuzz hex_text_fuzz corpus-hex-text -runs="$runs" -max_len=16 -timeout=20 &
 status=0
 for job in $(jobs -p); do wait "$job" || status=1; done
