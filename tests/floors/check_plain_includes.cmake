@@ -1,7 +1,7 @@
-# The build keeps the window layer's rooms apart by the include path each room sees,
+# The build keeps the picker's rooms apart by the include path each room sees,
 # which holds only for headers included by their bare name: a path ("../form/x.h",
 # "picker/win32/form/x.h") would reach past it through the project's own folder.
-# Usage: cmake -DLAYER=<picker/win32> -P check_plain_includes.cmake
+# Usage: cmake -DLAYER=<picker> -P check_plain_includes.cmake
 file(GLOB_RECURSE sources ${LAYER}/*.h ${LAYER}/*.cpp)
 set(found "")
 foreach(source IN LISTS sources)
@@ -17,6 +17,6 @@ if(count EQUAL 0)
   message(FATAL_ERROR "no sources under ${LAYER}")
 endif()
 if(found)
-  message(FATAL_ERROR "the window layer includes by path, past its floors:${found}")
+  message(FATAL_ERROR "the picker includes by path, past its rooms:${found}")
 endif()
-message(STATUS "${count} files of the window layer include by bare name")
+message(STATUS "${count} files of the picker include by bare name")

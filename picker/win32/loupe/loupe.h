@@ -15,7 +15,7 @@
 
 #include <functional>
 
-#include "form.h"
+#include "read_viewer.h"
 #include "loupe_canvas.h"
 #include "screen_reader.h"
 #include "window_base.h"

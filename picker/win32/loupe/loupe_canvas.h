@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "form.h"
+#include "read_viewer.h"
 #include "gdi_handles.h"
 #include "loupe_geometry.h"
 #include "loupe_image.h"

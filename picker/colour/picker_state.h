@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/colour_table.h"
-#include "form_controls.h"
+#include "colour_table.h"
+#include "colour_word.h"
 
 namespace tintwell {
 

@@ -8,40 +8,16 @@
 
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "colour_word.h"
+
 namespace tintwell {
-
-// 0x00BBGGRR, red in the low byte.
-using ColorRef = uint32_t;
-
-// An HDC on Windows, a DyeplateSurface* elsewhere: handed to the library as is.
-using DeviceContext = void *;
-
-// The native window handle, as an integer wide enough for a pointer.
-using WindowHandle = uintptr_t;
-
-// GetPixel's answer for a pixel it cannot read.
-constexpr ColorRef kInvalidColor = 0xFFFFFFFFu;
-
-// What a sample makes of a pixel read from the screen: one that cannot be read
-// counts as black.
-constexpr ColorRef SampledColour(ColorRef pixel) {
-    return pixel == kInvalidColor ? 0u : pixel;
-}
 
 struct ScreenPoint;
 struct ScreenSquare;
 class ScreenSnapshot;
-
-// A failed control or platform operation, or a library that cannot be bound.
-// what() is a message fit to show the user.
-class PickerError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 // The controls of Form1 (names as the window names them). Texts are UTF-16, as the
 // window holds them; lengths and selections count UTF-16 code units.

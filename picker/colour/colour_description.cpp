@@ -13,8 +13,8 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-double Channel(ColorRef colour, int shift) {
-    return static_cast<double>((colour >> shift) & 0xFF) / 255.0;
+double UnitChannel(ColorRef colour, int shift) {
+    return static_cast<double>(ByteAt(colour, shift)) / 255.0;
 }
 
 // The sRGB transfer function undone: the light a channel value stands for.
@@ -59,8 +59,8 @@ std::string RatioWithLevel(ColorRef a, ColorRef b) {
 }  // namespace
 
 double RelativeLuminance(ColorRef colour) {
-    return 0.2126 * Linear(Channel(colour, 0)) + 0.7152 * Linear(Channel(colour, 8)) +
-           0.0722 * Linear(Channel(colour, 16));
+    return 0.2126 * Linear(UnitChannel(colour, 0)) + 0.7152 * Linear(UnitChannel(colour, 8)) +
+           0.0722 * Linear(UnitChannel(colour, 16));
 }
 
 double ContrastRatio(ColorRef a, ColorRef b) {
@@ -86,9 +86,9 @@ std::string RatioText(int64_t billionths) {
 }
 
 CieLab LabOf(ColorRef colour) {
-    const double r = Linear(Channel(colour, 0));
-    const double g = Linear(Channel(colour, 8));
-    const double b = Linear(Channel(colour, 16));
+    const double r = Linear(UnitChannel(colour, 0));
+    const double g = Linear(UnitChannel(colour, 8));
+    const double b = Linear(UnitChannel(colour, 16));
     // sRGB primaries to XYZ, each divided by the D65 white's own coordinate.
     const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
     const double y = (0.2126729 * r + 0.7151522 * g + 0.0721750 * b) / 1.00000;

@@ -4,14 +4,6 @@
 
 namespace tintwell {
 
-namespace {
-
-uint32_t Channel(ColorRef colour, int shift) {
-    return (colour >> shift) & 0xFFu;
-}
-
-}  // namespace
-
 ScreenSquare UnreadSquare(ScreenPoint cursor, int reach) {
     ScreenSquare square;
     square.cursor = cursor;
@@ -87,9 +79,9 @@ ColorRef MeanOfSquare(const ScreenSquare &square, int reach) {
         for (int dx = -reach; dx <= reach; ++dx) {
             const ColorRef cell = square.At(dx, dy);
             if (cell == kInvalidColor) continue;
-            red += Channel(cell, 0);
-            green += Channel(cell, 8);
-            blue += Channel(cell, 16);
+            red += ByteAt(cell, 0);
+            green += ByteAt(cell, 8);
+            blue += ByteAt(cell, 16);
             ++count;
         }
     }

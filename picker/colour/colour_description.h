@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "form_controls.h"
+#include "colour_word.h"
 
 namespace tintwell {
 

@@ -19,37 +19,11 @@
 #include "copy_rules.h"
 #include "form_controls.h"
 #include "picker_state.h"
+#include "read_viewer.h"
 #include "recent_colours.h"
 #include "screen_square.h"
 
 namespace tintwell {
-
-// Whether samples read the live screen or a snapshot of it.
-enum class FreezeState {
-    Live,
-    Frozen,
-    // The last Ctrl+F could not take a snapshot; samples go on from the live screen.
-    Failed,
-};
-
-// How a read is shown beside it: the sample it makes and where it came from.
-struct SampleStatus {
-    int sampleReach;
-    ColorRef sample;
-    FreezeState freeze;
-};
-
-// Whoever shows a tick's read besides the sample itself (the loupe).
-class ReadViewer {
-  public:
-    virtual ~ReadViewer() = default;
-    // How far around the pointer it wants to see; 0 when it shows nothing.
-    virtual int WantedReach() const = 0;
-    virtual void ShowRead(const ScreenSquare &read, const SampleStatus &status) = 0;
-    // Whether it lay over the read square itself, so that the read may hold its own
-    // pixels instead of the screen's. Shown such a read, it gets out of the way.
-    virtual bool Covers(const ScreenSquare &) const { return false; }
-};
 
 class Form {
   public:

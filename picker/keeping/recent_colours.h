@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "form_controls.h"
+#include "colour_word.h"
 
 namespace tintwell {
 

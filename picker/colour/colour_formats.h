@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "form_controls.h"
+#include "colour_word.h"
 
 namespace tintwell {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "form_controls.h"
+#include "colour_word.h"
 
 namespace tintwell {
 

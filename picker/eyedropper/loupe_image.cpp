@@ -17,10 +17,6 @@ constexpr BitmapPixel kHatchDark = 0x8C8C8Cu;
 // Width of one stripe of the hatch, in image pixels.
 constexpr int kHatchStripe = 3;
 
-int Channel(BitmapPixel pixel, int shift) {
-    return static_cast<int>((pixel >> shift) & 0xFFu);
-}
-
 // Position within a cell along one axis, and whether it lies on the grid: the line
 // on each cell's leading edge, plus the closing line inside the last cell.
 bool OnGridLine(const LoupeMetrics &metrics, int at) {
@@ -61,9 +57,9 @@ LoupePixelRole LoupePixelRoleAt(const LoupeMetrics &metrics, int x, int y, int s
 }
 
 BitmapPixel GridShade(BitmapPixel cell) {
-    const int red = Channel(cell, 16);
-    const int green = Channel(cell, 8);
-    const int blue = Channel(cell, 0);
+    const int red = static_cast<int>(ByteAt(cell, 16));
+    const int green = static_cast<int>(ByteAt(cell, 8));
+    const int blue = static_cast<int>(ByteAt(cell, 0));
     // Rec. 601 weights in whole numbers: light or dark as the eye judges it.
     const bool light = 299 * red + 587 * green + 114 * blue >= 128 * 1000;
     auto shade = [light](int level) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "form_controls.h"
+#include "colour_word.h"
 #include "table_geometry.h"
 #include "user_texts.h"
 

@@ -6,7 +6,7 @@
 #ifndef TINTWELL_PICKER_TABLE_GEOMETRY_H
 #define TINTWELL_PICKER_TABLE_GEOMETRY_H
 
-#include "engine/colour_table.h"
+#include "colour_table.h"
 
 namespace tintwell {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "form_controls.h"
+#include "colour_word.h"
 #include "loupe_geometry.h"
 #include "loupe_image.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "form_controls.h"
+#include "colour_word.h"
 #include "loupe_geometry.h"
 
 namespace tintwell {
