@@ -26,6 +26,8 @@
 # process tree. Processes a stage leaves behind when it ends are stopped the same way.
 
 ci_grace=10
+# 1: each stage only shows its command, so that a plan can be walked in seconds.
+ci_dry_run=0
 
 ci_init() {
   ci_dir=$1
@@ -189,6 +191,7 @@ ci_stage() {
     ci_outcome "$name" FAILED "not planned in lane $lane" "" ""
     return 1
   fi
+  ((ci_dry_run == 0)) || set -- echo "dry run:" "$@"
   local limit=${ci_limit[$name]} group="" start deadline
   if [[ -n $ci_acct ]]; then
     group="$ci_acct/tintwell-$ci_run-$slug"
@@ -374,7 +377,11 @@ ci_finish() {
   echo "total: $SECONDS s"
   local failures
   if failures=$(ci_verdict); then
-    echo "All tests passed."
+    if ((ci_dry_run)); then
+      echo "Dry run: the lanes ran every planned stage (and no stage's command)."
+    else
+      echo "All tests passed."
+    fi
     return 0
   fi
   echo "FAILED:"
@@ -386,8 +393,8 @@ ci_finish() {
 ci_interrupted() {
   trap - INT TERM
   echo "ci: interrupted, stopping every stage" >&2
-  ((${#ci_lane_pid[@]} == 0)) || kill -KILL "${ci_lane_pid[@]}" 2>/dev/null
-  local running pid pids=""
+  # The lanes with their stages, found while the lanes still hold them.
+  local running pid pids="${ci_lane_pid[*]}"
   for running in "$ci_dir"/.running/*; do
     [[ -f $running ]] || continue
     IFS=$'\x1f' read -r pid _ <"$running"

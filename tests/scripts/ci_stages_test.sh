@@ -183,5 +183,14 @@ expect_gone hung
 expect_gone escaped
 expect_gone stubborn
 
+# The real plan, walked without running a command: its lanes run every stage it plans
+# and none it does not.
+case=plan
+out=$WORK/plan.out
+timeout 60 "$root/scripts/test.sh" --dry-run >"$out" 2>&1
+rc=$?
+((rc == 0)) || fail "exit code $rc, expected 0"
+expect_line "Dry run: the lanes ran every planned stage"
+
 ((failures == 0)) || { echo "$failures failed checks"; exit 1; }
 echo "all checks passed"
