@@ -52,7 +52,7 @@ ci_init() {
   trap ci_interrupted INT TERM
 }
 
-ci_slug() { tr -c 'A-Za-z0-9\n' _ <<<"$1"; }
+ci_slug() { echo "${1//[^A-Za-z0-9]/_}"; }
 
 ci_plan() {
   local lane=$1 limit=$2 name=$3
@@ -73,46 +73,52 @@ ci_alive() {
   [[ ${stat%% *} != Z ]]
 }
 
-# ci_members PIDS REGEX [GROUP...]: fills ci_found with the live processes of a stage,
-# or of every stage REGEX matches: the PIDS and their descendants, the processes in the
-# GROUPs and the groups below them, those whose TINTWELL_CI_STAGE holds a matching
-# token, and any found before in ci_seen that are still alive (a process whose parent
-# was stopped leaves the tree).
-ci_members() {
-  local pids=$1 regex=$2; shift 2
-  local -A parent=() kids=()
-  local stat line state rest p
-  for stat in /proc/[0-9]*/stat; do
-    read -r line 2>/dev/null <"$stat" || continue
-    rest=${line##*) }
-    state=${rest%% *}
-    [[ $state == [ZX] ]] && continue
-    rest=${rest#* }
-    p=${stat#/proc/}
-    p=${p%/stat}
-    parent[$p]=${rest%% *}
-    kids[${rest%% *}]+=" $p"
+# ci_group_procs GROUP: adds the processes in GROUP and the groups below it to ci_seen.
+ci_group_procs() {
+  local p sub
+  while read -r p; do ci_seen[$p]=1; done 2>/dev/null <"$1/cgroup.procs"
+  for sub in "$1"/*/; do
+    [[ -d $sub ]] && ci_group_procs "${sub%/}"
   done
+}
+
+# ci_members PIDS REGEX [GROUP...]: fills ci_found with the live processes of a stage,
+# or of every stage REGEX matches: the PIDS and their descendants, the processes in
+# the GROUPs and the groups below them, those whose TINTWELL_CI_STAGE holds a
+# matching token, and any found before in ci_seen that are still alive (a process
+# whose parent was stopped leaves the tree).
+ci_members() {
+  local pids=$1 regex=$2 p
+  shift 2
   local -a todo
   read -ra todo <<<"$pids"
-  while ((${#todo[@]})); do
-    p=${todo[-1]}
-    unset 'todo[-1]'
-    [[ -n ${parent[$p]-} ]] || continue
-    ci_seen[$p]=1
-    # shellcheck disable=SC2206  # a list of numbers
-    todo+=(${kids[$p]-})
-  done
-  if (($#)); then
-    while read -r p; do ci_seen[$p]=1; done < <(find "$@" -name cgroup.procs -exec cat {} + 2>/dev/null)
+  if ((${#todo[@]})); then
+    local -A kids=()
+    local stat line rest
+    for stat in /proc/[0-9]*/stat; do
+      read -r line 2>/dev/null <"$stat" || continue
+      rest=${line##*) }
+      [[ ${rest%% *} == [ZX] ]] && continue
+      rest=${rest#* }
+      p=${stat#/proc/}
+      kids[${rest%% *}]+=" ${p%/stat}"
+    done
+    while ((${#todo[@]})); do
+      p=${todo[-1]}
+      unset 'todo[-1]'
+      ci_seen[$p]=1
+      # shellcheck disable=SC2206  # a list of numbers
+      todo+=(${kids[$p]-})
+    done
   fi
+  for p in "$@"; do ci_group_procs "$p"; done
   while read -r p; do
     p=${p#/proc/}
     ci_seen[${p%/environ}]=1
   done < <(grep -lsEz "^TINTWELL_CI_STAGE=(.* )?$regex( .*)?\$" /proc/[0-9]*/environ)
   ci_found=()
   for p in "${!ci_seen[@]}"; do
-    [[ -n ${parent[$p]-} && $p != "$$" && $p != "$BASHPID" ]] && ci_found+=("$p")
+    [[ $p != "$$" && $p != "$BASHPID" ]] && ci_alive "$p" && ci_found+=("$p")
   done
 }
 
@@ -150,7 +156,12 @@ ci_stop() {
 
 # ci_remove_group GROUP: removes a stage's cpuacct group (and any below it) once empty.
 ci_remove_group() {
-  [[ -z $1 || ! -d $1 ]] || find "$1" -depth -type d -exec rmdir {} + 2>/dev/null
+  [[ -n $1 && -d $1 ]] || return 0
+  local sub
+  for sub in "$1"/*/; do
+    [[ -d $sub ]] && ci_remove_group "${sub%/}"
+  done
+  rmdir "$1" 2>/dev/null
 }
 
 # ci_stop_leftovers WHAT [PIDS]: stops whatever any stage of this run still has
@@ -228,7 +239,9 @@ ci_stage() {
   ci_stop "what it left running" "" "$token" ${group:+"$group"} >>"$log" 2>&1
   local cpu="?"
   if [[ -n $group ]]; then
-    cpu=$(($(cat "$group/cpuacct.usage" 2>/dev/null || echo 0) / 1000000000))
+    local usage=0
+    read -r usage 2>/dev/null <"$group/cpuacct.usage"
+    cpu=$((usage / 1000000000))
     ci_remove_group "$group"
   fi
   ci_now_us
