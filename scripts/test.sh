@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds every configuration and runs every test:
-#   1. native: engine and picker-core suites (GoogleTest), benchmarks built
+#   1. native: engine and picker-core suites (GoogleTest), the test of this script's
+#      stage machinery (scripts/ci-stages.sh), benchmarks built
 #   2. native under AddressSanitizer + UndefinedBehaviorSanitizer: the same suites
 #   3. libFuzzer over the library's exports for a bounded time, and over its lookups
 #      and the hex text rules for a million runs each
@@ -25,56 +26,51 @@
 # longest road, and its example.
 # Each stage's output goes to build/ci-logs/ and is printed when the stage ends.
 # Every stage runs even when an earlier one fails (unless it needs the failed one's
-# build); the summary names the failures, prints each stage's time and the total, and
-# the exit code is non-zero if any stage failed.
+# build, when it is listed as not run). Each has a time limit, past which it is stopped
+# with everything it started (Wine's servers and displays included) and the lane goes
+# on. The stages are planned up front (scripts/ci-stages.sh), so one that never reports,
+# its lane having died or never come to it, is named too. The summary names every
+# stage that did not pass, prints each stage's time and processor time and the total,
+# and the exit code is non-zero unless every planned stage ran and passed.
+#
+#   scripts/test.sh --dry-run   walks the plan in a few seconds, each stage showing its
+#                               command instead of running it (logs in build/ci-dry-run):
+#                               the lanes must run exactly the planned stages
 set -uo pipefail
-cd "$(dirname "$0")/.."
-
-scripts/setup.sh || { echo "test: setup failed" >&2; exit 1; }
+cd "$(dirname "$0")/.." || exit 1
+source scripts/ci-stages.sh
 
 jobs=$(nproc)
-logs=build/ci-logs
-rm -rf "$logs"
-mkdir -p "$logs"
+if [[ ${1-} == --dry-run ]]; then
+  ci_dry_run=1
+  ci_init build/ci-dry-run
+else
+  ci_init build/ci-logs
+fi
 
-# Processor time per stage: each stage's processes go into a cpuacct group of their
-# own, where the kernel offers one (Wine's server and programs leave the process that
-# started them, so counting only what a stage waits for would miss most of its work).
-acct=/sys/fs/cgroup/cpuacct
-
-# stage NAME COMMAND...: runs COMMAND with its output in a log of its own, then prints
-# the log with the outcome, the time and the processor time its processes used. Safe
-# to call from lanes running side by side: the outcome goes to a file, and each log is
-# printed in one piece.
-stage() {
-  local name=$1; shift
-  local file="$logs/$(tr -c 'A-Za-z0-9\n' _ <<<"$name").log" start=$SECONDS status=0
-  local group="$acct/tintwell-stage-$BASHPID-$RANDOM"
-  mkdir "$group" 2>/dev/null || group=""
-  (
-    [[ -z $group ]] || echo "$BASHPID" >"$group/cgroup.procs" || true
-    "$@"
-  ) >"$file" 2>&1 || status=$?
-  local outcome="passed" cpu="?"
-  ((status == 0)) || outcome="FAILED"
-  if [[ -n $group ]]; then
-    cpu=$(($(cat "$group/cpuacct.usage" 2>/dev/null || echo 0) / 1000000000))
-    # Anything still running (it should not be) goes back to the machine's group.
-    while read -r pid; do echo "$pid" >"$acct/cgroup.procs"; done <"$group/cgroup.procs" 2>/dev/null
-    rmdir "$group" 2>/dev/null
-  fi
-  local line
-  line=$(printf '%-46s %-7s %4d s  (cpu %4s s)' "$name" "$outcome" "$((SECONDS - start))" "$cpu")
-  echo "$line" >>"$logs/summary"
-  { printf '\n=== %s\n' "$name"; cat "$file"; echo "=== $name: $outcome ($((SECONDS - start)) s)"; } |
-    flock "$logs/summary" cat
-  return "$status"
-}
+# Each stage's time limit, some three times what it takes now on two shared cores,
+# so that the tests and fuzz targets still to come fit. Along the longest road
+# (setup, then the x86 lane) they add up to 80 minutes, under the 90 a CI run may take.
+#       lane    limit  stage
+ci_plan setup   15m    "setup"
+ci_plan native  15m    "native tests"
+ci_plan native  15m    "sanitizer tests"
+ci_plan native  10m    "fuzzing"
+ci_plan native  5m     "Installed dyeplate, native example"
+ci_plan x86     10m    "Windows x86 setup"
+ci_plan x86     10m    "Windows x86 Wine prefix"
+ci_plan x86     10m    "Windows x86 build"
+ci_plan x86     25m    "Windows x86 tests under Wine"
+ci_plan x86     10m    "Installed dyeplate, Windows x86 example"
+ci_plan x86     10m    "Windows x86-64 build without GoogleTest"
+ci_plan x86-64  10m    "Windows x86-64 Wine prefix"
+ci_plan x86-64  12m    "Windows x86-64 build"
+ci_plan x86-64  25m    "Windows x86-64 tests under Wine"
+ci_plan x86-64  5m     "Installed dyeplate, Windows x86-64 example"
 
 build_preset() {
   cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$jobs"
 }
-
 native() { build_preset native && ctest --preset native -j"$jobs"; }
 sanitized() { build_preset native-sanitize && ctest --preset native-sanitize -j"$jobs"; }
 # A fuzzer that is not there has found nothing, which is not a pass.
@@ -128,58 +124,61 @@ win64_session() {
 # made them miss their moment now and then.
 win64() { win64_session -- ctest --preset mingw-x86_64 -j1; }
 
+# The native lane is compute that nothing waits for: at a lower priority, so that the
+# Windows lanes, whose Wine suites are the longest road, come first for the cores.
 native_lane() {
-  stage "native tests" native
-  stage "sanitizer tests" sanitized
-  stage "fuzzing" fuzz
-  stage "Installed dyeplate, native example" scripts/installed-example.sh native
+  renice -n 10 -p "$BASHPID" >/dev/null
+  ci_stage "native tests" native
+  ci_stage "sanitizer tests" sanitized
+  ci_stage "fuzzing" fuzz
+  ci_stage "Installed dyeplate, native example" scripts/installed-example.sh native
 }
 # Its packages first, once: the prefix and the build then go side by side.
 x86_lane() {
-  if ! stage "Windows x86 setup" scripts/x86-session.sh --setup; then
-    echo "Windows x86 setup failed: its build and suite are not run" >>"$logs/summary"
+  if ! ci_stage "Windows x86 setup" scripts/x86-session.sh --setup; then
+    ci_skip "Windows x86 setup failed" "Windows x86 Wine prefix" "Windows x86 build" \
+      "Windows x86 tests under Wine" "Installed dyeplate, Windows x86 example"
   else
-    stage "Windows x86 Wine prefix" x86_prefix &
+    ci_stage "Windows x86 Wine prefix" x86_prefix &
     local prefix=$!
-    if stage "Windows x86 build" x86_build; then
+    if ci_stage "Windows x86 build" x86_build; then
       wait "$prefix"
-      stage "Windows x86 tests under Wine" win32
-      stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686
+      ci_stage "Windows x86 tests under Wine" win32
+      ci_stage "Installed dyeplate, Windows x86 example" scripts/installed-example.sh mingw-i686
     else
-      echo "Windows x86 build failed: its suite is not run" >>"$logs/summary"
+      ci_skip "Windows x86 build failed" "Windows x86 tests under Wine" \
+        "Installed dyeplate, Windows x86 example"
       wait "$prefix"
     fi
   fi
   # Compute, after the x86 suite and beside the x86-64 suite's last part.
-  stage "Windows x86-64 build without GoogleTest" win64_without_googletest
+  ci_stage "Windows x86-64 build without GoogleTest" win64_without_googletest
 }
 # Its Wine prefix, and the template the scaled runs copy theirs from, beside its build.
 x86_64_lane() {
-  stage "Windows x86-64 Wine prefix" win64_session -- true &
+  ci_stage "Windows x86-64 Wine prefix" win64_session -- true &
   local prefix=$!
-  stage "Windows x86-64 build" build_preset mingw-x86_64 || {
-    echo "Windows x86-64 build failed: its suite is not run" >>"$logs/summary"
+  if ! ci_stage "Windows x86-64 build" build_preset mingw-x86_64; then
+    ci_skip "Windows x86-64 build failed" "Windows x86-64 tests under Wine" \
+      "Installed dyeplate, Windows x86-64 example"
     wait "$prefix"
     return 1
-  }
+  fi
   wait "$prefix"
-  stage "Windows x86-64 tests under Wine" win64
-  stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64
+  ci_stage "Windows x86-64 tests under Wine" win64
+  ci_stage "Installed dyeplate, Windows x86-64 example" scripts/installed-example.sh mingw-x86_64
 }
 
-# The native lane is compute that nothing waits for; the Windows lanes, whose Wine
-# suites are the longest road, come first for the cores.
-(renice -n 10 -p "$BASHPID" >/dev/null; native_lane) &
-x86_lane &
-x86_64_lane &
-wait
-
-echo
-echo "=== stage times (the three lanes run side by side)"
-cat "$logs/summary"
-echo "total: $SECONDS s"
-if grep -q "FAILED\|failed:" "$logs/summary"; then
-  echo "FAILED: $(grep "FAILED" "$logs/summary" | sed 's/  .*//' | paste -sd, -)"
-  exit 1
+# What is missing installed first; without it, nothing else is tried.
+ci_lane setup ci_stage "setup" scripts/setup.sh
+if ci_wait; then
+  ci_lane native native_lane
+  ci_lane x86 x86_lane
+  ci_lane x86-64 x86_64_lane
+else
+  for stage in "${ci_order[@]}"; do
+    [[ ${ci_lane_of[$stage]} == setup ]] || ci_skip "setup failed" "$stage"
+  done
 fi
-echo "All tests passed."
+# The summary and the verdict, which is the script's exit code.
+ci_finish
