@@ -11,7 +11,7 @@ namespace tintwell {
 
 namespace {
 
-constexpr SpaceSpec kSpecs[kColourSpaceCount] = {
+constexpr SpaceLayout kLayouts[kColourSpaceCount] = {
     {ColourSpace::Hsl,
      "hsl",
      ", ",
@@ -142,20 +142,20 @@ void SetDecimalSpace(SpaceValues &v, ColorRef colour) {
             break;
     }
     for (size_t i = 0; i < 3; ++i) v.values[i] = values[i];
-    const ChannelSpec &chroma = SpecOf(v.space).channels[1];
+    const ChannelLayout &chroma = LayoutOf(v.space).channels[1];
     v.hueless = (v.space == ColourSpace::Lch || v.space == ColourSpace::Oklch) &&
                 ScaledRounded(values[1], chroma.decimals) == 0;
 }
 
 }  // namespace
 
-const SpaceSpec &SpecOf(ColourSpace space) {
-    return kSpecs[static_cast<size_t>(space)];
+const SpaceLayout &LayoutOf(ColourSpace space) {
+    return kLayouts[static_cast<size_t>(space)];
 }
 
 std::optional<ColourSpace> SpaceNamed(std::string_view name) {
-    for (const SpaceSpec &spec : kSpecs)
-        if (name == spec.name) return spec.space;
+    for (const SpaceLayout &layout : kLayouts)
+        if (name == layout.name) return layout.space;
     return std::nullopt;
 }
 
@@ -171,7 +171,7 @@ SpaceValues ValuesOf(ColorRef colour, ColourSpace space) {
 }
 
 void AppendChannel(std::string &out, const SpaceValues &values, size_t index, int decimals) {
-    const ChannelSpec &channel = SpecOf(values.space).channels[index];
+    const ChannelLayout &channel = LayoutOf(values.space).channels[index];
     if (channel.hue && values.hueless) {
         out += "none";
         return;
@@ -199,14 +199,14 @@ std::string SpaceText(ColorRef colour, ColourSpace space) {
 }
 
 void AppendSpaceText(std::string &text, ColorRef colour, ColourSpace space) {
-    const SpaceSpec &spec = SpecOf(space);
+    const SpaceLayout &layout = LayoutOf(space);
     const SpaceValues values = ValuesOf(colour, space);
-    text += spec.name;
+    text += layout.name;
     text.push_back('(');
-    for (size_t i = 0; i < spec.count; ++i) {
-        if (i > 0) text += spec.separator;
+    for (size_t i = 0; i < layout.count; ++i) {
+        if (i > 0) text += layout.separator;
         AppendChannel(text, values, i);
-        if (spec.channels[i].percent) text.push_back('%');
+        if (layout.channels[i].percent) text.push_back('%');
     }
     text.push_back(')');
 }

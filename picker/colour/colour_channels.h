@@ -20,22 +20,22 @@ enum class ColourSpace { Hsl, Hsv, Hwb, Cmyk, Lab, Lch, Oklab, Oklch };
 
 constexpr size_t kColourSpaceCount = 8;
 
-struct ChannelSpec {
+struct ChannelLayout {
     char name;     // as in {hsv.v}
     int decimals;  // as the format writes it; 0 for the whole-number spaces
     bool percent;  // the format writes "%" after it
     bool hue;      // degrees, 0 to below 360
 };
 
-struct SpaceSpec {
+struct SpaceLayout {
     ColourSpace space;
     const char *name;       // "hsv": the function's name and a template field's prefix
     const char *separator;  // between the channels in the format
     size_t count;
-    ChannelSpec channels[4];
+    ChannelLayout channels[4];
 };
 
-const SpaceSpec &SpecOf(ColourSpace space);
+const SpaceLayout &LayoutOf(ColourSpace space);
 
 // The space a lower-case name stands for.
 std::optional<ColourSpace> SpaceNamed(std::string_view name);

@@ -42,11 +42,11 @@ bool AppendSpaceField(std::string &out, ColorRef colour, std::string_view name,
     if (dot == std::string_view::npos || dot + 2 != name.size()) return false;
     const std::optional<ColourSpace> space = SpaceNamed(name.substr(0, dot));
     if (!space) return false;
-    const SpaceSpec &spec = SpecOf(*space);
-    size_t index = spec.count;
-    for (size_t i = 0; i < spec.count; ++i)
-        if (spec.channels[i].name == name[dot + 1]) index = i;
-    if (index == spec.count) return false;
+    const SpaceLayout &layout = LayoutOf(*space);
+    size_t index = layout.count;
+    for (size_t i = 0; i < layout.count; ++i)
+        if (layout.channels[i].name == name[dot + 1]) index = i;
+    if (index == layout.count) return false;
     int decimals = -1;
     if (!format.empty() && (decimals = PrecisionOf(format)) < 0) return false;
     AppendChannel(out, ValuesOf(colour, *space), index, decimals);
