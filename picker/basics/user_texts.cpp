@@ -12,6 +12,10 @@ std::string messages::HexTextNotHex(const std::string &hexText) {
     return "色の16進表記が正しくありません: \"" + hexText + "\"";
 }
 
+std::string messages::NotAColour(const std::string &excerpt) {
+    return "色として読めません: 「" + excerpt + "」";
+}
+
 std::string PaletteNotSavedMessage(const std::string &path) {
     return "パレットを \"" + path +
            "\" に保存できませんでした。\nフォルダーに書き込めないか、ディスクがいっぱいです。"

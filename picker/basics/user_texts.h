@@ -101,6 +101,47 @@ std::string HexTextNotSixDigits(const std::string &hexText);
 std::string HexTextNotHex(const std::string &hexText);
 }  // namespace messages
 
+// Colour formats both ways (UTF-8): a format's name in lists, what the colour reader
+// says of a text it could not read or a colour it had to bring into sRGB, and what
+// the copy templates say of a line in error and of the lines their file could not give.
+namespace format_names {
+inline constexpr const char *kDecimalColorref = "COLORREF (10 進数)";
+}  // namespace format_names
+
+namespace messages {
+inline constexpr const char *kMappedIntoSrgb = "sRGB の外の色を近い色にしました";
+inline constexpr const char *kMalformedTemplate = "形式の誤り: ";
+// `excerpt` is the text as it is to be shown, already cut short.
+std::string NotAColour(const std::string &excerpt);
+}  // namespace messages
+
+namespace template_file_texts {
+inline constexpr const char *kNotUtf8 = "UTF-8 の文字として読めない行";
+inline constexpr const char *kTooLong = "200 文字を超える行";
+inline constexpr const char *kBeyondLimit = "32 個を超えたテンプレート";
+inline constexpr const char *kSkipped = "を読み飛ばしました: ";
+inline constexpr const char *kLine = " 行目";
+inline constexpr const char *kListSeparator = ", ";
+inline constexpr const char *kAndMore = " ほか ";
+inline constexpr const char *kLinesCount = " 行";
+// The file a user starts from: how a template is written, and examples to uncomment.
+inline constexpr const char *kDefaultFile =
+    "// Tintwell のコピー用テンプレート: 1 行に 1 つ、最大 32 個 (1 行 200 文字まで)。\n"
+    "// 空の行と // で始まる行は読み飛ばします。UTF-8 で保存してください。\n"
+    "//\n"
+    "// {r} {g} {b}        各チャンネル 0～255\n"
+    "// {r:X} {r:x}        16 進 2 桁 (大文字・小文字)\n"
+    "// {r:f} {r:f2}       0～1 の小数 (既定 3 桁、f0～f6 で桁数)\n"
+    "// {hsl.h} {hsv.v} {hwb.w} {cmyk.k} {lab.l} {lch.c} {oklab.a} {oklch.h} など\n"
+    "//                    各形式の値 (% なし)。{lab.l:3} で小数 3 桁\n"
+    "// {{ と }}           波かっこそのもの\n"
+    "//\n"
+    "// 例 (行頭の // を消すと使えます):\n"
+    "// Color.FromArgb({r}, {g}, {b})\n"
+    "// 0xFF{r:X}{g:X}{b:X}\n"
+    "// vec3({r:f}, {g:f}, {b:f})\n";
+}  // namespace template_file_texts
+
 // The palette could not be written to the file the user chose; the old file, if
 // there was one, is as it was. `path` is UTF-8.
 std::string PaletteNotSavedMessage(const std::string &path);

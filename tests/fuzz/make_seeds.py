@@ -9,7 +9,9 @@ pixels, 2 real surface) and width, height, stride; GetColor adds x, y; GetColor2
 
 An input of the lookup target is a run of calls, each: one op byte (even GetColor,
 odd GetColor2), then colour, mode, web-safe flag, x and y as 32-bit words. An input of
-the text target is the text itself.
+the text target is the text itself, and so is one of the colour reader's
+(corpus-colour-reader/); one of the template target (corpus-templates/) is a colour
+as three bytes, red, green, blue, then a template line.
 """
 import os
 import struct
@@ -89,6 +91,42 @@ hex_text_seeds = {
 }
 
 
+colour_reader_seeds = {
+    "hash": b"#1A2B3C",
+    "short_hash": b"#abc8",
+    "bare": b"1a2b3c",
+    "colorref": b"3943194",
+    "basic": b"&H3C2B1A&",
+    "triple": b"26, 43, 60",
+    "rgb_legacy": b"rgba(26, 43, 60, 0.5)",
+    "rgb_modern": b"rgb(10% 43 none / 50%)",
+    "hsl": b"hsl(0.6turn, 40%, 17%)",
+    "hsv": b"hsv(210, 57%, 24%)",
+    "hwb": b"hwb(210 10% 76%)",
+    "cmyk": b"cmyk(57%, 28%, 0%, 76%)",
+    "lab": b"lab(16.68 -2.85 -13.25)",
+    "lch": b"lch(53.59 0 none)",
+    "oklab": b"oklab(28.26% -0.0137 -0.03633 / 1)",
+    "oklch": b"oklch(0.7 0.4 30)",
+    "color": b"color(display-p3 1 0 0)",
+    "xyz": b"color(xyz-d50 0.2 1e-1 .3)",
+    "named": b"RebeccaPurple",
+    "declaration": b"--brand: #1A2B3C !important;",
+    "wide": "＃１Ａ２Ｂ３Ｃ".encode("utf-8"),
+    "utf16": "rgb(26 43 60)".encode("utf-16-le"),
+    "comment": b"rgb(/* */1+2+3)",
+}
+
+template_seeds = {
+    "android": b"\x1a\x2b\x3c0xFF{r:X}{g:X}{b:X}",
+    "dotnet": b"\x12\x34\x56Color.FromArgb({r}, {g}, {b})",
+    "shader": b"\xff\x00\x80vec3({r:f}, {g:f2}, {b:f6})",
+    "spaces": b"\x80\x80\x80{lch.l} {lch.c} {lch.h:3} {{}} {hsv.s:1} {cmyk.k}",
+    "malformed": b"\x00\x00\x00{r:f7} {x}",
+    "file": b"\xef\xbb\xbf// c\r\n{r}\r\n\xc3\n" + b"a" * 201 + b"\n{oklab.a:5}",
+}
+
+
 def write(folder, seeds):
     path = os.path.join(HERE, folder)
     os.makedirs(path, exist_ok=True)
@@ -100,3 +138,5 @@ def write(folder, seeds):
 write("corpus", seeds)
 write("corpus-lookups", lookup_seeds)
 write("corpus-hex-text", hex_text_seeds)
+write("corpus-colour-reader", colour_reader_seeds)
+write("corpus-templates", template_seeds)
