@@ -62,6 +62,8 @@ void FakePlatform::Call(const std::string &name, const std::string &argument) {
 
 void FakePlatform::SetTopmost(WindowHandle window, bool topmost) {
     Call("SetTopmost", std::to_string(window) + " " + std::to_string(topmost));
+    this->topmost = topmost;
+    topmostWindow = window;
 }
 
 ColorRef FakePlatform::PixelAt(ScreenPoint p) const {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -142,6 +143,9 @@ class FakePlatform : public Platform {
     bool snapshotFails = false;
     // The snapshot covers these bounds.
     ScreenRect screenBounds{0, 0, 400, 300};
+    // The band the window was last put in, and which window: unset until asked.
+    std::optional<bool> topmost;
+    WindowHandle topmostWindow = 0;
     std::u16string clipboard = u"old";
     bool clipboardHasText = true;
     // Whether the text on it was put there for clipboard history to pass over.

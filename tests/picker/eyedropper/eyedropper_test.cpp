@@ -3,6 +3,7 @@
 // shared by the sample and the loupe.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <vector>
@@ -323,12 +324,14 @@ TEST(LoupeImage, CellsOffScreenAreHatchedAndTheSampledSquareIsOutlined) {
     std::vector<ColorRef> seen(static_cast<size_t>(m.cells * m.cells), Rgb(0x12, 0x34, 0x56));
     seen[0] = kInvalidColor;
     const size_t stride = static_cast<size_t>(m.imageSize());
-    std::vector<BitmapPixel> image(stride * stride, 0xDEADBEEFu);
+    constexpr BitmapPixel kUnwritten = 0xDEADBEEFu;
+    std::vector<BitmapPixel> image(stride * stride, kUnwritten);
     ComposeLoupeImage(seen.data(), m, image.data(), stride, 1);
     const int middle = m.cellSize / 2;
     const BitmapPixel hatched = image[static_cast<size_t>(middle) * stride + middle];
     EXPECT_EQ(hatched, HatchAt(middle, middle));
-    EXPECT_NE(hatched, 0xDEADBEu);
+    EXPECT_NE(hatched, kUnwritten);
+    EXPECT_EQ(std::count(image.begin(), image.end(), kUnwritten), 0) << "every pixel is drawn";
     EXPECT_NE(hatched, BitmapPixelFromColour(Rgb(0x12, 0x34, 0x56)));
     EXPECT_NE(HatchAt(0, 0), HatchAt(3, 0)) << "a hatch, not a flat grey";
 
