@@ -66,7 +66,7 @@ ci_plan x86     20m    "Windows x86 tests under Wine"
 ci_plan x86     5m     "Installed dyeplate, Windows x86 example"
 ci_plan x86     10m    "Windows x86-64 build without GoogleTest"
 ci_plan x86-64  10m    "Windows x86-64 Wine prefix"
-ci_plan x86-64  12m    "Windows x86-64 build"
+ci_plan x86-64  20m    "Windows x86-64 build"
 ci_plan x86-64  25m    "Windows x86-64 tests under Wine"
 ci_plan x86-64  5m     "Installed dyeplate, Windows x86-64 example"
 
