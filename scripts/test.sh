@@ -55,8 +55,8 @@ fi
 # (setup, then the x86 lane) they add up to 80 minutes, under the 90 a CI run may take.
 #       lane    limit  stage
 ci_plan setup   15m    "setup"
-ci_plan native  15m    "native tests"
-ci_plan native  15m    "sanitizer tests"
+ci_plan native  25m    "native tests"
+ci_plan native  25m    "sanitizer tests"
 ci_plan native  10m    "fuzzing"
 ci_plan native  5m     "Installed dyeplate, native example"
 ci_plan x86     20m    "Windows x86 setup"
