@@ -54,12 +54,6 @@ constexpr SpaceLayout kLayouts[kColourSpaceCount] = {
      {{'l', 4, false, false}, {'c', 5, false, false}, {'h', 2, false, true}}},
 };
 
-// numerator / denominator to the nearest whole number, halves up, as HslOf rounds;
-// both are non-negative and the denominator is not 0.
-int32_t RoundedRatio(int64_t numerator, int64_t denominator) {
-    return static_cast<int32_t>((2 * numerator + denominator) / (2 * denominator));
-}
-
 // A value and its exact rounding from one fraction of whole numbers: the double is a
 // single correctly rounded division, so it lies on the same side of every half as the
 // fraction does (no half is nearer to such a fraction than 1/1020).
@@ -70,24 +64,14 @@ void SetPercent(SpaceValues &v, size_t index, int64_t numerator, int64_t denomin
         return;
     }
     v.values[index] = static_cast<double>(100 * numerator) / static_cast<double>(denominator);
-    v.whole[index] = RoundedRatio(100 * numerator, denominator);
+    v.whole[index] = RoundedQuotient(100 * numerator, denominator);
 }
 
 // The hue of the sector formula, as HslOf takes it, in degrees.
 double HueDegrees(const ChannelBytes &c) {
-    const int32_t high = std::max({c.red, c.green, c.blue});
-    const int32_t low = std::min({c.red, c.green, c.blue});
-    const int32_t spread = high - low;
+    const int32_t spread = std::max({c.red, c.green, c.blue}) - std::min({c.red, c.green, c.blue});
     if (spread == 0) return 0;
-    int64_t sixtieths = 0;
-    if (high == c.red) {
-        sixtieths = c.green - c.blue + (c.green < c.blue ? 6 * spread : 0);
-    } else if (high == c.green) {
-        sixtieths = c.blue - c.red + 2 * spread;
-    } else {
-        sixtieths = c.red - c.green + 4 * spread;
-    }
-    return static_cast<double>(60 * sixtieths) / spread;
+    return static_cast<double>(60 * HueSixtieths(c.red, c.green, c.blue)) / spread;
 }
 
 void SetWholeSpace(SpaceValues &v, ColorRef colour) {

@@ -18,13 +18,6 @@ Rgb Split(ColorRef colour) {
                static_cast<int32_t>((colour >> 16) & 0xFF)};
 }
 
-// numerator / denominator to the nearest whole number, halves up; both are
-// non-negative here. Whole-number arithmetic, so that a value that is exactly a half
-// is seen as one, which a binary fraction such as 2.5 / 100 is not.
-int32_t RoundedQuotient(int64_t numerator, int64_t denominator) {
-    return static_cast<int32_t>((2 * numerator + denominator) / (2 * denominator));
-}
-
 template <typename... Values>
 std::string Printed(const char *format, Values... values) {
     char buffer[48];
@@ -33,6 +26,19 @@ std::string Printed(const char *format, Values... values) {
 }
 
 }  // namespace
+
+int32_t RoundedQuotient(int64_t numerator, int64_t denominator) {
+    return static_cast<int32_t>((2 * numerator + denominator) / (2 * denominator));
+}
+
+int64_t HueSixtieths(int32_t red, int32_t green, int32_t blue) {
+    const int32_t high = std::max({red, green, blue});
+    const int32_t spread = high - std::min({red, green, blue});
+    if (spread == 0) return 0;
+    if (high == red) return green - blue + (green < blue ? 6 * spread : 0);
+    if (high == green) return blue - red + 2 * spread;
+    return red - green + 4 * spread;
+}
 
 // With the channels c / 255: lightness (max + min) / 2; saturation (max - L) /
 // min(L, 1 - L), which is (max - min) / min(max + min, 510 - max - min) in channel
@@ -48,14 +54,7 @@ Hsl HslOf(ColorRef colour) {
     if (spread == 0) return hsl;
 
     hsl.saturation = RoundedQuotient(int64_t{100} * spread, std::min(sum, 510 - sum));
-    int64_t sixtieths = 0;  // hue times spread / 60
-    if (high == c.red) {
-        sixtieths = c.green - c.blue + (c.green < c.blue ? 6 * spread : 0);
-    } else if (high == c.green) {
-        sixtieths = c.blue - c.red + 2 * spread;
-    } else {
-        sixtieths = c.red - c.green + 4 * spread;
-    }
+    const int64_t sixtieths = HueSixtieths(c.red, c.green, c.blue);
     // Just below 360 rounds up to a full turn, which is 0.
     hsl.hue = RoundedQuotient(60 * sixtieths, spread) % 360;
     return hsl;

@@ -24,6 +24,15 @@ struct Hsl {
 
 Hsl HslOf(ColorRef colour);
 
+// numerator / denominator to the nearest whole number, halves up, in whole-number
+// arithmetic so that an exact half is seen as one (a binary fraction such as 2.5 / 100
+// is not). Both are non-negative and the denominator is not 0.
+int32_t RoundedQuotient(int64_t numerator, int64_t denominator);
+
+// The hue's sector formula in whole numbers: hue in degrees times (max - min) / 60,
+// the sector chosen by the largest channel, red first on a tie; 0 for a grey.
+int64_t HueSixtieths(int32_t red, int32_t green, int32_t blue);
+
 constexpr size_t kColourFormatCount = 8;
 
 // For red 0x1A, green 0x2B, blue 0x3C, in this order: "#1A2B3C", "1A2B3C",
