@@ -6,16 +6,15 @@ namespace tintwell::win32 {
 
 namespace {
 
-// System commands keep their low four bits clear; the loupe's switch is 0x0010.
 struct SizeItem {
     UINT command;
     SampleSize size;
     const wchar_t *caption;
 };
 constexpr SizeItem kSizeItems[] = {
-    {0x0020, SampleSize::OnePixel, captions::kOnePixel},
-    {0x0030, SampleSize::ThreeByThree, captions::kThreeByThree},
-    {0x0040, SampleSize::FiveByFive, captions::kFiveByFive},
+    {kOnePixelCommand, SampleSize::OnePixel, captions::kOnePixel},
+    {kThreeByThreeCommand, SampleSize::ThreeByThree, captions::kThreeByThree},
+    {kFiveByFiveCommand, SampleSize::FiveByFive, captions::kFiveByFive},
 };
 
 bool KeyHeld(int key) {

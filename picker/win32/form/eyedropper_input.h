@@ -1,6 +1,5 @@
 // The eyedropper's switches on the form: Ctrl+F from whichever control has the
-// focus, and the sample's size in a submenu of the system menu. The timers that
-// let the screen be drawn again after the loupe stepped aside are numbered here too.
+// focus, and the sample's size in a submenu of the system menu.
 #ifndef TINTWELL_PICKER_WIN32_FORM_EYEDROPPER_INPUT_H
 #define TINTWELL_PICKER_WIN32_FORM_EYEDROPPER_INPUT_H
 
@@ -8,14 +7,10 @@
 
 #include <optional>
 
+#include "command_ids.h"
 #include "screen_square.h"
 
 namespace tintwell::win32 {
-
-// The tick that found the loupe in its way, taken once the screen had a moment.
-constexpr UINT_PTR kTickAfterStepAside = 2;
-// Ctrl+F, taken once the hidden loupe is off the screen.
-constexpr UINT_PTR kFreezeAfterHiding = 3;
 
 // Whether a message of the window's queue is Ctrl+F (without Alt or Shift) for a
 // window of the form.

@@ -15,10 +15,9 @@
 #include <set>
 #include <string>
 
-namespace tintwell::win32 {
+#include "command_ids.h"
 
-// Posted to the form to show the noted failure.
-constexpr UINT kShowFailureMessage = WM_APP + 1;
+namespace tintwell::win32 {
 
 class FailureReport {
   public:

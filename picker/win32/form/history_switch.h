@@ -5,15 +5,13 @@
 
 #include <windows.h>
 
+#include "command_ids.h"
 #include "form.h"
 #include "handler_routes.h"
 #include "win32_platform.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
-
-// The item's command, a multiple of 16 below 0xF000 as system commands must be.
-constexpr UINT kKeepHistoryCommand = 0x0120;
 
 // Adds the item just above the item of the command `before` (the loupe's switch,
 // which stays last, where the keyboard finds it with one Up).

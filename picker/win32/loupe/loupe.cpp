@@ -11,7 +11,6 @@ namespace {
 constexpr DWORD kLoupeStyle = WS_POPUP;
 constexpr DWORD kLoupeExStyle =
     WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
-constexpr UINT_PTR kFrameTimer = 1;
 // About 60 frames a second; a coarser system timer may stretch it, never below 30.
 constexpr UINT kFrameMs = 15;
 // SetWindowDisplayAffinity's WDA_EXCLUDEFROMCAPTURE (Windows 10 2004): screen reads
@@ -130,9 +129,9 @@ void Loupe::Apply() {
         // The next frame reads and shows.
         screen_.monitors().Forget();
         drawn_ = false;
-        SetTimer(hwnd_, kFrameTimer, kFrameMs, nullptr);
+        SetTimer(hwnd_, kLoupeFrameTimer, kFrameMs, nullptr);
     } else {
-        KillTimer(hwnd_, kFrameTimer);
+        KillTimer(hwnd_, kLoupeFrameTimer);
         Hide();
     }
 }
@@ -241,7 +240,7 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
         case WM_TIMER:
-            return wParam == kFrameTimer ? OnFrame() : 0;
+            return wParam == kLoupeFrameTimer ? OnFrame() : 0;
         case WM_DPICHANGED:
         case WM_DISPLAYCHANGE:
         case WM_SETTINGCHANGE:

@@ -15,16 +15,14 @@
 
 #include <functional>
 
-#include "read_viewer.h"
+#include "command_ids.h"
 #include "loupe_canvas.h"
+#include "read_viewer.h"
 #include "screen_reader.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
-// The loupe's item in the system menu; system commands keep their low four bits
-// clear.
-constexpr UINT kLoupeCommand = 0x0010;
 constexpr const wchar_t *kLoupeClass = L"TintwellLoupe";
 // After the loupe stepped aside: long enough for other programs to draw what it
 // covered before anything reads there.
