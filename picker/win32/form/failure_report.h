@@ -37,8 +37,11 @@ class FailureReport {
     std::set<std::wstring> shown_;
 };
 
+// What the user reads of a failure (see FailureMessage).
+std::string FailureText(const std::exception_ptr &failure);
+
 // The one message box of a failed start: no window to own it yet.
-void ShowStartupFailure(const std::exception &failure);
+void ShowStartupFailure(const std::exception_ptr &failure);
 
 }  // namespace tintwell::win32
 
