@@ -97,14 +97,17 @@ std::vector<std::wstring> Lines(HMENU menu, int from = 0) {
     return lines;
 }
 
+// An item that switches `on`.
+SystemMenuItem Switch(UINT command, const wchar_t *text, bool &on) {
+    return {command, text, [&on] { return on; }, [&on] { on = !on; }};
+}
+
 // The three declarations the picker makes, with states of the test's own.
 struct Owners {
     int size = 0;
+    std::array<int, 3> sizeChosen{};
     bool history = true;
     bool loupe = false;
-    std::array<int, 3> sizeChosen{};
-    int historyChosen = 0;
-    int loupeChosen = 0;
 
     void DeclareSizes(SystemMenu &menu) {
         std::vector<SystemMenuItem> sizes;
@@ -119,24 +122,11 @@ struct Owners {
         }
         menu.AddChoices(L"sizes", std::move(sizes));
     }
-    void DeclareHistory(SystemMenu &menu) {
-        menu.Add({kKeepHistoryCommand, L"history", [this] { return history; },
-                  [this] {
-                      ++historyChosen;
-                      history = !history;
-                  }});
-    }
-    void DeclareLoupe(SystemMenu &menu) {
-        menu.Add({kLoupeCommand, L"loupe", [this] { return loupe; },
-                  [this] {
-                      ++loupeChosen;
-                      loupe = !loupe;
-                  }});
-    }
-    void Declare(int which, SystemMenu &menu) {
-        if (which == 0) DeclareSizes(menu);
-        if (which == 1) DeclareHistory(menu);
-        if (which == 2) DeclareLoupe(menu);
+    enum Part { kSizes, kHistory, kLoupe };
+    void Declare(int part, SystemMenu &menu) {
+        if (part == kSizes) DeclareSizes(menu);
+        if (part == kHistory) menu.Add(Switch(kKeepHistoryCommand, L"history", history));
+        if (part == kLoupe) menu.Add(Switch(kLoupeCommand, L"loupe", loupe));
     }
 };
 
@@ -191,8 +181,8 @@ TEST_F(SystemMenuTest, ACommandReachesOnlyTheItemOfItsIdAndOnlyFromAMenu) {
     Owners owners;
     MenuWindow window(menu);
     menu.Attach(window.hwnd());
-    owners.DeclareSizes(menu);
-    owners.DeclareLoupe(menu);
+    owners.Declare(Owners::kSizes, menu);
+    owners.Declare(Owners::kLoupe, menu);
     const HWND control = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, window.hwnd(),
                                          reinterpret_cast<HMENU>(0x30), nullptr, nullptr);
     ASSERT_NE(control, nullptr);
@@ -216,7 +206,7 @@ TEST_F(SystemMenuTest, ACommandReachesOnlyTheItemOfItsIdAndOnlyFromAMenu) {
     };
     for (const Stray &stray : strays) SendMessageW(w, stray.message, stray.wParam, stray.lParam);
     EXPECT_EQ(owners.sizeChosen, (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(owners.loupeChosen, 0);
+    EXPECT_FALSE(owners.loupe);
     EXPECT_EQ(window.reached.size(), std::size(strays)) << "each went on to the window";
 
     // The system's low bits do not matter to a system command; a submenu's item comes
@@ -226,7 +216,7 @@ TEST_F(SystemMenuTest, ACommandReachesOnlyTheItemOfItsIdAndOnlyFromAMenu) {
     SendMessageW(w, WM_COMMAND, kFiveByFiveCommand, 0);
     SendMessageW(w, WM_SYSCOMMAND, kLoupeCommand, 0);
     EXPECT_EQ(owners.sizeChosen, (std::array<int, 3>{0, 1, 1}));
-    EXPECT_EQ(owners.loupeChosen, 1);
+    EXPECT_TRUE(owners.loupe);
     EXPECT_TRUE(window.reached.empty());
 }
 
@@ -236,8 +226,8 @@ TEST_F(SystemMenuTest, TicksFollowWhatTheirOwnersSay) {
     SystemMenu menu(runner_, sink_);
     Owners owners;
     MenuWindow window(menu);
-    owners.DeclareSizes(menu);
-    owners.DeclareHistory(menu);
+    owners.Declare(Owners::kSizes, menu);
+    owners.Declare(Owners::kHistory, menu);
     menu.Attach(window.hwnd());
     menu.Add({kLoupeCommand, L"loupe", [&] { return owners.loupe; },
               [&] {
@@ -269,8 +259,8 @@ TEST_F(SystemMenuTest, AnItemWithoutAPlaceOfItsOwnIsRefused) {
     Owners owners;
     MenuWindow window(menu);
     menu.Attach(window.hwnd());
-    owners.DeclareSizes(menu);
-    owners.DeclareLoupe(menu);
+    owners.Declare(Owners::kSizes, menu);
+    owners.Declare(Owners::kLoupe, menu);
     const std::vector<std::wstring> before = Lines(SystemMenuOf(window.hwnd()));
     auto item = [](UINT command) { return SystemMenuItem{command, L"x", nullptr, nullptr}; };
     EXPECT_THROW(menu.Add(item(0x0050)), std::invalid_argument) << "no range of the order's";
