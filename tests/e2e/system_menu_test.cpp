@@ -23,6 +23,16 @@ namespace {
 
 using namespace tintwell::win32;
 
+// The registry's checks themselves, which the build runs: ranges that share an end,
+// a range upside down, a later pair that meets, and system-menu ranges that are not
+// whole blocks of 16 below the system's own.
+static_assert(!Disjoint({IdRange{1, 10}, IdRange{10, 20}}) && !Disjoint({IdRange{5, 4}}) &&
+              !Disjoint({IdRange{1, 9}, IdRange{30, 40}, IdRange{35, 36}}) &&
+              Disjoint({IdRange{1, 9}, IdRange{10, 20}, IdRange{30, 40}}));
+static_assert(!IsSystemCommandBlock(IdRange{0x10, 0x2E}) &&
+              !IsSystemCommandBlock(IdRange{0xF000, 0xF00F}) && !IsSystemCommand(0x0128) &&
+              !Within(IdRange{1, 399}, {IdRange{390, 400}}));
+
 // Runs a handler as the form does, keeping what failed.
 class FailureKeepingRunner : public HandlerRunner {
   public:
