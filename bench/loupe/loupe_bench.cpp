@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
 
 #include "gdi_handles.h"
 #include "loupe.h"
@@ -28,6 +30,16 @@ void BecomeDpiAware() {
         reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
     if (set != nullptr) set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 }
+
+// A failure in the loupe's handling would leave figures of a loupe that does not
+// draw: the run ends there.
+class EndOnFailure : public FailureSink {
+  public:
+    void HandlerFailed(const std::exception_ptr &) noexcept override {
+        std::fputs("the loupe's message handling failed\n", stderr);
+        std::abort();
+    }
+};
 
 void Pump() {
     MSG message{};
@@ -74,13 +86,14 @@ int main() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     Loupe::RegisterClass(instance);
     Win32Platform platform;
-    Loupe loupe(platform.screen());
-    loupe.Create(instance, nullptr, [&](ReadViewer &viewer) {
+    EndOnFailure failures;
+    Loupe loupe(platform.screen(), failures);
+    loupe.Create(instance, [&](ReadViewer &viewer) {
         const ScreenSquare read = platform.ReadScreenSquare(viewer.WantedReach());
         viewer.ShowRead(read, SampleStatus{0, SampledColour(read.centre()), FreezeState::Live});
     });
     loupe.SetSampling(true);
-    loupe.OnSysCommand(kLoupeCommand);
+    loupe.Switch();
 
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const POINT home{screen.right / 3, screen.bottom / 3};

@@ -1,5 +1,8 @@
 #include "user_texts.h"
 
+#include <new>
+
+#include "colour_word.h"
 #include "text_encoding.h"
 
 namespace tintwell {
@@ -30,8 +33,14 @@ std::string ExportNotFoundMessage(const std::string &fileName, const std::string
     return "ライブラリ \"" + fileName + "\" に関数 \"" + exportName + "\" が見つかりません。";
 }
 
+std::string FailureMessage(const std::exception &error) {
+    if (dynamic_cast<const PickerError *>(&error) != nullptr) return error.what();
+    if (dynamic_cast<const std::bad_alloc *>(&error) != nullptr) return messages::kOutOfMemory;
+    return messages::kUnexpectedError;
+}
+
 std::u16string StartupFailureMessage(const std::exception &error) {
-    return u"Tintwell を起動できませんでした。\n\n" + Utf8ToUtf16(error.what());
+    return u"Tintwell を起動できませんでした。\n\n" + Utf8ToUtf16(FailureMessage(error));
 }
 
 std::u16string StartupFailureCaption() {

@@ -78,6 +78,7 @@ namespace messages {
 inline constexpr const char *kOverflow = "オーバーフローしました。";
 inline constexpr const char *kMarkerOutOfPlace = "マーカーの位置が不正です。";
 inline constexpr const char *kUnexpectedError = "予期しないエラーで操作が中断されました。";
+inline constexpr const char *kOutOfMemory = "メモリが足りないため操作が中断されました。";
 // The colour text box.
 inline constexpr const char *kCannotShowColourText = "色の文字列を表示できません。";
 inline constexpr const char *kBadTextSelection = "色の文字列の選択範囲が不正です。";
@@ -94,8 +95,12 @@ inline constexpr const char *kCannotSetClipboard = "クリップボードに文�
 inline constexpr const char *kCannotWriteHistory = "色の履歴をファイルに保存できません。";
 inline constexpr const char *kCannotDeleteHistory = "色の履歴のファイルを削除できません。";
 
-// Start-up.
+// Windows.
 inline constexpr const char *kCannotCreateWindow = "ウィンドウを作成できません。";
+inline constexpr const char *kCannotCreateLoupe =
+    "拡大鏡のウィンドウを作成できません。拡大鏡なしで続けます。";
+inline constexpr const char *kCannotAddMenuItems =
+    "システムメニューに Tintwell の項目を追加できません。";
 
 std::string HexTextNotSixDigits(const std::string &hexText);
 std::string HexTextNotHex(const std::string &hexText);
@@ -149,6 +154,11 @@ std::string PaletteNotSavedMessage(const std::string &path);
 // The colour table library or one of its functions could not be had.
 std::string LibraryNotFoundMessage(const std::string &fileName);
 std::string ExportNotFoundMessage(const std::string &fileName, const std::string &exportName);
+
+// What the user is told of a failure that ended an operation: a PickerError's own
+// text, which is written for the user; for anything else, no programmer's words but
+// a plain account in the user's language.
+std::string FailureMessage(const std::exception &error);
 
 // The whole message for a failed start: what went wrong, naming the file or the
 // export when the library was at fault, in UTF-16 for the message box.

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "failing_window_sink.h"
 #include "picker_fixture.h"
 #include "screen_probe.h"
 #include "user_input.h"
@@ -36,7 +37,7 @@ constexpr uint32_t kChanged = 0x0F3C5A;
 
 class PatternWindow : public WindowBase<PatternWindow> {
   public:
-    explicit PatternWindow(RECT area) {
+    explicit PatternWindow(RECT area) : WindowBase(testsupport::EndTheTestOnFailure()) {
         Register(GetModuleHandleW(nullptr), L"TintwellTestPattern", nullptr);
         CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"TintwellTestPattern", L"", WS_POPUP,
                         area.left, area.top, area.right - area.left, area.bottom - area.top,

@@ -1,6 +1,6 @@
 // Parts of the window layer that guard against what a user's system may do: a loader
 // without the search flags, a symbol font whose arrow is not a triangle, and an
-// exception let out of a window's message handling.
+// exception let out of a window's message handling or of its making.
 #include <windows.h>
 
 #include <cstring>
@@ -13,6 +13,7 @@
 #include "gdi_handles.h"
 #include "glyph_outline.h"
 #include "system_library.h"
+#include "user_texts.h"
 #include "window_base.h"
 
 namespace {
@@ -109,33 +110,97 @@ TEST(GlyphOutlineTest, ExactlyThreeCornersMakeATriangle) {
     EXPECT_FALSE(IsTriangle(cut)) << "a curve cut short";
 }
 
-// A window whose handling of WM_APP throws.
+// What a sink was handed, as the user would read it.
+class RecordingSink : public FailureSink {
+  public:
+    void HandlerFailed(const std::exception_ptr &failure) noexcept override {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception &error) {
+            seen.push_back(error.what());
+        } catch (...) {
+            seen.push_back("?");
+        }
+    }
+    std::vector<std::string> seen;
+};
+
+// A window whose handling of one message throws; it notes every message it is
+// handed after that.
 class ThrowingWindow : public WindowBase<ThrowingWindow> {
   public:
     static constexpr const wchar_t *kClass = L"TintwellThrowingWindowTest";
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_APP) throw std::runtime_error("from a handler");
-        if (message == WM_APP + 1) return 42;
-        return Default(message, wParam, lParam);
-    }
-    void Create() {
-        Register(GetModuleHandleW(nullptr), kClass, nullptr);
-        CreateWindowExW(0, kClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                        GetModuleHandleW(nullptr), this);
-    }
+    ThrowingWindow(FailureSink &failures, UINT throwsAt)
+        : WindowBase(failures), throwsAt_(throwsAt) {}
     ~ThrowingWindow() {
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
     }
+    static void RegisterClass() { Register(GetModuleHandleW(nullptr), kClass, nullptr); }
+    void Make(const wchar_t *className = kClass) {
+        Create(GetModuleHandleW(nullptr), className, L"", WS_POPUP, 0, RECT{0, 0, 10, 10});
+    }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (thrown_) handedAfter.push_back(message);
+        if (message == throwsAt_) {
+            thrown_ = true;
+            throw std::runtime_error("from a handler");
+        }
+        if (message == WM_APP + 1) return 42;
+        return Default(message, wParam, lParam);
+    }
+    std::vector<UINT> handedAfter;
+
+  private:
+    UINT throwsAt_;
+    bool thrown_ = false;
 };
 
-TEST(WindowBaseTest, NoExceptionLeavesTheWindowProcedure) {
-    ThrowingWindow window;
-    window.Create();
+TEST(WindowBaseTest, AFailedHandlerReachesTheSinkAndTheWindowGoesOn) {
+    ThrowingWindow::RegisterClass();
+    RecordingSink sink;
+    ThrowingWindow window(sink, WM_APP);
+    window.Make();
     ASSERT_NE(window.hwnd(), nullptr);
+    EXPECT_TRUE(sink.seen.empty());
     LRESULT answer = -1;
     EXPECT_NO_THROW(answer = SendMessageW(window.hwnd(), WM_APP, 0, 0));
     EXPECT_EQ(answer, 0) << "the message gets the default handling";
+    EXPECT_EQ(sink.seen, std::vector<std::string>{"from a handler"});
     EXPECT_EQ(SendMessageW(window.hwnd(), WM_APP + 1, 0, 0), 42) << "and the window goes on";
+}
+
+// Whether the making fails before the window exists, as it is made, or once it is
+// made but before the call returns: no window is left, the caller is told why, and
+// nothing after the failure reaches the half-made object.
+TEST(WindowBaseTest, AWindowWhoseMakingFailsIsNotLeftAndTheCallerIsToldWhy) {
+    ThrowingWindow::RegisterClass();
+    for (UINT failing : {WM_NCCREATE, WM_CREATE, WM_SIZE}) {
+        SCOPED_TRACE(failing);
+        RecordingSink sink;
+        ThrowingWindow window(sink, failing);
+        try {
+            window.Make();
+            ADD_FAILURE() << "the making did not fail";
+        } catch (const std::runtime_error &error) {
+            EXPECT_STREQ(error.what(), "from a handler");
+        }
+        EXPECT_EQ(window.hwnd(), nullptr);
+        EXPECT_EQ(FindWindowW(ThrowingWindow::kClass, nullptr), nullptr);
+        EXPECT_TRUE(window.handedAfter.empty()) << window.handedAfter.front();
+        EXPECT_TRUE(sink.seen.empty()) << "the caller is told, not the sink";
+    }
+}
+
+TEST(WindowBaseTest, AWindowTheSystemRefusesIsSaidSoInTheUsersWords) {
+    RecordingSink sink;
+    ThrowingWindow window(sink, WM_APP);
+    try {
+        window.Make(L"TintwellNoSuchClass");
+        ADD_FAILURE() << "the making did not fail";
+    } catch (const tintwell::PickerError &error) {
+        EXPECT_STREQ(error.what(), tintwell::messages::kCannotCreateWindow);
+    }
+    EXPECT_EQ(window.hwnd(), nullptr);
 }
 
 // The loupe hides rather than draw into a bitmap that could not be made.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cwctype>
 
+#include "command_ids.h"
 #include "loupe.h"
 #include "utf8_text.h"
 
@@ -477,7 +478,8 @@ bool SoakRun::SwitchLoupe() {
 
 // The sizes' items in the system menu's "サンプル範囲".
 bool SoakRun::ChooseSampleSize(int item) {
-    static constexpr UINT kSizeCommands[] = {0x0020, 0x0030, 0x0040};
+    static constexpr UINT kSizeCommands[] = {kOnePixelCommand, kThreeByThreeCommand,
+                                             kFiveByFiveCommand};
     lastAction_ = "sample size";
     double elapsed = 0;
     if (!picker_.Send(picker_.form(), WM_SYSCOMMAND, kSizeCommands[item], 0,

@@ -1,5 +1,6 @@
 #include "colour_window.h"
 
+#include "failing_window_sink.h"
 #include "picker/win32/platform/gdi_handles.h"
 #include "window_probe.h"
 
@@ -11,7 +12,8 @@ constexpr const wchar_t *kClassName = L"TintwellTestColourWindow";
 
 }  // namespace
 
-ColourWindow::ColourWindow(RECT area, uint32_t colour) : colour_(colour) {
+ColourWindow::ColourWindow(RECT area, uint32_t colour)
+    : WindowBase(EndTheTestOnFailure()), colour_(colour) {
     Register(GetModuleHandleW(nullptr), kClassName, nullptr);
     CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kClassName, L"", WS_POPUP,
                     area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr,

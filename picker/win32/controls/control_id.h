@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "command_ids.h"
+
 namespace tintwell::win32 {
 
 enum ControlId : int {
@@ -27,6 +29,9 @@ enum ControlId : int {
     kCheck4,
     kShape1,
 };
+
+static_assert(kControlIds.Holds(kPicture1) && kControlIds.Holds(kShape1),
+              "the controls' ids lie in their range of the registry");
 
 }  // namespace tintwell::win32
 

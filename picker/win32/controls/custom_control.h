@@ -13,6 +13,7 @@ namespace tintwell::win32 {
 
 class CustomControl {
   public:
+    // Throws when the control's window cannot be made (see WindowBase::Create).
     virtual void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,
                         const DisplayScale &scale) = 0;
     virtual void LayOut(const ControlPlacement &placement, const DisplayScale &scale) = 0;

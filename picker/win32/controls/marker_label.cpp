@@ -6,9 +6,10 @@
 
 namespace tintwell::win32 {
 
-MarkerLabel::MarkerLabel(ControlId id, MouseSink &sink, MarkerStyle style, PictureBox &picture,
-                         const MarkerGeometry &geometry)
-    : id_(id),
+MarkerLabel::MarkerLabel(ControlId id, MouseSink &sink, FailureSink &failures, MarkerStyle style,
+                         PictureBox &picture, const MarkerGeometry &geometry)
+    : WindowBase(failures),
+      id_(id),
       sink_(sink),
       style_(style),
       picture_(picture),

@@ -32,8 +32,8 @@ class MarkerLabel : public WindowBase<MarkerLabel>, public CustomControl, privat
   public:
     // picture: the picture the label marks a point of; geometry places the label and
     // converts pointer positions on it.
-    MarkerLabel(ControlId id, MouseSink &sink, MarkerStyle style, PictureBox &picture,
-                const MarkerGeometry &geometry);
+    MarkerLabel(ControlId id, MouseSink &sink, FailureSink &failures, MarkerStyle style,
+                PictureBox &picture, const MarkerGeometry &geometry);
 
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,

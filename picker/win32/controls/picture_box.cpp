@@ -21,8 +21,10 @@ int BaseBorder(const ControlPlacement &placement) {
 
 }  // namespace
 
-PictureBox::PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor)
-    : id_(id),
+PictureBox::PictureBox(ControlId id, MouseSink &sink, KeySink &keys, FailureSink &failures,
+                       int backgroundSysColor)
+    : WindowBase(failures),
+      id_(id),
       sink_(sink),
       keys_(keys),
       backgroundSysColor_(backgroundSysColor),

@@ -32,7 +32,8 @@ class PictureBox : public WindowBase<PictureBox>, public CustomControl, private 
   public:
     // The image holds as many table pixels as the design's inner area has 96-dpi
     // pixels; it is made with the window.
-    PictureBox(ControlId id, MouseSink &sink, KeySink &keys, int backgroundSysColor);
+    PictureBox(ControlId id, MouseSink &sink, KeySink &keys, FailureSink &failures,
+               int backgroundSysColor);
 
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,

@@ -16,7 +16,8 @@ constexpr const wchar_t *kShapeClass = L"TintwellShape";
 
 class ShapeSwatch : public WindowBase<ShapeSwatch>, public CustomControl {
   public:
-    ShapeSwatch() : fillColor_(RGB(0, 0, 0)), border_(1) {}
+    explicit ShapeSwatch(FailureSink &failures)
+        : WindowBase(failures), fillColor_(RGB(0, 0, 0)), border_(1) {}
 
     static void RegisterClass(HINSTANCE instance);
     void Create(HWND parent, const ControlPlacement &placement, HINSTANCE instance,

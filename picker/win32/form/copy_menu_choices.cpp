@@ -17,7 +17,7 @@ void CopyMenuChoices::CopyMenuChosen(const CopyMenuChoice &choice) {
     } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
         runner_.RunHandler([&] { form_.CopyMenu_RecentClick(choice.index); });
     } else if (choice.kind == CopyMenuChoice::Kind::SavePalette) {
-        paletteSaving_.Run(window_, form_.RecentColourList());
+        runner_.RunHandler([&] { paletteSaving_.Run(window_, form_.RecentColourList()); });
     }
 }
 

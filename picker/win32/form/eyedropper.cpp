@@ -1,39 +1,74 @@
 #include "eyedropper.h"
 
-#include <optional>
+#include <exception>
+#include <utility>
+#include <vector>
 
-#include "eyedropper_input.h"
+#include "colour_word.h"
+#include "command_ids.h"
 #include "key_codes.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 
-Eyedropper::Eyedropper(Form &form, FormControlsAdapter &controls, Loupe &loupe,
-                       HandlerRunner &runner)
-    : form_(form), controls_(controls), loupe_(loupe), runner_(runner), window_(nullptr) {}
+namespace {
 
-void Eyedropper::Attach(HINSTANCE instance, HWND window) {
+// The submenu "サンプル範囲", one pixel first.
+struct SizeItem {
+    UINT command;
+    SampleSize size;
+    const wchar_t *caption;
+};
+constexpr SizeItem kSizeItems[] = {
+    {kOnePixelCommand, SampleSize::OnePixel, captions::kOnePixel},
+    {kThreeByThreeCommand, SampleSize::ThreeByThree, captions::kThreeByThree},
+    {kFiveByFiveCommand, SampleSize::FiveByFive, captions::kFiveByFive},
+};
+
+}  // namespace
+
+Eyedropper::Eyedropper(Form &form, FormControlsAdapter &controls, Loupe &loupe,
+                       HandlerRunner &runner, FailureSink &failures)
+    : form_(form),
+      controls_(controls),
+      loupe_(loupe),
+      runner_(runner),
+      failures_(failures),
+      window_(nullptr) {}
+
+void Eyedropper::Attach(HINSTANCE instance, HWND window, SystemMenu &menu) {
     window_ = window;
-    loupe_.Create(instance, window, [this](ReadViewer &viewer) {
-        runner_.RunHandler([&] {
-            const ScreenSquare read = form_.ReadScreen(viewer.WantedReach());
-            viewer.ShowRead(read, form_.StatusOf(read));
+    std::vector<SystemMenuItem> sizes;
+    for (const SizeItem &item : kSizeItems) {
+        const SampleSize size = item.size;
+        sizes.push_back({item.command, item.caption,
+                         [this, size] { return form_.sampleSize() == size; },
+                         [this, size] { ChooseSampleSize(size); }});
+    }
+    menu.AddChoices(captions::kSampleSize, std::move(sizes));
+    if (!MakeLoupe(instance)) return;
+    menu.Add({kLoupeCommand, captions::kLoupe, [this] { return loupe_.switchedOn(); },
+              [this] { loupe_.Switch(); }});
+}
+
+bool Eyedropper::MakeLoupe(HINSTANCE instance) {
+    try {
+        loupe_.Create(instance, [this](ReadViewer &viewer) {
+            runner_.RunHandler([&] {
+                const ScreenSquare read = form_.ReadScreen(viewer.WantedReach());
+                viewer.ShowRead(read, form_.StatusOf(read));
+            });
         });
-    });
-    AddSampleSizeMenu(window, kLoupeCommand);
+    } catch (...) {
+        failures_.HandlerFailed(std::make_exception_ptr(PickerError(messages::kCannotCreateLoupe)));
+        return false;
+    }
+    return true;
 }
 
 void Eyedropper::Detach() {
     KillTimer(window_, kTickAfterStepAside);
     KillTimer(window_, kFreezeAfterHiding);
-}
-
-bool Eyedropper::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {
-    // The items of a submenu of the system menu come as commands, not system ones.
-    const bool chosen =
-        (message == WM_SYSCOMMAND && ChooseSampleSize(wParam)) ||
-        (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && ChooseSampleSize(LOWORD(wParam)));
-    if (chosen) result = 0;
-    return chosen;
 }
 
 LRESULT Eyedropper::OnTimer(UINT_PTR timer) {
@@ -86,12 +121,9 @@ void Eyedropper::Freeze() {
     loupe_.Redraw();
 }
 
-bool Eyedropper::ChooseSampleSize(WPARAM command) {
-    const std::optional<SampleSize> size = SampleSizeCommand(window_, command);
-    if (!size) return false;
-    form_.SetSampleSize(*size);
+void Eyedropper::ChooseSampleSize(SampleSize size) {
+    form_.SetSampleSize(size);
     loupe_.Redraw();
-    return true;
 }
 
 }  // namespace tintwell::win32

@@ -1,31 +1,14 @@
-// The eyedropper's switches on the form: Ctrl+F from whichever control has the
-// focus, and the sample's size in a submenu of the system menu. The timers that
-// let the screen be drawn again after the loupe stepped aside are numbered here too.
+// The eyedropper's key on the form: Ctrl+F from whichever control has the focus.
 #ifndef TINTWELL_PICKER_WIN32_FORM_EYEDROPPER_INPUT_H
 #define TINTWELL_PICKER_WIN32_FORM_EYEDROPPER_INPUT_H
 
 #include <windows.h>
 
-#include <optional>
-
-#include "screen_square.h"
-
 namespace tintwell::win32 {
-
-// The tick that found the loupe in its way, taken once the screen had a moment.
-constexpr UINT_PTR kTickAfterStepAside = 2;
-// Ctrl+F, taken once the hidden loupe is off the screen.
-constexpr UINT_PTR kFreezeAfterHiding = 3;
 
 // Whether a message of the window's queue is Ctrl+F (without Alt or Shift) for a
 // window of the form.
 bool IsFreezeKey(const MSG &message, HWND form);
-
-// The submenu "サンプル範囲" in the form's system menu just before the item
-// `before` (the loupe's switch, which stays last), one pixel ticked.
-void AddSampleSizeMenu(HWND form, UINT before);
-// The size a system command chose, ticked in the menu; empty for other commands.
-std::optional<SampleSize> SampleSizeCommand(HWND form, WPARAM command);
 
 }  // namespace tintwell::win32
 

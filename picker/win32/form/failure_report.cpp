@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "colour_word.h"
 #include "control_layout.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
@@ -26,8 +27,26 @@ void FailureReport::ShowPending(HWND form) {
     showing_ = false;
 }
 
-void ShowStartupFailure(const std::exception &failure) {
-    const std::wstring text = WideFromUtf16(StartupFailureMessage(failure));
+std::string FailureText(const std::exception_ptr &failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception &error) {
+        return FailureMessage(error);
+    } catch (...) {
+        return messages::kUnexpectedError;
+    }
+}
+
+void ShowStartupFailure(const std::exception_ptr &failure) {
+    std::u16string message;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception &error) {
+        message = StartupFailureMessage(error);
+    } catch (...) {
+        message = StartupFailureMessage(PickerError(messages::kUnexpectedError));
+    }
+    const std::wstring text = WideFromUtf16(message);
     const std::wstring caption = WideFromUtf16(StartupFailureCaption());
     MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }

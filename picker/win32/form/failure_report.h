@@ -15,10 +15,9 @@
 #include <set>
 #include <string>
 
-namespace tintwell::win32 {
+#include "command_ids.h"
 
-// Posted to the form to show the noted failure.
-constexpr UINT kShowFailureMessage = WM_APP + 1;
+namespace tintwell::win32 {
 
 class FailureReport {
   public:
@@ -38,8 +37,11 @@ class FailureReport {
     std::set<std::wstring> shown_;
 };
 
+// What the user reads of a failure (see FailureMessage).
+std::string FailureText(const std::exception_ptr &failure);
+
 // The one message box of a failed start: no window to own it yet.
-void ShowStartupFailure(const std::exception &failure);
+void ShowStartupFailure(const std::exception_ptr &failure);
 
 }  // namespace tintwell::win32
 

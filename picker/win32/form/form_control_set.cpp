@@ -1,6 +1,8 @@
 #include "form_control_set.h"
 
+#include "colour_word.h"
 #include "control_layout.h"
+#include "user_texts.h"
 
 namespace tintwell::win32 {
 
@@ -11,8 +13,11 @@ void FormControlSet::Create(HWND form, HINSTANCE instance, const DisplayScale &s
         const HWND parent = placement.container == 0 ? form : GetDlgItem(form, placement.container);
         if (CustomControl *custom = Custom(placement.id)) {
             custom->Create(parent, placement, instance, scale);
-        } else {
-            CreateControlWindow(parent, placement, instance, DesignedRect(placement, scale));
+            continue;
+        }
+        if (CreateControlWindow(parent, placement, instance, DesignedRect(placement, scale)) ==
+            nullptr) {
+            throw PickerError(messages::kCannotCreateWindow);
         }
     }
 }

@@ -21,6 +21,8 @@ class FormControlSet {
 
     explicit FormControlSet(const CustomControls &custom) : custom_(custom) {}
 
+    // Throws when a control's window cannot be made; those already made go with the
+    // form, whose making then fails.
     void Create(HWND form, HINSTANCE instance, const DisplayScale &scale) const;
     void LayOut(HWND form, const DisplayScale &scale) const;
 

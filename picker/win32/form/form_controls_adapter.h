@@ -7,13 +7,11 @@
 
 #include <string>
 
+#include "command_ids.h"
 #include "control_id.h"
 #include "form_controls.h"
 
 namespace tintwell::win32 {
-
-// Timer1 has no window; it is the form's timer with this id.
-constexpr UINT_PTR kTimer1 = 1;
 
 class Loupe;
 class MarkerLabel;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <optional>
+#include <exception>
 #include <string>
 #include <utility>
 
@@ -22,20 +22,21 @@ constexpr int kIconResource = 1;
 }  // namespace
 
 FormWindow::FormWindow(HINSTANCE instance)
-    : instance_(instance),
+    : WindowBase(static_cast<FailureSink &>(*this)),
+      instance_(instance),
       dpi_(),
       scale_(),
       fonts_(),
       platform_(nullptr),
       library_("dyeplate.dll"),
-      loupe_(platform_.screen()),
-      picture1_(kPicture1, *this, *this, COLOR_BTNFACE),
-      picture2_(kPicture2, *this, *this, COLOR_WINDOW),
+      loupe_(platform_.screen(), *this),
+      picture1_(kPicture1, *this, *this, *this, COLOR_BTNFACE),
+      picture2_(kPicture2, *this, *this, *this, COLOR_WINDOW),
       ringGeometry_(picture1_),
       arrowGeometry_(picture2_),
-      label1_(kLabel1, *this, MarkerStyle::SeeThrough, picture1_, ringGeometry_),
-      label2_(kLabel2, *this, MarkerStyle::Opaque, picture2_, arrowGeometry_),
-      shape1_(),
+      label1_(kLabel1, *this, *this, MarkerStyle::SeeThrough, picture1_, ringGeometry_),
+      label2_(kLabel2, *this, *this, MarkerStyle::Opaque, picture2_, arrowGeometry_),
+      shape1_(*this),
       controlSet_({{{kPicture1, &picture1_},
                     {kPicture2, &picture2_},
                     {kLabel1, &label1_},
@@ -44,8 +45,9 @@ FormWindow::FormWindow(HINSTANCE instance)
       controls_(hwnd_, picture1_, picture2_, label1_, label2_, shape1_, loupe_),
       failures_(),
       help_(),
-      eyedropper_(form_, controls_, loupe_, *this),
-      historySwitch_(form_, platform_, *this),
+      systemMenu_(*this, *this),
+      eyedropper_(form_, controls_, loupe_, *this, *this),
+      historySwitch_(form_, platform_),
       copyMenuChoices_(form_, *this, hwnd_),
       copyMenu_(copyMenuChoices_, scale_),
       focusMemory_(),
@@ -71,25 +73,21 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::Start(int showCommand) {
-    scale_ = DisplayScale(dpi_.ForSystem());
-    const RECT frame = CentredFrame(dpi_, scale_);
-    Create(instance_, kFormClass, kFormTitle, kFormStyle, kFormExStyle, frame);
-    if (hwnd_ == nullptr) {
-        ShowStartupFailure(PickerError(messages::kCannotCreateWindow));
-        return false;
-    }
-    // Made on a monitor of another scale than the primary one, it was laid out there.
-    FitClientArea(hwnd_, scale_);
     try {
+        scale_ = DisplayScale(dpi_.ForSystem());
+        const RECT frame = CentredFrame(dpi_, scale_);
+        Create(instance_, kFormClass, kFormTitle, kFormStyle, kFormExStyle, frame);
+        // Made on a monitor of another scale than the primary one, it was laid out there.
+        FitClientArea(hwnd_, scale_);
         form_.Form_Load();
         controls_.ShowChanges();
-    } catch (const std::exception &failure) {
-        ShowStartupFailure(failure);
-        DestroyWindow(hwnd_);
+        historySwitch_.Restore();
+        help_.DescribeSwatch(form_.ShownColourDescription());
+    } catch (...) {
+        ShowStartupFailure(std::current_exception());
+        if (hwnd_ != nullptr) DestroyWindow(hwnd_);
         return false;
     }
-    historySwitch_.Restore();
-    help_.DescribeSwatch(form_.ShownColourDescription());
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(picture1_.hwnd());
@@ -101,7 +99,12 @@ int FormWindow::Run() {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         NoteKeyboardUse(message);
         if (IsFreezeKey(message, hwnd_)) {
-            eyedropper_.OnFreezeKey();
+            // Outside any window procedure, so its failure is caught here.
+            try {
+                eyedropper_.OnFreezeKey();
+            } catch (...) {
+                HandlerFailed(std::current_exception());
+            }
             continue;
         }
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;
@@ -155,13 +158,12 @@ LRESULT FormWindow::OnCreate() {
     scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
     CreateControls();
     help_.Attach(hwnd_, instance_);
-    eyedropper_.Attach(instance_, hwnd_);
-    historySwitch_.Attach(hwnd_, kLoupeCommand);
+    systemMenu_.Attach(hwnd_);
+    eyedropper_.Attach(instance_, hwnd_, systemMenu_);
+    historySwitch_.Attach(systemMenu_);
     copyMenu_.Attach(hwnd_, Control(kCommand1));
     AddOwner(copyMenu_);
-    AddOwner(loupe_);
-    AddOwner(eyedropper_);
-    AddOwner(historySwitch_);
+    AddOwner(systemMenu_);
     AddOwner(help_);
     return 0;
 }
@@ -270,19 +272,26 @@ void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
 template <typename Handler>
 void FormWindow::Dispatch(Handler &&handler) {
     if (failures_.Busy()) return;
-    std::optional<std::string> failure;
+    std::exception_ptr failure;
     try {
         handler();
-    } catch (const std::exception &error) {
-        failure = error.what();
     } catch (...) {
-        failure = messages::kUnexpectedError;
+        failure = std::current_exception();
     }
     // What the handler changed, also when it ended early, shows once, and before any
     // report of its failure.
     controls_.ShowChanges();
-    if (failure) failures_.Note(hwnd_, *failure);
+    if (failure) HandlerFailed(failure);
     help_.DescribeSwatch(form_.ShownColourDescription());
+}
+
+void FormWindow::HandlerFailed(const std::exception_ptr &failure) noexcept {
+    try {
+        failures_.Note(hwnd_, FailureText(failure));
+    } catch (...) {
+        // Not even the note could be made (no memory for its text): there is nothing
+        // left to tell the user with.
+    }
 }
 
 HWND FormWindow::Control(ControlId id) const {

@@ -16,6 +16,7 @@
 #include "eyedropper.h"
 #include "eyedropper_input.h"
 #include "failure_report.h"
+#include "failure_sink.h"
 #include "focus_memory.h"
 #include "form.h"
 #include "form_control_set.h"
@@ -31,6 +32,7 @@
 #include "mouse_input.h"
 #include "picture_box.h"
 #include "shape_swatch.h"
+#include "system_menu.h"
 #include "win32_platform.h"
 #include "window_base.h"
 
@@ -39,16 +41,17 @@ namespace tintwell::win32 {
 class FormWindow : public WindowBase<FormWindow>,
                    private MouseSink,
                    private KeySink,
-                   private HandlerRunner {
+                   private HandlerRunner,
+                   private FailureSink {
   public:
     explicit FormWindow(HINSTANCE instance);
     ~FormWindow();
 
     static void RegisterClasses(HINSTANCE instance);
 
-    // Creates the window hidden, runs Form_Load and shows the window. A failing
-    // Form_Load is shown in a message box and the window is destroyed; the result
-    // then is false.
+    // Creates the window hidden, runs Form_Load and shows the window. A window that
+    // cannot be made, or a failing Form_Load, is shown in a message box and no window
+    // is left; the result then is false.
     bool Start(int showCommand);
     // The message loop; its result is the program's exit code.
     int Run();
@@ -86,6 +89,9 @@ class FormWindow : public WindowBase<FormWindow>,
     template <typename Handler>
     void Dispatch(Handler &&handler);
     void RunHandler(const std::function<void()> &handler) override { Dispatch(handler); }
+    // The one way a failure reaches the user, from the core's handlers and from any
+    // window's handling of a message alike.
+    void HandlerFailed(const std::exception_ptr &failure) noexcept override;
 
     HINSTANCE instance_;
     DpiFunctions dpi_;
@@ -105,6 +111,7 @@ class FormWindow : public WindowBase<FormWindow>,
     FormControlsAdapter controls_;
     FailureReport failures_;
     ControlHelp help_;
+    SystemMenu systemMenu_;
     Eyedropper eyedropper_;
     HistorySwitch historySwitch_;
     CopyMenuChoices copyMenuChoices_;

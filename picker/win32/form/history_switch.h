@@ -1,47 +1,37 @@
 // "色の履歴を保存" in the window's system menu: ticked while the recent colours are
-// kept between starts. The switch owns its system command (see WindowBase).
+// kept between starts. The switch declares its item to the menu (see SystemMenu).
 #ifndef TINTWELL_PICKER_WIN32_HISTORY_SWITCH_H
 #define TINTWELL_PICKER_WIN32_HISTORY_SWITCH_H
 
 #include <windows.h>
 
 #include "form.h"
-#include "handler_routes.h"
+#include "system_menu.h"
 #include "win32_platform.h"
-#include "window_base.h"
 
 namespace tintwell::win32 {
 
-// The item's command, a multiple of 16 below 0xF000 as system commands must be.
-constexpr UINT kKeepHistoryCommand = 0x0120;
-
-// Adds the item just above the item of the command `before` (the loupe's switch,
-// which stays last, where the keyboard finds it with one Up).
-void AddHistorySwitch(HWND form, UINT before);
-void ShowHistorySwitch(HWND form, bool on);
-bool IsHistoryCommand(WPARAM command);
-
 // The user's switch, between the picker's recent colours and the platform's history
 // file.
-class HistorySwitch : public MessageOwner {
+class HistorySwitch {
   public:
-    HistorySwitch(Form &form, Win32Platform &platform, HandlerRunner &runner);
+    HistorySwitch(Form &form, Win32Platform &platform);
     HistorySwitch(const HistorySwitch &) = delete;
     HistorySwitch &operator=(const HistorySwitch &) = delete;
 
-    void Attach(HWND window, UINT before);
+    void Attach(SystemMenu &menu);
     // The recent colours of the last run, when kept, and the tick to match. A
     // history that cannot be read is an empty one; it never stops the start.
     void Restore();
-    bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
 
   private:
+    // Turns keeping on or off; a file that cannot be written or deleted leaves the
+    // switch as it was, and throws.
     void Switch();
 
     Form &form_;
     Win32Platform &platform_;
-    HandlerRunner &runner_;
-    HWND window_;
+    SystemMenu *menu_;
 };
 
 }  // namespace tintwell::win32

@@ -11,7 +11,6 @@ namespace {
 constexpr DWORD kLoupeStyle = WS_POPUP;
 constexpr DWORD kLoupeExStyle =
     WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
-constexpr UINT_PTR kFrameTimer = 1;
 // About 60 frames a second; a coarser system timer may stretch it, never below 30.
 constexpr UINT kFrameMs = 15;
 // SetWindowDisplayAffinity's WDA_EXCLUDEFROMCAPTURE (Windows 10 2004): screen reads
@@ -45,10 +44,10 @@ LoupeNote NoteFor(FreezeState freeze) {
 
 }  // namespace
 
-Loupe::Loupe(ScreenReader &screen)
-    : screen_(screen),
+Loupe::Loupe(ScreenReader &screen, FailureSink &failures)
+    : WindowBase(failures),
+      screen_(screen),
       readFrame_(),
-      form_(nullptr),
       canvas_(),
       switchedOn_(false),
       sampling_(false),
@@ -69,40 +68,20 @@ void Loupe::RegisterClass(HINSTANCE instance) {
     Register(instance, kLoupeClass, nullptr);
 }
 
-void Loupe::Create(HINSTANCE instance, HWND form, FrameRead readFrame) {
-    form_ = form;
-    readFrame_ = std::move(readFrame);
+void Loupe::Create(HINSTANCE instance, FrameRead readFrame) {
     WindowBase::Create(instance, kLoupeClass, captions::kLoupe, kLoupeStyle, kLoupeExStyle,
                        RECT{0, 0, 0, 0});
-    if (hwnd_ != nullptr) {
-        // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
-        SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
-        // Where the system can, reads never see the loupe at all; elsewhere it steps
-        // aside before each read.
-        SetWindowDisplayAffinity(hwnd_, kExcludeFromCapture);
-    }
-    if (form == nullptr) return;
-    HMENU menu = GetSystemMenu(form, FALSE);
-    if (menu == nullptr) return;
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING | MF_UNCHECKED, kLoupeCommand, captions::kLoupe);
+    readFrame_ = std::move(readFrame);
+    // Layered for WS_EX_TRANSPARENT to let clicks through, and fully opaque.
+    SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
+    // Where the system can, reads never see the loupe at all; elsewhere it steps
+    // aside before each read.
+    SetWindowDisplayAffinity(hwnd_, kExcludeFromCapture);
 }
 
-bool Loupe::OnSysCommand(WPARAM command) {
-    if ((command & 0xFFF0) != kLoupeCommand) return false;
+void Loupe::Switch() {
     switchedOn_ = !switchedOn_;
-    if (form_ != nullptr) {
-        CheckMenuItem(GetSystemMenu(form_, FALSE), kLoupeCommand,
-                      MF_BYCOMMAND | (switchedOn_ ? MF_CHECKED : MF_UNCHECKED));
-    }
     Apply();
-    return true;
-}
-
-bool Loupe::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {
-    if (message != WM_SYSCOMMAND || !OnSysCommand(wParam)) return false;
-    result = 0;
-    return true;
 }
 
 void Loupe::SetSampling(bool on) {
@@ -130,9 +109,9 @@ void Loupe::Apply() {
         // The next frame reads and shows.
         screen_.monitors().Forget();
         drawn_ = false;
-        SetTimer(hwnd_, kFrameTimer, kFrameMs, nullptr);
+        SetTimer(hwnd_, kLoupeFrameTimer, kFrameMs, nullptr);
     } else {
-        KillTimer(hwnd_, kFrameTimer);
+        KillTimer(hwnd_, kLoupeFrameTimer);
         Hide();
     }
 }
@@ -241,7 +220,7 @@ LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
         case WM_TIMER:
-            return wParam == kFrameTimer ? OnFrame() : 0;
+            return wParam == kLoupeFrameTimer ? OnFrame() : 0;
         case WM_DPICHANGED:
         case WM_DISPLAYCHANGE:
         case WM_SETTINGCHANGE:

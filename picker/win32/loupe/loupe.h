@@ -1,8 +1,8 @@
 // The loupe: a small window beside the pointer that magnifies the screen around it
-// while screen sampling is on. The user switches it with an item of the picker's
-// system menu; it shows while that item and sampling are both on and the picker is
-// not minimised. It never takes the activation or a click, stays out of the taskbar,
-// and never stands over the pixels it shows.
+// while screen sampling is on. The user switches it (with an item of the picker's
+// system menu, which the form declares); it shows while it is switched on, sampling
+// is on and the picker is not minimised. It never takes the activation or a click, stays out of the
+// taskbar, and never stands over the pixels it shows.
 //
 // It shows the very read each sample takes. Between samples it checks the pointer
 // every frame: a moved pointer gets a read of its own and the loupe follows within
@@ -15,40 +15,38 @@
 
 #include <functional>
 
-#include "read_viewer.h"
+#include "command_ids.h"
 #include "loupe_canvas.h"
+#include "read_viewer.h"
 #include "screen_reader.h"
 #include "window_base.h"
 
 namespace tintwell::win32 {
 
-// The loupe's item in the system menu; system commands keep their low four bits
-// clear.
-constexpr UINT kLoupeCommand = 0x0010;
 constexpr const wchar_t *kLoupeClass = L"TintwellLoupe";
 // After the loupe stepped aside: long enough for other programs to draw what it
 // covered before anything reads there.
 constexpr UINT kStepAsideAllowanceMs = 50;
 
-// Also the owner of its item in the form's system menu (see WindowBase).
-class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
+class Loupe : public WindowBase<Loupe>, public ReadViewer {
   public:
     // Reads one square of the screen as the sample would (live, or the snapshot
     // while frozen) and shows it in the viewer.
     using FrameRead = std::function<void(ReadViewer &viewer)>;
 
     // Finds the pointer and the monitors through `screen`.
-    explicit Loupe(ScreenReader &screen);
+    Loupe(ScreenReader &screen, FailureSink &failures);
     ~Loupe();
 
     static void RegisterClass(HINSTANCE instance);
 
-    // Makes the (hidden) window and adds the switch to the form's system menu.
-    void Create(HINSTANCE instance, HWND form, FrameRead readFrame);
+    // Makes the (hidden) window; throws when it cannot be made, and the loupe then
+    // never shows.
+    void Create(HINSTANCE instance, FrameRead readFrame);
 
-    // A system command of the form; true when it was the loupe's switch.
-    bool OnSysCommand(WPARAM command);
-    bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
+    // The user's switch.
+    void Switch();
+    bool switchedOn() const { return switchedOn_; }
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
     bool shown() const { return shown_; }
@@ -89,7 +87,6 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
 
     ScreenReader &screen_;
     FrameRead readFrame_;
-    HWND form_;
     LoupeCanvas canvas_;
     bool switchedOn_;
     bool sampling_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "command_ids.h"
 #include "picker_state.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
@@ -13,13 +14,12 @@ namespace tintwell::win32 {
 
 namespace {
 
-// Command ids: formats from 1, recent colours from 101, so that 0 is "nothing" (and
-// the greyed lines, which cannot be chosen).
-constexpr UINT kFirstFormat = 1;
-constexpr UINT kFirstRecent = 101;
-constexpr UINT kSavePalette = 201;
-constexpr UINT kFirstDescription = 301;
-constexpr UINT kLastId = 399;
+// The items' ids, from the registry; 0 is "nothing chosen".
+constexpr UINT kFirstFormat = kCopyFormatIds.first;
+constexpr UINT kFirstRecent = kRecentColourIds.first;
+constexpr UINT kSavePalette = kSavePaletteIds.first;
+constexpr UINT kFirstDescription = kDescriptionIds.first;
+constexpr UINT kLastId = kCopyMenuIds.last;
 // At 96 dpi: a 12-pixel swatch in a 1-pixel frame, 4 pixels of space around it.
 constexpr int kSwatchSideAt96 = 12;
 constexpr int kSwatchFrameAt96 = 1;
@@ -108,19 +108,24 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
     if (menu.get() == nullptr) return nothing;
     scale_ = scale;
     recent_.clear();
+    // Each list keeps to its range: a longer one would take the next list's ids.
+    const size_t descriptions =
+        std::min<size_t>(contents.description.size(), kDescriptionIds.size());
+    const size_t formats = std::min<size_t>(contents.formats.size(), kCopyFormatIds.size());
+    const size_t recents = std::min<size_t>(contents.recent.size(), kRecentColourIds.size());
     // What the colour is: greyed, as nothing happens when they are chosen, but read
     // out by a screen reader as the menu opens.
-    for (size_t i = 0; i < contents.description.size(); ++i) {
+    for (size_t i = 0; i < descriptions; ++i) {
         AppendTextItem(menu.get(), static_cast<UINT>(kFirstDescription + i),
                        MenuItemText(Utf8ToUtf16(contents.description[i])), true);
     }
     if (!contents.description.empty()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    for (size_t i = 0; i < contents.formats.size(); ++i) {
+    for (size_t i = 0; i < formats; ++i) {
         AppendTextItem(menu.get(), static_cast<UINT>(kFirstFormat + i),
                        MenuItemText(Utf8ToUtf16(contents.formats[i])), false);
     }
     if (!contents.recent.empty()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    for (size_t i = 0; i < contents.recent.size(); ++i) {
+    for (size_t i = 0; i < recents; ++i) {
         const ColorRef colour = contents.recent[i].colour;
         recent_.push_back(colour);
         AppendTextItem(menu.get(), static_cast<UINT>(kFirstRecent + i),
@@ -143,7 +148,7 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
     if (command >= kFirstRecent && command < kFirstRecent + recentCount) {
         return CopyMenuChoice{CopyMenuChoice::Kind::Recent, command - kFirstRecent};
     }
-    if (command >= kFirstFormat && command < kFirstFormat + contents.formats.size()) {
+    if (command >= kFirstFormat && command < kFirstFormat + formats) {
         return CopyMenuChoice{CopyMenuChoice::Kind::Format, command - kFirstFormat};
     }
     return nothing;
