@@ -268,7 +268,7 @@ void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
 }
 
 template <typename Handler>
-void FormWindow::Dispatch(Handler &&handler) {
+void FormWindow::Dispatch(Handler &&handler, FailureReport::Repeats repeats) {
     if (failures_.Busy()) return;
     std::optional<std::string> failure;
     try {
@@ -281,7 +281,7 @@ void FormWindow::Dispatch(Handler &&handler) {
     // What the handler changed, also when it ended early, shows once, and before any
     // report of its failure.
     controls_.ShowChanges();
-    if (failure) failures_.Note(hwnd_, *failure);
+    if (failure) failures_.Note(hwnd_, *failure, repeats);
     help_.DescribeSwatch(form_.ShownColourDescription());
 }
 

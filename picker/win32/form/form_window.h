@@ -84,8 +84,12 @@ class FormWindow : public WindowBase<FormWindow>,
 
     // Runs one handler of the core; a failure ends it and is reported.
     template <typename Handler>
-    void Dispatch(Handler &&handler);
+    void Dispatch(Handler &&handler,
+                  FailureReport::Repeats repeats = FailureReport::Repeats::OncePerRun);
     void RunHandler(const std::function<void()> &handler) override { Dispatch(handler); }
+    void RunChosenHandler(const std::function<void()> &handler) override {
+        Dispatch(handler, FailureReport::Repeats::EachTime);
+    }
 
     HINSTANCE instance_;
     DpiFunctions dpi_;

@@ -26,10 +26,12 @@ HistorySwitch::HistorySwitch(Form &form, Win32Platform &platform, HandlerRunner 
 void HistorySwitch::Attach(HWND window, UINT before) {
     window_ = window;
     AddHistorySwitch(window, before);
+    // Keeping may also go off on its own, when the file is found gone.
+    platform_.OnHistorySwitched([this](bool on) { ShowHistorySwitch(window_, on); });
 }
 
 void HistorySwitch::Restore() {
-    form_.RestoreRecentColours(platform_.StartHistory());
+    runner_.RunHandler([&] { form_.RestoreRecentColours(platform_.StartHistory()); });
     ShowHistorySwitch(window_, platform_.KeepingHistory());
 }
 
@@ -42,7 +44,7 @@ bool HistorySwitch::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &res
 
 void HistorySwitch::Switch() {
     const bool on = !platform_.KeepingHistory();
-    runner_.RunHandler([&] { platform_.SwitchHistory(on, form_.RecentColourList()); });
+    runner_.RunChosenHandler([&] { platform_.SwitchHistory(on, form_.RecentColourList()); });
     ShowHistorySwitch(window_, platform_.KeepingHistory());
 }
 

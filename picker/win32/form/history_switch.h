@@ -31,7 +31,8 @@ class HistorySwitch : public MessageOwner {
 
     void Attach(HWND window, UINT before);
     // The recent colours of the last run, when kept, and the tick to match. A
-    // history that cannot be read is an empty one; it never stops the start.
+    // history file that cannot be used leaves keeping off and is reported; it never
+    // stops the start.
     void Restore();
     bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
 
