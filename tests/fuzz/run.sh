@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan + UBSan) and runs each from its committed
 # seeds, side by side: the library's exports with their draws for a bounded time, and
-# the lookups alone and the hex text rules for a fixed number of runs each. Prints
-# every target's run count; exits non-zero on any finding, leaving the input that
-# caused it in build/stress-fuzz/artifacts/.
+# the lookups alone, the hex text rules and the history reader for a fixed number of
+# runs each. Prints every target's run count; exits non-zero on any finding, leaving
+# the input that caused it in build/stress-fuzz/artifacts/.
 #
 #   tests/fuzz/run.sh [SECONDS [RUNS]]     defaults: 90 s of draws, 1000000 runs
 set -euo pipefail
@@ -37,12 +37,16 @@ fuzz() {
 }
 
 targets=(dyeplate_fuzz lookup_fuzz hex_text_fuzz)
+targets+=(history_fuzz)
 for target in "${targets[@]}"; do rm -f "$build/$target.outcome"; done
 fuzz dyeplate_fuzz corpus -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 &
 fuzz lookup_fuzz corpus-lookups -runs="$runs" -max_len=256 -timeout=20 &
 # Past seven characters a text is refused by its length alone: short inputs are the
 # ones worth the runs.
 fuzz hex_text_fuzz corpus-hex-text -runs="$runs" -max_len=16 -timeout=20 &
+# A history of sixteen lines takes 128 bytes; past a few kilobytes an input only
+# repeats what shorter ones hold.
+fuzz history_fuzz corpus-history -runs="$runs" -max_len=2048 -timeout=20 &
 status=0
 for job in $(jobs -p); do wait "$job" || status=1; done
 for target in "${targets[@]}"; do
