@@ -386,6 +386,21 @@ TEST_F(ColourKeptTest, TheFileWrittenIsTheNameTheDialogConfirmed) {
               (std::vector<std::wstring>{L"colours.2024", L"colours.2024.gpl", L"plain.gpl"}));
 }
 
+// Unticking the item in another window deletes the file; this one follows at its next
+// change instead of making the file again, so ticking it here turns keeping on anew.
+TEST_F(ColourKeptTest, AnotherWindowsOffHoldsHereAtTheNextChange) {
+    FlipHistorySwitch();
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FileExists(HistoryPath()); }));
+    ASSERT_TRUE(DeleteFileW(HistoryPath().c_str()));
+    SampleInRedMode(Rgb(0x12, 0x34, 0x56));
+    Pause(300);
+    EXPECT_FALSE(FileExists(HistoryPath())) << "the file was made again";
+    FlipHistorySwitch();
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+        return FileBytes(HistoryPath()) == "#123456\n";
+    })) << FileBytes(HistoryPath());
+}
+
 // A file in the history's place that is too long to be one: said at start and again
 // when keeping is turned on, kept off, and the file stays byte for byte.
 TEST_F(ColourKeptTest, AHistoryFileThatCannotBeUsedIsReportedAndLeftByteForByte) {
