@@ -25,6 +25,35 @@ std::string PaletteNotSavedMessage(const std::string &path) {
            "既存のファイルは変更されていません。";
 }
 
+namespace {
+
+constexpr const char *kHistoryLeftAlone =
+    "\nこのファイルは変更せず、このセッションでは色の履歴を保存しません。";
+
+}  // namespace
+
+std::string HistoryUnreadableMessage(const std::string &path) {
+    return "色の履歴のファイル \"" + path +
+           "\" を読み取れません (開けないか、読み込みに失敗しました)。" + kHistoryLeftAlone;
+}
+
+std::string HistoryTooLongMessage(const std::string &path, size_t limitKiB) {
+    return "色の履歴のファイル \"" + path + "\" が大きすぎます (" + std::to_string(limitKiB) +
+           " KiB を超えています)。" + kHistoryLeftAlone;
+}
+
+std::string HistoryFolderNotMadeMessage(const std::string &folder) {
+    return "色の履歴を保存するフォルダー \"" + folder + "\" を作成できません。";
+}
+
+std::string HistoryNotWrittenMessage(const std::string &path) {
+    return "色の履歴をファイル \"" + path + "\" に保存できません。";
+}
+
+std::string HistoryNotDeletedMessage(const std::string &path) {
+    return "色の履歴のファイル \"" + path + "\" を削除できません。";
+}
+
 std::string LibraryNotFoundMessage(const std::string &fileName) {
     return "ライブラリ \"" + fileName + "\" を読み込めません。";
 }

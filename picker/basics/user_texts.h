@@ -6,6 +6,7 @@
 #ifndef TINTWELL_PICKER_USER_TEXTS_H
 #define TINTWELL_PICKER_USER_TEXTS_H
 
+#include <cstddef>
 #include <exception>
 #include <string>
 
@@ -91,9 +92,9 @@ inline constexpr const char *kCannotEmptyClipboard = "クリップボードを�
 inline constexpr const char *kNoMemoryForClipboard =
     "クリップボードの文字列を置くメモリが足りません。";
 inline constexpr const char *kCannotSetClipboard = "クリップボードに文字列を設定できません。";
-// Keeping colours.
-inline constexpr const char *kCannotWriteHistory = "色の履歴をファイルに保存できません。";
-inline constexpr const char *kCannotDeleteHistory = "色の履歴のファイルを削除できません。";
+// Keeping colours: the system names no application-data folder to keep them in.
+inline constexpr const char *kNoAppDataFolder =
+    "色の履歴を保存するフォルダー (アプリケーション データ) が見つかりません。";
 
 // Windows.
 inline constexpr const char *kCannotCreateWindow = "ウィンドウを作成できません。";
@@ -150,6 +151,17 @@ inline constexpr const char *kDefaultFile =
 // The palette could not be written to the file the user chose; the old file, if
 // there was one, is as it was. `path` is UTF-8.
 std::string PaletteNotSavedMessage(const std::string &path);
+
+// The history file is there but cannot be used, as it cannot be read or holds more
+// than a history ever does; the file stays as it is and keeping stays off for the
+// session. `path` is UTF-8.
+std::string HistoryUnreadableMessage(const std::string &path);
+std::string HistoryTooLongMessage(const std::string &path, size_t limitKiB);
+// The folder the history file goes in could not be made, or the file could not be
+// written or deleted.
+std::string HistoryFolderNotMadeMessage(const std::string &folder);
+std::string HistoryNotWrittenMessage(const std::string &path);
+std::string HistoryNotDeletedMessage(const std::string &path);
 
 // The colour table library or one of its functions could not be had.
 std::string LibraryNotFoundMessage(const std::string &fileName);

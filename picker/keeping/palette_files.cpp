@@ -126,20 +126,19 @@ std::optional<PaletteFormat> PaletteFormatOfName(const std::u16string &fileName)
         if (ch > 0x7F) return std::nullopt;
         extension.push_back(static_cast<char>(ch >= u'A' && ch <= u'Z' ? ch - u'A' + u'a' : ch));
     }
-    for (PaletteFormat format : {PaletteFormat::Gpl, PaletteFormat::Css, PaletteFormat::Json,
-                                 PaletteFormat::Ase, PaletteFormat::Txt}) {
+    for (PaletteFormat format : kPaletteFormats) {
         if (extension == PaletteExtension(format)) return format;
     }
     return std::nullopt;
 }
 
-PaletteTarget PaletteTargetOf(const std::u16string &fileName, PaletteFormat chosen) {
-    if (const std::optional<PaletteFormat> named = PaletteFormatOfName(fileName)) {
-        return PaletteTarget{fileName, *named};
-    }
-    std::u16string withExtension = fileName;
-    for (const char *ch = PaletteExtension(chosen); *ch; ++ch) withExtension.push_back(*ch);
-    return PaletteTarget{withExtension, chosen};
+PaletteFormat PaletteFormatOfDialogType(uint32_t filterIndex) {
+    if (filterIndex < 1 || filterIndex > kPaletteFormatCount) return kPaletteFormats[0];
+    return kPaletteFormats[filterIndex - 1];
+}
+
+PaletteFormat PaletteFormatFor(const std::u16string &fileName, PaletteFormat chosen) {
+    return PaletteFormatOfName(fileName).value_or(chosen);
 }
 
 std::string PaletteBytes(PaletteFormat format, const std::vector<ColorRef> &newestFirst) {

@@ -3,6 +3,8 @@
 #ifndef TINTWELL_PICKER_PALETTE_FILES_H
 #define TINTWELL_PICKER_PALETTE_FILES_H
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,9 @@ namespace tintwell {
 enum class PaletteFormat { Gpl, Css, Json, Ase, Txt };
 
 constexpr size_t kPaletteFormatCount = 5;
+constexpr PaletteFormat kPaletteFormats[kPaletteFormatCount] = {
+    PaletteFormat::Gpl, PaletteFormat::Css, PaletteFormat::Json, PaletteFormat::Ase,
+    PaletteFormat::Txt};
 
 // The extension of each format, with its dot, lower case (".gpl").
 const char *PaletteExtension(PaletteFormat format);
@@ -23,14 +28,14 @@ const char *PaletteExtension(PaletteFormat format);
 // none of them.
 std::optional<PaletteFormat> PaletteFormatOfName(const std::u16string &fileName);
 
-// The file name the palette is written to: the name as given when its extension
-// names a format, otherwise the name with the chosen format's extension added.
-// The format is the one the extension now names.
-struct PaletteTarget {
-    std::u16string fileName;
-    PaletteFormat format;
-};
-PaletteTarget PaletteTargetOf(const std::u16string &fileName, PaletteFormat chosen);
+// The file type the save dialog reports as chosen. The dialog counts its types from
+// 1; 0 (a filter the user typed) and anything past the list are the default.
+PaletteFormat PaletteFormatOfDialogType(uint32_t filterIndex);
+
+// The format of a palette written to exactly this file name, which is never changed:
+// the one its extension names, otherwise the type chosen in the dialog (an extension
+// of no palette, "x.2024", is the user's and stays).
+PaletteFormat PaletteFormatFor(const std::u16string &fileName, PaletteFormat chosen);
 
 // The file's whole contents:
 // - .gpl: "GIMP Palette", "Name: Tintwell", then "R G B<TAB>#RRGGBB" a colour, in

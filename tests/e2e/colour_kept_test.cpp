@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -189,6 +190,26 @@ class ColourKeptTest : public SamplingTest {
         return testing::AssertionFailure() << "the menu stayed open";
     }
 
+    // What a message box of the picker says, once it shows one whose text holds
+    // `part`; the box is closed then. Empty when none did.
+    std::wstring MessageSaying(const std::wstring &part) {
+        std::wstring said;
+        HWND box = nullptr;
+        WaitUntil(kUpdateTimeoutMs, [&] {
+            said.clear();
+            box = process().WaitForMessageBox(100);
+            for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                said += WindowText(child);
+            }
+            return said.find(part) != std::wstring::npos;
+        });
+        if (said.find(part) == std::wstring::npos) return L"";
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(box); });
+        return said;
+    }
+
     void SampleInRedMode(uint32_t colour) {
         if (!IsChecked(kOption4)) {
             ClickControl(kOption4);
@@ -332,6 +353,82 @@ TEST_F(ColourKeptTest, TheHistorySwitchKeepsTheListAcrossARestartAndOffDeletesTh
     ASSERT_TRUE(ChooseFromTheEnd(1));
     EXPECT_TRUE(ClipboardBecomes(L"16777215"));
     EXPECT_FALSE(FileExists(HistoryPath()));
+}
+
+TEST_F(ColourKeptTest, TheFileWrittenIsTheNameTheDialogConfirmed) {
+    ScratchFolder folder(L"tintwell_palette_names");
+    // What the save once wrote instead of the name asked about, silently replacing it.
+    const std::wstring beside = folder.path() + L"\\colours.2024.gpl";
+    WriteFileBytes(beside, "keep me\n");
+    SampleInRedMode(Rgb(0x12, 0x34, 0x56));
+    const std::string gpl = "GIMP Palette\nName: Tintwell\n18 52 86\t#123456\n";
+
+    HWND dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr) << "no save dialog";
+    const std::wstring dated = folder.path() + L"\\colours.2024";
+    SaveAs(dialog, dated);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FileExists(dated); }))
+        << "typed: " << testing::PrintToString(typed_);
+    EXPECT_EQ(FileBytes(dated), gpl) << "an extension of no palette: the chosen type";
+    EXPECT_EQ(FileBytes(beside), "keep me\n");
+
+    // A name without an extension: the dialog adds the chosen type's.
+    dialog = OpenSaveDialog();
+    ASSERT_NE(dialog, nullptr) << "no save dialog";
+    const std::wstring plain = folder.path() + L"\\plain";
+    SaveAs(dialog, plain);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FileExists(plain + L".gpl"); }))
+        << "typed: " << testing::PrintToString(typed_);
+    EXPECT_EQ(FileBytes(plain + L".gpl"), gpl);
+    std::vector<std::wstring> files = folder.Files();
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files,
+              (std::vector<std::wstring>{L"colours.2024", L"colours.2024.gpl", L"plain.gpl"}));
+}
+
+// Unticking the item in another window deletes the file; this one follows at its next
+// change instead of making the file again, so ticking it here turns keeping on anew.
+TEST_F(ColourKeptTest, AnotherWindowsOffHoldsHereAtTheNextChange) {
+    FlipHistorySwitch();
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FileExists(HistoryPath()); }));
+    ASSERT_TRUE(DeleteFileW(HistoryPath().c_str()));
+    SampleInRedMode(Rgb(0x12, 0x34, 0x56));
+    Pause(300);
+    EXPECT_FALSE(FileExists(HistoryPath())) << "the file was made again";
+    FlipHistorySwitch();
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+        return FileBytes(HistoryPath()) == "#123456\n";
+    })) << FileBytes(HistoryPath());
+}
+
+// A file in the history's place that is too long to be one: said at start and again
+// when keeping is turned on, kept off, and the file stays byte for byte.
+TEST_F(ColourKeptTest, AHistoryFileThatCannotBeUsedIsReportedAndLeftByteForByte) {
+    const std::wstring path = HistoryPath();
+    const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::string damaged("\0\xFF not a history\r\n", 20);
+    while (damaged.size() <= 64 * 1024) damaged += "#123456\r\n";
+    WriteFileBytes(path, damaged);
+
+    Restart();
+    const std::wstring said = MessageSaying(L"64 KiB");
+    EXPECT_NE(said.find(L"\"" + path + L"\""), std::wstring::npos) << testing::PrintToString(said);
+
+    FlipHistorySwitch();
+    EXPECT_EQ(MessageSaying(L"64 KiB"), said) << "said again when keeping is asked for";
+    SampleInRedMode(Rgb(0x1A, 0x2B, 0x3C));
+    Pause(300);
+    EXPECT_EQ(FileBytes(path), damaged);
+    WIN32_FIND_DATAW found{};
+    std::vector<std::wstring> names;
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do {
+        if (found.cFileName[0] != L'.') names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    EXPECT_EQ(names, std::vector<std::wstring>{L"history.txt"}) << "no temporary file";
 }
 
 }  // namespace

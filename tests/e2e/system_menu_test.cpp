@@ -43,6 +43,7 @@ class FailureKeepingRunner : public HandlerRunner {
             failures.push_back(error.what());
         }
     }
+    void RunChosenHandler(const std::function<void()> &handler) override { RunHandler(handler); }
     std::vector<std::string> failures;
 };
 

@@ -10,10 +10,10 @@
 
 namespace tintwell::win32 {
 
-void FailureReport::Note(HWND form, const std::string &message) {
+void FailureReport::Note(HWND form, const std::string &message, Repeats repeats) {
     if (Busy()) return;
     std::wstring text = WideFromUtf16(Utf8ToUtf16(message));
-    if (!shown_.insert(text).second) return;
+    if (!shown_.insert(text).second && repeats == Repeats::OncePerRun) return;
     pending_ = true;
     text_ = std::move(text);
     PostMessageW(form, kShowFailureMessage, 0, 0);

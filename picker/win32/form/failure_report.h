@@ -5,7 +5,9 @@
 // arriving under the message box cannot pile up boxes or re-enter the picker.
 // Each distinct failure is shown once per run: a failure that repeats on every
 // timer tick would otherwise bring the box back a tenth of a second after each
-// dismissal, and the user could never reach the check box that stops the ticks.
+// dismissal, and the user could never reach the check box that stops the ticks. A
+// failure of a command the user chose (a menu item) is shown each time it is chosen:
+// nothing repeats it but the user, who would otherwise see nothing happen.
 #ifndef TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
 #define TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
 
@@ -26,7 +28,8 @@ class FailureReport {
     // True while a report waits or is on screen.
     bool Busy() const { return pending_ || showing_; }
 
-    void Note(HWND form, const std::string &message);
+    enum class Repeats { OncePerRun, EachTime };
+    void Note(HWND form, const std::string &message, Repeats repeats = Repeats::OncePerRun);
     // Shows the noted failure in a message box owned by the form.
     void ShowPending(HWND form);
 

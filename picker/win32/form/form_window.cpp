@@ -47,7 +47,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       help_(),
       systemMenu_(*this, *this),
       eyedropper_(form_, controls_, loupe_, *this, *this),
-      historySwitch_(form_, platform_),
+      historySwitch_(form_, platform_, *this),
       copyMenuChoices_(form_, *this, hwnd_),
       copyMenu_(copyMenuChoices_, scale_),
       focusMemory_(),
@@ -270,7 +270,7 @@ void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
 }
 
 template <typename Handler>
-void FormWindow::Dispatch(Handler &&handler) {
+void FormWindow::Dispatch(Handler &&handler, FailureReport::Repeats repeats) {
     if (failures_.Busy()) return;
     std::exception_ptr failure;
     try {
@@ -281,13 +281,18 @@ void FormWindow::Dispatch(Handler &&handler) {
     // What the handler changed, also when it ended early, shows once, and before any
     // report of its failure.
     controls_.ShowChanges();
-    if (failure) HandlerFailed(failure);
+    if (failure) NoteFailure(failure, repeats);
     help_.DescribeSwatch(form_.ShownColourDescription());
 }
 
 void FormWindow::HandlerFailed(const std::exception_ptr &failure) noexcept {
+    NoteFailure(failure, FailureReport::Repeats::OncePerRun);
+}
+
+void FormWindow::NoteFailure(const std::exception_ptr &failure,
+                             FailureReport::Repeats repeats) noexcept {
     try {
-        failures_.Note(hwnd_, FailureText(failure));
+        failures_.Note(hwnd_, FailureText(failure), repeats);
     } catch (...) {
         // Not even the note could be made (no memory for its text): there is nothing
         // left to tell the user with.

@@ -87,11 +87,18 @@ class FormWindow : public WindowBase<FormWindow>,
 
     // Runs one handler of the core; a failure ends it and is reported.
     template <typename Handler>
-    void Dispatch(Handler &&handler);
+    void Dispatch(Handler &&handler,
+                  FailureReport::Repeats repeats = FailureReport::Repeats::OncePerRun);
     void RunHandler(const std::function<void()> &handler) override { Dispatch(handler); }
+    // What the user chose from a menu: its failure is told each time, as the user
+    // asked for it each time.
+    void RunChosenHandler(const std::function<void()> &handler) override {
+        Dispatch(handler, FailureReport::Repeats::EachTime);
+    }
     // The one way a failure reaches the user, from the core's handlers and from any
     // window's handling of a message alike.
     void HandlerFailed(const std::exception_ptr &failure) noexcept override;
+    void NoteFailure(const std::exception_ptr &failure, FailureReport::Repeats repeats) noexcept;
 
     HINSTANCE instance_;
     DpiFunctions dpi_;

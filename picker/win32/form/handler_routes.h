@@ -28,6 +28,8 @@ KeyHandler KeyHandlerOf(ControlId control);
 class HandlerRunner {
   public:
     virtual void RunHandler(const std::function<void()> &handler) = 0;
+    // The same for a command the user chose, whose failure is reported each time.
+    virtual void RunChosenHandler(const std::function<void()> &handler) = 0;
 
   protected:
     ~HandlerRunner() = default;

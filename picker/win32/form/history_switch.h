@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "form.h"
+#include "handler_routes.h"
 #include "system_menu.h"
 #include "win32_platform.h"
 
@@ -15,13 +16,14 @@ namespace tintwell::win32 {
 // file.
 class HistorySwitch {
   public:
-    HistorySwitch(Form &form, Win32Platform &platform);
+    HistorySwitch(Form &form, Win32Platform &platform, HandlerRunner &runner);
     HistorySwitch(const HistorySwitch &) = delete;
     HistorySwitch &operator=(const HistorySwitch &) = delete;
 
     void Attach(SystemMenu &menu);
     // The recent colours of the last run, when kept, and the tick to match. A
-    // history that cannot be read is an empty one; it never stops the start.
+    // history file that cannot be used leaves keeping off and is reported; it never
+    // stops the start.
     void Restore();
 
   private:
@@ -31,6 +33,7 @@ class HistorySwitch {
 
     Form &form_;
     Win32Platform &platform_;
+    HandlerRunner &runner_;
     SystemMenu *menu_;
 };
 

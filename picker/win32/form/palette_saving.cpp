@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <string>
+#include <utility>
 
 #include "palette_files.h"
 #include "text_conversion.h"
@@ -17,28 +18,31 @@ namespace {
 // Long paths fit too.
 constexpr DWORD kPathCapacity = 32768;
 
-struct DialogType {
-    PaletteFormat format;
-    const wchar_t *caption;
-    const wchar_t *pattern;
-};
+const wchar_t *FilterCaption(PaletteFormat format) {
+    switch (format) {
+        case PaletteFormat::Gpl:
+            return captions::kPaletteFilterGpl;
+        case PaletteFormat::Css:
+            return captions::kPaletteFilterCss;
+        case PaletteFormat::Json:
+            return captions::kPaletteFilterJson;
+        case PaletteFormat::Ase:
+            return captions::kPaletteFilterAse;
+        case PaletteFormat::Txt:
+            break;
+    }
+    return captions::kPaletteFilterTxt;
+}
 
-// In the order of PaletteFormat, which is the order the dialog lists them.
-constexpr DialogType kTypes[kPaletteFormatCount] = {
-    {PaletteFormat::Gpl, captions::kPaletteFilterGpl, L"*.gpl"},
-    {PaletteFormat::Css, captions::kPaletteFilterCss, L"*.css"},
-    {PaletteFormat::Json, captions::kPaletteFilterJson, L"*.json"},
-    {PaletteFormat::Ase, captions::kPaletteFilterAse, L"*.ase"},
-    {PaletteFormat::Txt, captions::kPaletteFilterTxt, L"*.txt"},
-};
-
-// Caption, pattern, caption, pattern, ..., each ending in a zero, the whole in two.
+// Caption, pattern, caption, pattern, ..., each ending in a zero, the whole in two;
+// in the order of kPaletteFormats, by which the dialog's chosen type is read back.
 std::wstring Filter() {
     std::wstring filter;
-    for (const DialogType &type : kTypes) {
-        filter += type.caption;
+    for (PaletteFormat format : kPaletteFormats) {
+        filter += FilterCaption(format);
         filter.push_back(L'\0');
-        filter += type.pattern;
+        filter.push_back(L'*');
+        for (const char *ch = PaletteExtension(format); *ch; ++ch) filter.push_back(*ch);
         filter.push_back(L'\0');
     }
     filter.push_back(L'\0');
@@ -48,7 +52,12 @@ std::wstring Filter() {
 }  // namespace
 
 PaletteSaving::PaletteSaving()
-    : comdlg32_(L"comdlg32.dll"), getSaveFileName_(comdlg32_, "GetSaveFileNameW") {}
+    : comdlg32_(L"comdlg32.dll"), getSaveFileName_(comdlg32_, "GetSaveFileNameW"), dialog_() {}
+
+PaletteSaving::PaletteSaving(SaveDialog dialog)
+    : comdlg32_(L"comdlg32.dll"),
+      getSaveFileName_(comdlg32_, "GetSaveFileNameW"),
+      dialog_(std::move(dialog)) {}
 
 void PaletteSaving::Run(HWND owner, const std::vector<ColorRef> &newestFirst) {
     std::wstring path(kPathCapacity, L'\0');
@@ -61,23 +70,21 @@ void PaletteSaving::Run(HWND owner, const std::vector<ColorRef> &newestFirst) {
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = &path[0];
     dialog.nMaxFile = kPathCapacity;
-    // A name without an extension gets the chosen type's, so that the dialog asks
-    // before replacing the file that is really written; a name whose extension names
-    // a format keeps it, whatever type is chosen.
+    // With a default extension the dialog adds the chosen type's extension to a name
+    // typed without one, and only then asks before replacing: the name it returns is
+    // the one it asked about, and the one written.
     dialog.lpstrDefExt = L"gpl";
     dialog.Flags =
         OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (!getSaveFileName_.Get()(&dialog)) return;
+    const BOOL confirmed = dialog_ ? dialog_(&dialog) : getSaveFileName_.Get()(&dialog);
+    if (!confirmed) return;
 
     path.resize(std::wcslen(path.c_str()));
-    const size_t typeIndex = dialog.nFilterIndex >= 1 && dialog.nFilterIndex <= kPaletteFormatCount
-                                 ? dialog.nFilterIndex - 1
-                                 : 0;
-    const PaletteTarget target = PaletteTargetOf(Utf16FromWide(path), kTypes[typeIndex].format);
-    const std::wstring targetPath = WideFromUtf16(target.fileName);
-    if (WriteWholeFile(targetPath, PaletteBytes(target.format, newestFirst))) return;
+    const PaletteFormat format =
+        PaletteFormatFor(Utf16FromWide(path), PaletteFormatOfDialogType(dialog.nFilterIndex));
+    if (WriteWholeFile(path, PaletteBytes(format, newestFirst))) return;
     const std::wstring message =
-        WideFromUtf16(Utf8ToUtf16(PaletteNotSavedMessage(Utf8FromWide(targetPath))));
+        WideFromUtf16(Utf8ToUtf16(PaletteNotSavedMessage(Utf8FromWide(path))));
     MessageBoxW(owner, message.c_str(), captions::kSavePalette, MB_OK | MB_ICONERROR);
 }
 

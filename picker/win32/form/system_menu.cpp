@@ -184,7 +184,8 @@ bool SystemMenu::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT 
     if (item == nullptr) return false;
     // A copy: the handler may declare items, which moves the entries.
     const std::function<void()> chosen = item->chosen;
-    if (chosen) runner_.RunHandler(chosen);
+    // The user asked for it: a failure is told each time it is chosen.
+    if (chosen) runner_.RunChosenHandler(chosen);
     ShowTicks();
     result = 0;
     return true;

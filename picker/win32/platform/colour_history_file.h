@@ -1,43 +1,56 @@
 // Where the recent colours are kept between starts: history.txt in a Tintwell
 // folder of the user's application-data folder. The file's presence is the user's
-// switch: it exists exactly while keeping is on, so the program keeps no other
-// setting, and with keeping off it reads and writes nothing.
+// switch (see HistoryKeeping): the program keeps no other setting, and with keeping
+// off it makes no folder and writes nothing.
 #ifndef TINTWELL_PICKER_WIN32_COLOUR_HISTORY_FILE_H
 #define TINTWELL_PICKER_WIN32_COLOUR_HISTORY_FILE_H
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
-#include <vector>
 
-#include "form_controls.h"
+#include "history_keeping.h"
 #include "system_library.h"
 
 namespace tintwell::win32 {
 
-class ColourHistoryFile {
+// The application-data folder: its path, empty when the system names none, and
+// whether it is there, made first when it was asked to be.
+struct AppDataFolder {
+    std::wstring path;
+    bool present;
+};
+using AppDataLocator = std::function<AppDataFolder(bool make)>;
+
+class ColourHistoryFile : public HistoryStore {
   public:
+    // In the user's application-data folder as the shell names it.
     ColourHistoryFile();
+    // In the folder the locator names, for tests.
+    explicit ColourHistoryFile(AppDataLocator locate);
     ColourHistoryFile(const ColourHistoryFile &) = delete;
     ColourHistoryFile &operator=(const ColourHistoryFile &) = delete;
 
     // The file's full path; empty when the system names no application-data folder.
     std::wstring Path();
 
-    // Whether keeping is on, by the file's presence.
-    bool Exists();
-    // The colours the file holds; empty for a missing, unreadable or odd file.
-    std::vector<ColorRef> Read();
-    // Writes the list whole, making the folder first when needed; false on failure.
-    bool Write(const std::vector<ColorRef> &newestFirst);
-    // Deletes the file; true when it is gone (or never was).
-    bool Remove();
+    Found Read() override;
+    Outcome Replace(const std::string &bytes) override;
+    Outcome Create(const std::string &bytes) override;
+    std::string FolderNotMade() override { return folderNotMade_; }
+    bool Remove() override;
+    std::string Where() override;
 
   private:
+    AppDataFolder ShellFolder(bool make);
+
     SystemLibrary shell32_;
     BoundFunction<HRESULT(WINAPI *)(HWND, int, HANDLE, DWORD, LPWSTR)> getFolderPath_;
+    AppDataLocator locate_;
     bool looked_;
     std::wstring path_;
+    std::string folderNotMade_;
 };
 
 }  // namespace tintwell::win32

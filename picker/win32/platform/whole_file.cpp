@@ -1,6 +1,7 @@
 #include "whole_file.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tintwell::win32 {
 
@@ -42,14 +43,23 @@ bool WriteAll(HANDLE file, const std::string &bytes) {
     return true;
 }
 
-}  // namespace
-
-std::wstring FolderOf(const std::wstring &path) {
-    const size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+bool IsFile(const std::wstring &path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
+// Windows does not rename over a read-only file, but not every system that runs the
+// program says so (Wine replaces it): asked here, so the file is kept everywhere.
+bool IsReadOnly(const std::wstring &path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// Writes the bytes to a fresh temporary file beside the target and renames it over
+// the target; with `onlyOverExisting`, not when the target is gone by then.
+ReplaceOutcome WriteBeside(const std::wstring &path, const std::string &bytes,
+                           bool onlyOverExisting) {
+    if (IsReadOnly(path)) return ReplaceOutcome::Failed;
     std::wstring folder = FolderOf(path);
     if (folder.empty()) folder = L".";
     wchar_t temporary[MAX_PATH + 16] = {};
@@ -57,7 +67,7 @@ bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
     // written to at all.
     if (folder.size() > MAX_PATH - 14 ||
         GetTempFileNameW(folder.c_str(), L"tw", 0, temporary) == 0) {
-        return false;
+        return onlyOverExisting && !IsFile(path) ? ReplaceOutcome::Gone : ReplaceOutcome::Failed;
     }
     bool written = false;
     {
@@ -66,31 +76,72 @@ bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
         written = file.valid() && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
                   file.Close();
     }
-    if (written &&
-        MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    // As late as can be: a file deleted since (another instance turning keeping off)
+    // is not brought back.
+    ReplaceOutcome outcome = ReplaceOutcome::Failed;
+    if (written && onlyOverExisting && !IsFile(path)) {
+        outcome = ReplaceOutcome::Gone;
+    } else if (written && MoveFileExW(temporary, path.c_str(),
+                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return ReplaceOutcome::Written;
     }
     DeleteFileW(temporary);
-    return false;
+    return outcome;
 }
 
-std::optional<std::string> ReadSmallFile(const std::wstring &path, size_t limit) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return std::nullopt;
+bool IsPassingHold(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
+    return WriteBeside(path, bytes, false) == ReplaceOutcome::Written;
+}
+
+ReplaceOutcome ReplaceWholeFile(const std::wstring &path, const std::string &bytes) {
+    if (!IsFile(path)) return ReplaceOutcome::Gone;
+    return WriteBeside(path, bytes, true);
+}
+
+SmallFile ReadSmallFile(const std::wstring &path, size_t limit) {
+    constexpr int kTries = 4;
+    constexpr DWORD kPauseMs = 25;
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened != INVALID_HANDLE_VALUE) break;
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            return SmallFile{SmallFile::Outcome::Missing, {}};
+        }
+        if (!IsPassingHold(error) || attempt == kTries) {
+            return SmallFile{SmallFile::Outcome::CannotRead, {}};
+        }
+        Sleep(kPauseMs);
+    }
+    FileHandle file(opened);
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > limit) {
-        return std::nullopt;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) {
+        return SmallFile{SmallFile::Outcome::CannotRead, {}};
+    }
+    if (static_cast<unsigned long long>(size.QuadPart) > limit) {
+        return SmallFile{SmallFile::Outcome::TooLong, {}};
     }
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() &&
         (!ReadFile(file.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) ||
          read != bytes.size())) {
-        return std::nullopt;
+        return SmallFile{SmallFile::Outcome::CannotRead, {}};
     }
-    return bytes;
+    return SmallFile{SmallFile::Outcome::Read, std::move(bytes)};
+}
+
+std::wstring FolderOf(const std::wstring &path) {
+    const size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
 }
 
 }  // namespace tintwell::win32

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 namespace tintwell::win32 {
@@ -16,9 +15,23 @@ namespace tintwell::win32 {
 // True when the target now holds exactly the bytes.
 bool WriteWholeFile(const std::wstring &path, const std::string &bytes);
 
-// The file's bytes; empty when it cannot be opened or read, or holds more than
-// `limit` bytes (a history of sixteen lines never does).
-std::optional<std::string> ReadSmallFile(const std::wstring &path, size_t limit);
+enum class ReplaceOutcome { Written, Gone, Failed };
+// The same, but only over a file that is there: when the target is missing at the
+// moment the new file would take its place, nothing is written and the result is
+// Gone (the folder is not made either).
+ReplaceOutcome ReplaceWholeFile(const std::wstring &path, const std::string &bytes);
+
+// What a read of a small file found; the bytes when it was read.
+struct SmallFile {
+    enum class Outcome { Read, Missing, CannotRead, TooLong };
+    Outcome outcome;
+    std::string bytes;
+};
+
+// Reads the file whole when it holds at most `limit` bytes. Missing is a file or
+// folder that is not there; a file held open by another program at that moment is
+// tried again a few times before it counts as one that cannot be read.
+SmallFile ReadSmallFile(const std::wstring &path, size_t limit);
 
 // The folder part of a path, without the last separator; empty for a bare name.
 std::wstring FolderOf(const std::wstring &path);

@@ -1,6 +1,6 @@
 #include "win32_platform.h"
 
-#include "user_texts.h"
+#include <utility>
 
 namespace tintwell::win32 {
 
@@ -11,7 +11,7 @@ Win32Platform::Win32Platform(HWND owner)
       screen_(user32_, gdi32_),
       clipboard_(user32_, owner),
       history_(),
-      keepHistory_(false) {}
+      keeping_(history_) {}
 
 void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
     setWindowPos_.Get()(reinterpret_cast<HWND>(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
@@ -48,22 +48,15 @@ void Win32Platform::ClipboardSetTransientText(const std::u16string &text) {
 }
 
 void Win32Platform::KeepRecentColours(const std::vector<ColorRef> &newestFirst) {
-    if (!keepHistory_) return;
-    if (!history_.Write(newestFirst)) throw PickerError(messages::kCannotWriteHistory);
-}
-
-std::vector<ColorRef> Win32Platform::StartHistory() {
-    keepHistory_ = history_.Exists();
-    return keepHistory_ ? history_.Read() : std::vector<ColorRef>{};
+    keeping_.Keep(newestFirst);
 }
 
 void Win32Platform::SwitchHistory(bool on, const std::vector<ColorRef> &newestFirst) {
-    if (on) {
-        if (!history_.Write(newestFirst)) throw PickerError(messages::kCannotWriteHistory);
-    } else if (!history_.Remove()) {
-        throw PickerError(messages::kCannotDeleteHistory);
-    }
-    keepHistory_ = on;
+    keeping_.Switch(on, newestFirst);
+}
+
+void Win32Platform::OnHistorySwitched(std::function<void(bool)> switched) {
+    keeping_.OnSwitched(std::move(switched));
 }
 
 }  // namespace tintwell::win32

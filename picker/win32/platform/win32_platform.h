@@ -7,11 +7,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "clipboard.h"
 #include "colour_history_file.h"
 #include "form_controls.h"
+#include "history_keeping.h"
 #include "screen_reader.h"
 #include "system_library.h"
 
@@ -35,17 +37,17 @@ class Win32Platform : public Platform {
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
 
-    // Writes the list while the user keeps the history; throws PickerError when it
-    // cannot be written.
+    // Writes the list while the user keeps the history (see HistoryKeeping::Keep).
     void KeepRecentColours(const std::vector<ColorRef> &newestFirst) override;
-    // At start: keeping is on when the history file exists, and then its colours are
-    // the ones to restore; with it off nothing is read.
-    std::vector<ColorRef> StartHistory();
-    bool KeepingHistory() const { return keepHistory_; }
-    // The user's switch: on writes the list now, so the file exists from then on;
-    // off deletes the file. Throws PickerError when that fails, keeping the switch as
-    // it was.
+    // At start: keeping is on when the history file is there and can be read, and
+    // then its colours are the ones to restore; with it off nothing is read. Throws
+    // PickerError, keeping off, for a file that is there but cannot be used.
+    std::vector<ColorRef> StartHistory() { return keeping_.Start(); }
+    bool KeepingHistory() const { return keeping_.on(); }
+    // The user's switch (see HistoryKeeping::Switch).
     void SwitchHistory(bool on, const std::vector<ColorRef> &newestFirst);
+    // Told whenever keeping goes on or off, also when the file went away.
+    void OnHistorySwitched(std::function<void(bool)> switched);
 
   private:
     SystemLibrary user32_;
@@ -54,7 +56,7 @@ class Win32Platform : public Platform {
     ScreenReader screen_;
     Clipboard clipboard_;
     ColourHistoryFile history_;
-    bool keepHistory_;
+    HistoryKeeping keeping_;
 };
 
 }  // namespace tintwell::win32

@@ -120,23 +120,33 @@ TEST(PaletteFiles, AdobeSwatchExchangeReadsBackAsGlobalRgbColoursNamedByHex) {
     EXPECT_EQ(PaletteBytes(PaletteFormat::Ase, {}), std::string("ASEF\0\1\0\0\0\0\0\0", 12));
 }
 
-TEST(PaletteFiles, FileNameDecidesTheFormatElseTheChosenTypeAddsItsExtension) {
-    PaletteTarget target = PaletteTargetOf(u"C:\\pal\\mine.GPL", PaletteFormat::Css);
-    EXPECT_EQ(target.fileName, u"C:\\pal\\mine.GPL");
-    EXPECT_EQ(target.format, PaletteFormat::Gpl);
+TEST(PaletteFiles, TheExtensionNamesTheFormatInAnyCaseElseTheChosenTypeDoes) {
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\mine.GPL", PaletteFormat::Css), PaletteFormat::Gpl);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\mine.ASE", PaletteFormat::Gpl), PaletteFormat::Ase);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\x.JSON", PaletteFormat::Txt), PaletteFormat::Json);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\x.Css", PaletteFormat::Txt), PaletteFormat::Css);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\notes.tXt", PaletteFormat::Ase), PaletteFormat::Txt);
 
-    target = PaletteTargetOf(u"C:\\pal\\mine.ase", PaletteFormat::Gpl);
-    EXPECT_EQ(target.format, PaletteFormat::Ase);
+    // A dot in a folder's name, an extension of no palette, a name that only ends in
+    // one or a name of none: the chosen type.
+    EXPECT_EQ(PaletteFormatFor(u"C:\\v1.css\\mine", PaletteFormat::Txt), PaletteFormat::Txt);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\colours.2024", PaletteFormat::Ase), PaletteFormat::Ase);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\mine.gpl2", PaletteFormat::Json), PaletteFormat::Json);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\mine", PaletteFormat::Css), PaletteFormat::Css);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\.\u00C9SE", PaletteFormat::Css), PaletteFormat::Css);
+}
 
-    target = PaletteTargetOf(u"C:\\pal\\mine", PaletteFormat::Json);
-    EXPECT_EQ(target.fileName, u"C:\\pal\\mine.json");
-    EXPECT_EQ(target.format, PaletteFormat::Json);
-
-    // A dot in a folder's name or an extension of no palette is not the format.
-    target = PaletteTargetOf(u"C:\\v1.css\\mine", PaletteFormat::Txt);
-    EXPECT_EQ(target.fileName, u"C:\\v1.css\\mine.txt");
-    target = PaletteTargetOf(u"C:\\pal\\colours.2024", PaletteFormat::Gpl);
-    EXPECT_EQ(target.fileName, u"C:\\pal\\colours.2024.gpl");
+// The dialog reports its types counted from 1, in the order it lists them.
+TEST(PaletteFiles, TheDialogsChosenTypeIsCountedFromOne) {
+    EXPECT_EQ(PaletteFormatOfDialogType(1), PaletteFormat::Gpl);
+    EXPECT_EQ(PaletteFormatOfDialogType(2), PaletteFormat::Css);
+    EXPECT_EQ(PaletteFormatOfDialogType(3), PaletteFormat::Json);
+    EXPECT_EQ(PaletteFormatOfDialogType(4), PaletteFormat::Ase);
+    EXPECT_EQ(PaletteFormatOfDialogType(5), PaletteFormat::Txt);
+    EXPECT_EQ(PaletteFormatOfDialogType(0), PaletteFormat::Gpl) << "a typed filter";
+    EXPECT_EQ(PaletteFormatOfDialogType(6), PaletteFormat::Gpl);
+    EXPECT_EQ(PaletteFormatFor(u"C:\\pal\\mine", PaletteFormatOfDialogType(3)),
+              PaletteFormat::Json);
 }
 
 TEST(ColourHistory, WrittenListReadsBack) {
