@@ -140,6 +140,32 @@ TEST(LoupePlacement, KeepsExactlyTheGapOnEverySide) {
     }
 }
 
+// Room for exactly the loupe between the gap and the work area's edge is room
+// enough: it stays after the pointer; one pixel less and it goes before.
+TEST(LoupePlacement, AnExactFitAfterThePointerDoesNotFlip) {
+    for (const MonitorArea &area : kLayout) {
+        SCOPED_TRACE(::testing::Message() << area.dpi << " dpi");
+        const LoupeMetrics m = LoupeMetricsForDpi(area.dpi);
+        const ScreenRect &w = area.work;
+        const int width = m.imageSize();
+        const int height = m.imageSize() + 20;
+        auto place = [&](ScreenPoint p) {
+            const auto corner = PlaceLoupe(p, w, width, height, m);
+            EXPECT_TRUE(corner.has_value()) << p.x << "," << p.y;
+            return corner.value_or(ScreenPoint{0, 0});
+        };
+        const int32_t midX = w.left + w.width() / 2;
+        const int32_t midY = w.top + w.height() / 2;
+        // The neighbourhood ends reach + 1 pixels after the pointer.
+        const int32_t fitsRight = w.right - width - m.gap - m.reach() - 1;
+        EXPECT_EQ(place({fitsRight, midY}).x + width, w.right);
+        EXPECT_EQ(place({fitsRight + 1, midY}).x, fitsRight + 1 - m.reach() - m.gap - width);
+        const int32_t fitsBelow = w.bottom - height - m.gap - m.reach() - 1;
+        EXPECT_EQ(place({midX, fitsBelow}).y + height, w.bottom);
+        EXPECT_EQ(place({midX, fitsBelow + 1}).y, fitsBelow + 1 - m.reach() - m.gap - height);
+    }
+}
+
 TEST(LoupePlacement, BesideOnOneAxisWhenTheOtherHasNoRoom) {
     const LoupeMetrics m = LoupeMetricsForDpi(96);
     // A work area as tall as the loupe: only a side placement fits.
