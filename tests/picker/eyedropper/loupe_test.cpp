@@ -218,6 +218,38 @@ TEST(LoupeImage, EveryCellsMiddleIsItsPixelAndOnlyEdgesAreDrawnOver) {
     }
 }
 
+// Across the image, away from the outline, the grid is a line as wide as gridWidth
+// on each cell's leading edge, and one as wide closes the last cell on the right and
+// at the bottom, so that the image has a frame of the same width all round.
+TEST(LoupeImage, EveryGridLineAndTheClosingOnesAreGridWidthWide) {
+    for (int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+        const LoupeMetrics m = LoupeMetricsForDpi(dpi);
+        std::vector<ColorRef> seen(static_cast<size_t>(m.cells * m.cells));
+        for (size_t i = 0; i < seen.size(); ++i) {
+            seen[i] = (0x123456u + static_cast<ColorRef>(i) * 0x050309u) & 0xFFFFFFu;
+        }
+        const int size = m.imageSize();
+        std::vector<BitmapPixel> image(static_cast<size_t>(size * size));
+        ComposeLoupeImage(seen.data(), m, image.data(), static_cast<size_t>(size));
+        auto cell = [&](int i, int j) {
+            return BitmapPixelFromColour(seen[static_cast<size_t>(j * m.cells + i)]);
+        };
+        auto onLine = [&](int at) {
+            return at % m.cellSize < m.gridWidth || at >= size - m.gridWidth;
+        };
+        // Through the middle of the first row and of the first column of cells.
+        const int middle = m.cellSize / 2;
+        for (int at = 0; at < size; ++at) {
+            const int i = at / m.cellSize;
+            const BitmapPixel across = image[static_cast<size_t>(middle * size + at)];
+            EXPECT_EQ(across, onLine(at) ? GridShade(cell(i, 0)) : cell(i, 0)) << "x " << at;
+            const BitmapPixel down = image[static_cast<size_t>(at * size + middle)];
+            EXPECT_EQ(down, onLine(at) ? GridShade(cell(0, i)) : cell(0, i)) << "y " << at;
+        }
+    }
+}
+
 // The outline lies on the centre cell's own edge pixels, the same depth on all four
 // sides: the pixel just past the cell is the neighbour's grid line, the one just
 // before it the neighbour's colour.
