@@ -160,4 +160,67 @@ TEST(LoupeWindowTest, DrawsAtTheScaleOfThePointersMonitor) {
     EXPECT_EQ(imageWrong, 0) << "image pixels unlike the cells, grid and outline at this scale";
 }
 
+void PumpFor(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+}
+
+// The frames between ticks read the screen only for a pointer that moved or a
+// display that changed, and a read like the one shown leaves the loupe alone.
+TEST(LoupeWindowTest, FramesReadOnlyForAMovedPointerAndLikeReadsAreNotShownAgain) {
+    Win32Platform platform;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Loupe::RegisterClass(instance);
+    Loupe loupe(platform.screen());
+    int frameReads = 0;
+    ScreenSquare last;
+    const SampleStatus status{0, RGB(0x12, 0x34, 0x56), FreezeState::Live};
+    loupe.Create(instance, nullptr, [&](ReadViewer &viewer) {
+        ++frameReads;
+        last = platform.ReadScreenSquare(viewer.WantedReach());
+        viewer.ShowRead(last, status);
+    });
+    const ScreenRect &work = platform.screen().monitors().Areas().at(0).work;
+    const POINT rest{work.left + work.width() / 3, work.top + work.height() / 3};
+    SetCursorPos(rest.x, rest.y);
+    loupe.SetSampling(true);
+    loupe.OnSysCommand(kLoupeCommand);
+    PumpFor(300);
+    ASSERT_TRUE(loupe.shown());
+    EXPECT_GE(frameReads, 1);
+
+    frameReads = 0;
+    PumpFor(300);
+    EXPECT_EQ(frameReads, 0) << "the pointer rests";
+    SetCursorPos(rest.x + 7, rest.y + 5);
+    PumpFor(200);
+    EXPECT_GE(frameReads, 1) << "the pointer moved";
+    frameReads = 0;
+    SendMessageW(loupe.hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+    PumpFor(200);
+    EXPECT_GE(frameReads, 1) << "the display changed";
+
+    // Moved out of its place behind its back, the loupe is left there by a read like
+    // the last one, and comes back for one that differs.
+    RECT placed{};
+    GetWindowRect(loupe.hwnd(), &placed);
+    SetWindowPos(loupe.hwnd(), nullptr, placed.left + 40, placed.top + 30, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT moved{};
+    GetWindowRect(loupe.hwnd(), &moved);
+    loupe.ShowRead(last, status);
+    RECT now{};
+    GetWindowRect(loupe.hwnd(), &now);
+    EXPECT_TRUE(EqualRect(&now, &moved)) << "redrawn and placed again for the same read";
+    ScreenSquare changed = last;
+    changed.cells[0] ^= 0x010203u;
+    loupe.ShowRead(changed, status);
+    GetWindowRect(loupe.hwnd(), &now);
+    EXPECT_TRUE(EqualRect(&now, &placed)) << "a changed read is shown where it belongs";
+}
+
 }  // namespace
