@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "colour_window.h"
 #include "draw_target.h"
 #include "gdi_handles.h"
 #include "loupe.h"
@@ -203,6 +204,16 @@ TEST(LoupeWindowTest, FramesReadOnlyForAMovedPointerAndLikeReadsAreNotShownAgain
     SendMessageW(loupe.hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
     PumpFor(200);
     EXPECT_GE(frameReads, 1) << "the display changed";
+
+    // A read like the last one still brings the loupe back over a window that came
+    // on top of it since.
+    {
+        const testsupport::ColourWindow above(RECT{rest.x, rest.y, rest.x + 300, rest.y + 300},
+                                              RGB(0x12, 0x34, 0x56));
+        ASSERT_NE(GetWindow(loupe.hwnd(), GW_HWNDPREV), nullptr);
+        loupe.ShowRead(last, status);
+        EXPECT_EQ(GetWindow(loupe.hwnd(), GW_HWNDPREV), nullptr) << "the loupe is not on top";
+    }
 
     // Moved out of its place behind its back, the loupe is left there by a read like
     // the last one, and comes back for one that differs.

@@ -192,7 +192,12 @@ bool Loupe::Covers(const ScreenSquare &read) const {
 void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
     if (hwnd_ == nullptr || !Wanted()) return;
     const std::vector<MonitorArea> &areas = screen_.monitors().Areas();
-    if (!refresh_.Shows(read, status, areas)) return;
+    if (!refresh_.Shows(read, status, areas)) {
+        // Nothing new to draw; but a window may have entered the topmost band since
+        // (the picker kept on top) and stand over the loupe.
+        if (shown_ && GetWindow(hwnd_, GW_HWNDPREV) != nullptr) MoveTo(placed_);
+        return;
+    }
     const auto monitor = PointerMonitor(areas, read.cursor);
     if (!monitor) return;
     const LoupeNote note = NoteFor(status.freeze);
