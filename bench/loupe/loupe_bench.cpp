@@ -1,8 +1,8 @@
 // The eyedropper with the loupe on, in one run: the read and the loupe's redraw a
 // tick adds against a plain one-pixel read; how long the loupe takes to follow a
 // pointer jump; and what a resting pointer costs while sampling, as a share of one
-// core. The tables' redraw, which every tick does with or without the loupe, is left
-// out of both sides.
+// core, with the loupe and without it. The tables' redraw, which every tick does with
+// or without the loupe, is left out of both sides.
 #include <windows.h>
 
 #include <cstdio>
@@ -71,6 +71,29 @@ void LoupeTick(Win32Platform &platform, Loupe &loupe, SampleSize size) {
     const ScreenSquare read = platform.ReadScreenSquare(loupe.WantedReach());
     const ColorRef sample = SampleOf(read, size);
     loupe.ShowRead(read, SampleStatus{SampleReach(size), sample, FreezeState::Live});
+}
+
+// The CPU share of one core the process takes while the pointer rests, with the
+// message loop asleep as the program's is until a message comes or the next sample
+// tick is due.
+double RestingShare(Win32Platform &platform, Loupe &loupe) {
+    constexpr ULONGLONG kRestMs = 10000;
+    constexpr ULONGLONG kTickMs = 100;
+    const double cpuBefore = ProcessCpuMs();
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG nextTick = start + kTickMs;
+    for (ULONGLONG now = start; now - start < kRestMs; now = GetTickCount64()) {
+        if (now >= nextTick) {
+            LoupeTick(platform, loupe, SampleSize::OnePixel);
+            nextTick += kTickMs;
+            continue;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(nextTick - now),
+                                  QS_ALLINPUT);
+        Pump();
+    }
+    const double cpu = ProcessCpuMs() - cpuBefore;
+    return 100.0 * cpu / static_cast<double>(GetTickCount64() - start);
 }
 
 RECT LoupeRect(const Loupe &loupe) {
@@ -159,24 +182,14 @@ int main() {
                 "with the frame check at ~60 per second", follow.Median() / 1000.0,
                 follow.Percentile(0.99) / 1000.0, lost, kJumps);
 
-    // At rest: the frames run, the sample ticks every 100 ms.
-    constexpr ULONGLONG kRestMs = 3000;
-    const double cpuBefore = ProcessCpuMs();
-    const ULONGLONG start = GetTickCount64();
-    ULONGLONG nextTick = start + 100;
-    while (GetTickCount64() - start < kRestMs) {
-        if (GetTickCount64() >= nextTick) {
-            LoupeTick(platform, loupe, SampleSize::OnePixel);
-            nextTick += 100;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        Pump();
-    }
-    const double restCpu = ProcessCpuMs() - cpuBefore;
-    const double wall = static_cast<double>(GetTickCount64() - start);
-    std::printf(
-        "\nresting pointer, sampling with the loupe on: %.1f ms CPU in %.0f ms, %.2f %% of one "
-        "core\n",
-        restCpu, wall, 100.0 * restCpu / wall);
+    // At rest, the loupe on and then off as the plain reference: the frames run while
+    // it is on, the sample ticks every 100 ms either way.
+    const double withLoupe = RestingShare(platform, loupe);
+    loupe.Switch();
+    const double without = RestingShare(platform, loupe);
+    std::printf("\n%-52s %9s\n", "resting pointer, sampling (% of one core)", "CPU");
+    std::printf("%-52s %8.2f%%\n", "without the loupe (plain one-pixel reads)", without);
+    std::printf("%-52s %8.2f%%   %+.2f points\n", "with the loupe on", withLoupe,
+                withLoupe - without);
     return 0;
 }

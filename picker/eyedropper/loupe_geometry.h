@@ -17,6 +17,13 @@ struct ScreenPoint {
     int32_t y;
 };
 
+inline bool operator==(ScreenPoint a, ScreenPoint b) {
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator!=(ScreenPoint a, ScreenPoint b) {
+    return !(a == b);
+}
+
 // Right and bottom are exclusive, as in a Windows RECT.
 struct ScreenRect {
     int32_t left;
@@ -34,11 +41,19 @@ struct ScreenRect {
     }
 };
 
+inline bool operator==(const ScreenRect &a, const ScreenRect &b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 struct MonitorArea {
     ScreenRect bounds;
     ScreenRect work;  // without the taskbar and docked bars
     int dpi;
 };
+
+inline bool operator==(const MonitorArea &a, const MonitorArea &b) {
+    return a.bounds == b.bounds && a.work == b.work && a.dpi == b.dpi;
+}
 
 // The loupe's sizes at one DPI. The image is cells x cells squares of cellSize
 // pixels; grid lines and the centre's outline lie inside the cells' edges.

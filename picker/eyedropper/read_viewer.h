@@ -24,6 +24,10 @@ struct SampleStatus {
     FreezeState freeze;
 };
 
+inline bool operator==(const SampleStatus &a, const SampleStatus &b) {
+    return a.sampleReach == b.sampleReach && a.sample == b.sample && a.freeze == b.freeze;
+}
+
 // Whoever shows a tick's read besides the sample itself (the loupe).
 class ReadViewer {
   public:

@@ -17,10 +17,6 @@ constexpr UINT kFrameMs = 15;
 // then pass over the loupe wherever it stands.
 constexpr DWORD kExcludeFromCapture = 0x00000011;
 
-bool SamePoint(POINT a, POINT b) {
-    return a.x == b.x && a.y == b.y;
-}
-
 RECT ToRect(const ScreenRect &r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
@@ -55,8 +51,7 @@ Loupe::Loupe(ScreenReader &screen, FailureSink &failures)
       snapshotting_(false),
       framing_(false),
       shown_(false),
-      drawn_(false),
-      drawnAt_{0, 0},
+      refresh_(),
       placed_{0, 0, 0, 0},
       readsWaitUntil_(0) {}
 
@@ -108,7 +103,7 @@ void Loupe::Apply() {
     if (framing_) {
         // The next frame reads and shows.
         screen_.monitors().Forget();
-        drawn_ = false;
+        refresh_.Forget();
         SetTimer(hwnd_, kLoupeFrameTimer, kFrameMs, nullptr);
     } else {
         KillTimer(hwnd_, kLoupeFrameTimer);
@@ -120,7 +115,7 @@ void Loupe::Hide() {
     if (hwnd_ == nullptr) return;
     if (shown_) ShowWindow(hwnd_, SW_HIDE);
     shown_ = false;
-    drawn_ = false;
+    refresh_.Forget();
     canvas_.Release();
 }
 
@@ -160,7 +155,7 @@ bool Loupe::StepAside() {
     } else {
         Hide();
     }
-    drawn_ = false;
+    refresh_.Forget();
     readsWaitUntil_ = GetTickCount64() + kStepAsideAllowanceMs;
     return true;
 }
@@ -176,12 +171,18 @@ bool Loupe::Covers(const ScreenSquare &read) const {
 void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
     if (hwnd_ == nullptr || !Wanted()) return;
     const std::vector<MonitorArea> &areas = screen_.monitors().Areas();
+    if (!refresh_.Shows(read, status, areas)) {
+        // Nothing new to draw; but a window may have entered the topmost band since
+        // (the picker kept on top) and stand over the loupe.
+        if (shown_ && GetWindow(hwnd_, GW_HWNDPREV) != nullptr) MoveTo(placed_);
+        return;
+    }
     const auto monitor = PointerMonitor(areas, read.cursor);
     if (!monitor) return;
     const LoupeNote note = NoteFor(status.freeze);
     if (!canvas_.Prepare(areas[*monitor].dpi, note == LoupeNote::None ? 1 : 2)) {
         // No bitmap or font to be had: no loupe, and sampling goes on without it.
-        Hide();
+        CannotShowAt(read.cursor);
         return;
     }
     // The pointer reached the loupe between the step aside and the read: what was
@@ -192,20 +193,24 @@ void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
     if (!PlaceFor(read.cursor, place)) {
         // No room beside the pointer on this monitor: better no loupe than one over
         // the pixels it shows.
-        Hide();
+        CannotShowAt(read.cursor);
         return;
     }
     if (tainted) {
         MoveTo(place);
-        drawn_ = false;
+        refresh_.Forget();
         readsWaitUntil_ = GetTickCount64() + kStepAsideAllowanceMs;
         return;
     }
     canvas_.Draw(read, status.sampleReach, LoupeCaption(status.sample, note));
     MoveTo(place);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    drawn_ = true;
-    drawnAt_ = POINT{read.cursor.x, read.cursor.y};
+    refresh_.Drawn(read, status, areas);
+}
+
+void Loupe::CannotShowAt(ScreenPoint pointer) {
+    Hide();
+    refresh_.CannotShow(pointer, screen_.monitors().Areas());
 }
 
 LRESULT Loupe::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -236,24 +241,27 @@ void Loupe::Paint(HDC dc) const {
     BitBlt(dc, 0, 0, size.cx, size.cy, canvas_.dc(), 0, 0, SRCCOPY);
 }
 
-// A resting pointer costs one GetCursorPos a frame, nothing more.
+// A resting pointer costs one GetCursorPos a frame, nothing more, and so does one
+// the loupe found no room beside.
 LRESULT Loupe::OnFrame() {
     if (!Wanted()) return 0;
-    if (drawn_ && SamePoint(screen_.Cursor(), drawnAt_)) return 0;
+    const POINT cursor = screen_.Cursor();
+    if (!refresh_.FrameReads(ScreenPoint{cursor.x, cursor.y}, screen_.monitors().Areas())) {
+        return 0;
+    }
     if (StepAside()) return 0;
     if (readFrame_) readFrame_(*this);
     return 0;
 }
 
 // Monitors came or went, or a scale changed: cell size, font and placement are
-// measured again, and the next frame draws for them. The loupe keeps the size it
-// measured itself rather than the one the system suggests.
+// measured again, and the next frame draws for them; a loupe that found no room may
+// find it now. The loupe keeps the size it measured itself rather than the one the
+// system suggests.
 LRESULT Loupe::OnDisplayChange() {
     screen_.monitors().Forget();
-    if (shown_) {
-        canvas_.Release();
-        drawn_ = false;
-    }
+    if (shown_) canvas_.Release();
+    refresh_.Forget();
     return 0;
 }
 

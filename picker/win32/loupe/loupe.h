@@ -6,8 +6,9 @@
 //
 // It shows the very read each sample takes. Between samples it checks the pointer
 // every frame: a moved pointer gets a read of its own and the loupe follows within
-// the frame; a resting one costs neither a read nor a redraw. Before any read it
-// steps out of the square about to be read, so that it never reads itself.
+// the frame; a resting one costs neither a read nor a redraw, and a sample that reads
+// what the loupe already shows is not drawn again (LoupeRefresh decides). Before any
+// read it steps out of the square about to be read, so that it never reads itself.
 #ifndef TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 #define TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 
@@ -17,6 +18,7 @@
 
 #include "command_ids.h"
 #include "loupe_canvas.h"
+#include "loupe_refresh.h"
 #include "read_viewer.h"
 #include "screen_reader.h"
 #include "window_base.h"
@@ -54,7 +56,7 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     void SetSnapshotting(bool on);
     // The next frame draws again, wherever the pointer is (the sample's size or the
     // freeze changed).
-    void Redraw() { drawn_ = false; }
+    void Redraw() { refresh_.Forget(); }
 
     // Before a read around the pointer: true when the loupe stood in the way and
     // has moved (or hidden) within the last kStepAsideAllowanceMs, so that what it
@@ -84,6 +86,8 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     bool PlaceFor(ScreenPoint pointer, RECT &place);
     // Moves the loupe to `place`, shown, on top of the topmost band.
     void MoveTo(const RECT &place);
+    // Hidden, for a read at `pointer` it found no way to show.
+    void CannotShowAt(ScreenPoint pointer);
 
     ScreenReader &screen_;
     FrameRead readFrame_;
@@ -95,10 +99,9 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     // The frame timer runs.
     bool framing_;
     bool shown_;
-    // Where the last read shown was taken, and where the loupe stands; `drawn_` is
-    // false when the next frame must read whatever the pointer does.
-    bool drawn_;
-    POINT drawnAt_;
+    // What the loupe shows, for when to read and draw again.
+    LoupeRefresh refresh_;
+    // Where the loupe stands.
     RECT placed_;
     // Until when reads wait after a step aside.
     ULONGLONG readsWaitUntil_;

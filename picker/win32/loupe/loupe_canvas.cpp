@@ -80,11 +80,12 @@ void LoupeCanvas::DrawCaption(const std::u16string &caption) {
     RECT band{0, top, picture_->width(), picture_->height()};
     FillRect(dc, &band, GetSysColorBrush(COLOR_BTNFACE));
     // The image's grid closes its right and bottom edges; the band gets a frame of
-    // the same width on its other three sides.
-    for (int line = 0; line < metrics_.gridWidth; ++line) {
-        RECT frame{band.left + line, band.top - 1, band.right - line, band.bottom - line};
-        FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));
-    }
+    // the same width on its other three sides, below the image and never over it.
+    const int line = metrics_.gridWidth;
+    const RECT sides[] = {{band.left, band.top, band.left + line, band.bottom},
+                          {band.right - line, band.top, band.right, band.bottom},
+                          {band.left, band.bottom - line, band.right, band.bottom}};
+    for (const RECT &side : sides) FillRect(dc, &side, GetSysColorBrush(COLOR_WINDOWFRAME));
     SelectedObject font(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));

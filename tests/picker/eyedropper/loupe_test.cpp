@@ -140,6 +140,32 @@ TEST(LoupePlacement, KeepsExactlyTheGapOnEverySide) {
     }
 }
 
+// Room for exactly the loupe between the gap and the work area's edge is room
+// enough: it stays after the pointer; one pixel less and it goes before.
+TEST(LoupePlacement, AnExactFitAfterThePointerDoesNotFlip) {
+    for (const MonitorArea &area : kLayout) {
+        SCOPED_TRACE(::testing::Message() << area.dpi << " dpi");
+        const LoupeMetrics m = LoupeMetricsForDpi(area.dpi);
+        const ScreenRect &w = area.work;
+        const int width = m.imageSize();
+        const int height = m.imageSize() + 20;
+        auto place = [&](ScreenPoint p) {
+            const auto corner = PlaceLoupe(p, w, width, height, m);
+            EXPECT_TRUE(corner.has_value()) << p.x << "," << p.y;
+            return corner.value_or(ScreenPoint{0, 0});
+        };
+        const int32_t midX = w.left + w.width() / 2;
+        const int32_t midY = w.top + w.height() / 2;
+        // The neighbourhood ends reach + 1 pixels after the pointer.
+        const int32_t fitsRight = w.right - width - m.gap - m.reach() - 1;
+        EXPECT_EQ(place({fitsRight, midY}).x + width, w.right);
+        EXPECT_EQ(place({fitsRight + 1, midY}).x, fitsRight + 1 - m.reach() - m.gap - width);
+        const int32_t fitsBelow = w.bottom - height - m.gap - m.reach() - 1;
+        EXPECT_EQ(place({midX, fitsBelow}).y + height, w.bottom);
+        EXPECT_EQ(place({midX, fitsBelow + 1}).y, fitsBelow + 1 - m.reach() - m.gap - height);
+    }
+}
+
 TEST(LoupePlacement, BesideOnOneAxisWhenTheOtherHasNoRoom) {
     const LoupeMetrics m = LoupeMetricsForDpi(96);
     // A work area as tall as the loupe: only a side placement fits.
@@ -189,6 +215,38 @@ TEST(LoupeImage, EveryCellsMiddleIsItsPixelAndOnlyEdgesAreDrawnOver) {
         const int inner = centre + m.outlineWidth - 1;
         EXPECT_EQ(image[static_cast<size_t>(inner) * stride + inner], 0xFFFFFFu) << "light one";
         EXPECT_NE(image[0], BitmapPixelFromColour(seen[0])) << "grid drawn";
+    }
+}
+
+// Across the image, away from the outline, the grid is a line as wide as gridWidth
+// on each cell's leading edge, and one as wide closes the last cell on the right and
+// at the bottom, so that the image has a frame of the same width all round.
+TEST(LoupeImage, EveryGridLineAndTheClosingOnesAreGridWidthWide) {
+    for (int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+        const LoupeMetrics m = LoupeMetricsForDpi(dpi);
+        std::vector<ColorRef> seen(static_cast<size_t>(m.cells * m.cells));
+        for (size_t i = 0; i < seen.size(); ++i) {
+            seen[i] = (0x123456u + static_cast<ColorRef>(i) * 0x050309u) & 0xFFFFFFu;
+        }
+        const int size = m.imageSize();
+        std::vector<BitmapPixel> image(static_cast<size_t>(size * size));
+        ComposeLoupeImage(seen.data(), m, image.data(), static_cast<size_t>(size));
+        auto cell = [&](int i, int j) {
+            return BitmapPixelFromColour(seen[static_cast<size_t>(j * m.cells + i)]);
+        };
+        auto onLine = [&](int at) {
+            return at % m.cellSize < m.gridWidth || at >= size - m.gridWidth;
+        };
+        // Through the middle of the first row and of the first column of cells.
+        const int middle = m.cellSize / 2;
+        for (int at = 0; at < size; ++at) {
+            const int i = at / m.cellSize;
+            const BitmapPixel across = image[static_cast<size_t>(middle * size + at)];
+            EXPECT_EQ(across, onLine(at) ? GridShade(cell(i, 0)) : cell(i, 0)) << "x " << at;
+            const BitmapPixel down = image[static_cast<size_t>(at * size + middle)];
+            EXPECT_EQ(down, onLine(at) ? GridShade(cell(0, i)) : cell(0, i)) << "y " << at;
+        }
     }
 }
 

@@ -1,0 +1,240 @@
+// The eyedropper's window parts on their own, inside this process: the screen reader
+// against a pattern of known pixels, squares of every width one after another, and
+// the loupe drawn at the scale of the monitor the pointer is on. Runs at 96 dpi with
+// the window-layer suite and at 144 dpi on its own.
+#include <windows.h>
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "colour_window.h"
+#include "draw_target.h"
+#include "failing_window_sink.h"
+#include "gdi_handles.h"
+#include "loupe.h"
+#include "loupe_canvas.h"
+#include "win32_platform.h"
+#include "window_base.h"
+#include "window_probe.h"
+
+namespace {
+
+using namespace tintwell;
+using namespace tintwell::win32;
+
+// Every pixel differs from its neighbours in every channel, and red from blue, so
+// a square read from the wrong row or column cannot pass.
+COLORREF PatternAt(int x, int y) {
+    return RGB((x * 7 + 0x12) & 0xFF, (y * 5 + 0x34) & 0xFF, (x * 3 + y * 11 + 0x56) & 0xFF);
+}
+
+class PatternWindow : public WindowBase<PatternWindow> {
+  public:
+    explicit PatternWindow(RECT area)
+        : WindowBase(testsupport::EndTheTestOnFailure()),
+          image_(area.right - area.left, area.bottom - area.top) {
+        for (int y = 0; y < image_.height(); ++y) {
+            for (int x = 0; x < image_.width(); ++x) {
+                image_.pixels()[static_cast<size_t>(y) * image_.width() + x] =
+                    BitmapPixelFromColour(PatternAt(x, y));
+            }
+        }
+        Register(GetModuleHandleW(nullptr), L"TintwellTestReaderPattern", nullptr);
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST,
+                        L"TintwellTestReaderPattern", L"", WS_POPUP, area.left, area.top,
+                        image_.width(), image_.height(), nullptr, nullptr,
+                        GetModuleHandleW(nullptr), this);
+        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+        UpdateWindow(hwnd_);
+        testsupport::ScreenShows(POINT{area.right - 1, area.bottom - 1},
+                                 PatternAt(image_.width() - 1, image_.height() - 1));
+    }
+    ~PatternWindow() {
+        if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != WM_PAINT) return Default(message, wParam, lParam);
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(hwnd_, &paint);
+        BitBlt(dc, 0, 0, image_.width(), image_.height(), image_.dc(), 0, 0, SRCCOPY);
+        EndPaint(hwnd_, &paint);
+        return 0;
+    }
+
+  private:
+    OffscreenImage image_;
+};
+
+// The reader keeps the bitmap of its widest read and copies narrower squares into
+// its corner: each must still come out row by row as the screen shows it.
+TEST(ScreenReaderTest, SquaresOfEveryWidthInTurnHoldThePixelsAroundThePointer) {
+    const RECT area{60, 80, 260, 280};
+    const PatternWindow pattern(area);
+    ASSERT_NE(pattern.hwnd(), nullptr);
+    Win32Platform platform;
+    struct Read {
+        POINT at;
+        int reach;
+    };
+    const Read reads[] = {{{140, 150}, 5}, {{140, 150}, 2}, {{171, 203}, 1},
+                          {{95, 120}, 0},  {{171, 203}, 3}, {{202, 233}, 5}};
+    for (const Read &read : reads) {
+        SCOPED_TRACE(::testing::Message()
+                     << read.at.x << "," << read.at.y << " reach " << read.reach);
+        SetCursorPos(read.at.x, read.at.y);
+        const ScreenSquare square = platform.screen().ReadSquare(read.reach);
+        ASSERT_EQ(square.cursor.x, read.at.x);
+        ASSERT_EQ(square.cursor.y, read.at.y);
+        ASSERT_EQ(square.reach, read.reach);
+        for (int dy = -read.reach; dy <= read.reach; ++dy) {
+            for (int dx = -read.reach; dx <= read.reach; ++dx) {
+                EXPECT_EQ(square.At(dx, dy),
+                          PatternAt(read.at.x + dx - area.left, read.at.y + dy - area.top))
+                    << "cell " << dx << "," << dy;
+            }
+        }
+    }
+}
+
+// A read the loupe is shown, on the monitor the pointer is on: its cells, grid and
+// outline are those of that monitor's scale, and its caption is drawn at that scale
+// too.
+TEST(LoupeWindowTest, DrawsAtTheScaleOfThePointersMonitor) {
+    Win32Platform platform;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Loupe::RegisterClass(instance);
+    Loupe loupe(platform.screen(), testsupport::EndTheTestOnFailure());
+    loupe.Create(instance, Loupe::FrameRead());
+    ASSERT_NE(loupe.hwnd(), nullptr);
+    loupe.SetSampling(true);
+    loupe.Switch();
+
+    const std::vector<MonitorArea> &areas = platform.screen().monitors().Areas();
+    ASSERT_FALSE(areas.empty());
+    const ScreenRect &work = areas[0].work;
+    const ScreenPoint pointer{work.left + work.width() / 3, work.top + work.height() / 3};
+    const int dpi = areas[PointerMonitor(areas, pointer).value()].dpi;
+    SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+    const LoupeMetrics metrics = LoupeMetricsForDpi(dpi);
+
+    ScreenSquare read = UnreadSquare(pointer, metrics.reach());
+    for (size_t i = 0; i < read.cells.size(); ++i) {
+        read.cells[i] = RGB(0x12 + 2 * i, 0x34 + i, 0x56);
+    }
+    read.cells[0] = kInvalidColor;
+    const SampleStatus status{1, RGB(0x12, 0x34, 0x56), FreezeState::Live};
+    loupe.ShowRead(read, status);
+    ASSERT_TRUE(loupe.shown());
+
+    LoupeCanvas expected;
+    ASSERT_TRUE(expected.Prepare(dpi, 1));
+    expected.Draw(read, status.sampleReach, LoupeCaption(status.sample));
+    RECT placed{};
+    GetWindowRect(loupe.hwnd(), &placed);
+    ASSERT_EQ(placed.right - placed.left, expected.size().cx);
+    ASSERT_EQ(placed.bottom - placed.top, expected.size().cy);
+
+    const int width = expected.size().cx;
+    const int height = expected.size().cy;
+    DrawTarget shown(TargetKind::Dib32, width, height);
+    loupe.Paint(shown.dc());
+    shown.Capture();
+    DrawTarget drawn(TargetKind::Dib32, width, height);
+    BitBlt(drawn.dc(), 0, 0, width, height, expected.dc(), 0, 0, SRCCOPY);
+    drawn.Capture();
+    int captionWrong = 0;
+    for (int y = metrics.imageSize(); y < height; ++y) {
+        for (int x = 0; x < width; ++x) captionWrong += shown.At(x, y) != drawn.At(x, y);
+    }
+    EXPECT_EQ(captionWrong, 0) << "caption pixels unlike the caption at this scale";
+
+    const int size = metrics.imageSize();
+    std::vector<BitmapPixel> image(static_cast<size_t>(size) * size);
+    ComposeLoupeImage(read.cells.data(), metrics, image.data(), static_cast<size_t>(size),
+                      status.sampleReach);
+    int imageWrong = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            imageWrong +=
+                shown.At(x, y) != ColourFromBitmapPixel(image[static_cast<size_t>(y) * size + x]);
+        }
+    }
+    EXPECT_EQ(imageWrong, 0) << "image pixels unlike the cells, grid and outline at this scale";
+}
+
+void PumpFor(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+}
+
+// The frames between ticks read the screen only for a pointer that moved or a
+// display that changed, and a read like the one shown leaves the loupe alone.
+TEST(LoupeWindowTest, FramesReadOnlyForAMovedPointerAndLikeReadsAreNotShownAgain) {
+    Win32Platform platform;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Loupe::RegisterClass(instance);
+    Loupe loupe(platform.screen(), testsupport::EndTheTestOnFailure());
+    int frameReads = 0;
+    ScreenSquare last;
+    const SampleStatus status{0, RGB(0x12, 0x34, 0x56), FreezeState::Live};
+    loupe.Create(instance, [&](ReadViewer &viewer) {
+        ++frameReads;
+        last = platform.ReadScreenSquare(viewer.WantedReach());
+        viewer.ShowRead(last, status);
+    });
+    const ScreenRect &work = platform.screen().monitors().Areas().at(0).work;
+    const POINT rest{work.left + work.width() / 3, work.top + work.height() / 3};
+    SetCursorPos(rest.x, rest.y);
+    loupe.SetSampling(true);
+    loupe.Switch();
+    PumpFor(300);
+    ASSERT_TRUE(loupe.shown());
+    EXPECT_GE(frameReads, 1);
+
+    frameReads = 0;
+    PumpFor(300);
+    EXPECT_EQ(frameReads, 0) << "the pointer rests";
+    SetCursorPos(rest.x + 7, rest.y + 5);
+    PumpFor(200);
+    EXPECT_GE(frameReads, 1) << "the pointer moved";
+    frameReads = 0;
+    SendMessageW(loupe.hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+    PumpFor(200);
+    EXPECT_GE(frameReads, 1) << "the display changed";
+
+    // A read like the last one still brings the loupe back over a window that came
+    // on top of it since.
+    {
+        const testsupport::ColourWindow above(RECT{rest.x, rest.y, rest.x + 300, rest.y + 300},
+                                              RGB(0x12, 0x34, 0x56));
+        ASSERT_NE(GetWindow(loupe.hwnd(), GW_HWNDPREV), nullptr);
+        loupe.ShowRead(last, status);
+        EXPECT_EQ(GetWindow(loupe.hwnd(), GW_HWNDPREV), nullptr) << "the loupe is not on top";
+    }
+
+    // Moved out of its place behind its back, the loupe is left there by a read like
+    // the last one, and comes back for one that differs.
+    RECT placed{};
+    GetWindowRect(loupe.hwnd(), &placed);
+    SetWindowPos(loupe.hwnd(), nullptr, placed.left + 40, placed.top + 30, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT moved{};
+    GetWindowRect(loupe.hwnd(), &moved);
+    loupe.ShowRead(last, status);
+    RECT now{};
+    GetWindowRect(loupe.hwnd(), &now);
+    EXPECT_TRUE(EqualRect(&now, &moved)) << "redrawn and placed again for the same read";
+    ScreenSquare changed = last;
+    changed.cells[0] ^= 0x010203u;
+    loupe.ShowRead(changed, status);
+    GetWindowRect(loupe.hwnd(), &now);
+    EXPECT_TRUE(EqualRect(&now, &placed)) << "a changed read is shown where it belongs";
+}
+
+}  // namespace
