@@ -12,6 +12,23 @@ std::string messages::HexTextNotHex(const std::string &hexText) {
     return "色の16進表記が正しくありません: \"" + hexText + "\"";
 }
 
+std::string messages::TemplatesNotReadable(const std::string &path) {
+    return "形式のファイル \"" + path + "\" を読めません。";
+}
+
+std::string messages::TemplatesTooLarge(const std::string &path) {
+    return "形式のファイル \"" + path + "\" は大きすぎるため読みません (1 MB まで)。";
+}
+
+std::string messages::TemplatesNotCreated(const std::string &path) {
+    return "形式のファイル \"" + path +
+           "\" を作成できません。\nフォルダーに書き込めないか、ディスクがいっぱいです。";
+}
+
+std::string messages::TemplatesNotOpened(const std::string &path, const std::string &why) {
+    return "形式のファイル \"" + path + "\" をエディターで開けません。\n" + why;
+}
+
 std::string PaletteNotSavedMessage(const std::string &path) {
     return "パレットを \"" + path +
            "\" に保存できませんでした。\nフォルダーに書き込めないか、ディスクがいっぱいです。"

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -146,6 +147,8 @@ class FakePlatform : public Platform {
     bool clipboardHasText = true;
     // Whether the text on it was put there for clipboard history to pass over.
     bool clipboardTransient = false;
+    // The templates file's bytes; none when there is no file.
+    std::optional<std::string> templates;
 
     void SetTopmost(WindowHandle window, bool topmost) override;
     ScreenSquare ReadScreenSquare(int reach) override;
@@ -154,6 +157,8 @@ class FakePlatform : public Platform {
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
+    std::optional<std::u16string> ClipboardText() override;
+    std::optional<std::string> ReadCopyTemplates() override;
     void KeepRecentColours(const std::vector<ColorRef> &newestFirst) override;
 
     // The list as last handed over to be kept.

@@ -46,7 +46,8 @@ FormWindow::FormWindow(HINSTANCE instance)
       help_(),
       eyedropper_(form_, controls_, loupe_, *this),
       historySwitch_(form_, platform_, *this),
-      copyMenuChoices_(form_, *this, hwnd_),
+      colourPaste_(form_, *this, hwnd_),
+      copyMenuChoices_(form_, platform_, *this, colourPaste_, hwnd_),
       copyMenu_(copyMenuChoices_, scale_),
       focusMemory_(),
       keyboardInUse_(false),
@@ -102,6 +103,10 @@ int FormWindow::Run() {
         NoteKeyboardUse(message);
         if (IsFreezeKey(message, hwnd_)) {
             eyedropper_.OnFreezeKey();
+            continue;
+        }
+        if (IsPasteKey(message, hwnd_, Control(kText1))) {
+            colourPaste_.Run();
             continue;
         }
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;

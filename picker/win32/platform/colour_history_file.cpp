@@ -1,9 +1,5 @@
 #include "colour_history_file.h"
 
-#include <shlobj.h>
-
-#include <exception>
-
 #include "colour_history.h"
 #include "whole_file.h"
 
@@ -11,34 +7,16 @@ namespace tintwell::win32 {
 
 namespace {
 
-constexpr const wchar_t *kFolderName = L"\\Tintwell";
-constexpr const wchar_t *kFileName = L"\\history.txt";
+constexpr const wchar_t *kFileName = L"history.txt";
 // Sixteen lines of "#RRGGBB" take 128 bytes; anything far larger is not ours.
 constexpr size_t kReadLimit = 64 * 1024;
 
 }  // namespace
 
-ColourHistoryFile::ColourHistoryFile()
-    : shell32_(L"shell32.dll"),
-      getFolderPath_(shell32_, "SHGetFolderPathW"),
-      looked_(false),
-      path_() {}
+ColourHistoryFile::ColourHistoryFile() : folder_() {}
 
 std::wstring ColourHistoryFile::Path() {
-    if (looked_) return path_;
-    looked_ = true;
-    try {
-        auto getFolderPath = getFolderPath_.GetOptional();
-        wchar_t folder[MAX_PATH] = {};
-        if (getFolderPath != nullptr &&
-            SUCCEEDED(getFolderPath(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)) &&
-            folder[0] != L'\0') {
-            path_ = std::wstring(folder) + kFolderName + kFileName;
-        }
-    } catch (const std::exception &) {
-        // No shell32: no history, and the picker works the same.
-    }
-    return path_;
+    return folder_.PathOf(kFileName);
 }
 
 bool ColourHistoryFile::Exists() {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app_data_folder.h"
 #include "form_controls.h"
-#include "system_library.h"
 
 namespace tintwell::win32 {
 
@@ -34,10 +34,7 @@ class ColourHistoryFile {
     bool Remove();
 
   private:
-    SystemLibrary shell32_;
-    BoundFunction<HRESULT(WINAPI *)(HWND, int, HANDLE, DWORD, LPWSTR)> getFolderPath_;
-    bool looked_;
-    std::wstring path_;
+    AppDataFolder folder_;
 };
 
 }  // namespace tintwell::win32

@@ -49,7 +49,11 @@ std::wstring FolderOf(const std::wstring &path) {
     return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
 }
 
-bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
+namespace {
+
+// The temporary file written and flushed, then renamed to the target: over it when
+// `replace`, otherwise only where there is none.
+NewFile WriteThroughTemporary(const std::wstring &path, const std::string &bytes, bool replace) {
     std::wstring folder = FolderOf(path);
     if (folder.empty()) folder = L".";
     wchar_t temporary[MAX_PATH + 16] = {};
@@ -57,7 +61,7 @@ bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
     // written to at all.
     if (folder.size() > MAX_PATH - 14 ||
         GetTempFileNameW(folder.c_str(), L"tw", 0, temporary) == 0) {
-        return false;
+        return NewFile::Failed;
     }
     bool written = false;
     {
@@ -66,12 +70,24 @@ bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
         written = file.valid() && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
                   file.Close();
     }
-    if (written &&
-        MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
+    const DWORD how = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (written && MoveFileExW(temporary, path.c_str(), how)) return NewFile::Made;
+    const DWORD error = GetLastError();
     DeleteFileW(temporary);
-    return false;
+    const bool there = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+    return written && !replace && there ? NewFile::AlreadyThere : NewFile::Failed;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
+    return WriteThroughTemporary(path, bytes, true) == NewFile::Made;
+}
+
+NewFile CreateWholeFile(const std::wstring &path, const std::string &bytes) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return NewFile::AlreadyThere;
+    return WriteThroughTemporary(path, bytes, false);
 }
 
 std::optional<std::string> ReadSmallFile(const std::wstring &path, size_t limit) {

@@ -16,6 +16,11 @@ namespace tintwell::win32 {
 // True when the target now holds exactly the bytes.
 bool WriteWholeFile(const std::wstring &path, const std::string &bytes);
 
+// The same for a file that must not replace one: a target that exists, also one
+// made by someone else while the bytes were being written, is left as it is.
+enum class NewFile { Made, AlreadyThere, Failed };
+NewFile CreateWholeFile(const std::wstring &path, const std::string &bytes);
+
 // The file's bytes; empty when it cannot be opened or read, or holds more than
 // `limit` bytes (a history of sixteen lines never does).
 std::optional<std::string> ReadSmallFile(const std::wstring &path, size_t limit);

@@ -11,6 +11,7 @@
 
 #include "clipboard.h"
 #include "colour_history_file.h"
+#include "copy_templates_file.h"
 #include "form_controls.h"
 #include "screen_reader.h"
 #include "system_library.h"
@@ -34,6 +35,12 @@ class Win32Platform : public Platform {
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
+    std::optional<std::u16string> ClipboardText() override;
+
+    std::optional<std::string> ReadCopyTemplates() override;
+    // Opens the templates file in the user's editor, making it first when it is not
+    // there; throws PickerError when it cannot.
+    void EditCopyTemplates(HWND owner);
 
     // Writes the list while the user keeps the history; throws PickerError when it
     // cannot be written.
@@ -54,6 +61,7 @@ class Win32Platform : public Platform {
     ScreenReader screen_;
     Clipboard clipboard_;
     ColourHistoryFile history_;
+    CopyTemplatesFile templates_;
     bool keepHistory_;
 };
 
