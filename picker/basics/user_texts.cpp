@@ -19,6 +19,27 @@ std::string messages::NotAColour(const std::string &excerpt) {
     return "色として読めません: 「" + excerpt + "」";
 }
 
+std::string messages::TemplatesNotReadable(const std::string &path) {
+    return "形式のファイル \"" + path + "\" を読めません。";
+}
+
+std::string messages::TemplatesTooLarge(const std::string &path) {
+    return "形式のファイル \"" + path + "\" は大きすぎるため読みません (1 MB まで)。";
+}
+
+std::string messages::TemplatesNotCreated(const std::string &path) {
+    return "形式のファイル \"" + path +
+           "\" を作成できません。\nフォルダーに書き込めないか、ディスクがいっぱいです。";
+}
+
+std::string messages::TemplatesNotOpened(const std::string &path, const std::string &why) {
+    return "形式のファイル \"" + path + "\" をエディターで開けません。\n" + why;
+}
+
+std::string messages::TemplatesFolderNotMade(const std::string &folder) {
+    return "形式のファイルを置くフォルダー \"" + folder + "\" を作成できません。";
+}
+
 std::string PaletteNotSavedMessage(const std::string &path) {
     return "パレットを \"" + path +
            "\" に保存できませんでした。\nフォルダーに書き込めないか、ディスクがいっぱいです。"

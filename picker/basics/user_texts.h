@@ -74,6 +74,28 @@ inline constexpr const wchar_t *kPaletteFilterTxt = L"テキスト (*.txt)";
 inline constexpr const wchar_t *kPaletteFileName = L"Tintwell パレット";
 }  // namespace captions
 
+// The copy menu's other formats and the user's templates file, and pasting a
+// colour; the file's path in the messages is UTF-8.
+namespace captions {
+inline constexpr const wchar_t *kOtherFormats = L"ほかの形式";
+inline constexpr const wchar_t *kEditTemplates = L"形式を編集…";
+inline constexpr const wchar_t *kPasteColour = L"クリップボードの色を表示 (Ctrl+V)";
+}  // namespace captions
+namespace messages {
+inline constexpr const char *kNoTemplatesFolder =
+    "ユーザーのアプリケーション データ フォルダーが見つからないため、形式のファイルを置けません。";
+std::string TemplatesNotReadable(const std::string &path);
+std::string TemplatesTooLarge(const std::string &path);
+std::string TemplatesNotCreated(const std::string &path);
+std::string TemplatesFolderNotMade(const std::string &folder);
+// `why` says what the system answered.
+std::string TemplatesNotOpened(const std::string &path, const std::string &why);
+inline constexpr const char *kNoEditorFound = "テキスト ファイルを開くプログラムがありません。";
+inline constexpr const char *kFileNotFound = "ファイルが見つかりません。";
+inline constexpr const char *kAccessDenied = "アクセスが拒否されました。";
+inline constexpr const char *kNotEnoughMemory = "メモリが足りません。";
+}  // namespace messages
+
 namespace messages {
 // Picking and display.
 inline constexpr const char *kOverflow = "オーバーフローしました。";

@@ -5,8 +5,11 @@
 #include <utility>
 
 #include "colour_description.h"
+#include "colour_templates.h"
 #include "form.h"
+#include "template_file.h"
 #include "text_encoding.h"
+#include "user_texts.h"
 
 namespace tintwell {
 
@@ -78,9 +81,10 @@ std::vector<std::string> Form::ShownColourDescription() const {
             break;
         }
     }
-    const std::pair<ColorRef, std::optional<ColorRef>> key{*shown, previous};
+    const DescribedFor key{*shown, previous, mappedPaste_};
     if (describedFor_ != key) {
         described_ = ColourDescriptionLines(*shown, previous);
+        if (mappedPaste_) described_.push_back(messages::kMappedIntoSrgb);
         describedFor_ = key;
     }
     return described_;
@@ -108,17 +112,63 @@ const Form::CopyMenu &Form::Command1_ContextMenu() {
     const ColorRef colour = PackColour(shown.red, shown.green, shown.blue);
     menu_.colour = colour;
     menu_.origin = OriginOf(colour);
-    menu_.formats = ColourFormatTexts(colour);
+    const std::array<std::string, kAllColourFormatCount> texts = AllColourFormatTexts(colour);
+    std::copy(texts.begin(), texts.begin() + kColourFormatCount, menu_.formats.begin());
+    std::copy(texts.begin() + kColourFormatCount, texts.end(), menu_.otherFormats.begin());
+    menu_.templates = TemplateLinesFor(colour);
     menu_.recent = recent_.Entries();
     menu_.description = ShownColourDescription();
     return menu_;
 }
 
-void Form::CopyMenu_FormatClick(size_t index) {
-    if (index >= menu_.formats.size()) return;
-    const std::u16string text = Utf8ToUtf16(menu_.formats[index]);
+std::vector<Form::TemplateLine> Form::TemplateLinesFor(ColorRef colour) {
+    std::vector<TemplateLine> lines;
+    std::optional<std::string> bytes;
+    try {
+        bytes = platform_.ReadCopyTemplates();
+    } catch (const std::exception &failure) {
+        lines.push_back(TemplateLine{failure.what(), false});
+        return lines;
+    }
+    if (!bytes) return lines;
+    const TemplateFile file = ReadTemplateFile(*bytes);
+    for (const std::string &line : file.templates) {
+        if (std::optional<std::string> text = ExpandTemplate(line, colour)) {
+            lines.push_back(TemplateLine{std::move(*text), true});
+        } else {
+            lines.push_back(TemplateLine{MalformedTemplateText(line), false});
+        }
+    }
+    // One line a kind of skip, each a greyed line of its own.
+    size_t start = 0;
+    while (start < file.skipped.size()) {
+        size_t end = file.skipped.find('\n', start);
+        if (end == std::string::npos) end = file.skipped.size();
+        if (end > start)
+            lines.push_back(TemplateLine{file.skipped.substr(start, end - start), false});
+        start = end + 1;
+    }
+    return lines;
+}
+
+void Form::CopyMenuText(const std::string &utf8) {
+    const std::u16string text = Utf8ToUtf16(utf8);
     if (PutOnClipboard([&] { return text; }, ClipboardHistory::Keep)) {
         AddRecent(RecentColour{menu_.colour, menu_.origin});
+    }
+}
+
+void Form::CopyMenu_FormatClick(size_t index) {
+    if (index < menu_.formats.size()) CopyMenuText(menu_.formats[index]);
+}
+
+void Form::CopyMenu_OtherFormatClick(size_t index) {
+    if (index < menu_.otherFormats.size()) CopyMenuText(menu_.otherFormats[index]);
+}
+
+void Form::CopyMenu_TemplateClick(size_t index) {
+    if (index < menu_.templates.size() && menu_.templates[index].usable) {
+        CopyMenuText(menu_.templates[index].text);
     }
 }
 
@@ -138,6 +188,7 @@ void Form::CopyMenu_RecentClick(size_t index) {
     state_.fieldY = origin->fieldY;
     state_.stripPos = origin->stripPos;
     shownByPick_ = true;
+    mappedPaste_ = false;
     RefreshPicker();
 }
 

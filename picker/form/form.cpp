@@ -23,6 +23,7 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       dragCopied_(false),
       describedFor_(),
       described_(),
+      mappedPaste_(false),
       pressCopy_(),
       sampleSize_(SampleSize::OnePixel),
       freeze_(FreezeState::Live),
@@ -50,6 +51,7 @@ void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
 }
 
 void Form::PickInField(float x, float y, CopyCause cause) {
+    mappedPaste_ = false;
     state_.fieldX = RoundHalfEven(x);
     state_.fieldY = RoundHalfEven(y);
     const ColorRef picked = library_.GetColor(BaseColour(state_), state_.tableMode, state_.fieldX,
@@ -72,6 +74,7 @@ void Form::Picture1_MouseMove(int16_t button, int16_t, float x, float y) {
 }
 
 void Form::Picture2_mousedown(int16_t, int16_t, float, float y) {
+    mappedPaste_ = false;
     state_.stripPos = RoundHalfEven(y);
     const ColorRef picked =
         library_.GetColor2(BaseColour(state_), state_.tableMode, state_.stripPos, state_.webSafe);

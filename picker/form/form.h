@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "colour_format_list.h"
 #include "colour_formats.h"
 #include "colour_library.h"
 #include "copy_rules.h"
@@ -110,17 +111,41 @@ class Form {
     // The copy button's menu: the texts of the formats for the colour in the swatch,
     // and the recent colours. The choices refer to what the last call returned, so a
     // sample that lands while the menu is open changes nothing that can be chosen.
+    // A line of the user's templates in the menu (UTF-8): the template written for
+    // the colour, which a choice copies, or a greyed line saying what could not be
+    // used.
+    struct TemplateLine {
+        std::string text;
+        bool usable;
+    };
+    static constexpr size_t kOtherFormatCount = kAllColourFormatCount - kColourFormatCount;
     struct CopyMenu {
         ColorRef colour = 0;
         std::optional<PickOrigin> origin;
         std::array<std::string, kColourFormatCount> formats;
+        // The formats past the first eight, in their submenu.
+        std::array<std::string, kOtherFormatCount> otherFormats;
+        // From the templates file, read each time the menu opens; empty without one.
+        std::vector<TemplateLine> templates;
         std::vector<RecentColour> recent;
         // What the menu's first lines say of the colour (UTF-8).
         std::vector<std::string> description;
     };
+    // A templates file that cannot be read, or lines of it that cannot be used,
+    // show as greyed lines; the menu opens all the same.
     const CopyMenu &Command1_ContextMenu();
-    // Copies exactly that text, as the copy button copies; nothing shown changes.
+    // Each copies exactly that text, as the copy button copies; nothing shown changes.
     void CopyMenu_FormatClick(size_t index);
+    void CopyMenu_OtherFormatClick(size_t index);
+    // A greyed line copies nothing.
+    void CopyMenu_TemplateClick(size_t index);
+
+    // Ctrl+V and the copy menu's item: the colour the clipboard's text stands for,
+    // shown as a screen sample of it would be, and kept as the newest recent colour;
+    // nothing is copied. Sampling stops first, as for a recent colour, so that the
+    // next tick does not take it away again. A text that is no colour (or none at
+    // all) changes nothing, and the result is what to tell the user.
+    std::optional<std::string> PasteColour();
     // Brings the colour back without copying it: the pick that made it, when it was
     // made in the mode and web-safe setting now shown; otherwise as a screen sample
     // of it. While sampling is on, it stops first, as clearing Check3 stops it, so
@@ -137,7 +162,8 @@ class Form {
 
     // The lines describing the colour in the swatch (UTF-8): its CSS name, its
     // contrast on white and black and against the previous colour, the newest recent
-    // one that differs from it. Empty while no colour is shown.
+    // one that differs from it, and, for a pasted colour that lay outside sRGB, that
+    // it was brought inside. Empty while no colour is shown.
     std::vector<std::string> ShownColourDescription() const;
 
   private:
@@ -158,6 +184,10 @@ class Form {
     // true when the text got there.
     bool PutOnClipboard(const std::function<std::u16string()> &text, ClipboardHistory history);
     void NoteCopied(const std::u16string &text);
+    // Copies a text of the menu as it was opened and keeps its colour.
+    void CopyMenuText(const std::string &text);
+    // The menu's lines from the templates file, for the colour.
+    std::vector<TemplateLine> TemplateLinesFor(ColorRef colour);
     // Puts the colour on top of the recent list and has the platform keep the list
     // when that changed it.
     void AddRecent(const RecentColour &entry);
@@ -188,8 +218,19 @@ class Form {
     bool dragCopied_;
     // The last description worked out and what it was for (the colour shown and the
     // previous one): the window asks after every event, a drag's steps included.
-    mutable std::optional<std::pair<ColorRef, std::optional<ColorRef>>> describedFor_;
+    struct DescribedFor {
+        ColorRef shown;
+        std::optional<ColorRef> previous;
+        bool mapped;
+        bool operator!=(const DescribedFor &other) const {
+            return shown != other.shown || previous != other.previous || mapped != other.mapped;
+        }
+    };
+    mutable std::optional<DescribedFor> describedFor_;
     mutable std::vector<std::string> described_;
+    // What is shown is a pasted colour that was brought into sRGB: no pick, sample
+    // or recent colour has been shown since.
+    bool mappedPaste_;
     // What the press of the gesture under way put on the clipboard.
     std::optional<std::u16string> pressCopy_;
     SampleSize sampleSize_;

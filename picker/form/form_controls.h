@@ -6,8 +6,10 @@
 #ifndef TINTWELL_PICKER_FORM_CONTROLS_H
 #define TINTWELL_PICKER_FORM_CONTROLS_H
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,17 @@ class Platform {
     // The same, marked for clipboard history, cloud clipboard and clipboard managers
     // to pass over: a text that is replaced again at once.
     virtual void ClipboardSetTransientText(const std::u16string &text) = 0;
+    // The plain text on the clipboard, empty when it holds none. A text of more than
+    // kClipboardTextLimit code units comes cut to that many: nothing longer is ever
+    // read as a colour, and a huge text is not copied whole for nothing. Throws when
+    // the clipboard cannot be had.
+    static constexpr size_t kClipboardTextLimit = 1024;
+    virtual std::optional<std::u16string> ClipboardText() = 0;
+
+    // The user's copy templates file as it is on disk; empty when there is none.
+    // Throws, with the user's message naming the file, when it exists but cannot be
+    // read.
+    virtual std::optional<std::string> ReadCopyTemplates() = 0;
 
     // The recent colours changed, newest first. A platform keeping them between starts
     // (the user turned that on) writes them; otherwise it does nothing. Throws when

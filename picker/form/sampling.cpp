@@ -68,6 +68,7 @@ SampleStatus Form::StatusOf(const ScreenSquare &read) const {
 }
 
 void Form::ShowAsSample(ColorRef colour) {
+    mappedPaste_ = false;
     state_.hexText = HexTextRule(colour);
     if (IsChannelMode(state_.tableMode)) {
         ApplyChannelRule(state_);

@@ -335,22 +335,22 @@ TEST_F(ColourKeptTest, TheHistorySwitchKeepsTheListAcrossARestartAndOffDeletesTh
     })) << FileBytes(HistoryPath());
 
     Restart();
-    // Both back, newest first, just above the save item; in red mode a colour without
-    // its pick comes back as itself.
+    // Both back, newest first, just above the paste and save items; in red mode a
+    // colour without its pick comes back as itself.
     ClickControl(kOption4);
     ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kOption4); }));
-    ASSERT_TRUE(ChooseFromTheEnd(1));
-    EXPECT_TRUE(TextBecomes(L"#123456"));
     ASSERT_TRUE(ChooseFromTheEnd(2));
+    EXPECT_TRUE(TextBecomes(L"#123456"));
+    ASSERT_TRUE(ChooseFromTheEnd(3));
     EXPECT_TRUE(TextBecomes(L"#1A2B3C"));
 
     FlipHistorySwitch();
     EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !FileExists(HistoryPath()); }));
     Restart();
-    // No recent colours: above the save item is the last format, the decimal
-    // COLORREF of white.
+    // No recent colours: above the paste item are "ほかの形式" and the last format,
+    // the decimal COLORREF of white.
     ASSERT_TRUE(SetClipboardText(L"left by the test"));
-    ASSERT_TRUE(ChooseFromTheEnd(1));
+    ASSERT_TRUE(ChooseFromTheEnd(3));
     EXPECT_TRUE(ClipboardBecomes(L"16777215"));
     EXPECT_FALSE(FileExists(HistoryPath()));
 }

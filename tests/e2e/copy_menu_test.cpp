@@ -18,6 +18,8 @@ namespace {
 using namespace tintwell::win32;
 
 constexpr int kFormatItems = 8;
+// The formats, then "ほかの形式", then the recent colours.
+constexpr int kRecentItems = kFormatItems + 1;
 
 class CopyMenuTest : public SamplingTest {
   protected:
@@ -72,11 +74,11 @@ TEST_F(CopyMenuTest, EachFormatOfTheSwatchColourCopiesExactlyItsText) {
     }
     EXPECT_TRUE(SwatchBecomes(Rgb(0x1A, 0x2B, 0x3C)));
 
-    // One recent colour (the sample stopped on it, every copy was of it), then the
-    // save item: below it the menu starts over at the two describing lines, then the
-    // first format.
+    // "ほかの形式", one recent colour (the sample stopped on it, every copy was of
+    // it), the paste and the save items: below them the menu starts over at the two
+    // describing lines, then the first format.
     ASSERT_TRUE(SetClipboardText(L"left by the test"));
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 2 + 2));
+    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 4 + 2));
     EXPECT_TRUE(ClipboardBecomes(L"#1A2B3C"));
 }
 
@@ -117,10 +119,10 @@ TEST_F(CopyMenuTest, RecentColoursComeBackAsTheirPickOrAsASampleWouldShowThem) {
         DisplayText(oracle().GetColor(oracle().GetColor2(hue, 0, 20, 0), 0, 10, 200, 0))));
 
     ASSERT_TRUE(SetClipboardText(L"left by the test"));
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0, 3));
+    ASSERT_TRUE(RightClickAndChoose(kRecentItems + 0, 3));
     EXPECT_TRUE(TextBecomes(picked)) << "the pick in the mode shown comes back";
     EXPECT_TRUE(MarkersAt(POINT{72, 135}, 101)) << "at its field point and strip row";
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 1, 3));
+    ASSERT_TRUE(RightClickAndChoose(kRecentItems + 1, 3));
     // As a sample of 200, 100, 50 in hue mode: base 255, 96, 0 at (191, 55), row 239.
     EXPECT_TRUE(TextBecomes(DisplayText(oracle().GetColor(Rgb(255, 96, 0), 0, 191, 55, 0))));
     EXPECT_TRUE(MarkersAt(POINT{186, 50}, 240));
@@ -129,7 +131,7 @@ TEST_F(CopyMenuTest, RecentColoursComeBackAsTheirPickOrAsASampleWouldShowThem) {
     // In green mode the hue-mode pick is a colour like any other: a sample of it there
     // makes it the colour.
     Select(kOption5);
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0, 3));
+    ASSERT_TRUE(RightClickAndChoose(kRecentItems + 0, 3));
     EXPECT_TRUE(TextBecomes(picked));
     EXPECT_TRUE(IsChecked(kOption5));
 }
@@ -219,7 +221,7 @@ TEST_F(CopyMenuTest, ADragFromTheRingEndsWithOnePlainCopyThatHeadsTheRecentColou
     const uint32_t hue = oracle().GetColor2(white, 0, 100, 0);
     ASSERT_TRUE(TextBecomes(DisplayText(oracle().GetColor(hue, 0, 150, 90, 0))));
     // The drag's end differs from the colour shown: the menu also describes it.
-    ASSERT_TRUE(RightClickAndChoose(kFormatItems + 0, 3));
+    ASSERT_TRUE(RightClickAndChoose(kRecentItems + 0, 3));
     EXPECT_TRUE(TextBecomes(dragged)) << "the drag's end is the most recent colour";
     EXPECT_TRUE(MarkersAt(POINT{145, 85}, 1));
 

@@ -118,6 +118,17 @@ void FakePlatform::ClipboardSetText(const std::u16string &text) {
     clipboardTransient = false;
 }
 
+std::optional<std::u16string> FakePlatform::ClipboardText() {
+    Call("ClipboardText");
+    if (!clipboardHasText) return std::nullopt;
+    return clipboard.substr(0, kClipboardTextLimit);
+}
+
+std::optional<std::string> FakePlatform::ReadCopyTemplates() {
+    Call("ReadCopyTemplates");
+    return templates;
+}
+
 void FakePlatform::KeepRecentColours(const std::vector<ColorRef> &newestFirst) {
     keptRecent = newestFirst;
     ++keepCount;

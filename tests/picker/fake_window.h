@@ -150,6 +150,8 @@ class FakePlatform : public Platform {
     bool clipboardHasText = true;
     // Whether the text on it was put there for clipboard history to pass over.
     bool clipboardTransient = false;
+    // The templates file's bytes; none when there is no file.
+    std::optional<std::string> templates;
 
     void SetTopmost(WindowHandle window, bool topmost) override;
     ScreenSquare ReadScreenSquare(int reach) override;
@@ -158,6 +160,8 @@ class FakePlatform : public Platform {
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
+    std::optional<std::u16string> ClipboardText() override;
+    std::optional<std::string> ReadCopyTemplates() override;
     void KeepRecentColours(const std::vector<ColorRef> &newestFirst) override;
 
     // The list as last handed over to be kept.

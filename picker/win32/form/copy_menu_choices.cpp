@@ -2,8 +2,14 @@
 
 namespace tintwell::win32 {
 
-CopyMenuChoices::CopyMenuChoices(Form &form, HandlerRunner &runner, const HWND &window)
-    : form_(form), runner_(runner), window_(window), paletteSaving_() {}
+CopyMenuChoices::CopyMenuChoices(Form &form, Win32Platform &platform, HandlerRunner &runner,
+                                 ColourPaste &paste, const HWND &window)
+    : form_(form),
+      platform_(platform),
+      runner_(runner),
+      paste_(paste),
+      window_(window),
+      paletteSaving_() {}
 
 const Form::CopyMenu *CopyMenuChoices::CopyMenuContents() {
     const Form::CopyMenu *contents = nullptr;
@@ -12,12 +18,31 @@ const Form::CopyMenu *CopyMenuChoices::CopyMenuContents() {
 }
 
 void CopyMenuChoices::CopyMenuChosen(const CopyMenuChoice &choice) {
-    if (choice.kind == CopyMenuChoice::Kind::Format) {
-        runner_.RunHandler([&] { form_.CopyMenu_FormatClick(choice.index); });
-    } else if (choice.kind == CopyMenuChoice::Kind::Recent) {
-        runner_.RunHandler([&] { form_.CopyMenu_RecentClick(choice.index); });
-    } else if (choice.kind == CopyMenuChoice::Kind::SavePalette) {
-        runner_.RunHandler([&] { paletteSaving_.Run(window_, form_.RecentColourList()); });
+    using Kind = CopyMenuChoice::Kind;
+    switch (choice.kind) {
+        case Kind::Format:
+            runner_.RunHandler([&] { form_.CopyMenu_FormatClick(choice.index); });
+            break;
+        case Kind::OtherFormat:
+            runner_.RunHandler([&] { form_.CopyMenu_OtherFormatClick(choice.index); });
+            break;
+        case Kind::Template:
+            runner_.RunHandler([&] { form_.CopyMenu_TemplateClick(choice.index); });
+            break;
+        case Kind::EditTemplates:
+            runner_.RunHandler([&] { platform_.EditCopyTemplates(window_); });
+            break;
+        case Kind::Recent:
+            runner_.RunHandler([&] { form_.CopyMenu_RecentClick(choice.index); });
+            break;
+        case Kind::PasteColour:
+            paste_.Run();
+            break;
+        case Kind::SavePalette:
+            runner_.RunHandler([&] { paletteSaving_.Run(window_, form_.RecentColourList()); });
+            break;
+        case Kind::None:
+            break;
     }
 }
 

@@ -5,17 +5,20 @@
 
 #include <windows.h>
 
+#include "colour_paste.h"
 #include "copy_menu.h"
 #include "form.h"
 #include "handler_routes.h"
 #include "palette_saving.h"
+#include "win32_platform.h"
 
 namespace tintwell::win32 {
 
 class CopyMenuChoices : public CopyMenuClient {
   public:
     // window: the form's, which owns the save dialog, as it is made and destroyed.
-    CopyMenuChoices(Form &form, HandlerRunner &runner, const HWND &window);
+    CopyMenuChoices(Form &form, Win32Platform &platform, HandlerRunner &runner, ColourPaste &paste,
+                    const HWND &window);
     CopyMenuChoices(const CopyMenuChoices &) = delete;
     CopyMenuChoices &operator=(const CopyMenuChoices &) = delete;
 
@@ -24,7 +27,9 @@ class CopyMenuChoices : public CopyMenuClient {
 
   private:
     Form &form_;
+    Win32Platform &platform_;
     HandlerRunner &runner_;
+    ColourPaste &paste_;
     const HWND &window_;
     PaletteSaving paletteSaving_;
 };

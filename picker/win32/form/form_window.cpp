@@ -48,7 +48,8 @@ FormWindow::FormWindow(HINSTANCE instance)
       systemMenu_(*this, *this),
       eyedropper_(form_, controls_, loupe_, *this, *this),
       historySwitch_(form_, platform_, *this),
-      copyMenuChoices_(form_, *this, hwnd_),
+      colourPaste_(form_, *this, hwnd_),
+      copyMenuChoices_(form_, platform_, *this, colourPaste_, hwnd_),
       copyMenu_(copyMenuChoices_, scale_),
       focusMemory_(),
       keyboardInUse_(false),
@@ -105,6 +106,10 @@ int FormWindow::Run() {
             } catch (...) {
                 HandlerFailed(std::current_exception());
             }
+            continue;
+        }
+        if (IsPasteKey(message, hwnd_, Control(kText1))) {
+            colourPaste_.Run();
             continue;
         }
         if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) continue;

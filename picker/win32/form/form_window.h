@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "colour_library.h"
+#include "colour_paste.h"
 #include "control_help.h"
 #include "control_layout.h"
 #include "copy_menu.h"
@@ -121,6 +122,7 @@ class FormWindow : public WindowBase<FormWindow>,
     SystemMenu systemMenu_;
     Eyedropper eyedropper_;
     HistorySwitch historySwitch_;
+    ColourPaste colourPaste_;
     CopyMenuChoices copyMenuChoices_;
     CopyMenu copyMenu_;
     FocusMemory focusMemory_;

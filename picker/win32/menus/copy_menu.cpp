@@ -18,8 +18,14 @@ namespace {
 constexpr UINT kFirstFormat = kCopyFormatIds.first;
 constexpr UINT kFirstRecent = kRecentColourIds.first;
 constexpr UINT kSavePalette = kSavePaletteIds.first;
+constexpr UINT kPasteColour = kClipboardColourIds.first;
+constexpr UINT kFirstOtherFormat = kMoreFormatIds.first;
+constexpr UINT kOtherFormatsItem = kMoreFormatsItemIds.first;
+constexpr UINT kEditTemplates = kEditTemplatesIds.first;
+constexpr UINT kFirstTemplate = kTemplateIds.first;
 constexpr UINT kFirstDescription = kDescriptionIds.first;
 constexpr UINT kLastId = kCopyMenuIds.last;
+
 // At 96 dpi: a 12-pixel swatch in a 1-pixel frame, 4 pixels of space around it.
 constexpr int kSwatchSideAt96 = 12;
 constexpr int kSwatchFrameAt96 = 1;
@@ -38,6 +44,28 @@ void AppendTextItem(HMENU menu, UINT id, std::wstring text, bool greyed) {
     item.hbmpItem = HBMMENU_CALLBACK;
     item.fState = greyed ? MFS_GRAYED : MFS_ENABLED;
     InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
+
+// A submenu item, with the empty swatch column so that its text lines up with the
+// others. The menu owns the submenu once it is in; false when it could not be put in.
+bool AppendSubmenu(HMENU menu, HMENU submenu, const wchar_t *caption) {
+    std::wstring text = caption;
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STRING | MIIM_BITMAP;
+    item.wID = kOtherFormatsItem;
+    item.hSubMenu = submenu;
+    item.dwTypeData = &text[0];
+    item.hbmpItem = HBMMENU_CALLBACK;
+    return InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item) != FALSE;
+}
+
+// The index of a command in the range starting at `first`, when it is one of the
+// `count` there.
+bool InRange(UINT command, UINT first, size_t count, size_t &index) {
+    if (command < first || command - first >= count) return false;
+    index = command - first;
+    return true;
 }
 
 void FillSolid(HDC dc, const RECT &rect, COLORREF colour) {
@@ -113,6 +141,8 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
         std::min<size_t>(contents.description.size(), kDescriptionIds.size());
     const size_t formats = std::min<size_t>(contents.formats.size(), kCopyFormatIds.size());
     const size_t recents = std::min<size_t>(contents.recent.size(), kRecentColourIds.size());
+    const size_t otherFormats =
+        std::min<size_t>(contents.otherFormats.size(), kMoreFormatIds.size());
     // What the colour is: greyed, as nothing happens when they are chosen, but read
     // out by a screen reader as the menu opens.
     for (size_t i = 0; i < descriptions; ++i) {
@@ -124,6 +154,21 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
         AppendTextItem(menu.get(), static_cast<UINT>(kFirstFormat + i),
                        MenuItemText(Utf8ToUtf16(contents.formats[i])), false);
     }
+    const size_t templates = std::min<size_t>(contents.templates.size(), kTemplateIds.size());
+    for (size_t i = 0; i < templates; ++i) {
+        const Form::TemplateLine &line = contents.templates[i];
+        AppendTextItem(menu.get(), static_cast<UINT>(kFirstTemplate + i),
+                       MenuItemText(Utf8ToUtf16(line.text)), !line.usable);
+    }
+    if (HMENU others = CreatePopupMenu()) {
+        for (size_t i = 0; i < otherFormats; ++i) {
+            AppendTextItem(others, static_cast<UINT>(kFirstOtherFormat + i),
+                           MenuItemText(Utf8ToUtf16(contents.otherFormats[i])), false);
+        }
+        AppendMenuW(others, MF_SEPARATOR, 0, nullptr);
+        AppendTextItem(others, kEditTemplates, captions::kEditTemplates, false);
+        if (!AppendSubmenu(menu.get(), others, captions::kOtherFormats)) DestroyMenu(others);
+    }
     if (!contents.recent.empty()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     for (size_t i = 0; i < recents; ++i) {
         const ColorRef colour = contents.recent[i].colour;
@@ -132,6 +177,7 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
                        WideFromUtf16(DisplayRule(HexTextRule(colour))), false);
     }
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendTextItem(menu.get(), kPasteColour, captions::kPasteColour, false);
     AppendTextItem(menu.get(), kSavePalette, captions::kSavePalette, contents.recent.empty());
 
     RECT button{};
@@ -144,12 +190,22 @@ CopyMenuChoice CopyMenu::Show(HWND owner, HWND source, POINT screenPoint,
         screenPoint.x, screenPoint.y, owner, fromKeyboard ? &avoid : nullptr));
     const size_t recentCount = recent_.size();
     recent_.clear();
-    if (command == kSavePalette) return CopyMenuChoice{CopyMenuChoice::Kind::SavePalette, 0};
-    if (command >= kFirstRecent && command < kFirstRecent + recentCount) {
-        return CopyMenuChoice{CopyMenuChoice::Kind::Recent, command - kFirstRecent};
+    using Kind = CopyMenuChoice::Kind;
+    size_t index = 0;
+    if (command == kSavePalette) return CopyMenuChoice{Kind::SavePalette, 0};
+    if (command == kPasteColour) return CopyMenuChoice{Kind::PasteColour, 0};
+    if (command == kEditTemplates) return CopyMenuChoice{Kind::EditTemplates, 0};
+    if (InRange(command, kFirstRecent, recentCount, index)) {
+        return CopyMenuChoice{Kind::Recent, index};
     }
-    if (command >= kFirstFormat && command < kFirstFormat + formats) {
-        return CopyMenuChoice{CopyMenuChoice::Kind::Format, command - kFirstFormat};
+    if (InRange(command, kFirstFormat, formats, index)) {
+        return CopyMenuChoice{Kind::Format, index};
+    }
+    if (InRange(command, kFirstOtherFormat, otherFormats, index)) {
+        return CopyMenuChoice{Kind::OtherFormat, index};
+    }
+    if (InRange(command, kFirstTemplate, templates, index)) {
+        return CopyMenuChoice{Kind::Template, index};
     }
     return nothing;
 }

@@ -1,6 +1,8 @@
 // The copy button's popup menu: greyed lines describing the colour (its name, its
-// contrast), then the colour in the formats the core offers, then the recent colours,
-// then the item that saves them as a palette. A recent colour is a text item,
+// contrast), then the colour in the eight formats, the user's templates and the
+// submenu of the other formats (ending in the item that opens the templates file),
+// then the recent colours, then the items that show the clipboard's colour and save
+// the recent ones as a palette. A recent colour is a text item,
 // "#RRGGBB", that a screen reader announces and typing finds; its swatch alone is
 // drawn by the menu's owner, at the window's scale.
 #ifndef TINTWELL_PICKER_WIN32_MENUS_COPY_MENU_H
@@ -20,9 +22,18 @@
 namespace tintwell::win32 {
 
 struct CopyMenuChoice {
-    enum class Kind { None, Format, Recent, SavePalette };
+    enum class Kind {
+        None,
+        Format,
+        OtherFormat,
+        Template,
+        EditTemplates,
+        Recent,
+        PasteColour,
+        SavePalette
+    };
     Kind kind;
-    size_t index;  // into the formats or the recent colours
+    size_t index;  // into the formats, the other formats, the templates or the recent colours
 };
 
 // What the menu asks of the window it belongs to: what to show, and what to do with

@@ -31,6 +31,7 @@ Clipboard::Clipboard(SystemLibrary &user32, HWND owner)
       close_(user32, "CloseClipboard"),
       empty_(user32, "EmptyClipboard"),
       setData_(user32, "SetClipboardData"),
+      getData_(user32, "GetClipboardData"),
       registerFormat_(user32, "RegisterClipboardFormatW") {}
 
 // Both ends are bound before the clipboard is opened, so that closing it cannot fail
@@ -89,6 +90,23 @@ void Clipboard::SetText(const std::u16string &text, ClipboardHistory history) {
         }
     }
     if (!Put(CF_UNICODETEXT, block)) throw PickerError(messages::kCannotSetClipboard);
+}
+
+// The text ends at its first zero, or where the block does: another program may have
+// put a block there without one.
+std::optional<std::u16string> Clipboard::Text(size_t limit) {
+    auto getData = getData_.Get();
+    const ClipboardSession session = Open();
+    const HANDLE data = getData(CF_UNICODETEXT);
+    if (data == nullptr) return std::nullopt;
+    const size_t units = GlobalSize(data) / sizeof(char16_t);
+    const auto *text = static_cast<const char16_t *>(GlobalLock(data));
+    if (text == nullptr) return std::nullopt;
+    size_t length = 0;
+    while (length < units && length < limit && text[length] != u'\0') ++length;
+    std::u16string copied(text, length);
+    GlobalUnlock(data);
+    return copied;
 }
 
 }  // namespace tintwell::win32

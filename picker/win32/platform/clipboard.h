@@ -1,11 +1,13 @@
-// The clipboard as the picker uses it: emptied, and given a text that clipboard
-// history may keep or is asked to pass over. Every user32 function used here is bound
-// by name from the system folder at its first call.
+// The clipboard as the picker uses it: emptied, given a text that clipboard history
+// may keep or is asked to pass over, and read for a text to paste. Every user32 function used here
+// is bound by name from the system folder at its first call.
 #ifndef TINTWELL_PICKER_WIN32_CLIPBOARD_H
 #define TINTWELL_PICKER_WIN32_CLIPBOARD_H
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "copy_rules.h"
@@ -27,6 +29,9 @@ class Clipboard {
     // or will not take the text.
     void Clear();
     void SetText(const std::u16string &text, ClipboardHistory history);
+    // The plain text on it, at most `limit` code units of it; empty when it holds
+    // none. Throws PickerError when it cannot be had.
+    std::optional<std::u16string> Text(size_t limit);
 
   private:
     // Opens the clipboard, waiting a moment for another program that holds it.
@@ -45,6 +50,7 @@ class Clipboard {
     BoundFunction<decltype(&::CloseClipboard)> close_;
     BoundFunction<decltype(&::EmptyClipboard)> empty_;
     BoundFunction<decltype(&::SetClipboardData)> setData_;
+    BoundFunction<decltype(&::GetClipboardData)> getData_;
     BoundFunction<decltype(&::RegisterClipboardFormatW)> registerFormat_;
 };
 

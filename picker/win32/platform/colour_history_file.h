@@ -7,21 +7,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
+#include "app_data_folder.h"
 #include "history_keeping.h"
-#include "system_library.h"
 
 namespace tintwell::win32 {
-
-// The application-data folder: its path, empty when the system names none, and
-// whether it is there, made first when it was asked to be.
-struct AppDataFolder {
-    std::wstring path;
-    bool present;
-};
-using AppDataLocator = std::function<AppDataFolder(bool make)>;
 
 class ColourHistoryFile : public HistoryStore {
   public:
@@ -43,10 +34,9 @@ class ColourHistoryFile : public HistoryStore {
     std::string Where() override;
 
   private:
-    AppDataFolder ShellFolder(bool make);
+    AppDataFolder Locate(bool make);
 
-    SystemLibrary shell32_;
-    BoundFunction<HRESULT(WINAPI *)(HWND, int, HANDLE, DWORD, LPWSTR)> getFolderPath_;
+    ShellAppData shell_;
     AppDataLocator locate_;
     bool looked_;
     std::wstring path_;

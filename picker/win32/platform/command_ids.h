@@ -108,20 +108,27 @@ constexpr IdRange kCopyMenuIds{1, 399};
 constexpr IdRange kCopyFormatIds{1, 100};
 constexpr IdRange kRecentColourIds{101, 200};
 constexpr IdRange kSavePaletteIds{201, 201};
-// Reserved: "クリップボードの色を表示 (Ctrl+V)".
+// The item that reads a colour from the clipboard.
 constexpr IdRange kClipboardColourIds{202, 202};
-// Reserved: a submenu of seven more formats, with room to grow.
-constexpr IdRange kMoreFormatIds{210, 229};
-// Reserved: the user's own templates, 32 at most.
-constexpr IdRange kTemplateIds{230, 261};
+// The submenu of more formats, with room to grow; the item that opens it (never
+// chosen, but measured and drawn as the others) and its last item, which opens the
+// templates file.
+constexpr IdRange kMoreFormatIds{210, 227};
+constexpr IdRange kMoreFormatsItemIds{228, 228};
+constexpr IdRange kEditTemplatesIds{229, 229};
+// The user's templates (32 at most), the faulty lines shown greyed among them and
+// the notes of what was skipped.
+constexpr IdRange kTemplateIds{230, 299};
 constexpr IdRange kDescriptionIds{301, 399};
 
 static_assert(Disjoint({kCopyFormatIds, kRecentColourIds, kSavePaletteIds, kClipboardColourIds,
-                        kMoreFormatIds, kTemplateIds, kDescriptionIds}),
+                        kMoreFormatIds, kMoreFormatsItemIds, kEditTemplatesIds, kTemplateIds,
+                        kDescriptionIds}),
               "two owners of the copy menu's items share ids");
 static_assert(Within(kCopyMenuIds,
                      {kCopyFormatIds, kRecentColourIds, kSavePaletteIds, kClipboardColourIds,
-                      kMoreFormatIds, kTemplateIds, kDescriptionIds}),
+                      kMoreFormatIds, kMoreFormatsItemIds, kEditTemplatesIds, kTemplateIds,
+                      kDescriptionIds}),
               "the copy menu draws the swatch column of its own ids only");
 static_assert(kMoreFormatIds.size() >= 7 && kTemplateIds.size() >= 32, "room as promised");
 static_assert(Disjoint({kCopyMenuIds, kTrayCommands}),

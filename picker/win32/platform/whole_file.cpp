@@ -55,11 +55,15 @@ bool IsReadOnly(const std::wstring &path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
-// Writes the bytes to a fresh temporary file beside the target and renames it over
-// the target; with `onlyOverExisting`, not when the target is gone by then.
-ReplaceOutcome WriteBeside(const std::wstring &path, const std::string &bytes,
-                           bool onlyOverExisting) {
-    if (IsReadOnly(path)) return ReplaceOutcome::Failed;
+// Where the new file may take its place: over anything, only over a file that is
+// there, or only where there is none.
+enum class Over { Anything, ExistingOnly, NothingOnly };
+
+// Writes the bytes to a fresh temporary file beside the target and renames it to the
+// target. Gone is a target that was not there (ExistingOnly) or was (NothingOnly)
+// when the rename came.
+ReplaceOutcome WriteBeside(const std::wstring &path, const std::string &bytes, Over over) {
+    if (over != Over::NothingOnly && IsReadOnly(path)) return ReplaceOutcome::Failed;
     std::wstring folder = FolderOf(path);
     if (folder.empty()) folder = L".";
     wchar_t temporary[MAX_PATH + 16] = {};
@@ -67,7 +71,8 @@ ReplaceOutcome WriteBeside(const std::wstring &path, const std::string &bytes,
     // written to at all.
     if (folder.size() > MAX_PATH - 14 ||
         GetTempFileNameW(folder.c_str(), L"tw", 0, temporary) == 0) {
-        return onlyOverExisting && !IsFile(path) ? ReplaceOutcome::Gone : ReplaceOutcome::Failed;
+        return over == Over::ExistingOnly && !IsFile(path) ? ReplaceOutcome::Gone
+                                                            : ReplaceOutcome::Failed;
     }
     bool written = false;
     {
@@ -79,11 +84,18 @@ ReplaceOutcome WriteBeside(const std::wstring &path, const std::string &bytes,
     // As late as can be: a file deleted since (another instance turning keeping off)
     // is not brought back.
     ReplaceOutcome outcome = ReplaceOutcome::Failed;
-    if (written && onlyOverExisting && !IsFile(path)) {
+    const DWORD how =
+        MOVEFILE_WRITE_THROUGH | (over == Over::NothingOnly ? 0 : MOVEFILE_REPLACE_EXISTING);
+    if (written && over == Over::ExistingOnly && !IsFile(path)) {
         outcome = ReplaceOutcome::Gone;
-    } else if (written && MoveFileExW(temporary, path.c_str(),
-                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    } else if (written && MoveFileExW(temporary, path.c_str(), how)) {
         return ReplaceOutcome::Written;
+    } else if (written && over == Over::NothingOnly) {
+        // Someone else made the file while the bytes were written: theirs stays.
+        const DWORD error = GetLastError();
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+            outcome = ReplaceOutcome::Gone;
+        }
     }
     DeleteFileW(temporary);
     return outcome;
@@ -96,12 +108,25 @@ bool IsPassingHold(DWORD error) {
 }  // namespace
 
 bool WriteWholeFile(const std::wstring &path, const std::string &bytes) {
-    return WriteBeside(path, bytes, false) == ReplaceOutcome::Written;
+    return WriteBeside(path, bytes, Over::Anything) == ReplaceOutcome::Written;
 }
 
 ReplaceOutcome ReplaceWholeFile(const std::wstring &path, const std::string &bytes) {
     if (!IsFile(path)) return ReplaceOutcome::Gone;
-    return WriteBeside(path, bytes, true);
+    return WriteBeside(path, bytes, Over::ExistingOnly);
+}
+
+NewFile CreateWholeFile(const std::wstring &path, const std::string &bytes) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return NewFile::AlreadyThere;
+    switch (WriteBeside(path, bytes, Over::NothingOnly)) {
+        case ReplaceOutcome::Written:
+            return NewFile::Made;
+        case ReplaceOutcome::Gone:
+            return NewFile::AlreadyThere;
+        case ReplaceOutcome::Failed:
+            break;
+    }
+    return NewFile::Failed;
 }
 
 SmallFile ReadSmallFile(const std::wstring &path, size_t limit) {

@@ -21,6 +21,11 @@ enum class ReplaceOutcome { Written, Gone, Failed };
 // Gone (the folder is not made either).
 ReplaceOutcome ReplaceWholeFile(const std::wstring &path, const std::string &bytes);
 
+// The same for a file that must not replace one: a target that exists, also one
+// made by someone else while the bytes were being written, is left as it is.
+enum class NewFile { Made, AlreadyThere, Failed };
+NewFile CreateWholeFile(const std::wstring &path, const std::string &bytes);
+
 // What a read of a small file found; the bytes when it was read.
 struct SmallFile {
     enum class Outcome { Read, Missing, CannotRead, TooLong };

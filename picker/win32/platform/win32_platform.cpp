@@ -11,7 +11,8 @@ Win32Platform::Win32Platform(HWND owner)
       screen_(user32_, gdi32_),
       clipboard_(user32_, owner),
       history_(),
-      keeping_(history_) {}
+      keeping_(history_),
+      templates_() {}
 
 void Win32Platform::SetTopmost(WindowHandle window, bool topmost) {
     setWindowPos_.Get()(reinterpret_cast<HWND>(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
@@ -45,6 +46,18 @@ void Win32Platform::ClipboardSetText(const std::u16string &text) {
 
 void Win32Platform::ClipboardSetTransientText(const std::u16string &text) {
     clipboard_.SetText(text, ClipboardHistory::Skip);
+}
+
+std::optional<std::u16string> Win32Platform::ClipboardText() {
+    return clipboard_.Text(kClipboardTextLimit);
+}
+
+std::optional<std::string> Win32Platform::ReadCopyTemplates() {
+    return templates_.Read();
+}
+
+void Win32Platform::EditCopyTemplates(HWND owner) {
+    templates_.Edit(owner);
 }
 
 void Win32Platform::KeepRecentColours(const std::vector<ColorRef> &newestFirst) {

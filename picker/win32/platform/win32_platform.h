@@ -12,6 +12,7 @@
 
 #include "clipboard.h"
 #include "colour_history_file.h"
+#include "copy_templates_file.h"
 #include "form_controls.h"
 #include "history_keeping.h"
 #include "screen_reader.h"
@@ -36,6 +37,12 @@ class Win32Platform : public Platform {
     void ClipboardClear() override;
     void ClipboardSetText(const std::u16string &text) override;
     void ClipboardSetTransientText(const std::u16string &text) override;
+    std::optional<std::u16string> ClipboardText() override;
+
+    std::optional<std::string> ReadCopyTemplates() override;
+    // Opens the templates file in the user's editor, making it first when it is not
+    // there; throws PickerError when it cannot.
+    void EditCopyTemplates(HWND owner);
 
     // Writes the list while the user keeps the history (see HistoryKeeping::Keep).
     void KeepRecentColours(const std::vector<ColorRef> &newestFirst) override;
@@ -57,6 +64,7 @@ class Win32Platform : public Platform {
     Clipboard clipboard_;
     ColourHistoryFile history_;
     HistoryKeeping keeping_;
+    CopyTemplatesFile templates_;
 };
 
 }  // namespace tintwell::win32
