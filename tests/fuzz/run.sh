@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan + UBSan) and runs each from its committed
 # seeds, side by side: the library's exports with their draws for a bounded time, and
-# the lookups alone and the hex text rules for a fixed number of runs each. Prints
+# the lookups alone, the hex text rules and the settings reader for a fixed number of
+# runs each. Prints
 # every target's run count; exits non-zero on any finding, leaving the input that
 # caused it in build/stress-fuzz/artifacts/.
 #
@@ -36,13 +37,16 @@ fuzz() {
   echo "$target: ${done_runs:-?} runs in $((SECONDS - start)) s, no findings" >"$build/$target.outcome"
 }
 
-targets=(dyeplate_fuzz lookup_fuzz hex_text_fuzz)
+targets=(dyeplate_fuzz lookup_fuzz hex_text_fuzz settings_fuzz)
 for target in "${targets[@]}"; do rm -f "$build/$target.outcome"; done
 fuzz dyeplate_fuzz corpus -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 &
 fuzz lookup_fuzz corpus-lookups -runs="$runs" -max_len=256 -timeout=20 &
 # Past seven characters a text is refused by its length alone: short inputs are the
 # ones worth the runs.
 fuzz hex_text_fuzz corpus-hex-text -runs="$runs" -max_len=16 -timeout=20 &
+# A settings file worth its name is a few hundred bytes; longer inputs only repeat
+# lines.
+fuzz settings_fuzz corpus-settings -runs="$runs" -max_len=1024 -timeout=20 &
 status=0
 for job in $(jobs -p); do wait "$job" || status=1; done
 for target in "${targets[@]}"; do
