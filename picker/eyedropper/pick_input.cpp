@@ -12,19 +12,17 @@ namespace {
 constexpr int32_t kWheelNotch = 120;
 constexpr int8_t kLongNudge = 10;
 
-// The keys a pick answers to, each with its bit among the held keys; the top bit
-// stands for the hotkey's key, whatever it is.
+// The keys a pick answers to, each with its bit among the held keys.
 constexpr uint32_t kPickKeys[] = {
     static_cast<uint32_t>(kKeyEnter),  static_cast<uint32_t>(kKeySpace),
     static_cast<uint32_t>(kKeyEscape), static_cast<uint32_t>(kKeyLeft),
     static_cast<uint32_t>(kKeyUp),     static_cast<uint32_t>(kKeyRight),
     static_cast<uint32_t>(kKeyDown),   static_cast<uint32_t>(kKeyF),
 };
-constexpr uint16_t kHotkeyKeyBit = 0x8000;
 
-uint16_t PickKeyBit(uint32_t key) {
+uint8_t PickKeyBit(uint32_t key) {
     for (size_t i = 0; i < std::size(kPickKeys); ++i)
-        if (kPickKeys[i] == key) return static_cast<uint16_t>(1u << i);
+        if (kPickKeys[i] == key) return static_cast<uint8_t>(1u << i);
     return 0;
 }
 
@@ -32,8 +30,8 @@ uint8_t ButtonBit(PickButton button) {
     return static_cast<uint8_t>(1u << static_cast<unsigned>(button));
 }
 
-bool IsHotkeyKey(const PickHookState &state, uint32_t key) {
-    return state.hotkey.key != 0 && key == state.hotkey.key;
+bool IsHotkey(const PickHookState &state, uint32_t key, uint32_t held) {
+    return state.hotkey.key != 0 && key == state.hotkey.key && held == state.hotkey.modifiers;
 }
 
 PickAction Action(PickActionKind kind) {
@@ -73,18 +71,18 @@ PickHookState Ended(PickHookState state) {
 
 PickVerdict KeyDown(PickHookState state, uint32_t key, uint32_t modifiers) {
     const uint32_t held = modifiers & kModifierMask;
-    const bool hotkeyKey = IsHotkeyKey(state, key);
-    if (hotkeyKey && (state.heldKeys & kHotkeyKeyBit) != 0) return Swallow(state);
-    if (state.picking && hotkeyKey && held == state.hotkey.modifiers) {
-        state.heldKeys |= kHotkeyKeyBit;
-        return Swallow(Ended(state), Action(PickActionKind::Cancel));
-    }
-    const uint16_t bit = PickKeyBit(key);
+    const uint8_t bit = PickKeyBit(key);
     if (bit == 0) return Pass(state);
     if ((state.heldKeys & bit) != 0) {
         return Swallow(state, state.picking && IsArrow(key) ? NudgeFor(key, held) : PickAction{});
     }
-    if (!state.picking) return Pass(state);
+    // The hotkey goes on to the system, whose WM_HOTKEY cancels the pick. With Alt or
+    // Win held the keys are the system's too: a key swallowed between their down and
+    // up leaves them pressed alone, and their up would open the Start menu or the
+    // active window's menu bar.
+    if (!state.picking || IsHotkey(state, key, held) || (held & (kModAlt | kModWin)) != 0) {
+        return Pass(state);
+    }
 
     if (key == static_cast<uint32_t>(kKeyF)) {
         if (held != kModControl) return Pass(state);
@@ -104,10 +102,9 @@ PickVerdict KeyDown(PickHookState state, uint32_t key, uint32_t modifiers) {
 }
 
 PickVerdict KeyUp(PickHookState state, uint32_t key) {
-    uint16_t owed = PickKeyBit(key);
-    if (IsHotkeyKey(state, key)) owed |= kHotkeyKeyBit;
+    const uint8_t owed = PickKeyBit(key);
     if ((state.heldKeys & owed) == 0) return Pass(state);
-    state.heldKeys &= static_cast<uint16_t>(~owed);
+    state.heldKeys &= static_cast<uint8_t>(~owed);
     return Swallow(state);
 }
 
@@ -149,15 +146,11 @@ PickVerdict Wheel(PickHookState state, int32_t delta) {
 
 }  // namespace
 
-PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey, bool hotkeyKeyDown) {
-    const HotkeyCombo cancelling =
-        hotkey.key != 0 ? HotkeyCombo{hotkey.modifiers & kModifierMask, hotkey.key} : HotkeyCombo{};
-    // The up owed for the hotkey's key is that key's; a new hotkey has another.
-    if (cancelling.key != state.hotkey.key) state.heldKeys &= static_cast<uint16_t>(~kHotkeyKeyBit);
+PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey) {
     state.picking = true;
-    state.hotkey = cancelling;
+    state.hotkey =
+        hotkey.key != 0 ? HotkeyCombo{hotkey.modifiers & kModifierMask, hotkey.key} : HotkeyCombo{};
     state.wheelRest = 0;
-    if (hotkeyKeyDown && state.hotkey.key != 0) state.heldKeys |= kHotkeyKeyBit;
     return state;
 }
 

@@ -15,11 +15,15 @@
 //   turning back starts the count anew); the horizontal wheel does nothing.
 // - Keys: Enter and Space pick, Esc cancels, the arrows nudge the pointer by one
 //   physical pixel, by ten with Shift, and Ctrl+F (Ctrl alone held) freezes or thaws
-//   the screen; these are swallowed. The hotkey pressed again, with exactly its
-//   modifiers, cancels, and is swallowed even when its key is one of the pick's.
-//   Ctrl+Shift+Esc cancels but passes, so that Task Manager can always be reached.
-//   Every other key passes, and so do the modifiers themselves, so that the system's
-//   idea of what is held stays true.
+//   the screen; these are swallowed. Ctrl+Shift+Esc cancels but passes, so that Task
+//   Manager can always be reached. Every other key passes, and so do the modifiers
+//   themselves, so that the system's idea of what is held stays true.
+// - With Alt or Win held, even the pick's keys pass: a key swallowed while they are
+//   down leaves them pressed alone as far as the system knows, and their release
+//   would open the Start menu or the menu bar of the window beneath.
+// - The hotkey passes too, even when its key is one of the pick's: pressed again, it
+//   reaches RegisterHotKey, whose WM_HOTKEY cancels the pick (PickSession::RespondTo).
+//   Its held press's repeats reach it too, and MOD_NOREPEAT keeps them quiet.
 // - A key held down repeats: the repeats of a swallowed key are swallowed; an arrow's
 //   nudge again, the others do nothing again (a held Ctrl+F does not flicker).
 //
@@ -95,23 +99,19 @@ struct PickAction {
 // The hooks' whole memory, kept by the window between events.
 struct PickHookState {
     bool picking = false;
-    // The hotkey that cancels this pick; key 0 when there is none.
+    // The registered hotkey, which the hooks pass; key 0 when there is none.
     HotkeyCombo hotkey{};
     // Buttons (bit 1 << PickButton) and keys whose downs were swallowed and whose ups
     // are still to come.
     uint8_t heldButtons = 0;
-    uint16_t heldKeys = 0;
+    uint8_t heldKeys = 0;
     // Wheel units not yet a whole step, with the sign of the turn so far.
     int32_t wheelRest = 0;
 };
 
-// A pick starting, cancelled by `hotkey` (key 0: none). `hotkeyKeyDown`: the press
-// of the hotkey that started it is still held as the hooks start (GetAsyncKeyState
-// of its key, asked once they are in place); its repeats and its up belong to that
-// press, and must neither cancel the pick nor reach the program beneath. A quick
-// press already let go gives false, or the next press would be taken for a repeat.
-// Ups owed from before carry on.
-PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey, bool hotkeyKeyDown);
+// A pick starting while `hotkey` is registered (key 0: none), whose presses the hooks
+// leave to the system. Ups owed from before carry on.
+PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey);
 
 // The pick ended from outside the hooks (the window closing, a failure); ups owed
 // carry on.

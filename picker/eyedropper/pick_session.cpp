@@ -7,11 +7,11 @@ TriggerResponse PickSession::RespondTo(PickTrigger trigger) const {
     return trigger == PickTrigger::Hotkey ? TriggerResponse::Cancel : TriggerResponse::Nothing;
 }
 
-bool PickSession::Start(PickerBefore before, HotkeyCombo hotkey, bool hotkeyKeyDown) {
+bool PickSession::Start(PickerBefore before, HotkeyCombo hotkey) {
     if (running_) return false;
     running_ = true;
     before_ = before;
-    hooks_ = StartedPick(hooks_, hotkey, hotkeyKeyDown);
+    hooks_ = StartedPick(hooks_, hotkey);
     return true;
 }
 

@@ -30,9 +30,8 @@ namespace tintwell {
 
 enum class PickTrigger { Hotkey, TrayIcon };
 
-// The hotkey starts a pick and, pressed again, cancels it (for when the hooks did
-// not see it); the icon cannot be clicked during a pick, and a click that comes
-// anyway is ignored.
+// The hotkey starts a pick and, pressed again, cancels it; the icon cannot be
+// clicked during a pick, and a click that comes anyway is ignored.
 enum class TriggerResponse { Start, Cancel, Nothing };
 
 struct PickerBefore {
@@ -62,8 +61,8 @@ class PickSession {
     TriggerResponse RespondTo(PickTrigger trigger) const;
 
     // False, changing nothing, while a pick runs. `hotkey`: the registered hotkey,
-    // key 0 when there is none; `hotkeyKeyDown` as StartedPick takes it.
-    bool Start(PickerBefore before, HotkeyCombo hotkey, bool hotkeyKeyDown);
+    // key 0 when there is none.
+    bool Start(PickerBefore before, HotkeyCombo hotkey);
 
     // For the hook procedures: StepPick on the kept state, which it then keeps.
     PickVerdict OnHookEvent(const PickEvent &event) noexcept;
