@@ -1,6 +1,7 @@
-// The keys the two pictures answer to, numbered as Windows numbers its virtual keys,
-// so the window hands a key on as it arrives; the shift mask that comes with a key or
-// a mouse event, and the mouse's button mask.
+// The keys the two pictures, the key field and a pick from anywhere answer to,
+// numbered as Windows numbers its virtual keys, so the window hands a key on as it
+// arrives; the shift mask that comes with a key or a mouse event, and the mouse's
+// button mask.
 #ifndef TINTWELL_PICKER_KEY_CODES_H
 #define TINTWELL_PICKER_KEY_CODES_H
 
@@ -8,7 +9,10 @@
 
 namespace tintwell {
 
+constexpr int16_t kKeyTab = 0x09;
+constexpr int16_t kKeyEnter = 0x0D;
 constexpr int16_t kKeyEscape = 0x1B;
+constexpr int16_t kKeySpace = 0x20;
 constexpr int16_t kKeyPageUp = 0x21;
 constexpr int16_t kKeyPageDown = 0x22;
 constexpr int16_t kKeyEnd = 0x23;

@@ -97,4 +97,22 @@ std::u16string StartupFailureCaption() {
     return u"Tintwell";
 }
 
+std::string messages::HotkeyTakenMessage(const std::string &combo) {
+    return combo + " は他のプログラムが使っているため登録できません。別のキーを選んでください。";
+}
+
+std::string messages::HotkeyRefusalMessage(HotkeyRefusal refusal) {
+    switch (refusal) {
+        case HotkeyRefusal::NeedsModifiers:
+            return kHotkeyNeedsModifiers;
+        case HotkeyRefusal::ReservedKey:
+            return kHotkeyReservedKey;
+        case HotkeyRefusal::UnnamedKey:
+            return kHotkeyUnnamedKey;
+        case HotkeyRefusal::None:
+        default:
+            return std::string();
+    }
+}
+
 }  // namespace tintwell

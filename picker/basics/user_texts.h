@@ -10,6 +10,8 @@
 #include <exception>
 #include <string>
 
+#include "hotkey_combo.h"
+
 namespace tintwell {
 
 namespace captions {
@@ -200,6 +202,41 @@ std::u16string StartupFailureMessage(const std::exception &error);
 
 // Caption of that message box.
 std::u16string StartupFailureCaption();
+
+// Picking from anywhere: the switches of its settings window, the hints of the
+// hotkey field, the notification icon's menu, and what is said when something
+// beyond the window could not be had.
+namespace captions {
+inline constexpr const wchar_t *kPickSettings = L"画面から色を取る設定…";
+inline constexpr const wchar_t *kHotkeyEnabled = L"ホットキーで画面から色を取る";
+inline constexpr const wchar_t *kHotkey = L"ホットキー:";
+inline constexpr const wchar_t *kPickFormat = L"コピーする形式:";
+inline constexpr const wchar_t *kResident = L"通知領域に常駐する";
+inline constexpr const wchar_t *kStartWithWindows = L"Windows の起動時に開始する";
+inline constexpr const wchar_t *kPickNow = L"画面から色を取る";
+inline constexpr const wchar_t *kShowWindow = L"Tintwell を開く";
+inline constexpr const wchar_t *kExit = L"終了";
+}  // namespace captions
+
+namespace messages {
+inline constexpr const char *kHotkeyNeedsModifiers =
+    "Win か、Ctrl・Alt・Shift のうち二つと組み合わせてください。";
+inline constexpr const char *kHotkeyReservedKey =
+    "F12 はデバッガー用に予約されているため使えません。";
+inline constexpr const char *kHotkeyUnnamedKey = "このキーはホットキーに使えません。";
+inline constexpr const char *kCannotWriteSettings = "設定をファイルに保存できません。";
+inline constexpr const char *kCannotRegisterStartup =
+    "Windows の起動時に開始するよう登録できません。";
+inline constexpr const char *kCannotUnregisterStartup =
+    "Windows の起動時に開始する登録を解除できません。";
+inline constexpr const char *kCannotStartPick = "画面から色を取る操作を開始できません。";
+inline constexpr const char *kCannotShowTrayIcon = "通知領域にアイコンを表示できません。";
+
+// RegisterHotKey refused the combination (`combo` as HotkeyText writes it).
+std::string HotkeyTakenMessage(const std::string &combo);
+// The key field's hint for a refused key; empty for HotkeyRefusal::None.
+std::string HotkeyRefusalMessage(HotkeyRefusal refusal);
+}  // namespace messages
 
 }  // namespace tintwell
 

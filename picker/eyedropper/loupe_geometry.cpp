@@ -47,9 +47,14 @@ int64_t DistanceSquared(const ScreenRect &rect, ScreenPoint p) {
 
 LoupeMetrics LoupeMetricsForDpi(int dpi) {
     const DisplayScale scale(dpi);
+    return LoupeMetricsWithCells(dpi, kCells, std::max(1, scale.FromBasePixels(kBaseCellSize)));
+}
+
+LoupeMetrics LoupeMetricsWithCells(int dpi, int cells, int cellSize) {
+    const DisplayScale scale(dpi);
     LoupeMetrics metrics{};
-    metrics.cells = kCells;
-    metrics.cellSize = std::max(1, scale.FromBasePixels(kBaseCellSize));
+    metrics.cells = cells;
+    metrics.cellSize = cellSize;
     metrics.gridWidth = std::max(1, scale.dpi() / kBaseDpi);
     // Two lines, dark outside and light inside, so that it shows on every colour;
     // the middle of the centre cell stays clear of it at every size.

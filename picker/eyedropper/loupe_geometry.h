@@ -73,6 +73,9 @@ struct LoupeMetrics {
 };
 
 LoupeMetrics LoupeMetricsForDpi(int dpi);
+// The same sizes for `cells` cells (odd) of `cellSize` pixels, as the loupe's zoom
+// steps make them.
+LoupeMetrics LoupeMetricsWithCells(int dpi, int cells, int cellSize);
 
 // The screen pixels the loupe shows around the pointer's pixel; cell (i, j) shows the
 // one at (left + i, top + j).

@@ -13,6 +13,7 @@
 #include "colour_word.h"
 #include "loupe_geometry.h"
 #include "loupe_image.h"
+#include "sample_size.h"
 
 namespace tintwell {
 
@@ -46,10 +47,6 @@ ScreenSquare SquareFromBitmap(ScreenPoint cursor, int reach, const BitmapPixel *
                               const std::vector<MonitorArea> &monitors);
 
 ColorRef ColourFromBitmapPixel(BitmapPixel pixel);
-
-// How much of the screen a sample takes: the pointer's pixel, or the mean of the
-// square around it.
-enum class SampleSize { OnePixel, ThreeByThree, FiveByFive };
 
 int SampleReach(SampleSize size);
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets: tests/fuzz/corpus/ for the exports with
-their draws, corpus-lookups/ for the lookups alone, corpus-hex-text/ for the text rules.
+their draws, corpus-lookups/ for the lookups alone, corpus-hex-text/ for the text rules,
+corpus-settings/ for the settings file's reader.
 
 An input is a run of calls, each: one op byte (0 field draw, 1 strip draw,
 2 GetColor, 3 GetColor2), then colour, mode and web-safe flag as little-endian
@@ -90,6 +91,17 @@ hex_text_seeds = {
     "wide": "ＡＢ".encode("utf-8"),
 }
 
+settings_seeds = {
+    "defaults": b"hotkey_enabled=off\r\nhotkey=Win+Shift+C\r\npick_format=#RRGGBB\r\n"
+                b"resident=off\r\nstart_with_windows=off\r\nloupe=off\r\nsample_size=1x1\r\n",
+    "changed": "hotkey_enabled=on\r\nhotkey=Ctrl+Alt+K\r\npick_format=私の形式 = #rrggbb;\r\n"
+               "resident=on\r\nstart_with_windows=on\r\nloupe=on\r\nsample_size=5x5\r\n"
+               .encode("utf-8"),
+    "edited": b"\xEF\xBB\xBF; Tintwell\n\n  HOTKEY = shift + windows + f9 \nloupe=Yes\nsample_size=3",
+    "damaged": b"[Tintwell]\nloupe\nhotkey=Ctrl+C\nsample_size=4x4\npick_format=\xE7\xA7\n"
+               b"colour=#123456\nloupe=on\x00\n",
+}
+
 
 colour_reader_seeds = {
     "hash": b"#1A2B3C",
@@ -140,3 +152,4 @@ write("corpus-lookups", lookup_seeds)
 write("corpus-hex-text", hex_text_seeds)
 write("corpus-colour-reader", colour_reader_seeds)
 write("corpus-templates", template_seeds)
+write("corpus-settings", settings_seeds)

@@ -2,9 +2,9 @@
 # Builds the libFuzzer targets (clang, ASan + UBSan) and runs each from its committed
 # seeds, side by side: the library's exports with their draws for a bounded time, and
 # the lookups alone, the hex text rules, the colour reader, the copy templates and
-# the history reader for a fixed number of runs each. Prints every target's run count;
-# exits non-zero on any finding, leaving the input that caused it in
-# build/stress-fuzz/artifacts/.
+# the history and settings readers for a fixed number of runs each. Prints every
+# target's run count; exits non-zero on any finding, leaving the input that caused it
+# in build/stress-fuzz/artifacts/.
 #
 #   tests/fuzz/run.sh [SECONDS [RUNS]]     defaults: 90 s of draws, 1000000 runs
 set -euo pipefail
@@ -37,7 +37,8 @@ fuzz() {
   echo "$target: ${done_runs:-?} runs in $((SECONDS - start)) s, no findings" >"$build/$target.outcome"
 }
 
-targets=(dyeplate_fuzz lookup_fuzz hex_text_fuzz colour_reader_fuzz template_fuzz history_fuzz)
+targets=(dyeplate_fuzz lookup_fuzz hex_text_fuzz colour_reader_fuzz template_fuzz history_fuzz
+  settings_fuzz)
 for target in "${targets[@]}"; do rm -f "$build/$target.outcome"; done
 fuzz dyeplate_fuzz corpus -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 &
 fuzz lookup_fuzz corpus-lookups -runs="$runs" -max_len=256 -timeout=20 &
@@ -51,6 +52,9 @@ fuzz template_fuzz corpus-templates -runs="$runs" -max_len=400 -timeout=20 &
 # A history of sixteen lines takes 128 bytes; past a few kilobytes an input only
 # repeats what shorter ones hold.
 fuzz history_fuzz corpus-history -runs="$runs" -max_len=2048 -timeout=20 &
+# A settings file worth its name is a few hundred bytes; longer inputs only repeat
+# lines.
+fuzz settings_fuzz corpus-settings -runs="$runs" -max_len=1024 -timeout=20 &
 status=0
 for job in $(jobs -p); do wait "$job" || status=1; done
 for target in "${targets[@]}"; do
