@@ -4,6 +4,11 @@
 
 namespace tintwell {
 
+std::string messages::HotkeyTakenMessage(const std::string &combination) {
+    return combination +
+           " は他のプログラムが使っているため登録できません。別のキーを選んでください。";
+}
+
 std::string messages::HexTextNotSixDigits(const std::string &hexText) {
     return "色の16進表記が6桁ではありません: \"" + hexText + "\"";
 }

@@ -73,6 +73,25 @@ inline constexpr const wchar_t *kPaletteFilterTxt = L"テキスト (*.txt)";
 inline constexpr const wchar_t *kPaletteFileName = L"Tintwell パレット";
 }  // namespace captions
 
+// The settings dialog, opened from "設定…" in the window's system menu: its title,
+// its controls' captions and the names of the copy formats a pick copies in, in the
+// order of the copy menu's formats.
+namespace captions {
+inline constexpr const wchar_t *kSettingsItem = L"設定…";
+inline constexpr const wchar_t *kSettingsTitle = L"Tintwell の設定";
+inline constexpr const wchar_t *kPickHotkey = L"ホットキーで画面から色を取る";
+inline constexpr const wchar_t *kPickCopyFormat = L"取った色のコピー形式";
+inline constexpr const wchar_t *kResident = L"通知領域に常駐する";
+inline constexpr const wchar_t *kStartWithWindows = L"Windows の起動時に開始する";
+inline constexpr const wchar_t *kKeepSettings = L"設定を保存する";
+inline constexpr const wchar_t *kOk = L"OK";
+inline constexpr const wchar_t *kCancel = L"キャンセル";
+inline constexpr const wchar_t *kFormatNames[] = {
+    L"#RRGGBB",        L"RRGGBB",   L"rgb(r, g, b)", L"r, g, b",
+    L"hsl(h, s%, l%)", L"0xRRGGBB", L"&HBBGGRR&",    L"COLORREF (10 進)",
+};
+}  // namespace captions
+
 namespace messages {
 // Picking and display.
 inline constexpr const char *kOverflow = "オーバーフローしました。";
@@ -96,6 +115,17 @@ inline constexpr const char *kCannotDeleteHistory = "色の履歴のファイル
 
 // Start-up.
 inline constexpr const char *kCannotCreateWindow = "ウィンドウを作成できません。";
+
+// The pick from the screen.
+inline constexpr const char *kCannotStartPick =
+    "画面から色を取れません。マウスとキーボードの入力を受け取る許可をシステムが与えませんでした。";
+inline constexpr const char *kPickNotCopied =
+    "取った色をクリップボードにコピーできませんでした。クリップボードを他のプログラムが使用中です"
+    "。";
+// Settings.
+inline constexpr const char *kCannotShowSettings = "設定の画面を開けません。";
+// The pick's hotkey. `combination` is its text, "Ctrl+Alt+K".
+std::string HotkeyTakenMessage(const std::string &combination);
 
 std::string HexTextNotSixDigits(const std::string &hexText);
 std::string HexTextNotHex(const std::string &hexText);
