@@ -54,6 +54,7 @@ Loupe::Loupe(ScreenReader &screen)
       sampling_(false),
       minimised_(false),
       snapshotting_(false),
+      picking_(false),
       framing_(false),
       shown_(false),
       drawn_(false),
@@ -113,6 +114,12 @@ void Loupe::SetSampling(bool on) {
 void Loupe::SetMinimised(bool minimised) {
     minimised_ = minimised;
     Apply();
+}
+
+void Loupe::SetPicking(bool on) {
+    picking_ = on;
+    Apply();
+    if (on) OnFrame();
 }
 
 void Loupe::SetSnapshotting(bool on) {

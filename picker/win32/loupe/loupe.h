@@ -15,8 +15,8 @@
 
 #include <functional>
 
-#include "read_viewer.h"
 #include "loupe_canvas.h"
+#include "read_viewer.h"
 #include "screen_reader.h"
 #include "window_base.h"
 
@@ -51,6 +51,9 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
     bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
+    // A pick from the screen shows the loupe whatever its switch says, and with the
+    // window minimised or hidden; the first frame comes at once.
+    void SetPicking(bool on);
     bool shown() const { return shown_; }
     // Off the screen while a snapshot of it is taken; back at the next frame after.
     void SetSnapshotting(bool on);
@@ -77,7 +80,9 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
     LRESULT OnFrame();
     LRESULT OnDisplayChange();
 
-    bool Wanted() const { return switchedOn_ && sampling_ && !minimised_ && !snapshotting_; }
+    bool Wanted() const {
+        return (picking_ || (switchedOn_ && sampling_ && !minimised_)) && !snapshotting_;
+    }
     // Shown, and over the square of screen read around `pointer`.
     bool LiesOver(ScreenPoint pointer) const;
     void Apply();
@@ -95,6 +100,7 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer, public MessageOwner {
     bool sampling_;
     bool minimised_;
     bool snapshotting_;
+    bool picking_;
     // The frame timer runs.
     bool framing_;
     bool shown_;
