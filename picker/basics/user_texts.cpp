@@ -7,6 +7,11 @@
 
 namespace tintwell {
 
+std::string messages::HotkeyTakenMessage(const std::string &combination) {
+    return combination +
+           " は他のプログラムが使っているため登録できません。別のキーを選んでください。";
+}
+
 std::string messages::HexTextNotSixDigits(const std::string &hexText) {
     return "色の16進表記が6桁ではありません: \"" + hexText + "\"";
 }
@@ -95,10 +100,6 @@ std::u16string StartupFailureMessage(const std::exception &error) {
 
 std::u16string StartupFailureCaption() {
     return u"Tintwell";
-}
-
-std::string messages::HotkeyTakenMessage(const std::string &combo) {
-    return combo + " は他のプログラムが使っているため登録できません。別のキーを選んでください。";
 }
 
 std::string messages::HotkeyRefusalMessage(HotkeyRefusal refusal) {

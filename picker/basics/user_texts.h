@@ -98,6 +98,25 @@ inline constexpr const char *kAccessDenied = "アクセスが拒否されまし�
 inline constexpr const char *kNotEnoughMemory = "メモリが足りません。";
 }  // namespace messages
 
+// The settings dialog, opened from "設定…" in the window's system menu: its title,
+// its controls' captions and the names of the copy formats a pick copies in, in the
+// order of the copy menu's formats.
+namespace captions {
+inline constexpr const wchar_t *kSettingsItem = L"設定…";
+inline constexpr const wchar_t *kSettingsTitle = L"Tintwell の設定";
+inline constexpr const wchar_t *kPickHotkey = L"ホットキーで画面から色を取る";
+inline constexpr const wchar_t *kPickCopyFormat = L"取った色のコピー形式";
+inline constexpr const wchar_t *kResident = L"通知領域に常駐する";
+inline constexpr const wchar_t *kStartWithWindows = L"Windows の起動時に開始する";
+inline constexpr const wchar_t *kKeepSettings = L"設定を保存する";
+inline constexpr const wchar_t *kOk = L"OK";
+inline constexpr const wchar_t *kCancel = L"キャンセル";
+inline constexpr const wchar_t *kFormatNames[] = {
+    L"#RRGGBB",        L"RRGGBB",   L"rgb(r, g, b)", L"r, g, b",
+    L"hsl(h, s%, l%)", L"0xRRGGBB", L"&HBBGGRR&",    L"COLORREF (10 進)",
+};
+}  // namespace captions
+
 namespace messages {
 // Picking and display.
 inline constexpr const char *kOverflow = "オーバーフローしました。";
@@ -126,6 +145,17 @@ inline constexpr const char *kCannotCreateLoupe =
     "拡大鏡のウィンドウを作成できません。拡大鏡なしで続けます。";
 inline constexpr const char *kCannotAddMenuItems =
     "システムメニューに Tintwell の項目を追加できません。";
+
+// The pick from the screen.
+inline constexpr const char *kCannotStartPick =
+    "画面から色を取れません。マウスとキーボードの入力を受け取る許可をシステムが与えませんでした。";
+inline constexpr const char *kPickNotCopied =
+    "取った色をクリップボードにコピーできませんでした。クリップボードを他のプログラムが使用中です"
+    "。";
+// Settings.
+inline constexpr const char *kCannotShowSettings = "設定の画面を開けません。";
+// The pick's hotkey. `combination` is its text, "Ctrl+Alt+K".
+std::string HotkeyTakenMessage(const std::string &combination);
 
 std::string HexTextNotSixDigits(const std::string &hexText);
 std::string HexTextNotHex(const std::string &hexText);
@@ -203,18 +233,12 @@ std::u16string StartupFailureMessage(const std::exception &error);
 // Caption of that message box.
 std::u16string StartupFailureCaption();
 
-// Picking from anywhere: the switches of its settings window, the hints of the
-// hotkey field, the notification icon's menu, and what is said when something
-// beyond the window could not be had.
+// Picking from anywhere: the notification icon's menu, the hints of the hotkey
+// field, and what is said when something beyond the window could not be had.
 namespace captions {
-inline constexpr const wchar_t *kPickSettings = L"画面から色を取る設定…";
-inline constexpr const wchar_t *kHotkeyEnabled = L"ホットキーで画面から色を取る";
-inline constexpr const wchar_t *kHotkey = L"ホットキー:";
-inline constexpr const wchar_t *kPickFormat = L"コピーする形式:";
-inline constexpr const wchar_t *kResident = L"通知領域に常駐する";
-inline constexpr const wchar_t *kStartWithWindows = L"Windows の起動時に開始する";
+// The notification icon's menu.
+inline constexpr const wchar_t *kShowWindow = L"開く";
 inline constexpr const wchar_t *kPickNow = L"画面から色を取る";
-inline constexpr const wchar_t *kShowWindow = L"Tintwell を開く";
 inline constexpr const wchar_t *kExit = L"終了";
 }  // namespace captions
 
@@ -229,11 +253,8 @@ inline constexpr const char *kCannotRegisterStartup =
     "Windows の起動時に開始するよう登録できません。";
 inline constexpr const char *kCannotUnregisterStartup =
     "Windows の起動時に開始する登録を解除できません。";
-inline constexpr const char *kCannotStartPick = "画面から色を取る操作を開始できません。";
 inline constexpr const char *kCannotShowTrayIcon = "通知領域にアイコンを表示できません。";
 
-// RegisterHotKey refused the combination (`combo` as HotkeyText writes it).
-std::string HotkeyTakenMessage(const std::string &combo);
 // The key field's hint for a refused key; empty for HotkeyRefusal::None.
 std::string HotkeyRefusalMessage(HotkeyRefusal refusal);
 }  // namespace messages

@@ -27,6 +27,7 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       pressCopy_(),
       sampleSize_(SampleSize::OnePixel),
       freeze_(FreezeState::Live),
+      screenPick_(),
       snapshot_() {}
 
 void Form::Form_Load() {

@@ -152,6 +152,19 @@ class Form {
     // that the next tick does not take the colour away again.
     void CopyMenu_RecentClick(size_t index);
 
+    // A pick from anywhere on the screen, started by the hotkey while the window may
+    // be hidden. While it lasts Ctrl+F freezes the screen as while sampling. Taken,
+    // the sample under the pointer (of the sample's size, from the snapshot while
+    // frozen) shows as a screen sample would, is copied as the copy menu's format
+    // `format` and becomes the newest recent colour; a copy that fails is reported
+    // after the rest is done. Cancelled, nothing changes. Either way a freeze the pick
+    // made goes, and sampling, when on, goes on as it was.
+    void ScreenPickBegan();
+    void ScreenPickToggleFreeze();
+    void ScreenPickTaken(size_t format);
+    void ScreenPickCancelled();
+    bool screenPicking() const { return screenPick_.has_value(); }
+
     // Most recent first.
     const std::vector<RecentColour> &RecentEntries() const { return recent_.Entries(); }
     std::vector<ColorRef> RecentColourList() const;
@@ -197,6 +210,7 @@ class Form {
     // colour.
     std::optional<PickOrigin> OriginOf(ColorRef colour) const;
     void StopSampling();
+    void EndScreenPick();
     void ToggleFreeze();
     void Unfreeze();
     // The field point and strip row the two markers show.
@@ -235,6 +249,8 @@ class Form {
     std::optional<std::u16string> pressCopy_;
     SampleSize sampleSize_;
     FreezeState freeze_;
+    // While a screen pick lasts: whether the screen was frozen when it began.
+    std::optional<bool> screenPick_;
     std::unique_ptr<ScreenSnapshot> snapshot_;
 };
 

@@ -49,6 +49,7 @@ Loupe::Loupe(ScreenReader &screen, FailureSink &failures)
       sampling_(false),
       minimised_(false),
       snapshotting_(false),
+      picking_(false),
       framing_(false),
       shown_(false),
       refresh_(),
@@ -87,6 +88,12 @@ void Loupe::SetSampling(bool on) {
 void Loupe::SetMinimised(bool minimised) {
     minimised_ = minimised;
     Apply();
+}
+
+void Loupe::SetPicking(bool on) {
+    picking_ = on;
+    Apply();
+    if (on) OnFrame();
 }
 
 void Loupe::SetSnapshotting(bool on) {

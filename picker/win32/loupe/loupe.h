@@ -51,6 +51,9 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     bool switchedOn() const { return switchedOn_; }
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
+    // A pick from the screen shows the loupe whatever its switch says, and with the
+    // window minimised or hidden; the first frame comes at once.
+    void SetPicking(bool on);
     bool shown() const { return shown_; }
     // Off the screen while a snapshot of it is taken; back at the next frame after.
     void SetSnapshotting(bool on);
@@ -77,7 +80,9 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     LRESULT OnFrame();
     LRESULT OnDisplayChange();
 
-    bool Wanted() const { return switchedOn_ && sampling_ && !minimised_ && !snapshotting_; }
+    bool Wanted() const {
+        return (picking_ || (switchedOn_ && sampling_ && !minimised_)) && !snapshotting_;
+    }
     // Shown, and over the square of screen read around `pointer`.
     bool LiesOver(ScreenPoint pointer) const;
     void Apply();
@@ -96,6 +101,7 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     bool sampling_;
     bool minimised_;
     bool snapshotting_;
+    bool picking_;
     // The frame timer runs.
     bool framing_;
     bool shown_;

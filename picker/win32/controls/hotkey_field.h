@@ -1,0 +1,31 @@
+// The settings dialog's key field: an edit control that does not take text but reads
+// the keys pressed in it, so that a combination with Win can be chosen, which the
+// system's hotkey control refuses. Each key-down (WM_KEYDOWN or WM_SYSKEYDOWN) goes to
+// the parent as kHotkeyFieldKey with the key and the modifiers then held; the parent
+// decides what the field shows and whether the key is the dialog's after all
+// (Tab, Enter, Esc).
+#ifndef TINTWELL_PICKER_WIN32_CONTROLS_HOTKEY_FIELD_H
+#define TINTWELL_PICKER_WIN32_CONTROLS_HOTKEY_FIELD_H
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace tintwell::win32 {
+
+// wParam: the virtual key; lParam: the held modifiers as RegisterHotKey's MOD_ bits.
+// The parent answers nonzero to let the key through to the dialog.
+constexpr UINT kHotkeyFieldKey = WM_APP + 20;
+// Sent when the last modifier came up without a key: the field shows its combination
+// again instead of the modifiers that were held.
+constexpr UINT kHotkeyFieldKeysLetGo = WM_APP + 21;
+
+// MOD_CONTROL, MOD_ALT, MOD_SHIFT and MOD_WIN for the modifiers held now.
+uint32_t HeldHotkeyModifiers();
+
+// Makes the edit control a key field for as long as it exists.
+bool MakeHotkeyField(HWND edit);
+
+}  // namespace tintwell::win32
+
+#endif  // TINTWELL_PICKER_WIN32_CONTROLS_HOTKEY_FIELD_H

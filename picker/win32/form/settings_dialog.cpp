@@ -1,0 +1,158 @@
+#include "settings_dialog.h"
+
+#include <iterator>
+#include <string>
+
+#include "colour_formats.h"
+#include "control_layout.h"
+#include "hotkey_field.h"
+#include "settings_dialog_ids.h"
+#include "text_conversion.h"
+#include "text_encoding.h"
+#include "user_texts.h"
+
+namespace tintwell::win32 {
+
+namespace {
+
+static_assert(std::size(captions::kFormatNames) == kColourFormatCount,
+              "every copy format needs its name in the settings dialog");
+
+struct DialogState {
+    SettingsChoices choices;
+};
+
+bool Ticked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void Tick(HWND dialog, int id, bool on) {
+    CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ShowKeys(HWND dialog, const std::string &text) {
+    SetDlgItemTextW(dialog, IDC_SETTINGS_HOTKEY_KEYS, WideFromUtf16(Utf8ToUtf16(text)).c_str());
+}
+
+// Starting with Windows means starting in the notification area, so it is offered
+// only while the program stays there.
+void FollowResident(HWND dialog) {
+    const bool resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
+    if (!resident) Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, false);
+    EnableWindow(GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS), resident);
+}
+
+void Fill(HWND dialog, const SettingsChoices &choices) {
+    SetWindowTextW(dialog, captions::kSettingsTitle);
+    SetDlgItemTextW(dialog, IDC_SETTINGS_HOTKEY, captions::kPickHotkey);
+    SetDlgItemTextW(dialog, IDC_SETTINGS_FORMAT_LABEL, captions::kPickCopyFormat);
+    SetDlgItemTextW(dialog, IDC_SETTINGS_RESIDENT, captions::kResident);
+    SetDlgItemTextW(dialog, IDC_SETTINGS_START_WITH_WINDOWS, captions::kStartWithWindows);
+    SetDlgItemTextW(dialog, IDC_SETTINGS_KEEP, captions::kKeepSettings);
+    SetDlgItemTextW(dialog, IDOK, captions::kOk);
+    SetDlgItemTextW(dialog, IDCANCEL, captions::kCancel);
+
+    Tick(dialog, IDC_SETTINGS_HOTKEY, choices.pickHotkey);
+    MakeHotkeyField(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS));
+    ShowKeys(dialog, HotkeyText(choices.hotkey));
+    const HWND formats = GetDlgItem(dialog, IDC_SETTINGS_FORMAT);
+    for (const wchar_t *name : captions::kFormatNames) {
+        SendMessageW(formats, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    }
+    const size_t format = choices.copyFormat < kColourFormatCount ? choices.copyFormat : 0;
+    SendMessageW(formats, CB_SETCURSEL, format, 0);
+    Tick(dialog, IDC_SETTINGS_RESIDENT, choices.resident);
+    Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices.resident && choices.startWithWindows);
+    Tick(dialog, IDC_SETTINGS_KEEP, choices.keepSettings);
+    FollowResident(dialog);
+}
+
+SettingsChoices Read(HWND dialog, const SettingsChoices &before) {
+    SettingsChoices choices = before;
+    choices.pickHotkey = Ticked(dialog, IDC_SETTINGS_HOTKEY);
+    const LRESULT format = SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0);
+    if (format >= 0 && static_cast<size_t>(format) < kColourFormatCount) {
+        choices.copyFormat = static_cast<size_t>(format);
+    }
+    choices.resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
+    choices.startWithWindows = choices.resident && Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
+    choices.keepSettings = Ticked(dialog, IDC_SETTINGS_KEEP);
+    return choices;
+}
+
+// A key pressed in the key field; true when it is the dialog's to act on.
+bool KeyInField(HWND dialog, DialogState &state, uint32_t key, uint32_t held) {
+    const KeyFieldResult result = KeyFieldKeyDown(state.choices.hotkey, key, held);
+    switch (result.verdict) {
+        case KeyFieldVerdict::Waiting:
+            ShowKeys(dialog, ModifiersText(held));
+            return false;
+        case KeyFieldVerdict::Set:
+            state.choices.hotkey = result.combo;
+            ShowKeys(dialog, HotkeyText(result.combo));
+            return false;
+        case KeyFieldVerdict::Refused:
+            ShowKeys(dialog, HotkeyText(state.choices.hotkey));
+            MessageBeep(MB_OK);
+            return false;
+        case KeyFieldVerdict::PassOn:
+            ShowKeys(dialog, HotkeyText(state.choices.hotkey));
+            return true;
+    }
+    return false;
+}
+
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto *state = reinterpret_cast<DialogState *>(GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+        case WM_INITDIALOG:
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+            Fill(dialog, reinterpret_cast<DialogState *>(lParam)->choices);
+            return TRUE;
+        case kHotkeyFieldKey:
+            if (state == nullptr) return FALSE;
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT,
+                              KeyInField(dialog, *state, static_cast<uint32_t>(wParam),
+                                         static_cast<uint32_t>(lParam)));
+            return TRUE;
+        case kHotkeyFieldKeysLetGo:
+            if (state != nullptr) ShowKeys(dialog, HotkeyText(state->choices.hotkey));
+            return TRUE;
+        case WM_COMMAND:
+            if (state == nullptr) return FALSE;
+            switch (LOWORD(wParam)) {
+                case IDC_SETTINGS_RESIDENT:
+                    FollowResident(dialog);
+                    return TRUE;
+                case IDOK:
+                    state->choices = Read(dialog, state->choices);
+                    EndDialog(dialog, IDOK);
+                    return TRUE;
+                case IDCANCEL:
+                    EndDialog(dialog, IDCANCEL);
+                    return TRUE;
+                default:
+                    return FALSE;
+            }
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
+                                                  const SettingsChoices &current) {
+    DialogState state{current};
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), owner,
+                                           &DialogProcedure, reinterpret_cast<LPARAM>(&state));
+    if (result == -1 || result == 0) {
+        const std::wstring text = WideFromUtf16(Utf8ToUtf16(messages::kCannotShowSettings));
+        MessageBoxW(owner, text.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
+        return std::nullopt;
+    }
+    if (result != IDOK) return std::nullopt;
+    return state.choices;
+}
+
+}  // namespace tintwell::win32
