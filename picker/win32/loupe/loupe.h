@@ -7,8 +7,10 @@
 // It shows the very read each sample takes. Between samples it checks the pointer
 // every frame: a moved pointer gets a read of its own and the loupe follows within
 // the frame; a resting one costs neither a read nor a redraw, and a sample that reads
-// what the loupe already shows is not drawn again (LoupeRefresh decides). Before any
-// read it steps out of the square about to be read, so that it never reads itself.
+// what the loupe already shows is not drawn again (LoupeRefresh decides). After a
+// rest the frames come slower until a frame or a sample finds the pointer moved
+// (LoupePace decides). Before any read it steps out of the square about to be read,
+// so that it never reads itself.
 #ifndef TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 #define TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 
@@ -18,6 +20,7 @@
 
 #include "command_ids.h"
 #include "loupe_canvas.h"
+#include "loupe_pace.h"
 #include "loupe_refresh.h"
 #include "read_viewer.h"
 #include "screen_reader.h"
@@ -56,7 +59,7 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     void SetSnapshotting(bool on);
     // The next frame draws again, wherever the pointer is (the sample's size or the
     // freeze changed).
-    void Redraw() { refresh_.Forget(); }
+    void Redraw();
 
     // Before a read around the pointer: true when the loupe stood in the way and
     // has moved (or hidden) within the last kStepAsideAllowanceMs, so that what it
@@ -88,6 +91,8 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     void MoveTo(const RECT &place);
     // Hidden, for a read at `pointer` it found no way to show.
     void CannotShowAt(ScreenPoint pointer);
+    // The frame timer set to `periodMs`, if it runs at another.
+    void PaceFrames(unsigned periodMs);
 
     ScreenReader &screen_;
     FrameRead readFrame_;
@@ -96,8 +101,10 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     bool sampling_;
     bool minimised_;
     bool snapshotting_;
-    // The frame timer runs.
+    // The frame timer runs, and how often.
     bool framing_;
+    unsigned frameMs_;
+    LoupePace pace_;
     bool shown_;
     // What the loupe shows, for when to read and draw again.
     LoupeRefresh refresh_;
