@@ -55,6 +55,8 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     void SetSampling(bool on);
     void SetMinimised(bool minimised);
     bool shown() const { return shown_; }
+    // How often the frames come now; 0 while they do not run.
+    unsigned framePeriodMs() const { return frameMs_; }
     // Off the screen while a snapshot of it is taken; back at the next frame after.
     void SetSnapshotting(bool on);
     // The next frame draws again, wherever the pointer is (the sample's size or the
