@@ -1,8 +1,9 @@
 // The eyedropper with the loupe on, in one run: the read and the loupe's redraw a
 // tick adds against a plain one-pixel read; how long the loupe takes to follow a
-// pointer jump; and what a resting pointer costs while sampling, as a share of one
-// core, with the loupe and without it. The tables' redraw, which every tick does with
-// or without the loupe, is left out of both sides.
+// pointer jump, while the pointer moves and at its first movement after a rest; and
+// what a resting pointer costs while sampling, as a share of one core, with the loupe
+// and without it. The tables' redraw, which every tick does with or without the
+// loupe, is left out of both sides.
 #include <windows.h>
 
 #include <cstdio>
@@ -22,6 +23,7 @@ using namespace tintwell::win32;
 constexpr int kWarmUp = 20;
 constexpr int kRuns = 400;
 constexpr int kJumps = 120;
+constexpr int kJumpsAfterRest = 16;
 
 void BecomeDpiAware() {
     using SetContext = BOOL(WINAPI *)(DPI_AWARENESS_CONTEXT);
@@ -102,6 +104,52 @@ RECT LoupeRect(const Loupe &loupe) {
     return rect;
 }
 
+struct Follow {
+    drag_bench::StepTimer timer;
+    int lost = 0;
+};
+
+// `jumps` jumps, each `restMs` and up to `spreadMs` more after the loupe followed the
+// one before: spread evenly, the jumps fall anywhere between two frames of a period
+// up to `spreadMs`, not always at the same moment of it.
+Follow FollowJumps(const Loupe &loupe, const RECT &screen, POINT home, int jumps, DWORD restMs,
+                   DWORD spreadMs) {
+    Follow follow;
+    for (int i = 0; i < jumps; ++i) {
+        const RECT before = LoupeRect(loupe);
+        const POINT to{i % 2 == 0 ? screen.right * 2 / 3 : home.x, home.y + (i % 7) * 3};
+        follow.timer.Start();
+        SetCursorPos(to.x, to.y);
+        const ULONGLONG giveUp = GetTickCount64() + 500;
+        bool moved = false;
+        while (!moved && GetTickCount64() < giveUp) {
+            if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT) == WAIT_OBJECT_0) {
+                Pump();
+            }
+            const RECT now = LoupeRect(loupe);
+            moved = !EqualRect(&now, &before);
+        }
+        if (moved) {
+            follow.timer.Stop();
+        } else {
+            ++follow.lost;
+        }
+        const ULONGLONG restUntil = GetTickCount64() + restMs + spreadMs * i / jumps;
+        for (ULONGLONG now = GetTickCount64(); now < restUntil; now = GetTickCount64()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(restUntil - now),
+                                      QS_ALLINPUT);
+            Pump();
+        }
+    }
+    return follow;
+}
+
+void PrintFollow(const char *label, const Follow &follow, int jumps) {
+    std::printf("%-52s %9.1f %9.1f   (%d of %d jumps not followed within 500 ms)\n", label,
+                follow.timer.Median() / 1000.0, follow.timer.Percentile(0.99) / 1000.0, follow.lost,
+                jumps);
+}
+
 }  // namespace
 
 int main() {
@@ -152,35 +200,15 @@ int main() {
 
     // Jumps of the pointer, alternating between two places far apart: from the jump
     // to the first moment the loupe stands elsewhere, the message loop running as
-    // the program's does.
-    drag_bench::StepTimer follow;
-    int lost = 0;
-    for (int i = 0; i < kJumps; ++i) {
-        const RECT before = LoupeRect(loupe);
-        const POINT to{i % 2 == 0 ? screen.right * 2 / 3 : home.x, home.y + (i % 7) * 3};
-        follow.Start();
-        SetCursorPos(to.x, to.y);
-        const ULONGLONG giveUp = GetTickCount64() + 500;
-        bool moved = false;
-        while (!moved && GetTickCount64() < giveUp) {
-            MSG message{};
-            if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT) == WAIT_OBJECT_0) {
-                while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-            }
-            const RECT now = LoupeRect(loupe);
-            moved = !EqualRect(&now, &before);
-        }
-        if (moved) {
-            follow.Stop();
-        } else {
-            ++lost;
-        }
-        Sleep(5);
-    }
+    // the program's does. First in quick succession, as while the pointer moves;
+    // then each after a rest long enough for the frames to have slowed, with no
+    // sample tick to catch the movement first.
+    const Follow moving = FollowJumps(loupe, screen, home, kJumps, 5, 0);
+    const Follow afterRest = FollowJumps(loupe, screen, home, kJumpsAfterRest,
+                                         static_cast<DWORD>(kRestAfterMs) + 100, kRestingFrameMs);
     std::printf("\n%-52s %9s %9s\n", "pointer jump to loupe moved (ms)", "median", "p99");
-    std::printf("%-52s %9.1f %9.1f   (%d of %d jumps not followed within 500 ms)\n",
-                "with the frame check at ~60 per second", follow.Median() / 1000.0,
-                follow.Percentile(0.99) / 1000.0, lost, kJumps);
+    PrintFollow("pointer moving, frames ~60 per second", moving, kJumps);
+    PrintFollow("first movement after a rest", afterRest, kJumpsAfterRest);
 
     // At rest, the loupe on and then off as the plain reference: the frames run while
     // it is on, the sample ticks every 100 ms either way.

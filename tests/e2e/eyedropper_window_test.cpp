@@ -237,4 +237,40 @@ TEST(LoupeWindowTest, FramesReadOnlyForAMovedPointerAndLikeReadsAreNotShownAgain
     EXPECT_TRUE(EqualRect(&now, &placed)) << "a changed read is shown where it belongs";
 }
 
+// The frames slow down once the pointer has rested, and whichever sees it move first,
+// a sample tick or a frame, brings the quick ones back.
+TEST(LoupeWindowTest, FramesSlowAtRestAndTheFirstSightOfAMovementHurriesThem) {
+    Win32Platform platform;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Loupe::RegisterClass(instance);
+    Loupe loupe(platform.screen(), testsupport::EndTheTestOnFailure());
+    const SampleStatus status{0, RGB(0x12, 0x34, 0x56), FreezeState::Live};
+    loupe.Create(instance, [&](ReadViewer &viewer) {
+        viewer.ShowRead(platform.ReadScreenSquare(viewer.WantedReach()), status);
+    });
+    const ScreenRect &work = platform.screen().monitors().Areas().at(0).work;
+    const POINT rest{work.left + work.width() / 3, work.top + work.height() / 3};
+    SetCursorPos(rest.x, rest.y);
+    loupe.SetSampling(true);
+    loupe.Switch();
+    EXPECT_EQ(loupe.framePeriodMs(), kFollowingFrameMs) << "just switched on";
+    const DWORD aRest = static_cast<DWORD>(kRestAfterMs) + 150;
+    PumpFor(aRest);
+    ASSERT_TRUE(loupe.shown());
+    EXPECT_EQ(loupe.framePeriodMs(), kRestingFrameMs) << "the pointer rests";
+
+    SetCursorPos(rest.x + 7, rest.y + 5);
+    loupe.ShowRead(platform.ReadScreenSquare(loupe.WantedReach()), status);
+    EXPECT_EQ(loupe.framePeriodMs(), kFollowingFrameMs) << "a tick saw the pointer move";
+    PumpFor(aRest);
+    EXPECT_EQ(loupe.framePeriodMs(), kRestingFrameMs);
+
+    SetCursorPos(rest.x, rest.y);
+    PumpFor(3 * kRestingFrameMs);
+    EXPECT_EQ(loupe.framePeriodMs(), kFollowingFrameMs) << "a frame saw the pointer move";
+
+    loupe.Switch();
+    EXPECT_EQ(loupe.framePeriodMs(), 0u);
+}
+
 }  // namespace

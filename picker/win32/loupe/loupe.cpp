@@ -11,8 +11,6 @@ namespace {
 constexpr DWORD kLoupeStyle = WS_POPUP;
 constexpr DWORD kLoupeExStyle =
     WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
-// About 60 frames a second; a coarser system timer may stretch it, never below 30.
-constexpr UINT kFrameMs = 15;
 // SetWindowDisplayAffinity's WDA_EXCLUDEFROMCAPTURE (Windows 10 2004): screen reads
 // then pass over the loupe wherever it stands.
 constexpr DWORD kExcludeFromCapture = 0x00000011;
@@ -51,6 +49,8 @@ Loupe::Loupe(ScreenReader &screen, FailureSink &failures)
       snapshotting_(false),
       picking_(false),
       framing_(false),
+      frameMs_(0),
+      pace_(),
       shown_(false),
       refresh_(),
       placed_{0, 0, 0, 0},
@@ -111,11 +111,24 @@ void Loupe::Apply() {
         // The next frame reads and shows.
         screen_.monitors().Forget();
         refresh_.Forget();
-        SetTimer(hwnd_, kLoupeFrameTimer, kFrameMs, nullptr);
+        PaceFrames(pace_.Hurry(GetTickCount64()));
     } else {
         KillTimer(hwnd_, kLoupeFrameTimer);
+        frameMs_ = 0;
         Hide();
     }
+}
+
+void Loupe::PaceFrames(unsigned periodMs) {
+    if (!framing_ || periodMs == frameMs_) return;
+    // A coarser system timer may stretch the quick frames; never below 30 a second.
+    SetTimer(hwnd_, kLoupeFrameTimer, periodMs, nullptr);
+    frameMs_ = periodMs;
+}
+
+void Loupe::Redraw() {
+    refresh_.Forget();
+    PaceFrames(pace_.Hurry(GetTickCount64()));
 }
 
 void Loupe::Hide() {
@@ -177,6 +190,8 @@ bool Loupe::Covers(const ScreenSquare &read) const {
 
 void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
     if (hwnd_ == nullptr || !Wanted()) return;
+    // A sample tick may be the first to see the pointer leave its rest.
+    PaceFrames(pace_.Saw(read.cursor, GetTickCount64()));
     const std::vector<MonitorArea> &areas = screen_.monitors().Areas();
     if (!refresh_.Shows(read, status, areas)) {
         // Nothing new to draw; but a window may have entered the topmost band since
@@ -253,9 +268,9 @@ void Loupe::Paint(HDC dc) const {
 LRESULT Loupe::OnFrame() {
     if (!Wanted()) return 0;
     const POINT cursor = screen_.Cursor();
-    if (!refresh_.FrameReads(ScreenPoint{cursor.x, cursor.y}, screen_.monitors().Areas())) {
-        return 0;
-    }
+    const ScreenPoint pointer{cursor.x, cursor.y};
+    PaceFrames(pace_.Saw(pointer, GetTickCount64()));
+    if (!refresh_.FrameReads(pointer, screen_.monitors().Areas())) return 0;
     if (StepAside()) return 0;
     if (readFrame_) readFrame_(*this);
     return 0;
@@ -268,7 +283,7 @@ LRESULT Loupe::OnFrame() {
 LRESULT Loupe::OnDisplayChange() {
     screen_.monitors().Forget();
     if (shown_) canvas_.Release();
-    refresh_.Forget();
+    Redraw();
     return 0;
 }
 

@@ -7,8 +7,10 @@
 // It shows the very read each sample takes. Between samples it checks the pointer
 // every frame: a moved pointer gets a read of its own and the loupe follows within
 // the frame; a resting one costs neither a read nor a redraw, and a sample that reads
-// what the loupe already shows is not drawn again (LoupeRefresh decides). Before any
-// read it steps out of the square about to be read, so that it never reads itself.
+// what the loupe already shows is not drawn again (LoupeRefresh decides). After a
+// rest the frames come slower until a frame or a sample finds the pointer moved
+// (LoupePace decides). Before any read it steps out of the square about to be read,
+// so that it never reads itself.
 #ifndef TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 #define TINTWELL_PICKER_WIN32_LOUPE_LOUPE_H
 
@@ -18,6 +20,7 @@
 
 #include "command_ids.h"
 #include "loupe_canvas.h"
+#include "loupe_pace.h"
 #include "loupe_refresh.h"
 #include "read_viewer.h"
 #include "screen_reader.h"
@@ -55,11 +58,13 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     // window minimised or hidden; the first frame comes at once.
     void SetPicking(bool on);
     bool shown() const { return shown_; }
+    // How often the frames come now; 0 while they do not run.
+    unsigned framePeriodMs() const { return frameMs_; }
     // Off the screen while a snapshot of it is taken; back at the next frame after.
     void SetSnapshotting(bool on);
     // The next frame draws again, wherever the pointer is (the sample's size or the
     // freeze changed).
-    void Redraw() { refresh_.Forget(); }
+    void Redraw();
 
     // Before a read around the pointer: true when the loupe stood in the way and
     // has moved (or hidden) within the last kStepAsideAllowanceMs, so that what it
@@ -93,6 +98,8 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     void MoveTo(const RECT &place);
     // Hidden, for a read at `pointer` it found no way to show.
     void CannotShowAt(ScreenPoint pointer);
+    // The frame timer set to `periodMs`, if it runs at another.
+    void PaceFrames(unsigned periodMs);
 
     ScreenReader &screen_;
     FrameRead readFrame_;
@@ -102,8 +109,10 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     bool minimised_;
     bool snapshotting_;
     bool picking_;
-    // The frame timer runs.
+    // The frame timer runs, and how often.
     bool framing_;
+    unsigned frameMs_;
+    LoupePace pace_;
     bool shown_;
     // What the loupe shows, for when to read and draw again.
     LoupeRefresh refresh_;
