@@ -80,6 +80,31 @@ std::string HistoryNotDeletedMessage(const std::string &path) {
     return "色の履歴のファイル \"" + path + "\" を削除できません。";
 }
 
+namespace {
+
+std::string WithReason(std::string message, const std::string &why) {
+    if (!why.empty()) message += " " + why;
+    return message;
+}
+
+}  // namespace
+
+std::string SettingsNotWrittenMessage(const std::string &path, const std::string &why) {
+    return WithReason("設定をファイル \"" + path + "\" に保存できません。", why);
+}
+
+std::string SettingsNotDeletedMessage(const std::string &path, const std::string &why) {
+    return WithReason("設定のファイル \"" + path + "\" を削除できません。", why);
+}
+
+std::string SettingsFolderNotMadeReason(const std::string &folder) {
+    return "フォルダー \"" + folder + "\" を作成できません。";
+}
+
+std::string messages::SystemErrorReason(unsigned long code) {
+    return "(システムのエラー " + std::to_string(code) + ")";
+}
+
 std::string LibraryNotFoundMessage(const std::string &fileName) {
     return "ライブラリ \"" + fileName + "\" を読み込めません。";
 }

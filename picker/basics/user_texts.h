@@ -217,6 +217,17 @@ std::string HistoryFolderNotMadeMessage(const std::string &folder);
 std::string HistoryNotWrittenMessage(const std::string &path);
 std::string HistoryNotDeletedMessage(const std::string &path);
 
+// The settings file could not be written (its old text, if any, is as it was) or
+// deleted. `why` is what the system said, in the user's words; it may be empty.
+std::string SettingsNotWrittenMessage(const std::string &path, const std::string &why);
+std::string SettingsNotDeletedMessage(const std::string &path, const std::string &why);
+// The reasons a settings file could not be made at all.
+std::string SettingsFolderNotMadeReason(const std::string &folder);
+namespace messages {
+inline constexpr const char *kNoAppDataFolderForSettings =
+    "ユーザーのアプリケーション データ フォルダーが見つかりません。";
+}  // namespace messages
+
 // The colour table library or one of its functions could not be had.
 std::string LibraryNotFoundMessage(const std::string &fileName);
 std::string ExportNotFoundMessage(const std::string &fileName, const std::string &exportName);
@@ -254,6 +265,15 @@ inline constexpr const char *kCannotRegisterStartup =
 inline constexpr const char *kCannotUnregisterStartup =
     "Windows の起動時に開始する登録を解除できません。";
 inline constexpr const char *kCannotShowTrayIcon = "通知領域にアイコンを表示できません。";
+// Why a file, a registry value or the notification area refused, after one of the
+// messages above.
+inline constexpr const char *kNoNotificationArea = "通知領域が見つかりません。";
+inline constexpr const char *kDiskFull = "ディスクの空き領域が足りません。";
+inline constexpr const char *kFileInUse = "ファイルを他のプログラムが使用中です。";
+inline constexpr const char *kProgramPathUnusable =
+    "このプログラムのパスは起動時の登録に使えません。";
+// A system error without words of its own: its number.
+std::string SystemErrorReason(unsigned long code);
 
 // The key field's hint for a refused key; empty for HotkeyRefusal::None.
 std::string HotkeyRefusalMessage(HotkeyRefusal refusal);
