@@ -206,16 +206,7 @@ TEST_F(ScreenPickTest, DISABLED_EscARightClickAndTheHotkeyAgainCancelAndCopyNoth
 TEST_F(ScreenPickTest, ACombinationAnotherProgramHoldsIsSaidAndLeftUnticked) {
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_WIN | MOD_SHIFT | MOD_NOREPEAT, 'C'));
     TurnHotkeyOn(0);
-    std::wstring said;
-    WaitUntil(kUpdateTimeoutMs, [&] {
-        said.clear();
-        const HWND box = process().WaitForMessageBox(100);
-        for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            said += WindowText(child);
-        }
-        return !said.empty();
-    });
+    const std::wstring said = ShownMessageText();
     EXPECT_NE(said.find(L"Win+Shift+C は他のプログラムが使っているため登録できません。"
                         L"別のキーを選んでください。"),
               std::wstring::npos)
