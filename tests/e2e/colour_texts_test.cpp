@@ -221,7 +221,12 @@ TEST_F(ColourTextsTest, EditingTheTemplatesMakesTheFileWithItsExamplesAndOpensAn
         return editor != nullptr;
     })) << "no editor showed";
     const std::string made = FileBytes(TemplatesPath());
-    if (editor != nullptr) PostMessageW(editor, WM_CLOSE, 0, 0);
+    if (editor != nullptr) {
+        // Gone before the menu opens again: an editor still closing may hold the
+        // foreground, and the menu would then not open.
+        PostMessageW(editor, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(editor); }));
+    }
     // Opening it again leaves what the user has written.
     {
         std::ofstream file(TemplatesPath().c_str(), std::ios::binary);
