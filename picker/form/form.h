@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -152,16 +153,22 @@ class Form {
     // that the next tick does not take the colour away again.
     void CopyMenu_RecentClick(size_t index);
 
+    // The formats a pick can copy in, by their keys (pick_format.h): the fifteen
+    // built-in ones, then the usable templates of the templates file by their text
+    // (none when it is missing or cannot be read).
+    std::vector<std::string> PickFormatKeys();
+
     // A pick from anywhere on the screen, started by the hotkey while the window may
     // be hidden. While it lasts Ctrl+F freezes the screen as while sampling. Taken,
     // the sample under the pointer (of the sample's size, from the snapshot while
-    // frozen) shows as a screen sample would, is copied as the copy menu's format
-    // `format` and becomes the newest recent colour; a copy that fails is reported
-    // after the rest is done. Cancelled, nothing changes. Either way a freeze the pick
-    // made goes, and sampling, when on, goes on as it was.
+    // frozen) shows as a screen sample would, is copied in the format whose key is
+    // `formatKey` (#RRGGBB when none has it now) and becomes the newest recent
+    // colour; a copy that fails is reported after the rest is done. Cancelled,
+    // nothing changes. Either way a freeze the pick made goes, and sampling, when on,
+    // goes on as it was.
     void ScreenPickBegan();
     void ScreenPickToggleFreeze();
-    void ScreenPickTaken(size_t format);
+    void ScreenPickTaken(std::string_view formatKey);
     void ScreenPickCancelled();
     bool screenPicking() const { return screenPick_.has_value(); }
 
@@ -201,6 +208,8 @@ class Form {
     void CopyMenuText(const std::string &text);
     // The menu's lines from the templates file, for the colour.
     std::vector<TemplateLine> TemplateLinesFor(ColorRef colour);
+    // The usable lines of the templates file; none when it cannot be read.
+    std::vector<std::string> UsableTemplates();
     // Puts the colour on top of the recent list and has the platform keep the list
     // when that changed it.
     void AddRecent(const RecentColour &entry);

@@ -1,11 +1,38 @@
 // The hotkey's pick from anywhere on the screen: what its end does to the form.
 #include <string>
+#include <vector>
 
+#include "colour_templates.h"
 #include "form.h"
+#include "pick_format.h"
+#include "template_file.h"
 #include "text_encoding.h"
 #include "user_texts.h"
 
 namespace tintwell {
+
+std::vector<std::string> Form::UsableTemplates() {
+    std::vector<std::string> usable;
+    std::optional<std::string> bytes;
+    try {
+        bytes = platform_.ReadCopyTemplates();
+    } catch (const std::exception &) {
+        // The copy menu tells of a file that cannot be read; a pick falls back to
+        // the default format.
+        return usable;
+    }
+    if (!bytes) return usable;
+    for (std::string &line : ReadTemplateFile(*bytes).templates) {
+        if (ExpandTemplate(line, 0)) usable.push_back(std::move(line));
+    }
+    return usable;
+}
+
+std::vector<std::string> Form::PickFormatKeys() {
+    std::vector<std::string> keys(BuiltInFormatKeys().begin(), BuiltInFormatKeys().end());
+    for (std::string &line : UsableTemplates()) keys.push_back(std::move(line));
+    return keys;
+}
 
 void Form::ScreenPickBegan() {
     if (screenPick_) return;
@@ -16,8 +43,10 @@ void Form::ScreenPickToggleFreeze() {
     if (screenPick_) ToggleFreeze();
 }
 
-void Form::ScreenPickTaken(size_t format) {
+void Form::ScreenPickTaken(std::string_view formatKey) {
     if (!screenPick_) return;
+    const std::vector<std::string> keys = PickFormatKeys();
+    const size_t format = PickFormatIndex(keys, formatKey);
     ColorRef colour = 0;
     // Read before the pick's own freeze goes: a frozen pick takes what it froze.
     try {
@@ -28,8 +57,13 @@ void Form::ScreenPickTaken(size_t format) {
     }
     EndScreenPick();
     ShowAsSample(colour);
-    const auto texts = ColourFormatTexts(colour);
-    const std::u16string text = Utf8ToUtf16(texts[format < texts.size() ? format : 0]);
+    std::string chosen;
+    if (format < kAllColourFormatCount) {
+        chosen = ColourFormatText(colour, ColourFormatTable()[format].format);
+    } else {
+        chosen = ExpandTemplate(keys[format], colour).value_or(HashHexText(colour));
+    }
+    const std::u16string text = Utf8ToUtf16(chosen);
     const bool copied = PutOnClipboard([&] { return text; }, ClipboardHistory::Keep);
     AddRecent(RecentColour{colour, OriginOf(colour)});
     if (!copied) throw PickerError(messages::kPickNotCopied);

@@ -52,15 +52,16 @@ bool IsControl(uint32_t codePoint) {
 
 }  // namespace
 
-const std::array<const char *, kColourFormatCount> &BuiltInFormatKeys() {
+const std::array<const char *, kAllColourFormatCount> &BuiltInFormatKeys() {
     static constexpr const char *kKeys[] = {
-        "#RRGGBB",        "RRGGBB",   "rgb(r, g, b)", "r, g, b",
-        "hsl(h, s%, l%)", "0xRRGGBB", "&HBBGGRR&",    "COLORREF",
+        "#RRGGBB",  "RRGGBB",    "rgb(r, g, b)", "r, g, b", "hsl(h, s%, l%)",
+        "0xRRGGBB", "&HBBGGRR&", "COLORREF",     "hsv()",   "hwb()",
+        "cmyk()",   "lab()",     "lch()",        "oklab()", "oklch()",
     };
     // A format without a key could never be the pick's.
-    static_assert(std::size(kKeys) == kColourFormatCount, "every copy format needs its key");
-    static const std::array<const char *, kColourFormatCount> keys = [] {
-        std::array<const char *, kColourFormatCount> all{};
+    static_assert(std::size(kKeys) == kAllColourFormatCount, "every copy format needs its key");
+    static const std::array<const char *, kAllColourFormatCount> keys = [] {
+        std::array<const char *, kAllColourFormatCount> all{};
         for (size_t i = 0; i < all.size(); ++i) all[i] = kKeys[i];
         return all;
     }();

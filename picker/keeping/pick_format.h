@@ -12,16 +12,18 @@
 #include <string_view>
 #include <vector>
 
-#include "colour_formats.h"
+#include "colour_format_list.h"
 
 namespace tintwell {
 
 inline constexpr const char *kDefaultPickFormatKey = "#RRGGBB";
 constexpr size_t kMaxPickFormatKeyBytes = 100;
 
-// The keys of the formats ColourFormatTexts makes, in its order: "#RRGGBB", "RRGGBB",
-// "rgb(r, g, b)", "r, g, b", "hsl(h, s%, l%)", "0xRRGGBB", "&HBBGGRR&", "COLORREF".
-const std::array<const char *, kColourFormatCount> &BuiltInFormatKeys();
+// The keys of the formats AllColourFormatTexts makes, in its order: "#RRGGBB",
+// "RRGGBB", "rgb(r, g, b)", "r, g, b", "hsl(h, s%, l%)", "0xRRGGBB", "&HBBGGRR&",
+// "COLORREF", then the seven more by their names in the colour table: "hsv()",
+// "hwb()", "cmyk()", "lab()", "lch()", "oklab()", "oklch()".
+const std::array<const char *, kAllColourFormatCount> &BuiltInFormatKeys();
 
 // Whether a text can be a key, and so a line of the settings file: 1 to
 // kMaxPickFormatKeyBytes bytes of well-formed UTF-8, no control characters, no

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "e2e_config.h"
+#include "program_folder.h"
 #include "sampling_fixture.h"
 #include "screen_probe.h"
 #include "user_input.h"
@@ -66,18 +67,7 @@ class ScratchFolder {
         RemoveDirectoryW(path_.c_str());
     }
     const std::wstring &path() const { return path_; }
-    std::vector<std::wstring> Files() const {
-        std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found{};
-        const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            const std::wstring name = found.cFileName;
-            if (name != L"." && name != L"..") names.push_back(name);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        return names;
-    }
+    std::vector<std::wstring> Files() const { return testsupport::FolderEntries(path_); }
 
   private:
     std::wstring path_;

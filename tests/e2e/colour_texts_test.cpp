@@ -89,20 +89,6 @@ class ColourTextsTest : public SamplingTest {
         ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return IsChecked(kOption4); }));
     }
     void PasteKey() { KeyWith(VK_CONTROL, 'V'); }
-    // The texts of the message box shown now, once it can be read.
-    std::wstring MessageBoxText() {
-        std::wstring said;
-        WaitUntil(kUpdateTimeoutMs, [&] {
-            said.clear();
-            const HWND box = process().WaitForMessageBox(100);
-            for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child != nullptr;
-                 child = GetWindow(child, GW_HWNDNEXT)) {
-                said += WindowText(child);
-            }
-            return !said.empty();
-        });
-        return said;
-    }
 };
 
 TEST_F(ColourTextsTest, EachOtherFormatOfTheSwatchColourCopiesExactlyItsText) {
@@ -195,7 +181,7 @@ TEST_F(ColourTextsTest, ATextThatIsNoColourIsQuotedAndChangesNothingAndTheTextBo
     ASSERT_TRUE(TextBecomes(shown));
     ASSERT_TRUE(SetClipboardText(L"no colour here"));
     PasteKey();
-    const std::wstring said = MessageBoxText();
+    const std::wstring said = ShownMessageText();
     EXPECT_NE(said.find(L"色として読めません: 「no colour here」"), std::wstring::npos)
         << testing::PrintToString(said);
     Key(VK_RETURN);
@@ -235,7 +221,12 @@ TEST_F(ColourTextsTest, EditingTheTemplatesMakesTheFileWithItsExamplesAndOpensAn
         return editor != nullptr;
     })) << "no editor showed";
     const std::string made = FileBytes(TemplatesPath());
-    if (editor != nullptr) PostMessageW(editor, WM_CLOSE, 0, 0);
+    if (editor != nullptr) {
+        // Gone before the menu opens again: an editor still closing may hold the
+        // foreground, and the menu would then not open.
+        PostMessageW(editor, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(editor); }));
+    }
     // Opening it again leaves what the user has written.
     {
         std::ofstream file(TemplatesPath().c_str(), std::ios::binary);

@@ -21,6 +21,7 @@
 #include "history_keeping.h"
 #include "palette_files.h"
 #include "palette_saving.h"
+#include "program_folder.h"
 #include "utf8_text.h"
 #include "whole_file.h"
 
@@ -50,16 +51,7 @@ bool Exists(const std::wstring &path) {
 }
 
 std::vector<std::wstring> Names(const std::wstring &folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
+    return testsupport::FolderEntries(folder);
 }
 
 void RemoveTree(const std::wstring &path) {

@@ -5,6 +5,7 @@
 #include "e2e_config.h"
 #include "screen_probe.h"
 #include "user_input.h"
+#include "window_probe.h"
 
 namespace e2e {
 
@@ -108,6 +109,16 @@ testing::AssertionResult PickerTest::MarkersAt(POINT label1, int label2Top) cons
 
 bool PickerTest::IsChecked(ControlId id) const {
     return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::wstring PickerTest::ShownMessageText() {
+    std::wstring said;
+    WaitUntil(kUpdateTimeoutMs, [&] {
+        const HWND box = process().WaitForMessageBox(100);
+        said = box ? testsupport::MessageBoxText(box) : std::wstring();
+        return !said.empty();
+    });
+    return said;
 }
 
 uint32_t PickerTest::SwatchColour() const {

@@ -62,6 +62,9 @@ class PickerTest : public testing::Test {
     int Label2Top() const;
     testing::AssertionResult MarkersAt(POINT label1, int label2Top) const;
     bool IsChecked(ControlId id) const;
+    // The texts of the message box the picker shows, once one shows and can be read;
+    // empty when none does in time.
+    std::wstring ShownMessageText();
 
     // The swatch's inner colour as it shows on screen, and a wait for one.
     uint32_t SwatchColour() const;

@@ -113,17 +113,21 @@ TEST_F(WindowLayerTest, CheckValuesFollowTheBoxesAndOptionsStayOneTabStop) {
 
 // Another process cannot read this menu under Wine, so the end-to-end suite sees the
 // switches only through what they do.
-// Below a separator: the sample size's submenu, the history's switch, then the loupe's,
-// last; both switches off at start (no history file in the test's prefix).
+// Below a separator: the settings, the sample size's submenu, the history's switch,
+// then the loupe's, last; both switches off at start (no history file in the test's
+// prefix).
 TEST_F(WindowLayerTest, SampleSizeHistoryAndLoupeSwitchesEndTheSystemMenu) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     ASSERT_NE(menu, nullptr);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 4);
+    ASSERT_GE(count, 5);
+    EXPECT_EQ(GetMenuItemID(menu, count - 4), kSettingsCommand);
     EXPECT_EQ(GetMenuItemID(menu, count - 2), kKeepHistoryCommand);
     EXPECT_EQ(GetMenuItemID(menu, count - 1), kLoupeCommand);
-    EXPECT_NE(GetMenuState(menu, count - 4, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_NE(GetMenuState(menu, count - 5, MF_BYPOSITION) & MF_SEPARATOR, 0u);
     wchar_t caption[32] = {};
+    GetMenuStringW(menu, kSettingsCommand, caption, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, L"設定…");
     GetMenuStringW(menu, kLoupeCommand, caption, 32, MF_BYCOMMAND);
     EXPECT_STREQ(caption, L"拡大鏡");
     GetMenuStringW(menu, kKeepHistoryCommand, caption, 32, MF_BYCOMMAND);

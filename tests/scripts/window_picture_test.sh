@@ -27,19 +27,30 @@ if [[ -z $window ]]; then
   kill "$pid" 2>/dev/null
   exit 1
 fi
-# As the run command does: time for the first paint of every part.
-sleep 2
-import -window "$window" "$shot"
+# The window must come to look as the picture; on a loaded machine its
+# first paint can take a while, so it is looked at once a second for up to 30 s, and
+# what it showed last is what a failure reports.
+size= expected=$(identify -format '%wx%h' "$picture")
+differing=
+for _ in $(seq 1 30); do
+  sleep 1
+  import -window "$window" "$shot" 2>/dev/null || continue
+  size=$(identify -format '%wx%h' "$shot" 2>/dev/null)
+  [[ $size == "$expected" ]] || continue
+  # compare prints the count of pixels that differ at all (no fuzz) on stderr.
+  differing=$(compare -metric AE "$shot" "$picture" "${shot%.png}-difference.png" 2>&1 >/dev/null)
+  [[ $differing == 0 ]] && break
+done
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
-[[ -s $shot ]] || { echo "no screenshot was taken" >&2; exit 1; }
-size=$(identify -format '%wx%h' "$shot") expected=$(identify -format '%wx%h' "$picture")
-if [[ $size != "$expected" ]]; then
-  echo "the window is $size, the picture $expected" >&2
+if [[ ! -s $shot ]]; then
+  echo "no screenshot was taken" >&2
   exit 1
 fi
-# compare prints the count of pixels that differ at all (no fuzz) on stderr.
-differing=$(compare -metric AE "$shot" "$picture" "${shot%.png}-difference.png" 2>&1 >/dev/null)
+if [[ $size != "$expected" ]]; then
+  echo "the window is ${size:-of no size}, the picture $expected" >&2
+  exit 1
+fi
 if [[ $differing != 0 ]]; then
   echo "$differing pixels differ from $picture; see ${shot%.png}-difference.png" >&2
   exit 1

@@ -23,4 +23,17 @@ std::wstring BesideThisProgram(const std::wstring &fileName) {
     return ProgramFolder() + L"\\" + fileName;
 }
 
+std::vector<std::wstring> FolderEntries(const std::wstring &folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 }  // namespace testsupport

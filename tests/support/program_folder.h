@@ -3,6 +3,7 @@
 #define TINTWELL_TESTS_SUPPORT_PROGRAM_FOLDER_H
 
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -11,6 +12,9 @@ std::wstring ProgramFolder();
 
 // fileName in this program's folder.
 std::wstring BesideThisProgram(const std::wstring &fileName);
+
+// The names of what a folder holds, without "." and ".."; none for a missing folder.
+std::vector<std::wstring> FolderEntries(const std::wstring &folder);
 
 }  // namespace testsupport
 

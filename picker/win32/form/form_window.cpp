@@ -53,7 +53,10 @@ FormWindow::FormWindow(HINSTANCE instance)
       copyMenu_(copyMenuChoices_, scale_),
       focusMemory_(),
       keyboardInUse_(false),
-      form_(controls_, platform_, library_) {}
+      form_(controls_, platform_, library_),
+      screenPick_(form_, loupe_, *this, [this] { return settings_.choices().pickFormat; }),
+      settings_(
+          instance, [this] { return form_.PickFormatKeys(); }, [this] { screenPick_.Toggle(); }) {}
 
 void FormWindow::RegisterClasses(HINSTANCE instance) {
     // The title bar takes the 16 x 16 image, Alt+Tab and the taskbar the 32 x 32 ones.
@@ -135,7 +138,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_TIMER:
-            return eyedropper_.OnTimer(wParam);
+            return OnTimer(wParam);
+        case kPickMouseEvent:
+        case kPickKeyEvent:
+            return OnPickEvent(message, wParam, lParam);
         case WM_ACTIVATE:
             return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
@@ -166,10 +172,13 @@ LRESULT FormWindow::OnCreate() {
     systemMenu_.Attach(hwnd_);
     eyedropper_.Attach(instance_, hwnd_, systemMenu_);
     historySwitch_.Attach(systemMenu_);
+    settings_.Attach(hwnd_, systemMenu_);
+    screenPick_.Attach(hwnd_);
     copyMenu_.Attach(hwnd_, Control(kCommand1));
     AddOwner(copyMenu_);
     AddOwner(systemMenu_);
     AddOwner(help_);
+    AddOwner(settings_);
     return 0;
 }
 
@@ -244,7 +253,20 @@ LRESULT FormWindow::OnSize(WPARAM kind) {
     return 0;
 }
 
+LRESULT FormWindow::OnTimer(WPARAM timer) {
+    if (screenPick_.OnMessage(WM_TIMER, timer, 0)) return 0;
+    return eyedropper_.OnTimer(timer);
+}
+
+LRESULT FormWindow::OnPickEvent(UINT message, WPARAM wParam, LPARAM lParam) {
+    screenPick_.OnMessage(message, wParam, lParam);
+    return 0;
+}
+
 LRESULT FormWindow::OnDestroy() {
+    // The hooks and the hotkey go before the window does: neither may outlive it.
+    screenPick_.Detach();
+    settings_.Detach();
     help_.Detach();
     KillTimer(hwnd_, kTimer1);
     eyedropper_.Detach();

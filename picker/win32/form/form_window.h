@@ -32,6 +32,8 @@
 #include "marker_label.h"
 #include "mouse_input.h"
 #include "picture_box.h"
+#include "screen_pick_session.h"
+#include "settings_switch.h"
 #include "shape_swatch.h"
 #include "system_menu.h"
 #include "win32_platform.h"
@@ -61,6 +63,9 @@ class FormWindow : public WindowBase<FormWindow>,
 
     // The controls as the picker core works them.
     FormControlsAdapter &controls() { return controls_; }
+    // The settings dialog's choices, for the parts that put the rest of them into
+    // effect.
+    SettingsSwitch &settings() { return settings_; }
 
   private:
     LRESULT OnCreate();
@@ -72,6 +77,8 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnDestroy();
     LRESULT OnEscape();
     LRESULT OnSize(WPARAM kind);
+    LRESULT OnTimer(WPARAM timer);
+    LRESULT OnPickEvent(UINT message, WPARAM wParam, LPARAM lParam);
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
@@ -128,6 +135,9 @@ class FormWindow : public WindowBase<FormWindow>,
     FocusMemory focusMemory_;
     bool keyboardInUse_;
     Form form_;
+    // After the form, whose handlers they call.
+    ScreenPickSession screenPick_;
+    SettingsSwitch settings_;
 };
 
 }  // namespace tintwell::win32

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <utility>
 
+#include "pick_format.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
@@ -23,11 +24,11 @@ bool Down(int key) {
 }  // namespace
 
 ScreenPickSession::ScreenPickSession(Form &form, Loupe &loupe, HandlerRunner &runner,
-                                     std::function<size_t()> copyFormat)
+                                     std::function<std::string()> formatKey)
     : form_(form),
       loupe_(loupe),
       runner_(runner),
-      copyFormat_(std::move(copyFormat)),
+      formatKey_(std::move(formatKey)),
       window_(nullptr),
       hooks_(),
       active_(false),
@@ -66,7 +67,7 @@ void ScreenPickSession::End(bool take) {
     KillTimer(window_, kPickFreezeAfterHiding);
     loupe_.SetSnapshotting(false);
     loupe_.SetPicking(false);
-    const size_t format = copyFormat_ ? copyFormat_() : 0;
+    const std::string format = formatKey_ ? formatKey_() : std::string(kDefaultPickFormatKey);
     runner_.RunHandler([&] {
         if (take) {
             form_.ScreenPickTaken(format);

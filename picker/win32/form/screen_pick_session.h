@@ -10,7 +10,9 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
+#include "command_ids.h"
 #include "form.h"
 #include "handler_routes.h"
 #include "loupe.h"
@@ -18,16 +20,11 @@
 
 namespace tintwell::win32 {
 
-// While a pick lasts: a look at the buttons and Esc, for when the system has dropped
-// a hook that took too long; and Ctrl+F, taken once the loupe is off the screen.
-constexpr UINT_PTR kPickWatchTimer = 4;
-constexpr UINT_PTR kPickFreezeAfterHiding = 5;
-
 class ScreenPickSession {
   public:
-    // copyFormat: the format a pick copies in, asked at each pick.
+    // formatKey: the key of the format a pick copies in, asked at each pick.
     ScreenPickSession(Form &form, Loupe &loupe, HandlerRunner &runner,
-                      std::function<size_t()> copyFormat);
+                      std::function<std::string()> formatKey);
     ScreenPickSession(const ScreenPickSession &) = delete;
     ScreenPickSession &operator=(const ScreenPickSession &) = delete;
 
@@ -53,7 +50,7 @@ class ScreenPickSession {
     Form &form_;
     Loupe &loupe_;
     HandlerRunner &runner_;
-    std::function<size_t()> copyFormat_;
+    std::function<std::string()> formatKey_;
     HWND window_;
     PickHooks hooks_;
     bool active_;

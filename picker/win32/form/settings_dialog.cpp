@@ -3,9 +3,11 @@
 #include <iterator>
 #include <string>
 
+#include "colour_format_list.h"
 #include "colour_formats.h"
 #include "control_layout.h"
 #include "hotkey_field.h"
+#include "pick_format.h"
 #include "settings_dialog_ids.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
@@ -16,11 +18,22 @@ namespace tintwell::win32 {
 namespace {
 
 static_assert(std::size(captions::kFormatNames) == kColourFormatCount,
-              "every copy format needs its name in the settings dialog");
+              "the copy menu's formats need their names in the settings dialog");
 
 struct DialogState {
     SettingsChoices choices;
+    const std::vector<std::string> &formatKeys;
 };
+
+// The copy menu's eight by the names its menu gives them, the seven more by the
+// colour table's, a template by its own text.
+std::wstring FormatName(const std::vector<std::string> &keys, size_t index) {
+    if (index < std::size(captions::kFormatNames)) return captions::kFormatNames[index];
+    if (index < kAllColourFormatCount) {
+        return WideFromUtf16(Utf8ToUtf16(ColourFormatTable()[index].displayName));
+    }
+    return WideFromUtf16(Utf8ToUtf16(keys[index]));
+}
 
 bool Ticked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
@@ -42,7 +55,8 @@ void FollowResident(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS), resident);
 }
 
-void Fill(HWND dialog, const SettingsChoices &choices) {
+void Fill(HWND dialog, const DialogState &state) {
+    const SettingsChoices &choices = state.choices;
     SetWindowTextW(dialog, captions::kSettingsTitle);
     SetDlgItemTextW(dialog, IDC_SETTINGS_HOTKEY, captions::kPickHotkey);
     SetDlgItemTextW(dialog, IDC_SETTINGS_FORMAT_LABEL, captions::kPickCopyFormat);
@@ -56,23 +70,27 @@ void Fill(HWND dialog, const SettingsChoices &choices) {
     MakeHotkeyField(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS));
     ShowKeys(dialog, HotkeyText(choices.hotkey));
     const HWND formats = GetDlgItem(dialog, IDC_SETTINGS_FORMAT);
-    for (const wchar_t *name : captions::kFormatNames) {
-        SendMessageW(formats, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    for (size_t i = 0; i < state.formatKeys.size(); ++i) {
+        const std::wstring name = FormatName(state.formatKeys, i);
+        SendMessageW(formats, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
-    const size_t format = choices.copyFormat < kColourFormatCount ? choices.copyFormat : 0;
-    SendMessageW(formats, CB_SETCURSEL, format, 0);
+    SendMessageW(formats, CB_SETCURSEL, PickFormatIndex(state.formatKeys, choices.pickFormat), 0);
     Tick(dialog, IDC_SETTINGS_RESIDENT, choices.resident);
     Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices.resident && choices.startWithWindows);
     Tick(dialog, IDC_SETTINGS_KEEP, choices.keepSettings);
     FollowResident(dialog);
 }
 
-SettingsChoices Read(HWND dialog, const SettingsChoices &before) {
-    SettingsChoices choices = before;
+SettingsChoices Read(HWND dialog, const DialogState &state) {
+    SettingsChoices choices = state.choices;
     choices.pickHotkey = Ticked(dialog, IDC_SETTINGS_HOTKEY);
     const LRESULT format = SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0);
-    if (format >= 0 && static_cast<size_t>(format) < kColourFormatCount) {
-        choices.copyFormat = static_cast<size_t>(format);
+    // A template the list did not show is kept by its key, so that it is the pick's
+    // format again when it comes back.
+    if (format >= 0 && static_cast<size_t>(format) < state.formatKeys.size() &&
+        state.formatKeys[static_cast<size_t>(format)] !=
+            state.formatKeys[PickFormatIndex(state.formatKeys, choices.pickFormat)]) {
+        choices.pickFormat = state.formatKeys[static_cast<size_t>(format)];
     }
     choices.resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
     choices.startWithWindows = choices.resident && Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
@@ -107,7 +125,7 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (message) {
         case WM_INITDIALOG:
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            Fill(dialog, reinterpret_cast<DialogState *>(lParam)->choices);
+            Fill(dialog, *reinterpret_cast<DialogState *>(lParam));
             return TRUE;
         case kHotkeyFieldKey:
             if (state == nullptr) return FALSE;
@@ -125,7 +143,7 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
                     FollowResident(dialog);
                     return TRUE;
                 case IDOK:
-                    state->choices = Read(dialog, state->choices);
+                    state->choices = Read(dialog, *state);
                     EndDialog(dialog, IDOK);
                     return TRUE;
                 case IDCANCEL:
@@ -142,8 +160,9 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
-                                                  const SettingsChoices &current) {
-    DialogState state{current};
+                                                  const SettingsChoices &current,
+                                                  const std::vector<std::string> &formatKeys) {
+    DialogState state{current, formatKeys};
     const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), owner,
                                            &DialogProcedure, reinterpret_cast<LPARAM>(&state));
     if (result == -1 || result == 0) {

@@ -1,7 +1,9 @@
 #include "settings_switch.h"
 
 #include <string>
+#include <utility>
 
+#include "command_ids.h"
 #include "control_layout.h"
 #include "hotkey_combo.h"
 #include "text_conversion.h"
@@ -12,21 +14,27 @@ namespace tintwell::win32 {
 
 namespace {
 
-void Tell(HWND window, const std::string &message) {
+void TellHotkeyTaken(HWND window, const std::string &message) {
     const std::wstring text = WideFromUtf16(Utf8ToUtf16(message));
     MessageBoxW(window, text.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
 
-SettingsSwitch::SettingsSwitch(HINSTANCE instance)
-    : instance_(instance), window_(nullptr), choices_(), hotkeyRegistered_(false) {}
+SettingsSwitch::SettingsSwitch(HINSTANCE instance,
+                               std::function<std::vector<std::string>()> formatKeys,
+                               std::function<void()> pressed)
+    : instance_(instance),
+      formatKeys_(std::move(formatKeys)),
+      pressed_(std::move(pressed)),
+      watcher_(),
+      window_(nullptr),
+      choices_(),
+      hotkeyRegistered_(false) {}
 
-void SettingsSwitch::Attach(HWND window, UINT before) {
+void SettingsSwitch::Attach(HWND window, SystemMenu &menu) {
     window_ = window;
-    HMENU menu = GetSystemMenu(window, FALSE);
-    if (menu == nullptr) return;
-    InsertMenuW(menu, before, MF_BYCOMMAND | MF_STRING, kSettingsCommand, captions::kSettingsItem);
+    menu.Add({kSettingsCommand, captions::kSettingsItem, nullptr, [this] { Open(); }});
 }
 
 void SettingsSwitch::Detach() {
@@ -34,22 +42,29 @@ void SettingsSwitch::Detach() {
     hotkeyRegistered_ = false;
 }
 
+HotkeyCombo SettingsSwitch::registeredHotkey() const {
+    return hotkeyRegistered_ ? choices_.hotkey : HotkeyCombo{};
+}
+
 bool SettingsSwitch::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result) {
-    if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != kSettingsCommand) return false;
-    Open();
+    if (message != WM_HOTKEY || static_cast<int>(wParam) != kPickHotkeyId) return false;
+    if (hotkeyRegistered_ && pressed_) pressed_();
     result = 0;
     return true;
 }
 
 void SettingsSwitch::Open() {
-    if (const auto wanted = ShowSettingsDialog(instance_, window_, choices_)) Apply(*wanted);
+    const std::vector<std::string> keys = formatKeys_ ? formatKeys_() : std::vector<std::string>{};
+    if (const auto wanted = ShowSettingsDialog(instance_, window_, choices_, keys)) Apply(*wanted);
 }
 
 void SettingsSwitch::Apply(const SettingsChoices &wanted) {
+    const SettingsChoices before = choices_;
     ApplyHotkey(wanted);
     const bool pickHotkey = choices_.pickHotkey;
     choices_ = wanted;
     choices_.pickHotkey = pickHotkey;
+    if (watcher_ && !(choices_ == before)) watcher_(choices_);
 }
 
 void SettingsSwitch::ApplyHotkey(const SettingsChoices &wanted) {
@@ -59,13 +74,14 @@ void SettingsSwitch::ApplyHotkey(const SettingsChoices &wanted) {
     hotkeyRegistered_ = false;
     choices_.pickHotkey = false;
     if (!wanted.pickHotkey) return;
+    // MOD_NOREPEAT: a held hotkey must not start and cancel a pick over and over.
     if (RegisterHotKey(window_, kPickHotkeyId, RegisterHotKeyModifiers(wanted.hotkey),
                        wanted.hotkey.key)) {
         hotkeyRegistered_ = true;
         choices_.pickHotkey = true;
         return;
     }
-    Tell(window_, messages::HotkeyTakenMessage(HotkeyText(wanted.hotkey)));
+    TellHotkeyTaken(window_, messages::HotkeyTakenMessage(HotkeyText(wanted.hotkey)));
 }
 
 }  // namespace tintwell::win32

@@ -15,7 +15,7 @@ namespace {
 
 // The picker's part of the system menu, top to bottom, by the owners' ranges. The
 // loupe's switch comes last, where the keyboard finds it with one Up, the history's
-// just above it; the settings, when they come, above the rest.
+// just above it; the settings above the rest.
 constexpr IdRange kOrder[] = {
     kSettingsCommands,
     kSampleSizeCommands,

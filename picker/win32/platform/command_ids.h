@@ -59,7 +59,7 @@ constexpr IdRange kDialogButtonIds{1, 15};
 constexpr IdRange kLoupeSwitchCommands{0x0010, 0x001F};
 constexpr IdRange kSampleSizeCommands{0x0020, 0x004F};
 constexpr IdRange kKeepHistoryCommands{0x0120, 0x012F};
-// Reserved: "設定…", which opens the settings dialog.
+// "設定…", which opens the settings dialog.
 constexpr IdRange kSettingsCommands{0x0130, 0x013F};
 // The form's child windows (control_id.h), with room for a few more.
 constexpr IdRange kControlIds{101, 127};
@@ -71,6 +71,7 @@ constexpr UINT kOnePixelCommand = 0x0020;
 constexpr UINT kThreeByThreeCommand = 0x0030;
 constexpr UINT kFiveByFiveCommand = 0x0040;
 constexpr UINT kKeepHistoryCommand = 0x0120;
+constexpr UINT kSettingsCommand = 0x0130;
 
 constexpr bool IsSystemCommandBlock(const IdRange &range) {
     return range.first % 16 == 0 && range.size() % 16 == 0 && range.last < kFirstSystemsCommand;
@@ -98,6 +99,8 @@ static_assert(IsSystemCommand(kOnePixelCommand) && IsSystemCommand(kThreeByThree
 static_assert(IsSystemCommand(kKeepHistoryCommand) &&
                   kKeepHistoryCommands.Holds(kKeepHistoryCommand),
               "the history's switch");
+static_assert(IsSystemCommand(kSettingsCommand) && kSettingsCommands.Holds(kSettingsCommand),
+              "the settings dialog's item");
 
 // ---- The copy menu's items ---------------------------------------------------------
 // The copy button's menu returns its choice (TPM_RETURNCMD) rather than sending it,
@@ -125,10 +128,9 @@ static_assert(Disjoint({kCopyFormatIds, kRecentColourIds, kSavePaletteIds, kClip
                         kMoreFormatIds, kMoreFormatsItemIds, kEditTemplatesIds, kTemplateIds,
                         kDescriptionIds}),
               "two owners of the copy menu's items share ids");
-static_assert(Within(kCopyMenuIds,
-                     {kCopyFormatIds, kRecentColourIds, kSavePaletteIds, kClipboardColourIds,
-                      kMoreFormatIds, kMoreFormatsItemIds, kEditTemplatesIds, kTemplateIds,
-                      kDescriptionIds}),
+static_assert(Within(kCopyMenuIds, {kCopyFormatIds, kRecentColourIds, kSavePaletteIds,
+                                    kClipboardColourIds, kMoreFormatIds, kMoreFormatsItemIds,
+                                    kEditTemplatesIds, kTemplateIds, kDescriptionIds}),
               "the copy menu draws the swatch column of its own ids only");
 static_assert(kMoreFormatIds.size() >= 7 && kTemplateIds.size() >= 32, "room as promised");
 static_assert(Disjoint({kCopyMenuIds, kTrayCommands}),
@@ -146,10 +148,20 @@ constexpr IdRange kEyedropperTimers{2, 7};
 constexpr UINT_PTR kTickAfterStepAside = 2;
 // Ctrl+F, taken once the hidden loupe is off the screen.
 constexpr UINT_PTR kFreezeAfterHiding = 3;
+// The form's: a pick from the screen's watch on dropped hooks, and its Ctrl+F taken
+// once the loupe is off the screen.
+constexpr IdRange kScreenPickTimers{8, 9};
+constexpr UINT_PTR kPickWatchTimer = 8;
+constexpr UINT_PTR kPickFreezeAfterHiding = 9;
 // The loupe's window: its frames.
 constexpr UINT_PTR kLoupeFrameTimer = 1;
 
-static_assert(Disjoint({kSamplingTimers, kEyedropperTimers}), "two owners of the form's timers");
+static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers}),
+              "two owners of the form's timers");
+static_assert(kScreenPickTimers.Holds(kPickWatchTimer) &&
+                  kScreenPickTimers.Holds(kPickFreezeAfterHiding) &&
+                  kPickWatchTimer != kPickFreezeAfterHiding,
+              "the screen pick's timers");
 static_assert(kSamplingTimers.Holds(kTimer1) && kEyedropperTimers.Holds(kTickAfterStepAside) &&
                   kEyedropperTimers.Holds(kFreezeAfterHiding) &&
                   kTickAfterStepAside != kFreezeAfterHiding,

@@ -44,7 +44,7 @@ class MessageOwner {
 constexpr bool IsAboutOwnedParts(UINT message) {
     return message == WM_COMMAND || message == WM_NOTIFY || message == WM_DRAWITEM ||
            message == WM_MEASUREITEM || message == WM_CONTEXTMENU || message == WM_SYSCOMMAND ||
-           message == WM_INITMENUPOPUP;
+           message == WM_INITMENUPOPUP || message == WM_HOTKEY;
 }
 
 template <typename Derived>

@@ -2,7 +2,9 @@
 
 #include "harness.h"
 #include "key_codes.h"
+#include "pick_format.h"
 #include "screen_square.h"
+#include "text_encoding.h"
 
 namespace tintwell::testing {
 namespace {
@@ -33,7 +35,7 @@ class ScreenPick : public ::testing::Test {
 TEST_F(ScreenPick, TakenCopiesThePixelInTheChosenFormatShowsItAndKeepsIt) {
     h.form.ScreenPickBegan();
     EXPECT_TRUE(h.form.screenPicking());
-    h.form.ScreenPickTaken(2);
+    h.form.ScreenPickTaken("rgb(r, g, b)");
     EXPECT_FALSE(h.form.screenPicking());
     EXPECT_EQ(h.platform.clipboard, u"rgb(58, 82, 86)");
     EXPECT_EQ(h.controls.text1, ShownBySample());
@@ -42,14 +44,36 @@ TEST_F(ScreenPick, TakenCopiesThePixelInTheChosenFormatShowsItAndKeepsIt) {
     EXPECT_EQ(h.platform.keptRecent.front(), Rgb(0x3A, 0x52, 0x56));
 
     h.form.ScreenPickBegan();
-    h.form.ScreenPickTaken(7);
+    h.form.ScreenPickTaken("COLORREF");
     EXPECT_EQ(h.platform.clipboard, u"5657146") << "the COLORREF 0x56523A in decimal";
+}
+
+TEST_F(ScreenPick, TakenInAFormatPastTheMenusEightOrAUserTemplateByItsKey) {
+    h.platform.templates = std::string("R={r} B={b}\nbroken {nope\n");
+    const std::vector<std::string> keys = h.form.PickFormatKeys();
+    ASSERT_EQ(keys.size(), kAllColourFormatCount + 1) << "the faulty line is not on offer";
+    EXPECT_EQ(keys.back(), "R={r} B={b}");
+
+    h.form.ScreenPickBegan();
+    h.form.ScreenPickTaken("hsv()");
+    EXPECT_EQ(h.platform.clipboard,
+              Utf8ToUtf16(ColourFormatText(Rgb(0x3A, 0x52, 0x56), ColourFormat::Hsv)));
+
+    h.form.ScreenPickBegan();
+    h.form.ScreenPickTaken("R={r} B={b}");
+    EXPECT_EQ(h.platform.clipboard, u"R=58 B=86");
+
+    // The template gone, its key falls back to the default format.
+    h.platform.templates.reset();
+    h.form.ScreenPickBegan();
+    h.form.ScreenPickTaken("R={r} B={b}");
+    EXPECT_EQ(h.platform.clipboard, u"#3A5256");
 }
 
 TEST_F(ScreenPick, TakenWithAWiderSampleCopiesTheMean) {
     h.form.SetSampleSize(SampleSize::ThreeByThree);
     h.form.ScreenPickBegan();
-    h.form.ScreenPickTaken(0);
+    h.form.ScreenPickTaken(kDefaultPickFormatKey);
     // The columns 39..41 and rows 29..31 average to the middle pixel's channels.
     EXPECT_EQ(h.platform.clipboard, u"#3A5256");
     h.platform.cursor = {0, 0};
@@ -57,7 +81,7 @@ TEST_F(ScreenPick, TakenWithAWiderSampleCopiesTheMean) {
         return p.x == 0 && p.y == 0 ? Rgb(0x12, 0x34, 0x56) : Rgb(0x90, 0xA0, 0xB0);
     };
     h.form.ScreenPickBegan();
-    h.form.ScreenPickTaken(0);
+    h.form.ScreenPickTaken(kDefaultPickFormatKey);
     EXPECT_NE(h.platform.clipboard, u"#123456") << "a mean, not the pointer's pixel alone";
 }
 
@@ -73,7 +97,7 @@ TEST_F(ScreenPick, CancelledChangesNothing) {
 }
 
 TEST_F(ScreenPick, WithoutAPickUnderWayTheEndsDoNothing) {
-    h.form.ScreenPickTaken(0);
+    h.form.ScreenPickTaken(kDefaultPickFormatKey);
     h.form.ScreenPickToggleFreeze();
     EXPECT_EQ(h.platform.clipboard, u"old");
     EXPECT_EQ(h.platform.snapshots, 0);
@@ -84,7 +108,7 @@ TEST_F(ScreenPick, AFrozenPickTakesWhatItFrozeAndLetsTheSnapshotGo) {
     h.form.ScreenPickToggleFreeze();
     EXPECT_EQ(h.form.freezeState(), FreezeState::Frozen);
     h.platform.screen = [](ScreenPoint) { return Rgb(0x65, 0x43, 0x21); };
-    h.form.ScreenPickTaken(0);
+    h.form.ScreenPickTaken(kDefaultPickFormatKey);
     EXPECT_EQ(h.platform.clipboard, u"#3A5256");
     EXPECT_EQ(h.form.freezeState(), FreezeState::Live);
     EXPECT_EQ(h.form.FrozenBytes(), 0u);
@@ -101,7 +125,7 @@ TEST_F(ScreenPick, SamplingFrozenBeforeThePickStaysFrozenAfterIt) {
     h.form.Form_KeyDown(kKeyF, kCtrlKey);
     ASSERT_EQ(h.form.freezeState(), FreezeState::Frozen);
     h.form.ScreenPickBegan();
-    h.form.ScreenPickTaken(0);
+    h.form.ScreenPickTaken(kDefaultPickFormatKey);
     EXPECT_EQ(h.form.freezeState(), FreezeState::Frozen);
     EXPECT_NE(h.controls.check3, 0) << "sampling goes on";
 }
@@ -109,7 +133,7 @@ TEST_F(ScreenPick, SamplingFrozenBeforeThePickStaysFrozenAfterIt) {
 TEST_F(ScreenPick, ACopyThatFailsIsReportedAfterTheColourIsShownAndKept) {
     h.log.failing = {"ClipboardSetText"};
     h.form.ScreenPickBegan();
-    EXPECT_THROW(h.form.ScreenPickTaken(0), PickerError);
+    EXPECT_THROW(h.form.ScreenPickTaken(kDefaultPickFormatKey), PickerError);
     EXPECT_FALSE(h.form.screenPicking());
     EXPECT_EQ(h.controls.text1, ShownBySample());
     ASSERT_FALSE(h.form.RecentEntries().empty());
