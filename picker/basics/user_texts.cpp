@@ -105,6 +105,20 @@ std::string messages::SystemErrorReason(unsigned long code) {
     return "(システムのエラー " + std::to_string(code) + ")";
 }
 
+std::u16string NotificationTip(std::optional<ColorRef> shown) {
+    std::u16string tip = u"Tintwell";
+    if (!shown) return tip;
+    static const char16_t kDigits[] = u"0123456789ABCDEF";
+    tip += u" #";
+    // COLORREF keeps red in its lowest byte; the text reads red first.
+    for (int channel = 0; channel < 3; ++channel) {
+        const unsigned value = (*shown >> (8 * channel)) & 0xFFu;
+        tip += kDigits[value >> 4];
+        tip += kDigits[value & 0xFu];
+    }
+    return tip;
+}
+
 std::string LibraryNotFoundMessage(const std::string &fileName) {
     return "ライブラリ \"" + fileName + "\" を読み込めません。";
 }

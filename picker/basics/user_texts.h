@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <exception>
+#include <optional>
 #include <string>
 
+#include "colour_word.h"
 #include "hotkey_combo.h"
 
 namespace tintwell {
@@ -252,6 +254,10 @@ inline constexpr const wchar_t *kShowWindow = L"開く";
 inline constexpr const wchar_t *kPickNow = L"画面から色を取る";
 inline constexpr const wchar_t *kExit = L"終了";
 }  // namespace captions
+
+// The notification icon's tooltip: the program's name and the colour the window
+// shows, "Tintwell #1A2B3C"; the name alone while it shows none.
+std::u16string NotificationTip(std::optional<ColorRef> shown);
 
 namespace messages {
 inline constexpr const char *kHotkeyNeedsModifiers =

@@ -1,6 +1,5 @@
 #include "startup_entry.h"
 
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -17,9 +16,9 @@ namespace {
 // A registry key, closed with the object.
 class RegistryKey {
   public:
-    RegistryKey() : key_(nullptr) {}
+    explicit RegistryKey(LSTATUS(WINAPI *close)(HKEY)) : close_(close), key_(nullptr) {}
     ~RegistryKey() {
-        if (key_ != nullptr) RegCloseKey(key_);
+        if (key_ != nullptr) close_(key_);
     }
     RegistryKey(const RegistryKey &) = delete;
     RegistryKey &operator=(const RegistryKey &) = delete;
@@ -28,6 +27,7 @@ class RegistryKey {
     HKEY get() const { return key_; }
 
   private:
+    LSTATUS(WINAPI *close_)(HKEY);
     HKEY key_;
 };
 
@@ -53,64 +53,97 @@ std::wstring OwnPath() {
     throw PickerError(message);
 }
 
-// The value's text; empty when it is not there or is not text.
-std::optional<std::wstring> ReadRunValue() {
-    RegistryKey key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKeyPath().c_str(), 0, KEY_QUERY_VALUE, key.out()) !=
+}  // namespace
+
+StartupEntry::StartupEntry(std::wstring exePath)
+    : exePath_(exePath.empty() ? OwnPath() : std::move(exePath)),
+      advapi32_(L"advapi32.dll"),
+      openKey_(advapi32_, "RegOpenKeyExW"),
+      createKey_(advapi32_, "RegCreateKeyExW"),
+      queryValue_(advapi32_, "RegQueryValueExW"),
+      setValue_(advapi32_, "RegSetValueExW"),
+      deleteValue_(advapi32_, "RegDeleteValueW"),
+      closeKey_(advapi32_, "RegCloseKey") {}
+
+std::optional<std::wstring> StartupEntry::Read() {
+    RegistryKey key(closeKey_.Get());
+    if (openKey_.Get()(HKEY_CURRENT_USER, RunKeyPath().c_str(), 0, KEY_QUERY_VALUE, key.out()) !=
         ERROR_SUCCESS) {
         return std::nullopt;
     }
+    const auto query = queryValue_.Get();
+    const std::wstring name = RunValueName();
     DWORD type = 0;
     DWORD size = 0;
-    const std::wstring name = RunValueName();
-    if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
+    if (query(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ)) {
         return std::nullopt;
     }
-    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE *>(text.data()), &size) != ERROR_SUCCESS) {
+    // One more unit than asked for: a value written without its ending zero still
+    // ends, and an odd byte count is not cut short.
+    std::vector<wchar_t> text(size / sizeof(wchar_t) + 2, L'\0');
+    DWORD room = static_cast<DWORD>((text.size() - 1) * sizeof(wchar_t));
+    if (query(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(text.data()),
+              &room) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return std::wstring(text.data());
 }
 
-}  // namespace
+bool StartupEntry::IsSet() {
+    try {
+        const std::optional<std::wstring> value = Read();
+        return value && IsRunValueFor(Utf16FromWide(*value), Utf16FromWide(exePath_));
+    } catch (const PickerError &) {
+        return false;
+    }
+}
 
-StartupEntry::StartupEntry(std::wstring exePath)
-    : exePath_(exePath.empty() ? OwnPath() : std::move(exePath)) {}
+void StartupEntry::Write() {
+    const std::optional<std::u16string> text = RunValueText(Utf16FromWide(exePath_));
+    if (!text) Refuse(messages::kCannotRegisterStartup, messages::kProgramPathUnusable);
+    RegistryKey key(closeKey_.Get());
+    LSTATUS status = createKey_.Get()(HKEY_CURRENT_USER, RunKeyPath().c_str(), 0, nullptr, 0,
+                                      KEY_SET_VALUE, nullptr, key.out(), nullptr);
+    if (status == ERROR_SUCCESS) {
+        const std::wstring wide = WideFromUtf16(*text);
+        status = setValue_.Get()(key.get(), RunValueName().c_str(), 0, REG_SZ,
+                                 reinterpret_cast<const BYTE *>(wide.c_str()),
+                                 static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    }
+    if (status != ERROR_SUCCESS) {
+        Refuse(messages::kCannotRegisterStartup, SystemReason(static_cast<DWORD>(status)));
+    }
+}
 
-bool StartupEntry::IsSet() const {
-    const std::optional<std::wstring> value = ReadRunValue();
-    return value && IsRunValueFor(Utf16FromWide(*value), Utf16FromWide(exePath_));
+void StartupEntry::Delete() {
+    RegistryKey key(closeKey_.Get());
+    LSTATUS status =
+        openKey_.Get()(HKEY_CURRENT_USER, RunKeyPath().c_str(), 0, KEY_SET_VALUE, key.out());
+    if (status == ERROR_SUCCESS) status = deleteValue_.Get()(key.get(), RunValueName().c_str());
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+        Refuse(messages::kCannotUnregisterStartup, SystemReason(static_cast<DWORD>(status)));
+    }
 }
 
 void StartupEntry::Set(bool on) {
-    if (on) {
-        if (IsSet()) return;
-        const std::optional<std::u16string> text = RunValueText(Utf16FromWide(exePath_));
-        if (!text) Refuse(messages::kCannotRegisterStartup, messages::kProgramPathUnusable);
-        RegistryKey key;
-        LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, RunKeyPath().c_str(), 0, nullptr, 0,
-                                         KEY_SET_VALUE, nullptr, key.out(), nullptr);
-        if (status == ERROR_SUCCESS) {
-            const std::wstring wide = WideFromUtf16(*text);
-            status = RegSetValueExW(key.get(), RunValueName().c_str(), 0, REG_SZ,
-                                    reinterpret_cast<const BYTE *>(wide.c_str()),
-                                    static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
-        }
-        if (status != ERROR_SUCCESS) {
-            Refuse(messages::kCannotRegisterStartup, SystemReason(static_cast<DWORD>(status)));
-        }
-        return;
+    const char *refused =
+        on ? messages::kCannotRegisterStartup : messages::kCannotUnregisterStartup;
+    // Bound first, so that a system without them is told as what could not be done.
+    try {
+        openKey_.Get();
+        createKey_.Get();
+        queryValue_.Get();
+        setValue_.Get();
+        deleteValue_.Get();
+        closeKey_.Get();
+    } catch (const PickerError &error) {
+        Refuse(refused, error.what());
     }
-    RegistryKey key;
-    LSTATUS status =
-        RegOpenKeyExW(HKEY_CURRENT_USER, RunKeyPath().c_str(), 0, KEY_SET_VALUE, key.out());
-    if (status == ERROR_SUCCESS) status = RegDeleteValueW(key.get(), RunValueName().c_str());
-    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-        Refuse(messages::kCannotUnregisterStartup, SystemReason(static_cast<DWORD>(status)));
+    if (!on) {
+        Delete();
+    } else if (!IsSet()) {
+        Write();
     }
 }
 

@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "system_library.h"
 
 namespace tintwell::win32 {
 
@@ -20,10 +23,24 @@ class StartupEntry {
     // saying what did not happen and why.
     void Set(bool on);
     // Whether the value is there and starts this program.
-    bool IsSet() const;
+    bool IsSet();
 
   private:
+    // The value's text; empty when it is not there or is not text.
+    std::optional<std::wstring> Read();
+    void Write();
+    void Delete();
+
     std::wstring exePath_;
+    SystemLibrary advapi32_;
+    BoundFunction<LSTATUS(WINAPI *)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY)> openKey_;
+    BoundFunction<LSTATUS(WINAPI *)(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM,
+                                    const LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD)>
+        createKey_;
+    BoundFunction<LSTATUS(WINAPI *)(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD)> queryValue_;
+    BoundFunction<LSTATUS(WINAPI *)(HKEY, LPCWSTR, DWORD, DWORD, const BYTE *, DWORD)> setValue_;
+    BoundFunction<LSTATUS(WINAPI *)(HKEY, LPCWSTR)> deleteValue_;
+    BoundFunction<LSTATUS(WINAPI *)(HKEY)> closeKey_;
 };
 
 }  // namespace tintwell::win32

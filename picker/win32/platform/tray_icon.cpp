@@ -1,6 +1,7 @@
 #include "tray_icon.h"
 
 #include <cwchar>
+#include <exception>
 
 namespace tintwell::win32 {
 
@@ -12,7 +13,9 @@ constexpr UINT kTrayIconId = 1;
 }  // namespace
 
 TrayIcon::TrayIcon()
-    : window_(nullptr),
+    : shell32_(L"shell32.dll"),
+      notify_(shell32_, "Shell_NotifyIconW"),
+      window_(nullptr),
       callbackMessage_(0),
       icon_(nullptr),
       tip_(),
@@ -37,6 +40,14 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
     return data;
 }
 
+bool TrayIcon::Notify(DWORD what, NOTIFYICONDATAW &data) {
+    try {
+        return notify_.Get()(what, &data) != FALSE;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
 bool TrayIcon::Show(HWND window, UINT callbackMessage, HICON icon, const std::wstring &tip) {
     window_ = window;
     callbackMessage_ = callbackMessage;
@@ -45,14 +56,14 @@ bool TrayIcon::Show(HWND window, UINT callbackMessage, HICON icon, const std::ws
     // After TaskbarCreated the old icon is gone with the old notification area, and
     // an add is what brings it back; a modify would fail.
     NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
-    shown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    shown_ = Notify(NIM_ADD, data);
     if (!shown_) {
         // Still there from before the notification area came back by itself.
-        shown_ = Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+        shown_ = Notify(NIM_MODIFY, data);
     }
     if (!shown_) return false;
     data.uVersion = NOTIFYICON_VERSION_4;
-    versionFour_ = Shell_NotifyIconW(NIM_SETVERSION, &data) != FALSE;
+    versionFour_ = Notify(NIM_SETVERSION, data);
     return true;
 }
 
@@ -61,13 +72,13 @@ void TrayIcon::SetTip(const std::wstring &tip) {
     tip_ = tip;
     if (!shown_) return;
     NOTIFYICONDATAW data = Data(NIF_TIP | NIF_SHOWTIP);
-    Shell_NotifyIconW(NIM_MODIFY, &data);
+    Notify(NIM_MODIFY, data);
 }
 
 void TrayIcon::Remove() {
     if (!shown_) return;
     NOTIFYICONDATAW data = Data(0);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    Notify(NIM_DELETE, data);
     shown_ = false;
 }
 

@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "system_library.h"
+
 namespace tintwell::win32 {
 
 class TrayIcon {
@@ -33,6 +35,11 @@ class TrayIcon {
 
   private:
     NOTIFYICONDATAW Data(UINT flags) const;
+    // False also when shell32 or its function is missing: no notification area then.
+    bool Notify(DWORD what, NOTIFYICONDATAW &data);
+
+    SystemLibrary shell32_;
+    BoundFunction<BOOL(WINAPI *)(DWORD, PNOTIFYICONDATAW)> notify_;
 
     HWND window_;
     UINT callbackMessage_;
