@@ -8,8 +8,8 @@ namespace tintwell {
 
 namespace {
 
-using Look = SettingsStore::Found::Look;
-using Outcome = SettingsStore::Outcome;
+using SettingsLook = SettingsStore::Found::Look;
+using SettingsOutcome = SettingsStore::Outcome;
 
 }  // namespace
 
@@ -17,22 +17,22 @@ SettingsKeeping::SettingsKeeping(SettingsStore &store) : store_(store), on_(fals
 
 Settings SettingsKeeping::Start() {
     const SettingsStore::Found found = store_.Read();
-    on_ = found.look != Look::Missing;
-    settings_ = found.look == Look::Read ? ReadSettings(found.bytes).settings : Settings{};
+    on_ = found.look != SettingsLook::Missing;
+    settings_ = found.look == SettingsLook::Read ? ReadSettings(found.bytes).settings : Settings{};
     return settings_;
 }
 
 void SettingsKeeping::Keep(const Settings &now) {
     if (!on_ || now == settings_) return;
     switch (store_.Replace(SettingsText(now))) {
-        case Outcome::Written:
+        case SettingsOutcome::Written:
             settings_ = now;
             return;
-        case Outcome::Gone:
+        case SettingsOutcome::Gone:
             on_ = false;
             settings_ = now;
             return;
-        case Outcome::Failed:
+        case SettingsOutcome::Failed:
             break;
     }
     NotWritten();
