@@ -49,8 +49,9 @@ void TrayHome::SetResident(bool on) {
         resident_ = true;
         return;
     }
-    icon_.Remove();
+    // The mark first: once the icon is seen gone, a new start runs beside this one.
     mark_.Release();
+    icon_.Remove();
     resident_ = false;
     if (!IsWindowVisible(window_)) ShowWindowInFront();
 }
