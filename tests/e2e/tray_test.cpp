@@ -121,6 +121,7 @@ class TrayTest : public PickerTest {
   protected:
     void SetUp() override {
         // Nothing kept by an earlier test reaches this one's start.
+        SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(SettingsFile().c_str());
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tintwell");
         PickerTest::SetUp();
@@ -135,6 +136,7 @@ class TrayTest : public PickerTest {
         }
         other_.reset();
         PickerTest::TearDown();
+        SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(SettingsFile().c_str());
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tintwell");
     }
@@ -362,6 +364,45 @@ TEST_F(TrayTest, TheRunValueStartsThePickerHiddenInTheNotificationAreaAndUnticki
     Restart(L"/tray");
     EXPECT_TRUE(FormShows(true));
     EXPECT_TRUE(TrayIcons().empty());
+}
+
+TEST_F(TrayTest, ASettingsFileThatCannotBeWrittenOrDeletedIsSaidAndTheRestGoesOn) {
+    ClickInSettings({IDC_SETTINGS_KEEP});
+    ASSERT_TRUE(FileBecomes([](const std::string &kept) { return Holds(kept, "loupe=off"); }));
+    const std::string kept = Bytes(SettingsFile());
+    ASSERT_TRUE(SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_READONLY));
+
+    PostMessageW(form(), WM_SYSCOMMAND, kLoupeItem, 0);
+    std::wstring said = ShownMessageText();
+    EXPECT_NE(said.find(L"に保存できません。"), std::wstring::npos) << testsupport::Utf8(said);
+    EXPECT_NE(said.find(L"settings.ini"), std::wstring::npos) << testsupport::Utf8(said);
+    PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }));
+    EXPECT_EQ(Bytes(SettingsFile()), kept) << "the old file stays whole";
+
+    // Unticking cannot delete it either: said, and the box stays ticked.
+    const HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_KEEP), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !Ticked(dialog, IDC_SETTINGS_KEEP); }));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+    said = ShownMessageText();
+    EXPECT_NE(said.find(L"を削除できません。"), std::wstring::npos) << testsupport::Utf8(said);
+    PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }));
+    const HWND again = OpenSettings();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(Ticked(again, IDC_SETTINGS_KEEP));
+    PostMessageW(again, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(again); }));
+
+    // Writable again, the next change is kept.
+    SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+    PostMessageW(form(), WM_SYSCOMMAND, kThreeByThreeItem, 0);
+    EXPECT_TRUE(FileBecomes([](const std::string &bytes) {
+        return Holds(bytes, "loupe=on") && Holds(bytes, "sample_size=3x3");
+    }));
 }
 
 }  // namespace
