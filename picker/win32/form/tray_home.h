@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "colour_word.h"
 #include "handler_routes.h"
