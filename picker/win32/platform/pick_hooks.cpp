@@ -1,90 +1,93 @@
 #include "pick_hooks.h"
 
+#include <optional>
+
+#include "hotkey_combo.h"
+
 namespace tintwell::win32 {
 
 namespace {
 
-// One pick at a time in the process: the hook procedures find their window here.
+// One pick at a time in the process: the hook procedures find their window and rule
+// here.
 HWND g_pickWindow = nullptr;
+PickSession *g_pickSession = nullptr;
 
 bool HeldNow(int key) {
     return (GetAsyncKeyState(key) & 0x8000) != 0;
 }
 
-bool IsButtonOrWheel(WPARAM message) {
+uint32_t HeldModifiers() {
+    return (HeldNow(VK_CONTROL) ? kModControl : 0) | (HeldNow(VK_MENU) ? kModAlt : 0) |
+           (HeldNow(VK_SHIFT) ? kModShift : 0) |
+           (HeldNow(VK_LWIN) || HeldNow(VK_RWIN) ? kModWin : 0);
+}
+
+std::optional<PickEvent> MouseEvent(WPARAM message, const MSLLHOOKSTRUCT &event) {
+    const auto wheel = static_cast<int16_t>(HIWORD(event.mouseData));
+    const PickButton x = HIWORD(event.mouseData) == XBUTTON2 ? PickButton::X2 : PickButton::X1;
     switch (message) {
         case WM_LBUTTONDOWN:
+            return ButtonDownEvent(PickButton::Left);
         case WM_LBUTTONUP:
+            return ButtonUpEvent(PickButton::Left);
         case WM_RBUTTONDOWN:
+            return ButtonDownEvent(PickButton::Right);
         case WM_RBUTTONUP:
+            return ButtonUpEvent(PickButton::Right);
         case WM_MBUTTONDOWN:
+            return ButtonDownEvent(PickButton::Middle);
         case WM_MBUTTONUP:
+            return ButtonUpEvent(PickButton::Middle);
         case WM_XBUTTONDOWN:
+            return ButtonDownEvent(x);
         case WM_XBUTTONUP:
+            return ButtonUpEvent(x);
         case WM_MOUSEWHEEL:
+            return WheelEvent(wheel);
         case WM_MOUSEHWHEEL:
-            return true;
+            return HorizontalWheelEvent(wheel);
         default:
-            return false;
+            // Moves pass, so that the pointer goes where the user takes it.
+            return std::nullopt;
     }
 }
 
-// Moves pass, so that the pointer goes where the user takes it; every press, release
-// and wheel turn is the pick's, the releases too, as their presses never arrived
-// anywhere else.
+// Swallowed or not, as the pick's rule says; what it makes of the event goes to the
+// window.
+bool Decide(const PickEvent &event) {
+    const PickVerdict verdict = g_pickSession->OnHookEvent(event);
+    if (verdict.action.kind != PickActionKind::None) {
+        PostMessageW(g_pickWindow, kPickActionMessage, PackPickAction(verdict.action), 0);
+    }
+    return verdict.swallow;
+}
+
 LRESULT CALLBACK MouseProcedure(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && g_pickWindow != nullptr && IsButtonOrWheel(wParam)) {
-        const auto *event = reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam);
-        const LPARAM delta = wParam == WM_MOUSEWHEEL
-                                 ? static_cast<LPARAM>(static_cast<short>(HIWORD(event->mouseData)))
-                                 : 0;
-        const bool down = wParam != WM_LBUTTONUP && wParam != WM_RBUTTONUP &&
-                          wParam != WM_MBUTTONUP && wParam != WM_XBUTTONUP;
-        if (down) PostMessageW(g_pickWindow, kPickMouseEvent, wParam, delta);
-        return 1;
+    if (code == HC_ACTION && g_pickSession != nullptr) {
+        const auto event = MouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam));
+        if (event && Decide(*event)) return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && g_pickWindow != nullptr) {
-        const auto *event = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
-        const bool ctrl = HeldNow(VK_CONTROL);
-        if (IsPickKey(event->vkCode, ctrl)) {
-            const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
-            if (down) {
-                const LPARAM held =
-                    (HeldNow(VK_SHIFT) ? kPickHeldShift : 0) | (ctrl ? kPickHeldCtrl : 0);
-                PostMessageW(g_pickWindow, kPickKeyEvent, event->vkCode, held);
-            }
-            return 1;
-        }
+    if (code == HC_ACTION && g_pickSession != nullptr) {
+        const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
+        const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+        const PickEvent event =
+            down ? KeyDownEvent(key->vkCode, HeldModifiers()) : KeyUpEvent(key->vkCode);
+        if (Decide(event)) return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
 
-bool IsPickKey(uint32_t key, bool ctrlHeld) {
-    switch (key) {
-        case VK_RETURN:
-        case VK_SPACE:
-        case VK_ESCAPE:
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-            return true;
-        case 'F':
-            return ctrlHeld;
-        default:
-            return false;
-    }
-}
-
-bool PickHooks::Install(HWND window) {
-    Remove();
+bool PickHooks::Install(HWND window, PickSession &session) {
+    if (installed()) return true;
     g_pickWindow = window;
+    g_pickSession = &session;
     const HINSTANCE module = GetModuleHandleW(nullptr);
     mouse_ = SetWindowsHookExW(WH_MOUSE_LL, &MouseProcedure, module, 0);
     keyboard_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardProcedure, module, 0);
@@ -99,6 +102,7 @@ void PickHooks::Remove() {
     mouse_ = nullptr;
     keyboard_ = nullptr;
     g_pickWindow = nullptr;
+    g_pickSession = nullptr;
 }
 
 }  // namespace tintwell::win32
