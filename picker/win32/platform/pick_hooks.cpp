@@ -1,5 +1,6 @@
 #include "pick_hooks.h"
 
+#include <iterator>
 #include <optional>
 
 #include "hotkey_combo.h"
@@ -13,14 +14,45 @@ namespace {
 HWND g_pickWindow = nullptr;
 PickSession *g_pickSession = nullptr;
 
-bool HeldNow(int key) {
-    return (GetAsyncKeyState(key) & 0x8000) != 0;
+// The modifiers held, followed from the keyboard hook's own events rather than asked
+// of the system at each key: a question to the system costs the procedure more than
+// the rest of its work. Read once from the system when the hooks go in.
+constexpr int kSideKeys[] = {VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_RMENU,
+                             VK_LSHIFT,   VK_RSHIFT,   VK_LWIN,  VK_RWIN};
+constexpr uint32_t kSideModifiers[] = {kModControl, kModControl, kModAlt, kModAlt,
+                                       kModShift,   kModShift,   kModWin, kModWin};
+uint32_t g_heldSides = 0;
+
+int SideOf(DWORD key) {
+    for (int i = 0; i < static_cast<int>(std::size(kSideKeys)); ++i) {
+        if (kSideKeys[i] == static_cast<int>(key)) return i;
+    }
+    return -1;
+}
+
+void ReadHeldSides() {
+    g_heldSides = 0;
+    for (int i = 0; i < static_cast<int>(std::size(kSideKeys)); ++i) {
+        if ((GetAsyncKeyState(kSideKeys[i]) & 0x8000) != 0) g_heldSides |= 1u << i;
+    }
+}
+
+void NoteSide(DWORD key, bool down) {
+    const int side = SideOf(key);
+    if (side < 0) return;
+    if (down) {
+        g_heldSides |= 1u << side;
+    } else {
+        g_heldSides &= ~(1u << side);
+    }
 }
 
 uint32_t HeldModifiers() {
-    return (HeldNow(VK_CONTROL) ? kModControl : 0) | (HeldNow(VK_MENU) ? kModAlt : 0) |
-           (HeldNow(VK_SHIFT) ? kModShift : 0) |
-           (HeldNow(VK_LWIN) || HeldNow(VK_RWIN) ? kModWin : 0);
+    uint32_t held = 0;
+    for (int i = 0; i < static_cast<int>(std::size(kSideKeys)); ++i) {
+        if ((g_heldSides & (1u << i)) != 0) held |= kSideModifiers[i];
+    }
+    return held;
 }
 
 std::optional<PickEvent> MouseEvent(WPARAM message, const MSLLHOOKSTRUCT &event) {
@@ -63,7 +95,9 @@ bool Decide(const PickEvent &event) {
     return verdict.swallow;
 }
 
-LRESULT CALLBACK MouseProcedure(int code, WPARAM wParam, LPARAM lParam) {
+}  // namespace
+
+LRESULT CALLBACK PickMouseHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && g_pickSession != nullptr) {
         const auto event = MouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam));
         if (event && Decide(*event)) return 1;
@@ -71,10 +105,11 @@ LRESULT CALLBACK MouseProcedure(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-LRESULT CALLBACK KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK PickKeyboardHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && g_pickSession != nullptr) {
         const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
         const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+        NoteSide(key->vkCode, down);
         const PickEvent event =
             down ? KeyDownEvent(key->vkCode, HeldModifiers()) : KeyUpEvent(key->vkCode);
         if (Decide(event)) return 1;
@@ -82,15 +117,14 @@ LRESULT CALLBACK KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-}  // namespace
-
 bool PickHooks::Install(HWND window, PickSession &session) {
     if (installed()) return true;
+    ReadHeldSides();
     g_pickWindow = window;
     g_pickSession = &session;
     const HINSTANCE module = GetModuleHandleW(nullptr);
-    mouse_ = SetWindowsHookExW(WH_MOUSE_LL, &MouseProcedure, module, 0);
-    keyboard_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardProcedure, module, 0);
+    mouse_ = SetWindowsHookExW(WH_MOUSE_LL, &PickMouseHookProcedure, module, 0);
+    keyboard_ = SetWindowsHookExW(WH_KEYBOARD_LL, &PickKeyboardHookProcedure, module, 0);
     if (mouse_ != nullptr && keyboard_ != nullptr) return true;
     Remove();
     return false;

@@ -15,6 +15,10 @@
 
 namespace tintwell::win32 {
 
+// The procedures the hooks install, for a benchmark to time one call of each.
+LRESULT CALLBACK PickMouseHookProcedure(int code, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK PickKeyboardHookProcedure(int code, WPARAM wParam, LPARAM lParam);
+
 class PickHooks {
   public:
     PickHooks() = default;
