@@ -14,6 +14,7 @@
 #include "gdi_handles.h"
 #include "loupe.h"
 #include "loupe_canvas.h"
+#include "loupe_zoom.h"
 #include "win32_platform.h"
 #include "window_base.h"
 #include "window_probe.h"
@@ -129,7 +130,7 @@ TEST(LoupeWindowTest, DrawsAtTheScaleOfThePointersMonitor) {
     ASSERT_TRUE(loupe.shown());
 
     LoupeCanvas expected;
-    ASSERT_TRUE(expected.Prepare(dpi, 1));
+    ASSERT_TRUE(expected.Prepare(dpi, kDefaultLoupeZoom, 1));
     expected.Draw(read, status.sampleReach, LoupeCaption(status.sample));
     RECT placed{};
     GetWindowRect(loupe.hwnd(), &placed);
@@ -162,6 +163,78 @@ TEST(LoupeWindowTest, DrawsAtTheScaleOfThePointersMonitor) {
         }
     }
     EXPECT_EQ(imageWrong, 0) << "image pixels unlike the cells, grid and outline at this scale";
+}
+
+// The wheel's zoom during a pick: the loupe keeps its size, and its square shows the
+// cells of that step where loupe_zoom.h puts them, with the frame's colour around.
+TEST(LoupeWindowTest, ZoomedDuringAPickKeepsItsSizeAndShowsTheStepsCells) {
+    Win32Platform platform;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Loupe::RegisterClass(instance);
+    Loupe loupe(platform.screen(), testsupport::EndTheTestOnFailure());
+    loupe.Create(instance, Loupe::FrameRead());
+    ASSERT_NE(loupe.hwnd(), nullptr);
+    loupe.SetPicking(true);
+
+    const std::vector<MonitorArea> &areas = platform.screen().monitors().Areas();
+    ASSERT_FALSE(areas.empty());
+    const ScreenRect &work = areas[0].work;
+    const ScreenPoint pointer{work.left + work.width() / 3, work.top + work.height() / 3};
+    const int dpi = areas[PointerMonitor(areas, pointer).value()].dpi;
+    const int widest = LoupeViewAt(dpi, 0).metrics.reach();
+    ScreenSquare read = UnreadSquare(pointer, widest);
+    for (size_t i = 0; i < read.cells.size(); ++i) {
+        read.cells[i] = RGB(0x12 + 3 * (i % 61), 0x34 + i % 47, 0x56);
+    }
+    const SampleStatus status{1, RGB(0x12, 0x34, 0x56), FreezeState::Live};
+    loupe.ShowRead(read, status);
+    ASSERT_TRUE(loupe.shown());
+    RECT unzoomed{};
+    GetWindowRect(loupe.hwnd(), &unzoomed);
+
+    for (const int by : {2, -5}) {
+        const int step = ZoomedStep(kDefaultLoupeZoom, by);
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi, step " << step);
+        loupe.Zoom(by);
+        EXPECT_GE(loupe.WantedReach(), LoupeViewAt(dpi, step).metrics.reach());
+        loupe.ShowRead(read, status);
+        RECT placed{};
+        GetWindowRect(loupe.hwnd(), &placed);
+        ASSERT_EQ(placed.right - placed.left, unzoomed.right - unzoomed.left);
+        ASSERT_EQ(placed.bottom - placed.top, unzoomed.bottom - unzoomed.top);
+
+        const LoupeView view = LoupeViewAt(dpi, step);
+        const int size = view.metrics.imageSize();
+        const int cells = view.metrics.cells;
+        std::vector<ColorRef> seen(static_cast<size_t>(cells) * cells);
+        const int reach = view.metrics.reach();
+        for (int y = 0; y < cells; ++y) {
+            for (int x = 0; x < cells; ++x) {
+                seen[static_cast<size_t>(y) * cells + x] = read.At(x - reach, y - reach);
+            }
+        }
+        std::vector<BitmapPixel> image(static_cast<size_t>(size) * size);
+        ComposeLoupeImage(seen.data(), view.metrics, image.data(), static_cast<size_t>(size),
+                          status.sampleReach);
+        DrawTarget shown(TargetKind::Dib32, view.side, view.side);
+        loupe.Paint(shown.dc());
+        shown.Capture();
+        const ColorRef frame = GetSysColor(COLOR_WINDOWFRAME);
+        int wrong = 0;
+        for (int y = 0; y < view.side; ++y) {
+            for (int x = 0; x < view.side; ++x) {
+                const int cx = x - view.inset;
+                const int cy = y - view.inset;
+                const bool inCells = cx >= 0 && cy >= 0 && cx < size && cy < size;
+                const ColorRef want =
+                    inCells ? ColourFromBitmapPixel(image[static_cast<size_t>(cy) * size + cx])
+                            : frame;
+                wrong += shown.At(x, y) != want;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "pixels unlike the step's cells in the frame";
+    }
+    loupe.SetPicking(false);
 }
 
 void PumpFor(DWORD milliseconds) {

@@ -159,12 +159,20 @@ class ScreenPickTest : public PickerTest {
     std::unique_ptr<TargetWindow> target_;
 };
 
-TEST_F(ScreenPickTest, AClickPicksThePixelInTheChosenFormatAndReachesNoOtherWindow) {
+TEST_F(ScreenPickTest, AClickPicksThePixelInTheChosenFormatAndNeitherItNorTheWheelReachesAWindow) {
     TurnHotkeyOn(kRgbFormat);
     const POINT at{20 + 57, 40 + 83};
     ASSERT_TRUE(XdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
     ASSERT_TRUE(StartPick());
     EXPECT_EQ(GetForegroundWindow(), target_->hwnd()) << "the pick takes no activation";
+
+    // The wheel zooms the loupe, which keeps its size, and reaches no window either.
+    RECT unzoomed{};
+    GetWindowRect(Loupe(), &unzoomed);
+    ASSERT_TRUE(XdoTool(L"click 4"));
+    RECT zoomed{};
+    EXPECT_TRUE(GetWindowRect(Loupe(), &zoomed));
+    EXPECT_EQ(zoomed.right - zoomed.left, unzoomed.right - unzoomed.left);
 
     // The arrow moves the pointer by one pixel, to the pixel the click then takes.
     ASSERT_TRUE(XdoTool(L"key Right"));

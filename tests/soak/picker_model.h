@@ -65,6 +65,14 @@ class PickerModel {
         clipboardInHistory_ = true;
     }
 
+    // A copy of other text: a pick from the screen copies its colour exactly, also
+    // where the window shows it snapped to the web-safe colours.
+    void CopyText(const std::string &text) {
+        clipboard_ = text;
+        ++copies_;
+        clipboardInHistory_ = true;
+    }
+
     const Display &display() const { return display_; }
     const std::string &clipboard() const { return clipboard_; }
     int copies() const { return copies_; }

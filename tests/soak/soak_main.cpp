@@ -53,6 +53,7 @@ int wmain(int argc, wchar_t **argv) {
         std::replace(exe.begin(), exe.end(), L'/', L'\\');
     }
     options.samplingPhases = options.events / 1000 + 2;
+    options.pickPhases = options.events / 2000 + 1;
     options.busyClipboardPhases = options.events / 2000 + 1;
 
     // The lookups the checks use always come from the library beside the soak.

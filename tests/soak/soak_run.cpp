@@ -119,7 +119,9 @@ bool SoakRun::Run() {
 double SoakRun::RunEvents() {
     const int samplingEvery = options_.events / (options_.samplingPhases + 1);
     const int busyEvery = options_.events / (options_.busyClipboardPhases + 1);
+    const int pickEvery = options_.events / (options_.pickPhases + 1);
     int nextSampling = samplingEvery, nextBusy = busyEvery + busyEvery / 2;
+    int nextPick = pickEvery + pickEvery / 3;
     int nextReading = kWarmUpEvents;
 
     LARGE_INTEGER start, end, frequency;
@@ -135,6 +137,9 @@ double SoakRun::RunEvents() {
         } else if (options_.busyClipboardPhases > 0 && events_ >= nextBusy) {
             BusyClipboardPhase();
             nextBusy += busyEvery;
+        } else if (options_.pickPhases > 0 && events_ >= nextPick) {
+            PickPhase();
+            nextPick += pickEvery;
         } else {
             RandomAction(true);
         }
@@ -427,6 +432,110 @@ void SoakRun::SamplingPhase() {
         loupeShowed_ = true;
         ReadResources();
     }
+}
+
+// "設定…", the hotkey's box ticked, OK: from then on Win+Shift+C starts a pick.
+bool SoakRun::TurnPickHotkeyOn() {
+    lastAction_ = "the settings dialog";
+    PostMessageW(picker_.form(), WM_SYSCOMMAND, kSettingsCommand, 0);
+    HWND dialog = nullptr;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < options_.answerTimeoutMs && dialog == nullptr) {
+        Sleep(20);
+        for (HWND found = nullptr;
+             (found = FindWindowExW(nullptr, found, L"#32770", L"Tintwell の設定")) != nullptr;) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(found, &process);
+            if (process == picker_.processId()) dialog = found;
+        }
+    }
+    if (dialog == nullptr) {
+        Fail("the settings dialog did not open");
+        return false;
+    }
+    // The hotkey's box is the dialog's first control.
+    SendMessageW(GetNextDlgTabItem(dialog, nullptr, FALSE), BM_CLICK, 0, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    while (IsWindow(dialog) && GetTickCount() - start < 2 * options_.answerTimeoutMs) Sleep(20);
+    pickHotkeyOn_ = !IsWindow(dialog);
+    if (!pickHotkeyOn_) Fail("the settings dialog did not close on OK");
+    return pickHotkeyOn_;
+}
+
+void SoakRun::Press(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Picks from the screen over a colour the soak shows, one ended each way: a click
+// takes the colour (the clipboard gets its "#RRGGBB", the window shows it as a
+// sample); Esc and a right click change nothing. The loupe comes with each pick and
+// goes with it, and the hooks' end is seen in the resources at the end of the run.
+void SoakRun::PickPhase() {
+    if (!pickHotkeyOn_ && !TurnPickHotkeyOn()) return;
+    const Colour colour = static_cast<Colour>(Uniform(0, 0xFFFFFF));
+    if (!ShowSampleColour(colour)) return;
+    for (int i = 0; i < 3 && failures_.size() < kMaxReportedFailures; ++i) {
+        const int ending = picksRun_++ % 3;
+        lastAction_ = "a pick from the screen";
+        const std::optional<std::wstring> before = ClipboardText();
+        Press({VK_LWIN, VK_SHIFT, 'C'});
+        if (!testsupport::WaitUntil(options_.answerTimeoutMs, [&] { return LoupeShown(); })) {
+            Fail("the hotkey started no pick");
+            return;
+        }
+        ++events_;
+        if (ending == 0) {
+            lastAction_ = "a pick's click";
+            INPUT click[2]{};
+            click[0].type = click[1].type = INPUT_MOUSE;
+            click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+            click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+            SendInput(2, click, sizeof(INPUT));
+        } else if (ending == 1) {
+            lastAction_ = "a pick's Esc";
+            Press({VK_ESCAPE});
+        } else {
+            lastAction_ = "a pick's right click";
+            INPUT click[2]{};
+            click[0].type = click[1].type = INPUT_MOUSE;
+            click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+            click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+            SendInput(2, click, sizeof(INPUT));
+        }
+        ++events_;
+        if (!testsupport::WaitUntil(options_.answerTimeoutMs, [&] { return !LoupeShown(); })) {
+            Fail("the loupe stays after the pick ended");
+            return;
+        }
+        if (ending == 0) {
+            // Shown as a sample is, and copied exactly.
+            model_.Sample(colour);
+            model_.CopyText(PickerModel::Shown(PickerModel::HexText(colour)));
+            const std::wstring want = Wide(model_.clipboard());
+            if (!testsupport::WaitUntil(options_.answerTimeoutMs,
+                                        [&] { return ClipboardText() == want; }))
+                Fail("a pick did not copy " + model_.clipboard());
+        } else {
+            Pause(200);
+            if (ClipboardText() != before) Fail("a cancelled pick changed the clipboard");
+        }
+        CheckShown();
+    }
+    CheckPixels();
 }
 
 int64_t SoakRun::PrivateBytes() const {

@@ -24,6 +24,9 @@ struct SoakOptions {
     int pixelCheckEvery = 25;  // events between two checks of pixels on the screen
     int readingEvery = 1000;   // events between two readings of resources
     int samplingPhases = 3;
+    // Phases of picks from the screen, started by the hotkey and ended by a click,
+    // Esc or a right click.
+    int pickPhases = 2;
     int busyClipboardPhases = 2;
     // Whether pixel checks also look at the ring's colour and the field around it.
     bool checkRingColour = false;
@@ -63,6 +66,9 @@ class SoakRun {
     void ToggleTopmost(bool modelFollows);
     bool ShowSampleColour(Colour colour);
     void SamplingPhase();
+    void PickPhase();
+    bool TurnPickHotkeyOn();
+    void Press(std::initializer_list<WORD> keys);
     bool SwitchLoupe();
     bool ChooseSampleSize(int item);
     void PressFreezeKey();
@@ -107,6 +113,8 @@ class SoakRun {
     bool loupeOn_ = false;
     bool loupeShowed_ = false;  // a sampling phase has run with the loupe
     int samplingPhasesRun_ = 0;
+    bool pickHotkeyOn_ = false;
+    int picksRun_ = 0;
     bool clipboardKnown_ = false;  // until the first copy
     std::string lastAction_;
     std::vector<double> latenciesUs_;

@@ -11,14 +11,14 @@
 
 #include <cstdint>
 
+#include "command_ids.h"
+
 namespace tintwell::win32 {
 
-// wParam: the virtual key; lParam: the held modifiers as RegisterHotKey's MOD_ bits.
-// The parent answers nonzero to let the key through to the dialog.
-constexpr UINT kHotkeyFieldKey = WM_APP + 20;
-// Sent when the last modifier came up without a key: the field shows its combination
-// again instead of the modifiers that were held.
-constexpr UINT kHotkeyFieldKeysLetGo = WM_APP + 21;
+// kHotkeyFieldKey: wParam the virtual key, lParam the held modifiers as RegisterHotKey's
+// MOD_ bits; the parent answers nonzero to let the key through to the dialog.
+// kHotkeyFieldKeysLetGo: sent when the last modifier came up without a key, and the
+// field shows its combination again instead of the modifiers that were held.
 
 // MOD_CONTROL, MOD_ALT, MOD_SHIFT and MOD_WIN for the modifiers held now.
 uint32_t HeldHotkeyModifiers();

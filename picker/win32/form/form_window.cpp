@@ -54,7 +54,9 @@ FormWindow::FormWindow(HINSTANCE instance)
       focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_),
-      screenPick_(form_, loupe_, *this, [this] { return settings_.choices().pickFormat; }),
+      screenPick_(
+          form_, loupe_, *this, [this] { return settings_.choices().pickFormat; },
+          [this] { return settings_.registeredHotkey(); }),
       settings_(
           instance, [this] { return form_.PickFormatKeys(); }, [this] { screenPick_.Toggle(); }),
       trayHome_(*this,
@@ -152,8 +154,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_TIMER:
             return OnTimer(wParam);
-        case kPickMouseEvent:
-        case kPickKeyEvent:
+        case kPickActionMessage:
             return OnPickEvent(message, wParam, lParam);
         case WM_ACTIVATE:
             return OnActivate(LOWORD(wParam));

@@ -1,6 +1,9 @@
 #include "loupe.h"
 
+#include <algorithm>
+
 #include "display_scale.h"
+#include "loupe_zoom.h"
 #include "paint_routine.h"
 #include "user_texts.h"
 
@@ -48,6 +51,7 @@ Loupe::Loupe(ScreenReader &screen, FailureSink &failures)
       minimised_(false),
       snapshotting_(false),
       picking_(false),
+      zoom_(kDefaultLoupeZoom),
       framing_(false),
       frameMs_(0),
       pace_(),
@@ -92,8 +96,20 @@ void Loupe::SetMinimised(bool minimised) {
 
 void Loupe::SetPicking(bool on) {
     picking_ = on;
+    if (!on && zoom_ != kDefaultLoupeZoom) {
+        zoom_ = kDefaultLoupeZoom;
+        refresh_.Forget();
+    }
     Apply();
     if (on) OnFrame();
+}
+
+void Loupe::Zoom(int by) {
+    const int step = ZoomedStep(zoom_, by);
+    if (step == zoom_ || !picking_) return;
+    zoom_ = step;
+    refresh_.Forget();
+    OnFrame();
 }
 
 void Loupe::SetSnapshotting(bool on) {
@@ -139,8 +155,12 @@ void Loupe::Hide() {
     canvas_.Release();
 }
 
+// Cells are whole pixels, so a scaled monitor may show a few more of them than 96 dpi
+// does; the read reaches for the wider of the two.
 int Loupe::WantedReach() const {
-    return Wanted() && hwnd_ != nullptr ? LoupeMetricsForDpi(kBaseDpi).reach() : 0;
+    if (!Wanted() || hwnd_ == nullptr) return 0;
+    const int base = LoupeViewAt(kBaseDpi, zoom_).metrics.reach();
+    return canvas_.ready() ? std::max(base, canvas_.metrics().reach()) : base;
 }
 
 bool Loupe::PlaceFor(ScreenPoint pointer, RECT &place) {
@@ -202,7 +222,7 @@ void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
     const auto monitor = PointerMonitor(areas, read.cursor);
     if (!monitor) return;
     const LoupeNote note = NoteFor(status.freeze);
-    if (!canvas_.Prepare(areas[*monitor].dpi, note == LoupeNote::None ? 1 : 2)) {
+    if (!canvas_.Prepare(areas[*monitor].dpi, zoom_, note == LoupeNote::None ? 1 : 2)) {
         // No bitmap or font to be had: no loupe, and sampling goes on without it.
         CannotShowAt(read.cursor);
         return;

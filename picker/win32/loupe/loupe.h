@@ -56,7 +56,10 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     void SetMinimised(bool minimised);
     // A pick from the screen shows the loupe whatever its switch says, and with the
     // window minimised or hidden; the first frame comes at once.
+    // Ending, it takes back the magnification the pick's wheel gave it.
     void SetPicking(bool on);
+    // More magnification (`by` > 0) or less, by steps, during a pick.
+    void Zoom(int by);
     bool shown() const { return shown_; }
     // How often the frames come now; 0 while they do not run.
     unsigned framePeriodMs() const { return frameMs_; }
@@ -109,6 +112,8 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     bool minimised_;
     bool snapshotting_;
     bool picking_;
+    // The magnification step (loupe_zoom.h).
+    int zoom_;
     // The frame timer runs, and how often.
     bool framing_;
     unsigned frameMs_;

@@ -16,14 +16,28 @@ constexpr int kBandPadding = 3;
 }  // namespace
 
 LoupeCanvas::LoupeCanvas()
-    : dpi_(0), lines_(0), metrics_(), font_(), lineHeight_(0), padding_(0), picture_() {}
+    : dpi_(0),
+      zoom_(kDefaultLoupeZoom),
+      lines_(0),
+      metrics_(),
+      side_(0),
+      inset_(0),
+      font_(),
+      lineHeight_(0),
+      padding_(0),
+      picture_() {}
 
-bool LoupeCanvas::Prepare(int dpi, int lines) {
+bool LoupeCanvas::Prepare(int dpi, int zoom, int lines) {
     const DisplayScale scale(dpi);
-    if (scale.dpi() == dpi_ && lines == lines_ && picture_ != nullptr) return true;
+    if (scale.dpi() == dpi_ && zoom == zoom_ && lines == lines_ && picture_ != nullptr) {
+        return true;
+    }
     Release();
-    metrics_ = LoupeMetricsForDpi(scale.dpi());
-    font_ = CreateCaptionFont(scale, metrics_.imageSize());
+    const LoupeView view = LoupeViewAt(scale.dpi(), zoom);
+    metrics_ = view.metrics;
+    side_ = view.side;
+    inset_ = view.inset;
+    font_ = CreateCaptionFont(scale, side_);
     if (font_.get() == nullptr) return false;
     TEXTMETRICW text{};
     {
@@ -37,14 +51,14 @@ bool LoupeCanvas::Prepare(int dpi, int lines) {
     lineHeight_ = text.tmHeight;
     padding_ = scale.FromBasePixels(kBandPadding);
     const int bandHeight = lines * lineHeight_ + 2 * padding_;
-    auto picture =
-        std::make_unique<OffscreenImage>(metrics_.imageSize(), metrics_.imageSize() + bandHeight);
+    auto picture = std::make_unique<OffscreenImage>(side_, side_ + bandHeight);
     if (!picture->ok()) {
         Release();
         return false;
     }
     picture_ = std::move(picture);
     dpi_ = scale.dpi();
+    zoom_ = zoom;
     lines_ = lines;
     return true;
 }
@@ -68,15 +82,22 @@ void LoupeCanvas::Draw(const ScreenSquare &read, int sampleReach, const std::u16
         }
     }
     GdiFlush();
-    ComposeLoupeImage(seen.data(), metrics_, picture_->pixels(),
-                      static_cast<size_t>(picture_->width()), sampleReach);
+    const auto stride = static_cast<size_t>(picture_->width());
+    BitmapPixel *square = picture_->pixels();
+    if (metrics_.imageSize() != side_) {
+        // Zoomed, the cells need not fill the square: the frame's colour fills the rest.
+        const BitmapPixel frame = BitmapPixelFromColour(GetSysColor(COLOR_WINDOWFRAME));
+        for (size_t i = 0; i < stride * static_cast<size_t>(side_); ++i) square[i] = frame;
+    }
+    ComposeLoupeImage(seen.data(), metrics_, square + static_cast<size_t>(inset_) * stride + inset_,
+                      stride, sampleReach);
     DrawCaption(caption);
     GdiFlush();
 }
 
 void LoupeCanvas::DrawCaption(const std::u16string &caption) {
     HDC dc = picture_->dc();
-    const int top = metrics_.imageSize();
+    const int top = side_;
     RECT band{0, top, picture_->width(), picture_->height()};
     FillRect(dc, &band, GetSysColorBrush(COLOR_BTNFACE));
     // The image's grid closes its right and bottom edges; the band gets a frame of

@@ -9,10 +9,11 @@
 
 #include <memory>
 
-#include "read_viewer.h"
 #include "gdi_handles.h"
 #include "loupe_geometry.h"
 #include "loupe_image.h"
+#include "loupe_zoom.h"
+#include "read_viewer.h"
 #include "screen_square.h"
 
 namespace tintwell::win32 {
@@ -21,10 +22,10 @@ class LoupeCanvas {
   public:
     LoupeCanvas();
 
-    // Sizes everything for the DPI and the caption's lines of text; nothing happens
-    // when they are the current ones. False when the bitmap or the font cannot be
-    // made (GDI quota): the canvas then holds nothing.
-    bool Prepare(int dpi, int lines);
+    // Sizes everything for the DPI, the zoom step (loupe_zoom.h) and the caption's
+    // lines of text; nothing happens when they are the current ones. False when the
+    // bitmap or the font cannot be made (GDI quota): the canvas then holds nothing.
+    bool Prepare(int dpi, int zoom, int lines);
     // Gives back the bitmap and the font: a hidden loupe holds nothing.
     void Release();
 
@@ -41,8 +42,12 @@ class LoupeCanvas {
     void DrawCaption(const std::u16string &caption);
 
     int dpi_;
+    int zoom_;
     int lines_;
     LoupeMetrics metrics_;
+    // The magnified square's side and where its cells start in it.
+    int side_;
+    int inset_;
     Font font_;
     int lineHeight_;
     int padding_;

@@ -157,13 +157,15 @@ constexpr UINT_PTR kTickAfterStepAside = 2;
 constexpr UINT_PTR kFreezeAfterHiding = 3;
 // The form's: a pick from the screen's watch on dropped hooks, and its Ctrl+F taken
 // once the loupe is off the screen.
-constexpr IdRange kScreenPickTimers{8, 9};
+// And its wait for the releases of what the pick swallowed, once it has ended.
+constexpr IdRange kScreenPickTimers{8, 10};
 constexpr UINT_PTR kPickWatchTimer = 8;
 constexpr UINT_PTR kPickFreezeAfterHiding = 9;
+constexpr UINT_PTR kPickOwedUpsTimer = 10;
 // The form's: a click on the notification icon, taken once no second click can
 // make it a double click.
-constexpr IdRange kTrayClickTimers{10, 10};
-constexpr UINT_PTR kTrayClickTimer = 10;
+constexpr IdRange kTrayClickTimers{11, 11};
+constexpr UINT_PTR kTrayClickTimer = 11;
 // The loupe's window: its frames.
 constexpr UINT_PTR kLoupeFrameTimer = 1;
 
@@ -172,7 +174,10 @@ static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, k
               "two owners of the form's timers");
 static_assert(kScreenPickTimers.Holds(kPickWatchTimer) &&
                   kScreenPickTimers.Holds(kPickFreezeAfterHiding) &&
-                  kPickWatchTimer != kPickFreezeAfterHiding,
+                  kScreenPickTimers.Holds(kPickOwedUpsTimer) &&
+                  kPickWatchTimer != kPickFreezeAfterHiding &&
+                  kPickOwedUpsTimer != kPickWatchTimer &&
+                  kPickOwedUpsTimer != kPickFreezeAfterHiding,
               "the screen pick's timers");
 static_assert(kSamplingTimers.Holds(kTimer1) && kEyedropperTimers.Holds(kTickAfterStepAside) &&
                   kEyedropperTimers.Holds(kFreezeAfterHiding) &&
@@ -186,12 +191,28 @@ constexpr UINT kShowFailureMessage = WM_APP + 1;
 // The notification-area icon's callback.
 constexpr IdRange kTrayIconMessages{WM_APP + 2, WM_APP + 2};
 constexpr UINT kTrayIconMessage = WM_APP + 2;
+// Posted by a pick's hooks, each with what the pick makes of an event.
+constexpr IdRange kScreenPickMessages{WM_APP + 30, WM_APP + 30};
+constexpr UINT kPickActionMessage = WM_APP + 30;
 
-static_assert(Disjoint({kFailureReportMessages, kTrayIconMessages}) &&
-                  Within(IdRange{WM_APP, 0xBFFF}, {kFailureReportMessages, kTrayIconMessages}),
+static_assert(Disjoint({kFailureReportMessages, kTrayIconMessages, kScreenPickMessages}) &&
+                  Within(IdRange{WM_APP, 0xBFFF},
+                         {kFailureReportMessages, kTrayIconMessages, kScreenPickMessages}),
               "the form's private messages");
 static_assert(kFailureReportMessages.Holds(kShowFailureMessage), "the failure report");
 static_assert(kTrayIconMessages.Holds(kTrayIconMessage), "the notification icon's callback");
+static_assert(kScreenPickMessages.Holds(kPickActionMessage), "the pick's hooks");
+
+// ---- The settings dialog's private messages ----------------------------------------
+// Posted to the dialog by its key field, which reads the keys itself.
+constexpr IdRange kHotkeyFieldMessages{WM_APP + 20, WM_APP + 21};
+constexpr UINT kHotkeyFieldKey = WM_APP + 20;
+constexpr UINT kHotkeyFieldKeysLetGo = WM_APP + 21;
+static_assert(Within(IdRange{WM_APP, 0xBFFF}, {kHotkeyFieldMessages}) &&
+                  kHotkeyFieldMessages.Holds(kHotkeyFieldKey) &&
+                  kHotkeyFieldMessages.Holds(kHotkeyFieldKeysLetGo) &&
+                  kHotkeyFieldKey != kHotkeyFieldKeysLetGo,
+              "the key field's messages");
 
 }  // namespace tintwell::win32
 

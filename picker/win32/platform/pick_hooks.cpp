@@ -1,93 +1,130 @@
 #include "pick_hooks.h"
 
+#include <iterator>
+#include <optional>
+
+#include "hotkey_combo.h"
+
 namespace tintwell::win32 {
 
 namespace {
 
-// One pick at a time in the process: the hook procedures find their window here.
+// One pick at a time in the process: the hook procedures find their window and rule
+// here.
 HWND g_pickWindow = nullptr;
+PickSession *g_pickSession = nullptr;
 
-bool HeldNow(int key) {
-    return (GetAsyncKeyState(key) & 0x8000) != 0;
+// The modifiers held, followed from the keyboard hook's own events rather than asked
+// of the system at each key: a question to the system costs the procedure more than
+// the rest of its work. Read once from the system when the hooks go in.
+constexpr int kSideKeys[] = {VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_RMENU,
+                             VK_LSHIFT,   VK_RSHIFT,   VK_LWIN,  VK_RWIN};
+constexpr uint32_t kSideModifiers[] = {kModControl, kModControl, kModAlt, kModAlt,
+                                       kModShift,   kModShift,   kModWin, kModWin};
+uint32_t g_heldSides = 0;
+
+int SideOf(DWORD key) {
+    for (int i = 0; i < static_cast<int>(std::size(kSideKeys)); ++i) {
+        if (kSideKeys[i] == static_cast<int>(key)) return i;
+    }
+    return -1;
 }
 
-bool IsButtonOrWheel(WPARAM message) {
+void ReadHeldSides() {
+    g_heldSides = 0;
+    for (int i = 0; i < static_cast<int>(std::size(kSideKeys)); ++i) {
+        if ((GetAsyncKeyState(kSideKeys[i]) & 0x8000) != 0) g_heldSides |= 1u << i;
+    }
+}
+
+void NoteSide(DWORD key, bool down) {
+    const int side = SideOf(key);
+    if (side < 0) return;
+    if (down) {
+        g_heldSides |= 1u << side;
+    } else {
+        g_heldSides &= ~(1u << side);
+    }
+}
+
+uint32_t HeldModifiers() {
+    uint32_t held = 0;
+    for (int i = 0; i < static_cast<int>(std::size(kSideKeys)); ++i) {
+        if ((g_heldSides & (1u << i)) != 0) held |= kSideModifiers[i];
+    }
+    return held;
+}
+
+std::optional<PickEvent> MouseEvent(WPARAM message, const MSLLHOOKSTRUCT &event) {
+    const auto wheel = static_cast<int16_t>(HIWORD(event.mouseData));
+    const PickButton x = HIWORD(event.mouseData) == XBUTTON2 ? PickButton::X2 : PickButton::X1;
     switch (message) {
         case WM_LBUTTONDOWN:
+            return ButtonDownEvent(PickButton::Left);
         case WM_LBUTTONUP:
+            return ButtonUpEvent(PickButton::Left);
         case WM_RBUTTONDOWN:
+            return ButtonDownEvent(PickButton::Right);
         case WM_RBUTTONUP:
+            return ButtonUpEvent(PickButton::Right);
         case WM_MBUTTONDOWN:
+            return ButtonDownEvent(PickButton::Middle);
         case WM_MBUTTONUP:
+            return ButtonUpEvent(PickButton::Middle);
         case WM_XBUTTONDOWN:
+            return ButtonDownEvent(x);
         case WM_XBUTTONUP:
+            return ButtonUpEvent(x);
         case WM_MOUSEWHEEL:
+            return WheelEvent(wheel);
         case WM_MOUSEHWHEEL:
-            return true;
+            return HorizontalWheelEvent(wheel);
         default:
-            return false;
+            // Moves pass, so that the pointer goes where the user takes it.
+            return std::nullopt;
     }
 }
 
-// Moves pass, so that the pointer goes where the user takes it; every press, release
-// and wheel turn is the pick's, the releases too, as their presses never arrived
-// anywhere else.
-LRESULT CALLBACK MouseProcedure(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && g_pickWindow != nullptr && IsButtonOrWheel(wParam)) {
-        const auto *event = reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam);
-        const LPARAM delta = wParam == WM_MOUSEWHEEL
-                                 ? static_cast<LPARAM>(static_cast<short>(HIWORD(event->mouseData)))
-                                 : 0;
-        const bool down = wParam != WM_LBUTTONUP && wParam != WM_RBUTTONUP &&
-                          wParam != WM_MBUTTONUP && wParam != WM_XBUTTONUP;
-        if (down) PostMessageW(g_pickWindow, kPickMouseEvent, wParam, delta);
-        return 1;
+// Swallowed or not, as the pick's rule says; what it makes of the event goes to the
+// window.
+bool Decide(const PickEvent &event) {
+    const PickVerdict verdict = g_pickSession->OnHookEvent(event);
+    if (verdict.action.kind != PickActionKind::None) {
+        PostMessageW(g_pickWindow, kPickActionMessage, PackPickAction(verdict.action), 0);
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-LRESULT CALLBACK KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && g_pickWindow != nullptr) {
-        const auto *event = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
-        const bool ctrl = HeldNow(VK_CONTROL);
-        if (IsPickKey(event->vkCode, ctrl)) {
-            const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
-            if (down) {
-                const LPARAM held =
-                    (HeldNow(VK_SHIFT) ? kPickHeldShift : 0) | (ctrl ? kPickHeldCtrl : 0);
-                PostMessageW(g_pickWindow, kPickKeyEvent, event->vkCode, held);
-            }
-            return 1;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return verdict.swallow;
 }
 
 }  // namespace
 
-bool IsPickKey(uint32_t key, bool ctrlHeld) {
-    switch (key) {
-        case VK_RETURN:
-        case VK_SPACE:
-        case VK_ESCAPE:
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-            return true;
-        case 'F':
-            return ctrlHeld;
-        default:
-            return false;
+LRESULT CALLBACK PickMouseHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && g_pickSession != nullptr) {
+        const auto event = MouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam));
+        if (event && Decide(*event)) return 1;
     }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-bool PickHooks::Install(HWND window) {
-    Remove();
+LRESULT CALLBACK PickKeyboardHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && g_pickSession != nullptr) {
+        const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
+        const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+        NoteSide(key->vkCode, down);
+        const PickEvent event =
+            down ? KeyDownEvent(key->vkCode, HeldModifiers()) : KeyUpEvent(key->vkCode);
+        if (Decide(event)) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool PickHooks::Install(HWND window, PickSession &session) {
+    if (installed()) return true;
+    ReadHeldSides();
     g_pickWindow = window;
+    g_pickSession = &session;
     const HINSTANCE module = GetModuleHandleW(nullptr);
-    mouse_ = SetWindowsHookExW(WH_MOUSE_LL, &MouseProcedure, module, 0);
-    keyboard_ = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardProcedure, module, 0);
+    mouse_ = SetWindowsHookExW(WH_MOUSE_LL, &PickMouseHookProcedure, module, 0);
+    keyboard_ = SetWindowsHookExW(WH_KEYBOARD_LL, &PickKeyboardHookProcedure, module, 0);
     if (mouse_ != nullptr && keyboard_ != nullptr) return true;
     Remove();
     return false;
@@ -99,6 +136,7 @@ void PickHooks::Remove() {
     mouse_ = nullptr;
     keyboard_ = nullptr;
     g_pickWindow = nullptr;
+    g_pickSession = nullptr;
 }
 
 }  // namespace tintwell::win32
