@@ -2,10 +2,12 @@
 
 #include <windowsx.h>
 
+#include <exception>
 #include <string>
 #include <utility>
 
 #include "command_ids.h"
+#include "system_library.h"
 #include "text_conversion.h"
 #include "user_texts.h"
 
@@ -28,6 +30,19 @@ void TrayHome::Attach(HWND window, HICON icon) {
     window_ = window;
     iconImage_ = icon;
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    // Run as administrator, the window would hear neither Explorer's TaskbarCreated
+    // nor a second start's call, both sent from below its level.
+    try {
+        SystemLibrary user32(L"user32.dll");
+        BoundFunction<BOOL(WINAPI *)(HWND, UINT, DWORD, void *)> allow(
+            user32, "ChangeWindowMessageFilterEx");
+        if (const auto filter = allow.GetOptional()) {
+            filter(window, taskbarCreated_, MSGFLT_ALLOW, nullptr);
+            filter(window, ShowResidentMessage(), MSGFLT_ALLOW, nullptr);
+        }
+    } catch (const std::exception &) {
+        // Without user32's newer function the messages arrive as they always did.
+    }
 }
 
 void TrayHome::Detach() {
