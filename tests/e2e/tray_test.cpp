@@ -405,5 +405,20 @@ TEST_F(TrayTest, ASettingsFileThatCannotBeWrittenOrDeletedIsSaidAndTheRestGoesOn
     }));
 }
 
+TEST_F(TrayTest, AResidentPickerEndsWhenAnInstallerAsksProgramsToClose) {
+    ClickInSettings({IDC_SETTINGS_RESIDENT});
+    ASSERT_NE(WaitForIcon(), nullptr);
+    PostMessageW(form(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(FormShows(false));
+    // What the restart manager sends a program's windows.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(form(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_NORMAL,
+                        kUpdateTimeoutMs, &answer);
+    EXPECT_NE(answer, 0u) << "the picker lets the session end";
+    PostMessageW(form(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    EXPECT_EQ(process().WaitForExit(kUpdateTimeoutMs), 0u);
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
+}
+
 }  // namespace
 }  // namespace e2e

@@ -130,6 +130,13 @@ bool TrayHome::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &re
         if (resident_) icon_.Show(window_, kTrayIconMessage, iconImage_, tip_);
         return true;
     }
+    // An installer's restart manager asks programs to end this way; a resident window
+    // that only hid at the WM_CLOSE that follows would hold the installation up.
+    if (message == WM_ENDSESSION && wParam != FALSE && (lParam & ENDSESSION_CLOSEAPP) != 0 &&
+        resident_) {
+        DestroyWindow(window_);
+        return true;
+    }
     if (message == ShowResidentMessage()) {
         if (!resident_) return false;
         ShowWindowInFront();

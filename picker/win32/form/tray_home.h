@@ -48,7 +48,8 @@ class TrayHome : public MessageOwner {
     // The icon's menu commands.
     bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
     // What reaches the window for the icon, not being about its parts: the icon's
-    // callback, TaskbarCreated, a second start's call and the click's timer.
+    // callback, TaskbarCreated, a second start's call, the click's timer and the
+    // restart manager's request to end.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result);
 
   private:
