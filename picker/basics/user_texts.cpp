@@ -80,6 +80,45 @@ std::string HistoryNotDeletedMessage(const std::string &path) {
     return "色の履歴のファイル \"" + path + "\" を削除できません。";
 }
 
+namespace {
+
+std::string WithReason(std::string message, const std::string &why) {
+    if (!why.empty()) message += " " + why;
+    return message;
+}
+
+}  // namespace
+
+std::string SettingsNotWrittenMessage(const std::string &path, const std::string &why) {
+    return WithReason("設定をファイル \"" + path + "\" に保存できません。", why);
+}
+
+std::string SettingsNotDeletedMessage(const std::string &path, const std::string &why) {
+    return WithReason("設定のファイル \"" + path + "\" を削除できません。", why);
+}
+
+std::string SettingsFolderNotMadeReason(const std::string &folder) {
+    return "フォルダー \"" + folder + "\" を作成できません。";
+}
+
+std::string messages::SystemErrorReason(unsigned long code) {
+    return "(システムのエラー " + std::to_string(code) + ")";
+}
+
+std::u16string NotificationTip(std::optional<ColorRef> shown) {
+    std::u16string tip = u"Tintwell";
+    if (!shown) return tip;
+    static const char16_t kDigits[] = u"0123456789ABCDEF";
+    tip += u" #";
+    // COLORREF keeps red in its lowest byte; the text reads red first.
+    for (int channel = 0; channel < 3; ++channel) {
+        const unsigned value = (*shown >> (8 * channel)) & 0xFFu;
+        tip += kDigits[value >> 4];
+        tip += kDigits[value & 0xFu];
+    }
+    return tip;
+}
+
 std::string LibraryNotFoundMessage(const std::string &fileName) {
     return "ライブラリ \"" + fileName + "\" を読み込めません。";
 }

@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <exception>
+#include <optional>
 #include <string>
 
+#include "colour_word.h"
 #include "hotkey_combo.h"
 
 namespace tintwell {
@@ -217,6 +219,17 @@ std::string HistoryFolderNotMadeMessage(const std::string &folder);
 std::string HistoryNotWrittenMessage(const std::string &path);
 std::string HistoryNotDeletedMessage(const std::string &path);
 
+// The settings file could not be written (its old text, if any, is as it was) or
+// deleted. `why` is what the system said, in the user's words; it may be empty.
+std::string SettingsNotWrittenMessage(const std::string &path, const std::string &why);
+std::string SettingsNotDeletedMessage(const std::string &path, const std::string &why);
+// The reasons a settings file could not be made at all.
+std::string SettingsFolderNotMadeReason(const std::string &folder);
+namespace messages {
+inline constexpr const char *kNoAppDataFolderForSettings =
+    "ユーザーのアプリケーション データ フォルダーが見つかりません。";
+}  // namespace messages
+
 // The colour table library or one of its functions could not be had.
 std::string LibraryNotFoundMessage(const std::string &fileName);
 std::string ExportNotFoundMessage(const std::string &fileName, const std::string &exportName);
@@ -242,6 +255,10 @@ inline constexpr const wchar_t *kPickNow = L"画面から色を取る";
 inline constexpr const wchar_t *kExit = L"終了";
 }  // namespace captions
 
+// The notification icon's tooltip: the program's name and the colour the window
+// shows, "Tintwell #1A2B3C"; the name alone while it shows none.
+std::u16string NotificationTip(std::optional<ColorRef> shown);
+
 namespace messages {
 inline constexpr const char *kHotkeyNeedsModifiers =
     "Win か、Ctrl・Alt・Shift のうち二つと組み合わせてください。";
@@ -254,6 +271,15 @@ inline constexpr const char *kCannotRegisterStartup =
 inline constexpr const char *kCannotUnregisterStartup =
     "Windows の起動時に開始する登録を解除できません。";
 inline constexpr const char *kCannotShowTrayIcon = "通知領域にアイコンを表示できません。";
+// Why a file, a registry value or the notification area refused, after one of the
+// messages above.
+inline constexpr const char *kNoNotificationArea = "通知領域が見つかりません。";
+inline constexpr const char *kDiskFull = "ディスクの空き領域が足りません。";
+inline constexpr const char *kFileInUse = "ファイルを他のプログラムが使用中です。";
+inline constexpr const char *kProgramPathUnusable =
+    "このプログラムのパスは起動時の登録に使えません。";
+// A system error without words of its own: its number.
+std::string SystemErrorReason(unsigned long code);
 
 // The key field's hint for a refused key; empty for HotkeyRefusal::None.
 std::string HotkeyRefusalMessage(HotkeyRefusal refusal);

@@ -185,6 +185,8 @@ class Form {
     // one that differs from it, and, for a pasted colour that lay outside sRGB, that
     // it was brought inside. Empty while no colour is shown.
     std::vector<std::string> ShownColourDescription() const;
+    // The colour in the swatch; empty while hexText holds none.
+    std::optional<ColorRef> ShownColour() const;
 
   private:
     struct TablePoint {
@@ -213,8 +215,6 @@ class Form {
     // Puts the colour on top of the recent list and has the platform keep the list
     // when that changed it.
     void AddRecent(const RecentColour &entry);
-    // The colour in the swatch; empty while hexText holds none.
-    std::optional<ColorRef> ShownColour() const;
     // The state that shows the colour, when a pick made what is shown and it is that
     // colour.
     std::optional<PickOrigin> OriginOf(ColorRef colour) const;

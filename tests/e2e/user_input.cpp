@@ -127,4 +127,22 @@ void TypeText(const std::wstring &text) {
     Pause(60);
 }
 
+bool RunXdoTool(const std::wstring &arguments) {
+    std::wstring command = L"start.exe /wait /unix /usr/bin/xdotool " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &info)) {
+        return false;
+    }
+    const bool ended = WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    Pause(100);
+    return ended && code == 0;
+}
+
 }  // namespace e2e

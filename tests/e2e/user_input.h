@@ -23,6 +23,10 @@ void KeyWith(WORD modifier, WORD virtualKey);
 void AltKey(WORD virtualKey);
 // Types the text character by character, as a keyboard of any layout would.
 void TypeText(const std::wstring &text);
+// Runs xdotool from the Wine side with the arguments, as the X display's own input
+// (what reaches low-level hooks and windows of other processes as a user's hand
+// does); true when it ran and succeeded.
+bool RunXdoTool(const std::wstring &arguments);
 
 }  // namespace e2e
 

@@ -18,41 +18,7 @@ namespace {
 
 using namespace tintwell::win32;
 
-// Answers the first message box this process shows within ten seconds from a thread
-// of its own (the box's modal loop holds the test's), keeping its text.
-class BoxAnswer {
-  public:
-    BoxAnswer() : text_(), thread_(CreateThread(nullptr, 0, &Answer, this, 0, nullptr)) {}
-    ~BoxAnswer() { Text(); }
-    BoxAnswer(const BoxAnswer &) = delete;
-    BoxAnswer &operator=(const BoxAnswer &) = delete;
-
-    // Empty when no box came.
-    const std::wstring &Text() {
-        if (thread_ != nullptr) {
-            WaitForSingleObject(thread_, 15000);
-            CloseHandle(thread_);
-            thread_ = nullptr;
-        }
-        return text_;
-    }
-
-  private:
-    static DWORD WINAPI Answer(void *self) {
-        auto *answer = static_cast<BoxAnswer *>(self);
-        testsupport::WaitUntil(10000, [&] {
-            const std::vector<HWND> boxes = testsupport::MessageBoxes(GetCurrentProcessId());
-            if (boxes.empty()) return false;
-            answer->text_ = testsupport::MessageBoxText(boxes.front());
-            PostMessageW(boxes.front(), WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        return 0;
-    }
-
-    std::wstring text_;
-    HANDLE thread_;
-};
+using testsupport::BoxAnswer;
 
 bool OwnWindowOfClass(const wchar_t *className) {
     HWND found = nullptr;

@@ -13,9 +13,10 @@ HWND FirstOrNull(const std::vector<HWND> &windows) {
 
 }  // namespace
 
-PickerProcess::PickerProcess(const std::wstring &exePath)
+PickerProcess::PickerProcess(const std::wstring &exePath, const std::wstring &arguments)
     : process_(nullptr), processId_(0), threadId_(0) {
     std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     const size_t slash = exePath.find_last_of(L"\\/");
     const std::wstring folder = exePath.substr(0, slash);
     STARTUPINFOW startup{};

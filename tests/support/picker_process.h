@@ -11,7 +11,8 @@ namespace testsupport {
 
 class PickerProcess {
   public:
-    explicit PickerProcess(const std::wstring &exePath);
+    // `arguments` follow the program's quoted path on its command line.
+    explicit PickerProcess(const std::wstring &exePath, const std::wstring &arguments = {});
     ~PickerProcess();
     PickerProcess(const PickerProcess &) = delete;
     PickerProcess &operator=(const PickerProcess &) = delete;

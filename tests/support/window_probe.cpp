@@ -115,4 +115,31 @@ std::optional<std::wstring> ClipboardText() {
     return std::nullopt;
 }
 
+BoxAnswer::BoxAnswer() : text_(), thread_(CreateThread(nullptr, 0, &Answer, this, 0, nullptr)) {}
+
+BoxAnswer::~BoxAnswer() {
+    Text();
+}
+
+const std::wstring &BoxAnswer::Text() {
+    if (thread_ != nullptr) {
+        WaitForSingleObject(thread_, 15000);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+    }
+    return text_;
+}
+
+DWORD WINAPI BoxAnswer::Answer(void *self) {
+    auto *answer = static_cast<BoxAnswer *>(self);
+    WaitUntil(10000, [&] {
+        const std::vector<HWND> boxes = MessageBoxes(GetCurrentProcessId());
+        if (boxes.empty()) return false;
+        answer->text_ = MessageBoxText(boxes.front());
+        PostMessageW(boxes.front(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    return 0;
+}
+
 }  // namespace testsupport

@@ -36,6 +36,25 @@ std::vector<HWND> MessageBoxes(DWORD processId);
 // buttons), each followed by a newline.
 std::wstring MessageBoxText(HWND box);
 
+// Answers the first message box this process shows within ten seconds from a thread
+// of its own (the box's modal loop holds the test's), keeping its text.
+class BoxAnswer {
+  public:
+    BoxAnswer();
+    ~BoxAnswer();
+    BoxAnswer(const BoxAnswer &) = delete;
+    BoxAnswer &operator=(const BoxAnswer &) = delete;
+
+    // Empty when no box came.
+    const std::wstring &Text();
+
+  private:
+    static DWORD WINAPI Answer(void *self);
+
+    std::wstring text_;
+    HANDLE thread_;
+};
+
 std::optional<std::wstring> ClipboardText();
 
 }  // namespace testsupport

@@ -34,7 +34,9 @@ Eyedropper::Eyedropper(Form &form, FormControlsAdapter &controls, Loupe &loupe,
       loupe_(loupe),
       runner_(runner),
       failures_(failures),
-      window_(nullptr) {}
+      window_(nullptr),
+      loupeMade_(false),
+      watcher_() {}
 
 void Eyedropper::Attach(HINSTANCE instance, HWND window, SystemMenu &menu) {
     window_ = window;
@@ -46,9 +48,13 @@ void Eyedropper::Attach(HINSTANCE instance, HWND window, SystemMenu &menu) {
                          [this, size] { ChooseSampleSize(size); }});
     }
     menu.AddChoices(captions::kSampleSize, std::move(sizes));
-    if (!MakeLoupe(instance)) return;
+    loupeMade_ = MakeLoupe(instance);
+    if (!loupeMade_) return;
     menu.Add({kLoupeCommand, captions::kLoupe, [this] { return loupe_.switchedOn(); },
-              [this] { loupe_.Switch(); }});
+              [this] {
+                  loupe_.Switch();
+                  if (watcher_) watcher_();
+              }});
 }
 
 bool Eyedropper::MakeLoupe(HINSTANCE instance) {
@@ -123,6 +129,13 @@ void Eyedropper::Freeze() {
 
 void Eyedropper::ChooseSampleSize(SampleSize size) {
     form_.SetSampleSize(size);
+    loupe_.Redraw();
+    if (watcher_) watcher_();
+}
+
+void Eyedropper::Restore(bool loupeOn, SampleSize size) {
+    form_.SetSampleSize(size);
+    if (loupeMade_ && loupe_.switchedOn() != loupeOn) loupe_.Switch();
     loupe_.Redraw();
 }
 

@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <utility>
+
 #include "failure_sink.h"
 #include "form.h"
 #include "form_controls_adapter.h"
@@ -35,6 +38,12 @@ class Eyedropper {
     // Ctrl+F from whichever control of the form has the focus.
     void OnFreezeKey();
 
+    // The loupe's switch and the sample's size as kept from an earlier start, for
+    // the menu to show ticked; a loupe that could not be made stays off.
+    void Restore(bool loupeOn, SampleSize size);
+    // Called after the user chose the loupe's switch or a sample size.
+    void WatchSwitches(std::function<void()> watcher) { watcher_ = std::move(watcher); }
+
   private:
     // False when the loupe's window could not be made, which has been said.
     bool MakeLoupe(HINSTANCE instance);
@@ -50,6 +59,8 @@ class Eyedropper {
     HandlerRunner &runner_;
     FailureSink &failures_;
     HWND window_;
+    bool loupeMade_;
+    std::function<void()> watcher_;
 };
 
 }  // namespace tintwell::win32

@@ -58,7 +58,12 @@ FormWindow::FormWindow(HINSTANCE instance)
           form_, loupe_, *this, [this] { return settings_.choices().pickFormat; },
           [this] { return settings_.registeredHotkey(); }),
       settings_(
-          instance, [this] { return form_.PickFormatKeys(); }, [this] { screenPick_.Toggle(); }) {}
+          instance, [this] { return form_.PickFormatKeys(); }, [this] { screenPick_.Toggle(); }),
+      trayHome_(*this,
+                [this] {
+                    if (!screenPick_.active()) screenPick_.Start();
+                }),
+      keptSettings_(settings_, trayHome_, eyedropper_, form_, loupe_) {}
 
 void FormWindow::RegisterClasses(HINSTANCE instance) {
     // The title bar takes the 16 x 16 image, Alt+Tab and the taskbar the 32 x 32 ones.
@@ -78,7 +83,7 @@ FormWindow::~FormWindow() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
-bool FormWindow::Start(int showCommand) {
+bool FormWindow::Start(int showCommand, bool inTray) {
     try {
         scale_ = DisplayScale(dpi_.ForSystem());
         const RECT frame = CentredFrame(dpi_, scale_);
@@ -89,11 +94,19 @@ bool FormWindow::Start(int showCommand) {
         controls_.ShowChanges();
         historySwitch_.Restore();
         help_.DescribeSwatch(form_.ShownColourDescription());
+        trayHome_.ShowTip(form_.ShownColour());
     } catch (...) {
         ShowStartupFailure(std::current_exception());
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
         return false;
     }
+    // What the kept settings could not put into effect has been said; the rest runs.
+    try {
+        keptSettings_.Restore();
+    } catch (...) {
+        HandlerFailed(std::current_exception());
+    }
+    if (inTray && trayHome_.resident()) return true;
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(picture1_.hwnd());
@@ -155,8 +168,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnDestroy();
         case WM_SIZE:
             return OnSize(wParam);
+        case WM_CLOSE:
+            return OnClose();
         default:
-            return Default(message, wParam, lParam);
+            return OnOtherMessage(message, wParam, lParam);
     }
 }
 
@@ -174,9 +189,12 @@ LRESULT FormWindow::OnCreate() {
     eyedropper_.Attach(instance_, hwnd_, systemMenu_);
     historySwitch_.Attach(systemMenu_);
     settings_.Attach(hwnd_, systemMenu_);
+    trayHome_.Attach(hwnd_, reinterpret_cast<HICON>(GetClassLongPtrW(hwnd_, GCLP_HICONSM)));
+    keptSettings_.Attach(hwnd_);
     screenPick_.Attach(hwnd_);
     copyMenu_.Attach(hwnd_, Control(kCommand1));
     AddOwner(copyMenu_);
+    AddOwner(trayHome_);
     AddOwner(systemMenu_);
     AddOwner(help_);
     AddOwner(settings_);
@@ -251,11 +269,25 @@ LRESULT FormWindow::OnEscape() {
 
 LRESULT FormWindow::OnSize(WPARAM kind) {
     loupe_.SetMinimised(kind == SIZE_MINIMIZED);
+    if (kind == SIZE_MINIMIZED) trayHome_.OnMinimised();
     return 0;
+}
+
+LRESULT FormWindow::OnClose() {
+    if (trayHome_.HideOnClose()) return 0;
+    return Default(WM_CLOSE, 0, 0);
+}
+
+LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (trayHome_.OnMessage(message, wParam, lParam, result)) return result;
+    return Default(message, wParam, lParam);
 }
 
 LRESULT FormWindow::OnTimer(WPARAM timer) {
     if (screenPick_.OnMessage(WM_TIMER, timer, 0)) return 0;
+    LRESULT result = 0;
+    if (trayHome_.OnMessage(WM_TIMER, timer, 0, result)) return result;
     return eyedropper_.OnTimer(timer);
 }
 
@@ -268,6 +300,7 @@ LRESULT FormWindow::OnDestroy() {
     // The hooks and the hotkey go before the window does: neither may outlive it.
     screenPick_.Detach();
     settings_.Detach();
+    trayHome_.Detach();
     help_.Detach();
     KillTimer(hwnd_, kTimer1);
     eyedropper_.Detach();
@@ -311,6 +344,7 @@ void FormWindow::Dispatch(Handler &&handler, FailureReport::Repeats repeats) {
     controls_.ShowChanges();
     if (failure) NoteFailure(failure, repeats);
     help_.DescribeSwatch(form_.ShownColourDescription());
+    trayHome_.ShowTip(form_.ShownColour());
 }
 
 void FormWindow::HandlerFailed(const std::exception_ptr &failure) noexcept {

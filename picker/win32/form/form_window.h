@@ -26,6 +26,7 @@
 #include "gdi_handles.h"
 #include "handler_routes.h"
 #include "history_switch.h"
+#include "kept_settings.h"
 #include "key_input.h"
 #include "loupe.h"
 #include "marker_geometry.h"
@@ -36,6 +37,7 @@
 #include "settings_switch.h"
 #include "shape_swatch.h"
 #include "system_menu.h"
+#include "tray_home.h"
 #include "win32_platform.h"
 #include "window_base.h"
 
@@ -52,10 +54,12 @@ class FormWindow : public WindowBase<FormWindow>,
 
     static void RegisterClasses(HINSTANCE instance);
 
-    // Creates the window hidden, runs Form_Load and shows the window. A window that
-    // cannot be made, or a failing Form_Load, is shown in a message box and no window
-    // is left; the result then is false.
-    bool Start(int showCommand);
+    // Creates the window hidden, runs Form_Load, puts the kept settings into effect
+    // and shows the window, unless `inTray` (a start with /tray) finds the program
+    // resident: then only the notification icon shows. A window that cannot be made,
+    // or a failing Form_Load, is shown in a message box and no window is left; the
+    // result then is false.
+    bool Start(int showCommand, bool inTray = false);
     // The message loop; its result is the program's exit code.
     int Run();
 
@@ -77,6 +81,10 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnDestroy();
     LRESULT OnEscape();
     LRESULT OnSize(WPARAM kind);
+    LRESULT OnClose();
+    // Registered messages and the notification icon's callback, which are about no
+    // part of the window: asked of their owner by name.
+    LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM timer);
     LRESULT OnPickEvent(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -138,6 +146,8 @@ class FormWindow : public WindowBase<FormWindow>,
     // After the form, whose handlers they call.
     ScreenPickSession screenPick_;
     SettingsSwitch settings_;
+    TrayHome trayHome_;
+    KeptSettings keptSettings_;
 };
 
 }  // namespace tintwell::win32

@@ -1,5 +1,6 @@
 #include "settings_switch.h"
 
+#include <exception>
 #include <string>
 #include <utility>
 
@@ -14,7 +15,7 @@ namespace tintwell::win32 {
 
 namespace {
 
-void TellHotkeyTaken(HWND window, const std::string &message) {
+void Tell(HWND window, const std::string &message) {
     const std::wstring text = WideFromUtf16(Utf8ToUtf16(message));
     MessageBoxW(window, text.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
 }
@@ -28,6 +29,7 @@ SettingsSwitch::SettingsSwitch(HINSTANCE instance,
       formatKeys_(std::move(formatKeys)),
       pressed_(std::move(pressed)),
       watcher_(),
+      effects_(nullptr),
       window_(nullptr),
       choices_(),
       hotkeyRegistered_(false) {}
@@ -61,10 +63,44 @@ void SettingsSwitch::Open() {
 void SettingsSwitch::Apply(const SettingsChoices &wanted) {
     const SettingsChoices before = choices_;
     ApplyHotkey(wanted);
-    const bool pickHotkey = choices_.pickHotkey;
-    choices_ = wanted;
-    choices_.pickHotkey = pickHotkey;
+    choices_.hotkey = wanted.hotkey;
+    choices_.pickFormat = wanted.pickFormat;
+    if (effects_ != nullptr) {
+        if (wanted.resident != choices_.resident &&
+            Effect([&] { effects_->SetResident(wanted.resident); })) {
+            choices_.resident = wanted.resident;
+        }
+        // A program that is not resident is not started at logon, whatever was asked.
+        const bool start = choices_.resident && wanted.startWithWindows;
+        if (start != choices_.startWithWindows &&
+            Effect([&] { effects_->SetStartWithWindows(start); })) {
+            choices_.startWithWindows = start;
+        }
+        // Last, so that a file that starts now holds what the others came to.
+        if (wanted.keepSettings != choices_.keepSettings) {
+            SettingsChoices now = choices_;
+            now.keepSettings = wanted.keepSettings;
+            if (Effect([&] { effects_->SetKeeping(wanted.keepSettings, now); })) {
+                choices_.keepSettings = wanted.keepSettings;
+            }
+        }
+    }
     if (watcher_ && !(choices_ == before)) watcher_(choices_);
+}
+
+void SettingsSwitch::Restore(const SettingsChoices &kept) {
+    choices_.keepSettings = kept.keepSettings;
+    Apply(kept);
+}
+
+bool SettingsSwitch::Effect(const std::function<void()> &effect) {
+    try {
+        effect();
+        return true;
+    } catch (const std::exception &error) {
+        Tell(window_, FailureMessage(error));
+        return false;
+    }
 }
 
 void SettingsSwitch::ApplyHotkey(const SettingsChoices &wanted) {
@@ -81,7 +117,7 @@ void SettingsSwitch::ApplyHotkey(const SettingsChoices &wanted) {
         choices_.pickHotkey = true;
         return;
     }
-    TellHotkeyTaken(window_, messages::HotkeyTakenMessage(HotkeyText(wanted.hotkey)));
+    Tell(window_, messages::HotkeyTakenMessage(HotkeyText(wanted.hotkey)));
 }
 
 }  // namespace tintwell::win32

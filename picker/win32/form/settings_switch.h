@@ -1,7 +1,8 @@
 // "設定…" in the window's system menu and what the dialog's choices do to the
-// window: the pick's hotkey registered or let go, and WM_HOTKEY handed on. The other
-// choices are kept and told to whoever watches them; this owner puts none of them
-// into effect itself.
+// window: the pick's hotkey registered or let go, and WM_HOTKEY handed on. The
+// notification icon, the start with Windows and the settings file are put into
+// effect by SettingsEffects, each only when its choice changed, so that nothing is
+// registered, read or written for a choice the user never made.
 #ifndef TINTWELL_PICKER_WIN32_FORM_SETTINGS_SWITCH_H
 #define TINTWELL_PICKER_WIN32_FORM_SETTINGS_SWITCH_H
 
@@ -20,6 +21,19 @@ namespace tintwell::win32 {
 // The id the pick's hotkey is registered under, in WM_HOTKEY's wParam.
 constexpr int kPickHotkeyId = 1;
 
+// What the last three boxes do. Each throws PickerError saying what did not happen
+// and why; the box then stays as it was.
+class SettingsEffects {
+  public:
+    virtual void SetResident(bool on) = 0;
+    virtual void SetStartWithWindows(bool on) = 0;
+    // `now`: the choices as they are in effect, for the file that keeping on writes.
+    virtual void SetKeeping(bool on, const SettingsChoices &now) = 0;
+
+  protected:
+    ~SettingsEffects() = default;
+};
+
 class SettingsSwitch : public MessageOwner {
   public:
     // formatKeys: the formats a pick can copy in, by their keys, asked each time the
@@ -31,6 +45,7 @@ class SettingsSwitch : public MessageOwner {
     ~SettingsSwitch() { Detach(); }
 
     void Attach(HWND window, SystemMenu &menu);
+    void SetEffects(SettingsEffects &effects) { effects_ = &effects; }
     // Lets the hotkey go; the window is going.
     void Detach();
 
@@ -47,15 +62,21 @@ class SettingsSwitch : public MessageOwner {
     // Puts the choices into effect. What cannot be done is said in a message and
     // left off (a hotkey another program has stays unticked); the rest goes on.
     void Apply(const SettingsChoices &wanted);
+    // At start: the kept choices put into effect, the settings file (whose presence
+    // is keepSettings) taken as there already.
+    void Restore(const SettingsChoices &kept);
 
   private:
     void Open();
     void ApplyHotkey(const SettingsChoices &wanted);
+    // Runs one effect; false, after saying why, when it failed.
+    bool Effect(const std::function<void()> &effect);
 
     HINSTANCE instance_;
     std::function<std::vector<std::string>()> formatKeys_;
     std::function<void()> pressed_;
     std::function<void(const SettingsChoices &)> watcher_;
+    SettingsEffects *effects_;
     HWND window_;
     SettingsChoices choices_;
     bool hotkeyRegistered_;

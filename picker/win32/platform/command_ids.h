@@ -63,8 +63,11 @@ constexpr IdRange kKeepHistoryCommands{0x0120, 0x012F};
 constexpr IdRange kSettingsCommands{0x0130, 0x013F};
 // The form's child windows (control_id.h), with room for a few more.
 constexpr IdRange kControlIds{101, 127};
-// Reserved: the notification-area icon's menu, whose items come as WM_COMMAND.
+// The notification-area icon's menu, whose items come as WM_COMMAND.
 constexpr IdRange kTrayCommands{0x0200, 0x02FF};
+constexpr UINT kTrayOpenCommand = 0x0201;
+constexpr UINT kTrayPickCommand = 0x0202;
+constexpr UINT kTrayExitCommand = 0x0203;
 
 constexpr UINT kLoupeCommand = 0x0010;
 constexpr UINT kOnePixelCommand = 0x0020;
@@ -101,6 +104,10 @@ static_assert(IsSystemCommand(kKeepHistoryCommand) &&
               "the history's switch");
 static_assert(IsSystemCommand(kSettingsCommand) && kSettingsCommands.Holds(kSettingsCommand),
               "the settings dialog's item");
+static_assert(kTrayCommands.Holds(kTrayOpenCommand) && kTrayCommands.Holds(kTrayPickCommand) &&
+                  kTrayCommands.Holds(kTrayExitCommand) && !IsSystemCommand(kTrayOpenCommand) &&
+                  !IsSystemCommand(kTrayPickCommand) && !IsSystemCommand(kTrayExitCommand),
+              "the notification icon's menu: plain commands, so none reaches the system menu");
 
 // ---- The copy menu's items ---------------------------------------------------------
 // The copy button's menu returns its choice (TPM_RETURNCMD) rather than sending it,
@@ -155,10 +162,15 @@ constexpr IdRange kScreenPickTimers{8, 10};
 constexpr UINT_PTR kPickWatchTimer = 8;
 constexpr UINT_PTR kPickFreezeAfterHiding = 9;
 constexpr UINT_PTR kPickOwedUpsTimer = 10;
+// The form's: a click on the notification icon, taken once no second click can
+// make it a double click.
+constexpr IdRange kTrayClickTimers{11, 11};
+constexpr UINT_PTR kTrayClickTimer = 11;
 // The loupe's window: its frames.
 constexpr UINT_PTR kLoupeFrameTimer = 1;
 
-static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers}),
+static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, kTrayClickTimers}) &&
+                  kTrayClickTimers.Holds(kTrayClickTimer),
               "two owners of the form's timers");
 static_assert(kScreenPickTimers.Holds(kPickWatchTimer) &&
                   kScreenPickTimers.Holds(kPickFreezeAfterHiding) &&
@@ -176,8 +188,9 @@ static_assert(kSamplingTimers.Holds(kTimer1) && kEyedropperTimers.Holds(kTickAft
 constexpr IdRange kFailureReportMessages{WM_APP + 1, WM_APP + 1};
 // Posted to the form to show the noted failure.
 constexpr UINT kShowFailureMessage = WM_APP + 1;
-// Reserved: the notification-area icon's callback.
+// The notification-area icon's callback.
 constexpr IdRange kTrayIconMessages{WM_APP + 2, WM_APP + 2};
+constexpr UINT kTrayIconMessage = WM_APP + 2;
 // Posted by a pick's hooks, each with what the pick makes of an event.
 constexpr IdRange kScreenPickMessages{WM_APP + 30, WM_APP + 30};
 constexpr UINT kPickActionMessage = WM_APP + 30;
@@ -187,6 +200,7 @@ static_assert(Disjoint({kFailureReportMessages, kTrayIconMessages, kScreenPickMe
                          {kFailureReportMessages, kTrayIconMessages, kScreenPickMessages}),
               "the form's private messages");
 static_assert(kFailureReportMessages.Holds(kShowFailureMessage), "the failure report");
+static_assert(kTrayIconMessages.Holds(kTrayIconMessage), "the notification icon's callback");
 static_assert(kScreenPickMessages.Holds(kPickActionMessage), "the pick's hooks");
 
 // ---- The settings dialog's private messages ----------------------------------------
