@@ -3,6 +3,9 @@
 // threads; CPU as a share of one core over 10 s while idle, while sampling with the
 // pointer at rest, and while sampling with the loupe as the pointer moves; and the
 // time from process start to the first painted window, the median of several starts.
+// Then the picker resident in the notification area, its window hidden, idle for
+// 30 s beside the bare window idle as long: CPU, wake-ups a second (its threads'
+// context switches, which Wine's processes show in /proc) and private bytes.
 //
 //   footprint_bench.exe [FOLDER]    FOLDER holds tintwell.exe, dyeplate.dll and
 //                                   bare_window.exe (default: this program's folder)
@@ -12,13 +15,18 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "command_ids.h"
 #include "control_id.h"
 #include "loupe.h"
 #include "resource_probe.h"
+#include "settings_dialog_ids.h"
 
 namespace {
 
@@ -28,6 +36,7 @@ using tintwell::win32::kLoupeCommand;
 constexpr int kStarts = 5;
 constexpr DWORD kPhaseMs = 10000;
 constexpr DWORD kStartTimeoutMs = 30000;
+constexpr DWORD kResidentMs = 30000;
 
 double NowMs() {
     static LARGE_INTEGER frequency = [] {
@@ -252,6 +261,111 @@ Figures Measure(const Program &program, bool isPicker) {
     return f;
 }
 
+// A Wine process is a Linux one: its threads' context switches, summed, from /proc
+// through Wine's Z: drive; -1 where there is no such process (Windows itself). The
+// process is the one whose command line starts with a path ending in `exe`.
+int64_t ContextSwitches(const wchar_t *exe) {
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &entry);
+    if (search == INVALID_HANDLE_VALUE) return -1;
+    auto readAll = [](const std::wstring &path) {
+        std::string text;
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return text;
+        char buffer[4096];
+        DWORD read = 0;
+        while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+            text.append(buffer, read);
+        CloseHandle(file);
+        return text;
+    };
+    std::string wanted;
+    for (const wchar_t *c = exe; *c != 0; ++c) wanted += static_cast<char>(std::tolower(*c));
+    int64_t total = -1;
+    do {
+        if (entry.cFileName[0] < L'0' || entry.cFileName[0] > L'9') continue;
+        const std::wstring folder = std::wstring(L"Z:\\proc\\") + entry.cFileName;
+        std::string command = readAll(folder + L"\\cmdline");
+        command = command.substr(0, command.find('\0'));
+        while (!command.empty() && command.back() == ' ') command.pop_back();
+        for (char &c : command) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (command.size() < wanted.size() ||
+            command.compare(command.size() - wanted.size(), wanted.size(), wanted) != 0)
+            continue;
+        total = 0;
+        WIN32_FIND_DATAW task;
+        HANDLE tasks = FindFirstFileW((folder + L"\\task\\*").c_str(), &task);
+        if (tasks == INVALID_HANDLE_VALUE) break;
+        do {
+            if (task.cFileName[0] < L'0' || task.cFileName[0] > L'9') continue;
+            const std::string status = readAll(folder + L"\\task\\" + task.cFileName + L"\\status");
+            for (const char *key : {"voluntary_ctxt_switches:", "nonvoluntary_ctxt_switches:"}) {
+                const size_t at = status.find(key);
+                if (at != std::string::npos)
+                    total += std::atoll(status.c_str() + at + std::strlen(key));
+            }
+        } while (FindNextFileW(tasks, &task));
+        FindClose(tasks);
+        break;
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return total;
+}
+
+struct Resident {
+    double cpu = 0;
+    double wakeUps = -1;  // a second; -1 where they cannot be counted
+    Resources resources;
+    bool hidden = false;
+};
+
+// "通知領域に常駐する" ticked in the settings dialog and OK.
+bool MakeResident(const Program &program) {
+    PostMessageW(program.window(), WM_SYSCOMMAND, tintwell::win32::kSettingsCommand, 0);
+    HWND dialog = nullptr;
+    for (int i = 0; i < 250 && dialog == nullptr; ++i) {
+        Sleep(20);
+        for (HWND found = nullptr;
+             (found = FindWindowExW(nullptr, found, L"#32770", L"Tintwell の設定")) != nullptr;) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == program.id()) dialog = found;
+        }
+    }
+    if (dialog == nullptr) return false;
+    SendDlgItemMessageW(dialog, IDC_SETTINGS_RESIDENT, BM_CLICK, 0, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 250 && IsWindow(dialog); ++i) Sleep(20);
+    return !IsWindow(dialog);
+}
+
+// Idle for kResidentMs with nothing asked of it: the picker first made resident and
+// its window closed into the notification area, the bare window as it is.
+Resident MeasureResident(const Program &program, bool isPicker, const wchar_t *exe) {
+    Resident r;
+    if (isPicker) {
+        if (!MakeResident(program)) return r;
+        PostMessageW(program.window(), WM_CLOSE, 0, 0);
+        for (int i = 0; i < 250 && IsWindowVisible(program.window()); ++i) Sleep(20);
+        r.hidden = !IsWindowVisible(program.window());
+    }
+    Sleep(2000);
+    const int64_t switchesBefore = ContextSwitches(exe);
+    const double cpuBefore = CpuMs(program.process());
+    const double start = NowMs();
+    Sleep(kResidentMs);
+    const double elapsedMs = NowMs() - start;
+    r.cpu = 100.0 * (CpuMs(program.process()) - cpuBefore) / elapsedMs;
+    const int64_t switchesAfter = ContextSwitches(exe);
+    if (switchesBefore >= 0 && switchesAfter >= 0)
+        r.wakeUps = 1000.0 * static_cast<double>(switchesAfter - switchesBefore) / elapsedMs;
+    r.resources = ResourcesOf(program);
+    // "終了" in the icon's menu; the window's WM_CLOSE would only hide it again.
+    if (isPicker) PostMessageW(program.window(), WM_COMMAND, tintwell::win32::kTrayExitCommand, 0);
+    return r;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t **argv) {
@@ -318,6 +432,32 @@ int wmain(int argc, wchar_t **argv) {
         "%.0f ms, ratio %.2f)\n",
         kStarts, Median(pickerStarts), Median(bareStarts),
         Median(pickerStarts) / Median(bareStarts));
+    Resident pickerResident, bareResident;
+    {
+        Program program(picker);
+        if (!program.Shown()) return 1;
+        pickerResident = MeasureResident(program, true, L"" TINTWELL_EXE);
+    }
+    {
+        Program program(bare);
+        if (!program.Shown()) return 1;
+        bareResident = MeasureResident(program, false, L"" BARE_WINDOW_EXE);
+    }
+    if (!pickerResident.hidden) {
+        std::fprintf(stderr, "footprint_bench: the picker did not go to the notification area\n");
+        return 1;
+    }
+    std::printf(
+        "\nIdle %lu s: tintwell.exe resident, its window hidden in the notification\n"
+        "area, beside the bare window shown\n",
+        kResidentMs / 1000);
+    std::printf("%-14s %12s %14s %12s\n", "program", "CPU", "wake-ups/s", "private KB");
+    for (auto [name, r] :
+         {std::pair{"tintwell.exe", &pickerResident}, {"bare window", &bareResident}})
+        std::printf("%-14s %11.2f%% %14.2f %12.0f\n", name, r->cpu, r->wakeUps,
+                    r->resources.privateKb);
+    std::printf("private bytes against the bare window: %+.0f KB\n\n",
+                pickerResident.resources.privateKb - bareResident.resources.privateKb);
     std::printf(
         "Where the system reports no GDI or USER counts (Wine), GDI is counted in the\n"
         "process's GDI handle table and USER is the number of its windows.\n"
