@@ -6,6 +6,7 @@
 
 #include "command_ids.h"
 #include "loupe.h"
+#include "settings_dialog_ids.h"
 #include "utf8_text.h"
 
 namespace soak {
@@ -139,6 +140,7 @@ double SoakRun::RunEvents() {
             nextBusy += busyEvery;
         } else if (options_.pickPhases > 0 && events_ >= nextPick) {
             PickPhase();
+            NotificationAreaPhase();
             nextPick += pickEvery;
         } else {
             RandomAction(true);
@@ -434,8 +436,8 @@ void SoakRun::SamplingPhase() {
     }
 }
 
-// "設定…", the hotkey's box ticked, OK: from then on Win+Shift+C starts a pick.
-bool SoakRun::TurnPickHotkeyOn() {
+// "設定…", one of its boxes clicked, OK.
+bool SoakRun::ClickInSettings(int box) {
     lastAction_ = "the settings dialog";
     PostMessageW(picker_.form(), WM_SYSCOMMAND, kSettingsCommand, 0);
     HWND dialog = nullptr;
@@ -453,13 +455,45 @@ bool SoakRun::TurnPickHotkeyOn() {
         Fail("the settings dialog did not open");
         return false;
     }
-    // The hotkey's box is the dialog's first control.
-    SendMessageW(GetNextDlgTabItem(dialog, nullptr, FALSE), BM_CLICK, 0, 0);
+    SendDlgItemMessageW(dialog, box, BM_CLICK, 0, 0);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     while (IsWindow(dialog) && GetTickCount() - start < 2 * options_.answerTimeoutMs) Sleep(20);
-    pickHotkeyOn_ = !IsWindow(dialog);
-    if (!pickHotkeyOn_) Fail("the settings dialog did not close on OK");
-    return pickHotkeyOn_;
+    if (IsWindow(dialog)) Fail("the settings dialog did not close on OK");
+    return !IsWindow(dialog);
+}
+
+// Resident for a while: closed into the notification area, the notification area
+// made anew (Explorer's restart), the window shown again from the icon's "開く",
+// and resident no more, so that closing the window ends the program again.
+void SoakRun::NotificationAreaPhase() {
+    if (!ClickInSettings(IDC_SETTINGS_RESIDENT)) return;
+    lastAction_ = "closed into the notification area";
+    PostMessageW(picker_.form(), WM_CLOSE, 0, 0);
+    if (!testsupport::WaitUntil(options_.answerTimeoutMs,
+                                [&] { return !IsWindowVisible(picker_.form()); })) {
+        Fail("closing a resident picker did not hide its window");
+        return;
+    }
+    Pause(200);
+    if (!picker_.Alive()) {
+        Fail("closing a resident picker ended it");
+        return;
+    }
+    lastAction_ = "TaskbarCreated";
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(picker_.form(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0,
+                        SMTO_ABORTIFHUNG, options_.answerTimeoutMs, &answer);
+    lastAction_ = "the icon's 開く";
+    PostMessageW(picker_.form(), WM_COMMAND, kTrayOpenCommand, 0);
+    if (!testsupport::WaitUntil(options_.answerTimeoutMs,
+                                [&] { return IsWindowVisible(picker_.form()) != FALSE; })) {
+        Fail("the icon's 開く did not show the window");
+        return;
+    }
+    events_ += 3;
+    ClickInSettings(IDC_SETTINGS_RESIDENT);
+    CheckShown();
+    CheckPixels();
 }
 
 void SoakRun::Press(std::initializer_list<WORD> keys) {
@@ -485,7 +519,7 @@ void SoakRun::Press(std::initializer_list<WORD> keys) {
 // sample); Esc and a right click change nothing. The loupe comes with each pick and
 // goes with it, and the hooks' end is seen in the resources at the end of the run.
 void SoakRun::PickPhase() {
-    if (!pickHotkeyOn_ && !TurnPickHotkeyOn()) return;
+    if (!pickHotkeyOn_ && !(pickHotkeyOn_ = ClickInSettings(IDC_SETTINGS_HOTKEY))) return;
     const Colour colour = static_cast<Colour>(Uniform(0, 0xFFFFFF));
     if (!ShowSampleColour(colour)) return;
     for (int i = 0; i < 3 && failures_.size() < kMaxReportedFailures; ++i) {

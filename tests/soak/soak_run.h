@@ -25,7 +25,7 @@ struct SoakOptions {
     int readingEvery = 1000;   // events between two readings of resources
     int samplingPhases = 3;
     // Phases of picks from the screen, started by the hotkey and ended by a click,
-    // Esc or a right click.
+    // Esc or a right click, each followed by a while in the notification area.
     int pickPhases = 2;
     int busyClipboardPhases = 2;
     // Whether pixel checks also look at the ring's colour and the field around it.
@@ -67,7 +67,8 @@ class SoakRun {
     bool ShowSampleColour(Colour colour);
     void SamplingPhase();
     void PickPhase();
-    bool TurnPickHotkeyOn();
+    bool ClickInSettings(int box);
+    void NotificationAreaPhase();
     void Press(std::initializer_list<WORD> keys);
     bool SwitchLoupe();
     bool ChooseSampleSize(int item);
