@@ -125,6 +125,29 @@ TEST_F(WholeFileTest, AWriteThatFailsKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(names, (std::vector<std::wstring>{L"a folder", L"held.txt", L"read-only.txt"}));
 }
 
+// A reader that lets nobody rename the file, but only for a moment, as a viewer does.
+TEST_F(WholeFileTest, AReaderThatHoldsTheFileForAMomentIsWaitedOut) {
+    const std::wstring target = In(L"settings.ini");
+    Put(target, "old\n");
+    const HANDLE holder = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const HANDLE reader = CreateThread(
+        nullptr, 0,
+        [](void *held) -> DWORD {
+            Sleep(30);
+            CloseHandle(static_cast<HANDLE>(held));
+            return 0;
+        },
+        holder, 0, nullptr);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(ReplaceWholeFile(target, "new\n"), ReplaceOutcome::Written);
+    WaitForSingleObject(reader, INFINITE);
+    CloseHandle(reader);
+    EXPECT_EQ(Bytes(target), "new\n");
+    EXPECT_EQ(Names(folder_), std::vector<std::wstring>{L"settings.ini"});
+}
+
 TEST_F(WholeFileTest, AReplaceWritesOnlyOverAFileThatIsThere) {
     const std::wstring target = In(L"history.txt");
     EXPECT_EQ(ReplaceWholeFile(target, "#123456\n"), ReplaceOutcome::Gone);

@@ -23,6 +23,7 @@ TrayHome::TrayHome(HandlerRunner &runner, std::function<void()> pick)
       mark_(),
       resident_(false),
       tip_(WideFromUtf16(NotificationTip(std::nullopt))),
+      tipColour_(),
       doubleClickAt_(0),
       clickWaiting_(false) {}
 
@@ -72,9 +73,9 @@ void TrayHome::SetResident(bool on) {
 }
 
 void TrayHome::ShowTip(std::optional<ColorRef> shown) {
-    std::wstring tip = WideFromUtf16(NotificationTip(shown));
-    if (tip == tip_) return;
-    tip_ = std::move(tip);
+    if (shown == tipColour_) return;
+    tipColour_ = shown;
+    tip_ = WideFromUtf16(NotificationTip(shown));
     icon_.SetTip(tip_);
 }
 

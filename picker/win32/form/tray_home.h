@@ -67,6 +67,8 @@ class TrayHome : public MessageOwner {
     ResidentMark mark_;
     bool resident_;
     std::wstring tip_;
+    // The colour the tip was made for: every drag step asks, and most find it unchanged.
+    std::optional<ColorRef> tipColour_;
     // When the last double click came: the click that ends it is no click of its own.
     ULONGLONG doubleClickAt_;
     bool clickWaiting_;

@@ -59,6 +59,25 @@ bool IsReadOnly(const std::wstring &path) {
 // there, or only where there is none.
 enum class Over { Anything, ExistingOnly, NothingOnly };
 
+bool IsPassingHold(DWORD error);
+
+// A reader that opened the target without FILE_SHARE_DELETE (an editor, a virus
+// scanner, a viewer reading it just now) keeps it from being renamed over for a
+// moment; that moment is waited out, a lasting hold is not.
+bool RenameOver(const wchar_t *temporary, const std::wstring &path, DWORD how) {
+    constexpr int kTries = 4;
+    constexpr DWORD kPauseMs = 25;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(temporary, path.c_str(), how)) return true;
+        const DWORD error = GetLastError();
+        if (attempt == kTries || !(IsPassingHold(error) || error == ERROR_ACCESS_DENIED)) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(kPauseMs);
+    }
+}
+
 // Writes the bytes to a fresh temporary file beside the target and renames it to the
 // target. Gone is a target that was not there (ExistingOnly) or was (NothingOnly)
 // when the rename came.
@@ -72,7 +91,7 @@ ReplaceOutcome WriteBeside(const std::wstring &path, const std::string &bytes, O
     if (folder.size() > MAX_PATH - 14 ||
         GetTempFileNameW(folder.c_str(), L"tw", 0, temporary) == 0) {
         return over == Over::ExistingOnly && !IsFile(path) ? ReplaceOutcome::Gone
-                                                            : ReplaceOutcome::Failed;
+                                                           : ReplaceOutcome::Failed;
     }
     bool written = false;
     {
@@ -88,7 +107,7 @@ ReplaceOutcome WriteBeside(const std::wstring &path, const std::string &bytes, O
         MOVEFILE_WRITE_THROUGH | (over == Over::NothingOnly ? 0 : MOVEFILE_REPLACE_EXISTING);
     if (written && over == Over::ExistingOnly && !IsFile(path)) {
         outcome = ReplaceOutcome::Gone;
-    } else if (written && MoveFileExW(temporary, path.c_str(), how)) {
+    } else if (written && RenameOver(temporary, path, how)) {
         return ReplaceOutcome::Written;
     } else if (written && over == Over::NothingOnly) {
         // Someone else made the file while the bytes were written: theirs stays.
