@@ -72,7 +72,8 @@ int wmain(int argc, wchar_t **argv) {
 
     try {
         // The colours to sample show in the screen's corner.
-        testsupport::ColourWindow palette(RECT{0, 0, 64, 64}, 0);
+        // Below where the notification area stands when Wine shows its own (the top left).
+        testsupport::ColourWindow palette(RECT{0, 120, 64, 184}, 0);
         soak::RunningPicker picker(exe);
         soak::SoakRun run(picker, lookups, palette, options);
         const bool passed = scenario == L"modal-failure" ? run.RunModalFailure() : run.Run();

@@ -19,7 +19,7 @@ constexpr int kMaxReportedFailures = 10;
 constexpr DWORD kPixelTimeoutMs = 2000;
 constexpr int kWarmUpEvents = 300;
 // Where the driver's palette window shows the colour to be sampled.
-constexpr POINT kSamplePoint{32, 32};
+constexpr POINT kSamplePoint{32, 152};
 // A copy that cannot have the clipboard may retry a little, but not hang the window.
 constexpr double kBusyClipboardBoundUs = 1e6;
 
@@ -99,6 +99,12 @@ bool SoakRun::Run() {
     CheckShown();
     CheckPixels();
     const RECT startRect = picker_.FormRect();
+    // The hotkey and the notification area switched on once, before the resources'
+    // first reading: what a first dialog and a first icon make is made for good.
+    if (options_.pickPhases > 0) {
+        pickHotkeyOn_ = ClickInSettings(IDC_SETTINGS_HOTKEY);
+        ClickInSettings(IDC_SETTINGS_RESIDENT);
+    }
     const double seconds = RunEvents();
 
     // Settle before the last reading: nothing in flight, nothing sampling.
@@ -111,6 +117,8 @@ bool SoakRun::Run() {
 
     Report(seconds);
     CheckResourceGrowth();
+    // Not resident any more, so that closing the window ends the program.
+    if (options_.pickPhases > 0) ClickInSettings(IDC_SETTINGS_RESIDENT);
     std::printf("%d passed, %zu failed\n", checksPassed_, failures_.size());
     return failures_.empty();
 }
@@ -462,11 +470,9 @@ bool SoakRun::ClickInSettings(int box) {
     return !IsWindow(dialog);
 }
 
-// Resident for a while: closed into the notification area, the notification area
-// made anew (Explorer's restart), the window shown again from the icon's "開く",
-// and resident no more, so that closing the window ends the program again.
+// Resident: closed into the notification area, the notification area made anew
+// (Explorer's restart), and the window shown again from the icon's "開く".
 void SoakRun::NotificationAreaPhase() {
-    if (!ClickInSettings(IDC_SETTINGS_RESIDENT)) return;
     lastAction_ = "closed into the notification area";
     PostMessageW(picker_.form(), WM_CLOSE, 0, 0);
     if (!testsupport::WaitUntil(options_.answerTimeoutMs,
@@ -491,7 +497,6 @@ void SoakRun::NotificationAreaPhase() {
         return;
     }
     events_ += 3;
-    ClickInSettings(IDC_SETTINGS_RESIDENT);
     CheckShown();
     CheckPixels();
 }
@@ -519,7 +524,7 @@ void SoakRun::Press(std::initializer_list<WORD> keys) {
 // sample); Esc and a right click change nothing. The loupe comes with each pick and
 // goes with it, and the hooks' end is seen in the resources at the end of the run.
 void SoakRun::PickPhase() {
-    if (!pickHotkeyOn_ && !(pickHotkeyOn_ = ClickInSettings(IDC_SETTINGS_HOTKEY))) return;
+    if (!pickHotkeyOn_) return;
     const Colour colour = static_cast<Colour>(Uniform(0, 0xFFFFFF));
     if (!ShowSampleColour(colour)) return;
     for (int i = 0; i < 3 && failures_.size() < kMaxReportedFailures; ++i) {
