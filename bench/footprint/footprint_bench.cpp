@@ -27,6 +27,7 @@
 #include "loupe.h"
 #include "resource_probe.h"
 #include "settings_dialog_ids.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -320,32 +321,15 @@ struct Resident {
     bool hidden = false;
 };
 
-// "通知領域に常駐する" ticked in the settings dialog and OK.
-bool MakeResident(const Program &program) {
-    PostMessageW(program.window(), WM_SYSCOMMAND, tintwell::win32::kSettingsCommand, 0);
-    HWND dialog = nullptr;
-    for (int i = 0; i < 250 && dialog == nullptr; ++i) {
-        Sleep(20);
-        for (HWND found = nullptr;
-             (found = FindWindowExW(nullptr, found, L"#32770", L"Tintwell の設定")) != nullptr;) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == program.id()) dialog = found;
-        }
-    }
-    if (dialog == nullptr) return false;
-    SendDlgItemMessageW(dialog, IDC_SETTINGS_RESIDENT, BM_CLICK, 0, 0);
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 250 && IsWindow(dialog); ++i) Sleep(20);
-    return !IsWindow(dialog);
-}
-
 // Idle for kResidentMs with nothing asked of it: the picker first made resident and
 // its window closed into the notification area, the bare window as it is.
 Resident MeasureResident(const Program &program, bool isPicker, const wchar_t *exe) {
     Resident r;
     if (isPicker) {
-        if (!MakeResident(program)) return r;
+        if (!testsupport::ClickInSettings(program.window(), program.id(), {IDC_SETTINGS_RESIDENT},
+                                          kStartTimeoutMs)) {
+            return r;
+        }
         PostMessageW(program.window(), WM_CLOSE, 0, 0);
         for (int i = 0; i < 250 && IsWindowVisible(program.window()); ++i) Sleep(20);
         r.hidden = !IsWindowVisible(program.window());

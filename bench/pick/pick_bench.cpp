@@ -18,6 +18,7 @@
 #include "pick_session.h"
 #include "settings_dialog_ids.h"
 #include "step_stats.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -27,7 +28,6 @@ using namespace tintwell::win32;
 constexpr int kPicks = 40;
 constexpr int kHookCalls = 20000;
 constexpr DWORD kWaitMs = 5000;
-constexpr WPARAM kSettingsItem = 0x0130;
 
 void Pump() {
     MSG message{};
@@ -98,16 +98,6 @@ struct Picker {
     HWND form = nullptr;
 };
 
-HWND ShownWindow(DWORD processId, const wchar_t *className, const wchar_t *title) {
-    HWND found = nullptr;
-    while ((found = FindWindowExW(nullptr, found, className, title)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(found, &owner);
-        if (owner == processId && IsWindowVisible(found)) return found;
-    }
-    return nullptr;
-}
-
 template <typename Condition>
 bool WaitFor(Condition condition, DWORD ms = kWaitMs) {
     const ULONGLONG end = GetTickCount64() + ms;
@@ -129,41 +119,9 @@ bool StartPicker(const std::wstring &path, Picker &picker) {
     }
     WaitForInputIdle(picker.process.hProcess, kWaitMs);
     return WaitFor([&] {
-        return (picker.form = ShownWindow(picker.process.dwProcessId, nullptr, L"Tintwell"));
+        return (picker.form =
+                    testsupport::ShownWindowOf(picker.process.dwProcessId, nullptr, L"Tintwell"));
     });
-}
-
-// The settings dialog opened, the hotkey's box ticked, OK.
-bool TurnHotkeyOn(const Picker &picker) {
-    PostMessageW(picker.form, WM_SYSCOMMAND, kSettingsItem, 0);
-    HWND dialog = nullptr;
-    if (!WaitFor([&] {
-            return (dialog =
-                        ShownWindow(picker.process.dwProcessId, L"#32770", L"Tintwell の設定"));
-        })) {
-        return false;
-    }
-    SendDlgItemMessageW(dialog, IDC_SETTINGS_HOTKEY, BM_CLICK, 0, 0);
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    return WaitFor([&] { return !IsWindow(dialog); });
-}
-
-void Keys(std::initializer_list<WORD> down) {
-    std::vector<INPUT> inputs;
-    for (WORD key : down) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = down.end(); key != down.begin();) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 bool TimeHotkeyToLoupe(const std::wstring &path) {
@@ -172,9 +130,10 @@ bool TimeHotkeyToLoupe(const std::wstring &path) {
         std::fprintf(stderr, "pick_bench: cannot start %ls\n", path.c_str());
         return false;
     }
-    bool ok = TurnHotkeyOn(picker);
+    bool ok = testsupport::ClickInSettings(picker.form, picker.process.dwProcessId,
+                                           {IDC_SETTINGS_HOTKEY}, kWaitMs);
     const DWORD id = picker.process.dwProcessId;
-    auto loupe = [&] { return ShownWindow(id, kLoupeClass, nullptr) != nullptr; };
+    auto loupe = [&] { return testsupport::ShownWindowOf(id, kLoupeClass, nullptr) != nullptr; };
     drag_bench::StepTimer timer;
     int missed = 0;
     for (int i = 0; ok && i < kPicks; ++i) {
@@ -182,14 +141,14 @@ bool TimeHotkeyToLoupe(const std::wstring &path) {
         SetCursorPos(500 + (i % 5) * 7, 300 + (i % 3) * 5);
         Sleep(100);
         timer.Start();
-        Keys({VK_LWIN, VK_SHIFT, 'C'});
+        testsupport::PressKeys({VK_LWIN, VK_SHIFT, 'C'});
         const bool shown = WaitFor(loupe);
         timer.Stop();
         if (!shown) {
             ++missed;
             ok = missed < 3;
         }
-        Keys({VK_ESCAPE});
+        testsupport::PressKeys({VK_ESCAPE});
         ok = ok && WaitFor([&] { return !loupe(); });
         Sleep(200);
     }

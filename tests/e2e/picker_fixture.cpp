@@ -111,6 +111,28 @@ bool PickerTest::IsChecked(ControlId id) const {
     return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+HWND PickerTest::ShownWindow(const wchar_t *className, const wchar_t *title) const {
+    return testsupport::ShownWindowOf(process_->id(), className, title);
+}
+
+testing::AssertionResult PickerTest::LoupeBecomes(bool shown) const {
+    if (WaitUntil(kUpdateTimeoutMs,
+                  [&] { return (ShownWindow(L"TintwellLoupe", nullptr) != nullptr) == shown; })) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "the loupe is " << (shown ? "hidden" : "shown");
+}
+
+HWND PickerTest::OpenSettings() {
+    // The settings item's system command (command_ids.h).
+    constexpr WPARAM kSettingsItem = 0x0130;
+    PostMessageW(form(), WM_SYSCOMMAND, kSettingsItem, 0);
+    HWND dialog = nullptr;
+    WaitUntil(kUpdateTimeoutMs,
+              [&] { return (dialog = ShownWindow(L"#32770", L"Tintwell の設定")) != nullptr; });
+    return dialog;
+}
+
 std::wstring PickerTest::ShownMessageText() {
     std::wstring said;
     WaitUntil(kUpdateTimeoutMs, [&] {

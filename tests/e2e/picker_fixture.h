@@ -66,6 +66,13 @@ class PickerTest : public testing::Test {
     // empty when none does in time.
     std::wstring ShownMessageText();
 
+    // The picker's shown top-level window of the class and title (either null for
+    // any); null when it shows none.
+    HWND ShownWindow(const wchar_t *className, const wchar_t *title) const;
+    testing::AssertionResult LoupeBecomes(bool shown) const;
+    // "設定…" chosen; the settings dialog once it shows, null when it does not in time.
+    HWND OpenSettings();
+
     // The swatch's inner colour as it shows on screen, and a wait for one.
     uint32_t SwatchColour() const;
     testing::AssertionResult SwatchBecomes(uint32_t colour) const;

@@ -23,9 +23,6 @@ namespace {
 
 using namespace tintwell::win32;
 
-// The settings item's system command (command_ids.h).
-constexpr WPARAM kSettingsItem = 0x0130;
-constexpr const wchar_t *kSettingsTitle = L"Tintwell の設定";
 constexpr LRESULT kRgbFormat = 2;
 
 uint32_t PatternAt(int x, int y) {
@@ -77,25 +74,6 @@ class TargetWindow : public WindowBase<TargetWindow> {
     int buttonMessages_ = 0;
 };
 
-// xdotool run from the Wine side, as the display's own input.
-bool XdoTool(const std::wstring &arguments) {
-    std::wstring command = L"start.exe /wait /unix /usr/bin/xdotool " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &info)) {
-        return false;
-    }
-    const bool ended = WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0;
-    DWORD code = 1;
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    Pause(100);
-    return ended && code == 0;
-}
-
 class ScreenPickTest : public PickerTest {
   protected:
     void SetUp() override {
@@ -109,29 +87,6 @@ class ScreenPickTest : public PickerTest {
         PickerTest::TearDown();
     }
 
-    HWND Window(const wchar_t *className, const wchar_t *title) const {
-        HWND found = nullptr;
-        while ((found = FindWindowExW(nullptr, found, className, title)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == process_->id() && IsWindowVisible(found)) return found;
-        }
-        return nullptr;
-    }
-    HWND Loupe() const { return Window(L"TintwellLoupe", nullptr); }
-    testing::AssertionResult LoupeBecomes(bool shown) const {
-        if (WaitUntil(kUpdateTimeoutMs, [&] { return (Loupe() != nullptr) == shown; })) {
-            return testing::AssertionSuccess();
-        }
-        return testing::AssertionFailure() << "the loupe is " << (shown ? "hidden" : "shown");
-    }
-
-    HWND OpenSettings() {
-        PostMessageW(form(), WM_SYSCOMMAND, kSettingsItem, 0);
-        HWND dialog = nullptr;
-        WaitUntil(kUpdateTimeoutMs, [&] { return (dialog = Window(L"#32770", kSettingsTitle)); });
-        return dialog;
-    }
     // Ticks the hotkey's box with a click, picks the copy format and presses OK.
     void TurnHotkeyOn(LRESULT format) {
         const HWND dialog = OpenSettings();
@@ -152,7 +107,7 @@ class ScreenPickTest : public PickerTest {
         // The other program is the one in front, with the keyboard, as the user has it.
         SetForegroundWindow(target_->hwnd());
         Pause(200);
-        if (!XdoTool(L"key super+shift+c")) return testing::AssertionFailure() << "no xdotool";
+        if (!RunXdoTool(L"key super+shift+c")) return testing::AssertionFailure() << "no xdotool";
         return LoupeBecomes(true);
     }
 
@@ -162,27 +117,27 @@ class ScreenPickTest : public PickerTest {
 TEST_F(ScreenPickTest, AClickPicksThePixelInTheChosenFormatAndNeitherItNorTheWheelReachesAWindow) {
     TurnHotkeyOn(kRgbFormat);
     const POINT at{20 + 57, 40 + 83};
-    ASSERT_TRUE(XdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
+    ASSERT_TRUE(RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
     ASSERT_TRUE(StartPick());
     EXPECT_EQ(GetForegroundWindow(), target_->hwnd()) << "the pick takes no activation";
 
     // The wheel zooms the loupe, which keeps its size, and reaches no window either.
     RECT unzoomed{};
-    GetWindowRect(Loupe(), &unzoomed);
-    ASSERT_TRUE(XdoTool(L"click 4"));
+    GetWindowRect(ShownWindow(L"TintwellLoupe", nullptr), &unzoomed);
+    ASSERT_TRUE(RunXdoTool(L"click 4"));
     RECT zoomed{};
-    EXPECT_TRUE(GetWindowRect(Loupe(), &zoomed));
+    EXPECT_TRUE(GetWindowRect(ShownWindow(L"TintwellLoupe", nullptr), &zoomed));
     EXPECT_EQ(zoomed.right - zoomed.left, unzoomed.right - unzoomed.left);
 
     // The arrow moves the pointer by one pixel, to the pixel the click then takes.
-    ASSERT_TRUE(XdoTool(L"key Right"));
+    ASSERT_TRUE(RunXdoTool(L"key Right"));
     POINT pointer{};
     EXPECT_TRUE(WaitUntil(
         kUpdateTimeoutMs,
         [&] { return GetCursorPos(&pointer) && pointer.x == at.x + 1 && pointer.y == at.y; }))
         << pointer.x << ", " << pointer.y;
 
-    ASSERT_TRUE(XdoTool(L"click 1"));
+    ASSERT_TRUE(RunXdoTool(L"click 1"));
     EXPECT_TRUE(ClipboardBecomes(RgbText(PatternAt(57 + 1, 83))));
     EXPECT_TRUE(LoupeBecomes(false));
     Pause(300);
@@ -190,16 +145,16 @@ TEST_F(ScreenPickTest, AClickPicksThePixelInTheChosenFormatAndNeitherItNorTheWhe
     EXPECT_EQ(GetForegroundWindow(), target_->hwnd());
 
     // With the pick over, the same click reaches the window beneath again.
-    ASSERT_TRUE(XdoTool(L"click 1"));
+    ASSERT_TRUE(RunXdoTool(L"click 1"));
     EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return target_->buttonMessages() > 0; }));
 }
 
 TEST_F(ScreenPickTest, EscARightClickAndTheHotkeyAgainCancelAndCopyNothing) {
     TurnHotkeyOn(0);
-    ASSERT_TRUE(XdoTool(L"mousemove 100 100"));
+    ASSERT_TRUE(RunXdoTool(L"mousemove 100 100"));
     for (const wchar_t *cancel : {L"key Escape", L"click 3", L"key super+shift+c"}) {
         ASSERT_TRUE(StartPick()) << cancel;
-        ASSERT_TRUE(XdoTool(cancel));
+        ASSERT_TRUE(RunXdoTool(cancel));
         EXPECT_TRUE(LoupeBecomes(false)) << cancel;
     }
     Pause(300);

@@ -29,12 +29,10 @@ namespace {
 using testsupport::PickerProcess;
 
 // The system commands and the icon's menu command (command_ids.h).
-constexpr WPARAM kOpenSettingsItem = 0x0130;
 constexpr WPARAM kLoupeItem = 0x0010;
 constexpr WPARAM kThreeByThreeItem = 0x0030;
 constexpr WPARAM kTrayExitItem = 0x0203;
 constexpr LRESULT kRgbFormatIndex = 2;
-constexpr const wchar_t *kSettingsDialogTitle = L"Tintwell の設定";
 constexpr const wchar_t *kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::wstring SettingsFile() {
@@ -141,22 +139,6 @@ class TrayTest : public PickerTest {
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tintwell");
     }
 
-    HWND Visible(const wchar_t *className, const wchar_t *title) const {
-        HWND found = nullptr;
-        while ((found = FindWindowExW(nullptr, found, className, title)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == process_->id() && IsWindowVisible(found)) return found;
-        }
-        return nullptr;
-    }
-    testing::AssertionResult LoupeBecomes(bool shown) const {
-        if (WaitUntil(kUpdateTimeoutMs,
-                      [&] { return (Visible(L"TintwellLoupe", nullptr) != nullptr) == shown; })) {
-            return testing::AssertionSuccess();
-        }
-        return testing::AssertionFailure() << "the loupe is " << (shown ? "hidden" : "shown");
-    }
     testing::AssertionResult FormShows(bool shown) const {
         if (WaitUntil(kUpdateTimeoutMs, [&] { return (IsWindowVisible(form()) != 0) == shown; })) {
             return testing::AssertionSuccess();
@@ -164,13 +146,6 @@ class TrayTest : public PickerTest {
         return testing::AssertionFailure() << "the window is " << (shown ? "hidden" : "shown");
     }
 
-    HWND OpenSettings() {
-        PostMessageW(form(), WM_SYSCOMMAND, kOpenSettingsItem, 0);
-        HWND dialog = nullptr;
-        WaitUntil(kUpdateTimeoutMs,
-                  [&] { return (dialog = Visible(L"#32770", kSettingsDialogTitle)); });
-        return dialog;
-    }
     bool Ticked(HWND dialog, int box) const {
         return SendDlgItemMessageW(dialog, box, BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
@@ -249,7 +224,7 @@ TEST_F(TrayTest, ResidentTheWindowHidesTheIconClicksPickOrShowAndItsMenuEndsTheP
     ASSERT_TRUE(ClickIcon(icon, L"click --repeat 2 --delay 80 1"));
     EXPECT_TRUE(FormShows(true));
     Pause(800);
-    EXPECT_EQ(Visible(L"TintwellLoupe", nullptr), nullptr);
+    EXPECT_EQ(ShownWindow(L"TintwellLoupe", nullptr), nullptr);
 
     // Minimising hides it again.
     PostMessageW(form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -257,8 +232,9 @@ TEST_F(TrayTest, ResidentTheWindowHidesTheIconClicksPickOrShowAndItsMenuEndsTheP
 
     ASSERT_TRUE(ClickIcon(icon, L"click 3"));
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return (menu = Visible(L"#32768", nullptr)); }))
-        << "the icon's menu did not open";
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+        return (menu = ShownWindow(L"#32768", nullptr));
+    })) << "the icon's menu did not open";
     // "終了", the menu's last item.
     RECT items{};
     GetWindowRect(menu, &items);

@@ -447,27 +447,12 @@ void SoakRun::SamplingPhase() {
 // "設定…", one of its boxes clicked, OK.
 bool SoakRun::ClickInSettings(int box) {
     lastAction_ = "the settings dialog";
-    PostMessageW(picker_.form(), WM_SYSCOMMAND, kSettingsCommand, 0);
-    HWND dialog = nullptr;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < options_.answerTimeoutMs && dialog == nullptr) {
-        Sleep(20);
-        for (HWND found = nullptr;
-             (found = FindWindowExW(nullptr, found, L"#32770", L"Tintwell の設定")) != nullptr;) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(found, &process);
-            if (process == picker_.processId()) dialog = found;
-        }
+    if (testsupport::ClickInSettings(picker_.form(), picker_.processId(), {box},
+                                     options_.answerTimeoutMs)) {
+        return true;
     }
-    if (dialog == nullptr) {
-        Fail("the settings dialog did not open");
-        return false;
-    }
-    SendDlgItemMessageW(dialog, box, BM_CLICK, 0, 0);
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    while (IsWindow(dialog) && GetTickCount() - start < 2 * options_.answerTimeoutMs) Sleep(20);
-    if (IsWindow(dialog)) Fail("the settings dialog did not close on OK");
-    return !IsWindow(dialog);
+    Fail("the settings dialog did not open, or did not close on OK");
+    return false;
 }
 
 // Resident: closed into the notification area, the notification area made anew
@@ -501,22 +486,14 @@ void SoakRun::NotificationAreaPhase() {
     CheckPixels();
 }
 
-void SoakRun::Press(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = keys.end(); key != keys.begin();) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+// A click of the mouse's button where the pointer is; `down` and `up` are its
+// MOUSEEVENTF_ flags.
+void SoakRun::ClickButton(DWORD down, DWORD up) {
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = down;
+    click[1].mi.dwFlags = up;
+    SendInput(2, click, sizeof(INPUT));
 }
 
 // Picks from the screen over a colour the soak shows, one ended each way: a click
@@ -531,7 +508,7 @@ void SoakRun::PickPhase() {
         const int ending = picksRun_++ % 3;
         lastAction_ = "a pick from the screen";
         const std::optional<std::wstring> before = ClipboardText();
-        Press({VK_LWIN, VK_SHIFT, 'C'});
+        testsupport::PressKeys({VK_LWIN, VK_SHIFT, 'C'});
         if (!testsupport::WaitUntil(options_.answerTimeoutMs, [&] { return LoupeShown(); })) {
             Fail("the hotkey started no pick");
             return;
@@ -539,21 +516,13 @@ void SoakRun::PickPhase() {
         ++events_;
         if (ending == 0) {
             lastAction_ = "a pick's click";
-            INPUT click[2]{};
-            click[0].type = click[1].type = INPUT_MOUSE;
-            click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-            click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-            SendInput(2, click, sizeof(INPUT));
+            ClickButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
         } else if (ending == 1) {
             lastAction_ = "a pick's Esc";
-            Press({VK_ESCAPE});
+            testsupport::PressKeys({VK_ESCAPE});
         } else {
             lastAction_ = "a pick's right click";
-            INPUT click[2]{};
-            click[0].type = click[1].type = INPUT_MOUSE;
-            click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-            click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-            SendInput(2, click, sizeof(INPUT));
+            ClickButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         }
         ++events_;
         if (!testsupport::WaitUntil(options_.answerTimeoutMs, [&] { return !LoupeShown(); })) {

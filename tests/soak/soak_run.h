@@ -69,7 +69,7 @@ class SoakRun {
     void PickPhase();
     bool ClickInSettings(int box);
     void NotificationAreaPhase();
-    void Press(std::initializer_list<WORD> keys);
+    static void ClickButton(DWORD down, DWORD up);
     bool SwitchLoupe();
     bool ChooseSampleSize(int item);
     void PressFreezeKey();

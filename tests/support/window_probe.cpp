@@ -142,4 +142,48 @@ DWORD WINAPI BoxAnswer::Answer(void *self) {
     return 0;
 }
 
+HWND ShownWindowOf(DWORD processId, const wchar_t *className, const wchar_t *title) {
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, className, title)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == processId && IsWindowVisible(found)) return found;
+    }
+    return nullptr;
+}
+
+bool ClickInSettings(HWND form, DWORD processId, std::initializer_list<int> boxes,
+                     DWORD timeoutMs) {
+    // The settings item's system command (command_ids.h).
+    constexpr WPARAM kSettingsItem = 0x0130;
+    PostMessageW(form, WM_SYSCOMMAND, kSettingsItem, 0);
+    HWND dialog = nullptr;
+    if (!WaitUntil(timeoutMs, [&] {
+            return (dialog = ShownWindowOf(processId, L"#32770", L"Tintwell の設定")) != nullptr;
+        })) {
+        return false;
+    }
+    for (const int box : boxes) SendDlgItemMessageW(dialog, box, BM_CLICK, 0, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return WaitUntil(timeoutMs, [&] { return !IsWindow(dialog); });
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 }  // namespace testsupport

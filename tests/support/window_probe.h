@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,6 +57,17 @@ class BoxAnswer {
 };
 
 std::optional<std::wstring> ClipboardText();
+
+// The process's shown top-level window of the class and title (either null for any);
+// null when it shows none.
+HWND ShownWindowOf(DWORD processId, const wchar_t *className, const wchar_t *title);
+
+// "設定…" chosen in the picker's window `form` of process `processId`, each box of
+// `boxes` clicked and OK pressed; false when the dialog did not open or close in time.
+bool ClickInSettings(HWND form, DWORD processId, std::initializer_list<int> boxes, DWORD timeoutMs);
+
+// The keys pressed in order and let go in the opposite order, as a hand plays a chord.
+void PressKeys(std::initializer_list<WORD> keys);
 
 }  // namespace testsupport
 
