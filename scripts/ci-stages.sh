@@ -6,12 +6,19 @@
 # died, or never came to it) is named in the summary and fails the run.
 #
 #   ci_init DIR                  logs and outcomes go to DIR, emptied first
-#   ci_plan LANE LIMIT NAME      stage NAME runs in LANE and may take LIMIT (90s, 15m)
+#   ci_plan LANE LIMIT NAME [excusable]
+#                                stage NAME runs in LANE and may take LIMIT (90s, 15m);
+#                                an excusable one may end "not run" without failing the
+#                                run, in one narrow way: it exits with ci_excused_status
+#                                having written why to the file $TINTWELL_CI_EXCUSE
 #   ci_lane LANE COMMAND...      runs COMMAND (a function holding stages) as LANE, in
 #                                the background
 #   ci_stage NAME COMMAND...     in a lane: runs COMMAND as the stage, its output in a
 #                                log of its own; returns its status (124 past its limit)
 #   ci_skip WHY NAME...          records that these stages are not run, and why
+#   ci_excused NAME              whether stage NAME ended excused
+#   ci_skip_excused NAME STAGE... records the STAGEs as not run for NAME's excuse (not
+#                                failing the run) if NAME was excused, else as not run
 #   ci_wait                      waits for the lanes started so far; fails if any of
 #                                them or their stages did not pass
 #   ci_finish                    waits for every lane, prints the summary; its status
@@ -26,16 +33,20 @@
 # process tree. Processes a stage leaves behind when it ends are stopped the same way.
 
 ci_grace=10
+# What an excusable stage exits with when it could not run for a reason outside the
+# project (EX_TEMPFAIL).
+ci_excused_status=75
 # 1: each stage only shows its command, so that a plan can be walked in seconds.
 ci_dry_run=0
 
 ci_init() {
   ci_dir=$1
   rm -rf "$ci_dir"
-  mkdir -p "$ci_dir/.outcome" "$ci_dir/.running" "$ci_dir/.lane"
+  mkdir -p "$ci_dir/.outcome" "$ci_dir/.running" "$ci_dir/.lane" "$ci_dir/.excuse"
   : >"$ci_dir/summary"
   ci_run=ci-$$-$RANDOM$RANDOM
   declare -gA ci_limit=() ci_lane_of=() ci_lane_pid=() ci_lane_started=() ci_lane_end=() ci_lane_died=()
+  declare -gA ci_excusable=()
   declare -ga ci_order=()
   ci_lane_name=""
   # Groups go below the one this shell is in, so that a run inside a stage (this
@@ -56,6 +67,7 @@ ci_slug() { echo "${1//[^A-Za-z0-9]/_}"; }
 
 ci_plan() {
   local lane=$1 limit=$2 name=$3
+  [[ ${4-} != excusable ]] || ci_excusable[$name]=1
   [[ $limit =~ ^([0-9]+)([sm]?)$ ]] || { echo "ci: bad time limit $limit for $name" >&2; return 1; }
   ci_limit[$name]=${BASH_REMATCH[1]}
   [[ ${BASH_REMATCH[2]} != m ]] || ci_limit[$name]=$((BASH_REMATCH[1] * 60))
@@ -180,11 +192,12 @@ ci_stop_leftovers() {
 ci_outcome() {
   local name=$1 outcome=$2 detail=$3 seconds=$4 cpu=$5
   printf '%s\x1f%s\x1f%s\n' "$outcome" "$detail" "$name" >"$ci_dir/.outcome/$(ci_slug "$name")"
-  local line
+  local line shown=$outcome
+  [[ $outcome != excused ]] || shown="not run"
   if [[ -n $seconds ]]; then
-    line=$(printf '%-46s %-9s %4d s  (cpu %4s s)' "$name" "$outcome" "$seconds" "$cpu")
+    line=$(printf '%-46s %-9s %4d s  (cpu %4s s)' "$name" "$shown" "$seconds" "$cpu")
   else
-    line=$(printf '%-46s %-9s' "$name" "$outcome")
+    line=$(printf '%-46s %-9s' "$name" "$shown")
   fi
   [[ -z $detail ]] || line+="  $detail"
   echo "$line" >>"$ci_dir/summary"
@@ -203,7 +216,11 @@ ci_stage() {
     return 1
   fi
   ((ci_dry_run == 0)) || set -- echo "dry run:" "$@"
-  local limit=${ci_limit[$name]} group="" start deadline
+  local limit=${ci_limit[$name]} group="" start deadline excuse=""
+  if [[ -n ${ci_excusable[$name]-} ]]; then
+    excuse=$ci_dir/.excuse/$slug
+    rm -f "$excuse"
+  fi
   if [[ -n $ci_acct ]]; then
     group="$ci_acct/tintwell-$ci_run-$slug"
     mkdir "$group" 2>/dev/null || group=""
@@ -214,6 +231,7 @@ ci_stage() {
   (
     [[ -z $group ]] || echo "$BASHPID" >"$group/cgroup.procs" 2>/dev/null || true
     export TINTWELL_CI_STAGE="${TINTWELL_CI_STAGE:+$TINTWELL_CI_STAGE }$token"
+    if [[ -n $excuse ]]; then export TINTWELL_CI_EXCUSE=$excuse; else unset TINTWELL_CI_EXCUSE; fi
     "$@"
   ) </dev/null >"$log" 2>&1 &
   local pid=$! status=0 timed_out=0 tick
@@ -250,6 +268,10 @@ ci_stage() {
     outcome="TIMED OUT"
     detail="stopped at its limit of $limit s"
     status=124
+  elif ((status == ci_excused_status)) && [[ -n $excuse && -s $excuse ]]; then
+    outcome=excused
+    detail=$(head -n 1 "$excuse")
+    printf 'not run: %s\n  %s\n' "$detail" "$name" >>"$ci_dir/notes"
   elif ((status != 0)); then
     outcome=FAILED
     detail="exit status $status"
@@ -265,6 +287,27 @@ ci_skip() {
   local why=$1 name
   shift
   for name in "$@"; do ci_outcome "$name" "not run" "$why" "" ""; done
+}
+
+ci_excused() {
+  local file=$ci_dir/.outcome/$(ci_slug "$1") outcome
+  [[ -f $file ]] || return 1
+  IFS=$'\x1f' read -r outcome _ <"$file"
+  [[ $outcome == excused ]]
+}
+
+ci_skip_excused() {
+  local first=$1 name why
+  shift
+  if ! ci_excused "$first"; then
+    ci_skip "$first was not excused" "$@"
+    return
+  fi
+  IFS=$'\x1f' read -r _ why _ <"$ci_dir/.outcome/$(ci_slug "$first")"
+  for name in "$@"; do
+    ci_outcome "$name" excused "$why" "" ""
+    echo "  $name" >>"$ci_dir/notes"
+  done
 }
 
 ci_lane() {
@@ -351,7 +394,7 @@ ci_verdict() {
     file=$ci_dir/.outcome/$(ci_slug "$name")
     if [[ -f $file ]]; then
       IFS=$'\x1f' read -r outcome detail _ <"$file"
-      [[ $outcome == passed ]] && continue
+      [[ $outcome == passed || $outcome == excused ]] && continue
       echo "$name ($outcome${detail:+: $detail})"
     else
       echo "$name (never reported: $(ci_unreported "$name"))"
@@ -386,6 +429,8 @@ ci_finish() {
   ci_stop_leftovers "processes left over from this run" >>"$ci_dir/summary" 2>&1
   echo
   echo "=== stage times (the lanes run side by side)"
+  # Stages excused from the run, first, so that nobody takes them for a pass.
+  [[ ! -s $ci_dir/notes ]] || cat "$ci_dir/notes"
   cat "$ci_dir/summary"
   echo "total: $SECONDS s"
   local failures
@@ -395,6 +440,7 @@ ci_finish() {
     else
       echo "All tests passed."
     fi
+    [[ ! -s $ci_dir/notes ]] || echo "Not all of them ran: see \"not run:\" at the top of the summary."
     return 0
   fi
   echo "FAILED:"

@@ -2,6 +2,7 @@
 # Installs, from Debian's packages, whatever the build and the tests need and this
 # machine lacks. Safe to run again: it installs nothing that is already there.
 set -euo pipefail
+source "$(dirname "$0")/apt-packages.sh"
 
 # Each package with what needs it; nothing here is only nice to have.
 packages=(
@@ -34,8 +35,4 @@ if ((${#missing[@]} == 0)); then
 fi
 
 echo "setup: installing ${missing[*]}" >&2
-sudo=()
-if ((EUID != 0)); then sudo=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+apt_install setup "${missing[@]}" || exit 1

@@ -6,7 +6,10 @@
 # program, never assumed: where it runs natively, no emulator is involved.
 #
 #   x86-session.sh --setup          install what is missing (wine32:i386, and qemu where
-#                                   it is needed); prints "native" or "emulated"
+#                                   it is needed); prints "native" or "emulated". Exits
+#                                   75 when apt could not fetch an i386 index and wine32
+#                                   could not be installed (a mirror caught mid-sync),
+#                                   writing apt's line to $TINTWELL_CI_EXCUSE when set
 #   x86-session.sh -- COMMAND ...   run COMMAND where 32-bit programs can start
 #
 # The emulator's registration must not reach the 64-bit stages: it would catch the
@@ -18,6 +21,7 @@
 # TINTWELL_X86_EMULATION=1 takes the emulated road even where the kernel would not
 # need it, to try that road on a machine that has the choice.
 set -euo pipefail
+source "$(dirname "$0")/apt-packages.sh"
 
 sudo=()
 if ((EUID != 0)); then sudo=(sudo); fi
@@ -130,8 +134,15 @@ case "${1:-}" in
       if ! dpkg --print-foreign-architectures | grep -qx i386; then
         "${sudo[@]}" dpkg --add-architecture i386
       fi
-      "${sudo[@]}" apt-get update -qq
-      "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+      status=0
+      apt_install x86-session "${missing[@]}" || status=$?
+      if ((status == apt_mirror_status)); then
+        # For CI, which then reports the x86 stages as not run rather than failed.
+        [[ -z ${TINTWELL_CI_EXCUSE:-} ]] ||
+          echo "the package mirror: $apt_mirror_line" >"$TINTWELL_CI_EXCUSE"
+        exit "$status"
+      fi
+      ((status == 0)) || exit 1
     fi
     echo "$mode"
     ;;

@@ -183,6 +183,83 @@ expect_gone hung
 expect_gone escaped
 expect_gone stubborn
 
+# An excusable stage that says why it could not run (exit 75 and its reason written to
+# $TINTWELL_CI_EXCUSE) is not run, as are the stages after it, without failing the
+# run; the reason heads the summary.
+cat >"$WORK/excuse.sh" <<'END'
+mirror() { echo "the package mirror: E: Failed to fetch binary-i386/Packages.xz" >"${TINTWELL_CI_EXCUSE:-$WORK/stray-excuse}"; exit 75; }
+END
+run_plan excused <<'END'
+source "$WORK/excuse.sh"
+ci_plan one 10s "x86 setup" excusable
+ci_plan one 10s "x86 tests"
+ci_plan two 10s "other lane"
+one() {
+  if ! ci_stage "x86 setup" mirror; then
+    if ci_excused "x86 setup"; then ci_skip_excused "x86 setup" "x86 tests"; else ci_skip "failed" "x86 tests"; fi
+  fi
+}
+two() { ci_stage "other lane" true; }
+ci_lane one one
+ci_lane two two
+ci_finish
+END
+((rc == 0)) || fail "exit code $rc, expected 0"
+expect_line "All tests passed."
+[[ $(sed -n '/=== stage times/{n;p;}' "$out") == "not run: the package mirror: E: Failed to fetch binary-i386/Packages.xz" ]] ||
+  fail "the reason does not head the summary:$(sed 's/^/    /' "$out")"
+grep -q '^x86 tests  *not run  *the package mirror' "$WORK/excused/summary" || fail "the stage after it is not shown as not run"
+
+# The excuse holds only for the stage planned for it, only with its status and reason,
+# and the other lanes still decide.
+run_plan unplanned-excuse <<'END'
+source "$WORK/excuse.sh"
+ci_plan one 10s "x86 setup"
+one() { ci_stage "x86 setup" mirror; }
+ci_lane one one
+ci_finish
+END
+expect_failed_run
+expect_line "  x86 setup (FAILED: exit status 75)"
+
+run_plan excuse-without-reason <<'END'
+ci_plan one 10s "x86 setup" excusable
+one() { ci_stage "x86 setup" sh -c 'exit 75'; }
+ci_lane one one
+ci_finish
+END
+expect_failed_run
+expect_line "  x86 setup (FAILED: exit status 75)"
+
+run_plan other-setup-failure <<'END'
+ci_plan one 10s "x86 setup" excusable
+ci_plan one 10s "x86 tests"
+one() {
+  if ! ci_stage "x86 setup" sh -c 'echo "the package mirror" >"$TINTWELL_CI_EXCUSE"; exit 100'; then
+    if ci_excused "x86 setup"; then ci_skip_excused "x86 setup" "x86 tests"; else ci_skip "x86 setup failed" "x86 tests"; fi
+  fi
+}
+ci_lane one one
+ci_finish
+END
+expect_failed_run
+expect_line "  x86 setup (FAILED: exit status 100)"
+expect_line "  x86 tests (not run: x86 setup failed)"
+
+run_plan excused-beside-failure <<'END'
+source "$WORK/excuse.sh"
+ci_plan one 10s "x86 setup" excusable
+ci_plan two 10s "other lane"
+one() { ci_stage "x86 setup" mirror; }
+two() { ci_stage "other lane" false; }
+ci_lane one one
+ci_lane two two
+ci_finish
+END
+expect_failed_run
+expect_line "  other lane (FAILED: exit status 1)"
+expect_no_line "  x86 setup ("
+
 # The real plan, walked without running a command: its lanes run every stage it plans
 # and none it does not.
 case=plan
