@@ -345,6 +345,37 @@ TEST_F(ColourKeptTest, TheHistorySwitchKeepsTheListAcrossARestartAndOffDeletesTh
     EXPECT_FALSE(FileExists(HistoryPath()));
 }
 
+// Portable mode: with an empty "portable" beside a copy of the program, the switch
+// keeps the history beside that copy, and nothing goes to the application-data folder.
+TEST_F(ColourKeptTest, WithThePortableMarkerTheHistoryIsKeptBesideTheProgram) {
+    ScratchFolder folder(L"tintwell_portable");
+    const std::wstring exe = folder.path() + L"\\tintwell.exe";
+    const std::wstring beside = folder.path() + L"\\history.txt";
+    ASSERT_TRUE(CopyFileW(TheConfig().picker.c_str(), exe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(TheConfig().library.c_str(), (folder.path() + L"\\dyeplate.dll").c_str(),
+                          FALSE));
+    WriteFileBytes(folder.path() + L"\\portable", "");
+    process_.reset();
+    process_ = std::make_unique<PickerProcess>(exe);
+    ASSERT_TRUE(process_->started());
+    form_ = process_->WaitForForm(kStartTimeoutMs);
+    ASSERT_NE(form_, nullptr);
+    ASSERT_TRUE(TextBecomes(L"#FFFFFF", kStartTimeoutMs));
+
+    SampleInRedMode(Rgb(0x12, 0x34, 0x56));
+    FlipHistorySwitch();
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FileBytes(beside) == "#123456\n"; }))
+        << FileBytes(beside);
+    EXPECT_FALSE(FileExists(HistoryPath())) << "the history went to the application-data folder";
+    FlipHistorySwitch();
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !FileExists(beside); }));
+    // The copy ends before its folder is emptied.
+    process_.reset();
+    std::vector<std::wstring> left = folder.Files();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::wstring>{L"dyeplate.dll", L"portable", L"tintwell.exe"}));
+}
+
 TEST_F(ColourKeptTest, TheFileWrittenIsTheNameTheDialogConfirmed) {
     ScratchFolder folder(L"tintwell_palette_names");
     // What the save once wrote instead of the name asked about, silently replacing it.
