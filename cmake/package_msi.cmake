@@ -60,3 +60,6 @@ add_custom_target(package_msi
   DEPENDS ${TINTWELL_MSI_DEPENDS}
   COMMENT "Building ${TINTWELL_PACKAGE_DIR}/${tintwell_msi_name}"
   VERBATIM)
+# After the zip: both write SHA256SUMS for the whole folder, and two at once could
+# leave a list without the other's file.
+add_dependencies(package_msi package_zip)
