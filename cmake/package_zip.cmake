@@ -1,5 +1,6 @@
 # package_zip: one zip per Windows architecture with what a user needs and nothing
-# else - tintwell.exe, dyeplate.dll, LICENSE and a README.txt that says what they are -
+# else - tintwell.exe, tintwell-cli.exe where it is built, dyeplate.dll, LICENSE and a
+# README.txt that says what they are -
 # and a SHA256SUMS beside it that covers every release zip in that folder, so two
 # builds pointed at one TINTWELL_PACKAGE_DIR give one file for both.
 if(NOT TARGET tintwell OR NOT TARGET dyeplate)
@@ -33,18 +34,28 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/README.txt.in ${tintwell_package_
                @ONLY NEWLINE_STYLE CRLF)
 
 set(tintwell_zip_name tintwell-${PROJECT_VERSION}-windows-${TINTWELL_ARCH}.zip)
+set(tintwell_zip_programs tintwell)
+if(TARGET tintwell-cli)
+  list(APPEND tintwell_zip_programs tintwell-cli)
+endif()
+set(tintwell_zip_files "")
+set(tintwell_zip_names "")
+foreach(program IN LISTS tintwell_zip_programs)
+  list(APPEND tintwell_zip_files $<TARGET_FILE:${program}>)
+  list(APPEND tintwell_zip_names $<TARGET_FILE_NAME:${program}>)
+endforeach()
 # cmake's own zip writer, so the target works wherever CMake does. The files are
 # staged in one folder so that the archive holds them without any folder.
 add_custom_target(package_zip
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tintwell> $<TARGET_FILE:dyeplate>
+  COMMAND ${CMAKE_COMMAND} -E copy ${tintwell_zip_files} $<TARGET_FILE:dyeplate>
           ${PROJECT_SOURCE_DIR}/LICENSE ${tintwell_package_stage}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${TINTWELL_PACKAGE_DIR}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${TINTWELL_PACKAGE_DIR}/${tintwell_zip_name}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${TINTWELL_PACKAGE_DIR}/${tintwell_zip_name} --format=zip
-          $<TARGET_FILE_NAME:tintwell> $<TARGET_FILE_NAME:dyeplate> LICENSE README.txt
+          ${tintwell_zip_names} $<TARGET_FILE_NAME:dyeplate> LICENSE README.txt
   COMMAND ${CMAKE_COMMAND} -DDIR=${TINTWELL_PACKAGE_DIR}
           -P ${CMAKE_CURRENT_LIST_DIR}/write_checksums.cmake
   WORKING_DIRECTORY ${tintwell_package_stage}
-  DEPENDS tintwell dyeplate
+  DEPENDS ${tintwell_zip_programs} dyeplate
   COMMENT "Packing ${TINTWELL_PACKAGE_DIR}/${tintwell_zip_name}"
   VERBATIM)

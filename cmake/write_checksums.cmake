@@ -1,10 +1,10 @@
-# Writes DIR/SHA256SUMS for every release zip in DIR, in the format that
+# Writes DIR/SHA256SUMS for every release zip and installer in DIR, in the format that
 # `sha256sum -c SHA256SUMS` reads:  <hex digest><two spaces><file name>
 #   cmake -DDIR=<folder> -P write_checksums.cmake
 if(NOT DIR)
   message(FATAL_ERROR "usage: cmake -DDIR=<folder> -P write_checksums.cmake")
 endif()
-file(GLOB zips RELATIVE ${DIR} ${DIR}/tintwell-*-windows-*.zip)
+file(GLOB zips RELATIVE ${DIR} ${DIR}/tintwell-*-windows-*.zip ${DIR}/tintwell-*.msi)
 list(SORT zips)
 if(NOT zips)
   message(FATAL_ERROR "no release zip in ${DIR}")

@@ -13,7 +13,9 @@ packages=(
   clang libclang-rt-dev         # the libFuzzer stage (clang and its fuzzer runtime)
   g++-mingw-w64-x86-64 g++-mingw-w64-i686             # the two Windows builds
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686   # their objdump, for the DLL table checks
-  python3                       # draws the program's icon at build time
+  python3                       # draws the program's icon at build time; writes the manifests
+  python3-yaml                  # reads winget's manifests back in their test
+  wixl msitools                 # builds the per-user installer (wixl, msibuild, msiinfo)
   pkgconf                       # builds the example against the installed library
   wine wine64                   # runs the x86-64 Windows build: tests, run.sh
   fonts-wine                    # Marlett and the other system fonts Windows has

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <stdlib.h>
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "form_window.h"
 #include "resident_instance.h"
 #include "start_arguments.h"
+#include "startup_entry.h"
 #include "text_conversion.h"
 
 namespace {
@@ -29,12 +31,23 @@ std::vector<std::u16string> StartArguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    const tintwell::StartOptions options = tintwell::ReadStartArguments(StartArguments());
+    // The installer's call as it takes the program away: a GUI program, so that no
+    // console flashes; a value that starts another copy is that copy's and stays.
+    if (options.forgetStart) {
+        try {
+            tintwell::win32::StartupEntry entry;
+            if (entry.IsSet()) entry.Set(false);
+        } catch (const std::exception &) {
+            return 1;
+        }
+        return 0;
+    }
     if (tintwell::win32::ShowResidentInstance(tintwell::win32::kFormClass)) return 0;
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const tintwell::StartOptions options = tintwell::ReadStartArguments(StartArguments());
     tintwell::win32::FormWindow::RegisterClasses(instance);
     tintwell::win32::FormWindow form(instance);
     if (!form.Start(showCommand, options.tray)) return 1;

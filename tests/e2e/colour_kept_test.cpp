@@ -89,6 +89,52 @@ bool RunUnix(const std::wstring &commandLine) {
     return true;
 }
 
+// The folder's name on the machine beneath Wine; empty where there is none.
+std::wstring UnixNameOf(const std::wstring &path) {
+    using UnixName = char *(CDECL *)(const wchar_t *);
+    const auto toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (toUnix == nullptr) return std::wstring();
+    char *name = toUnix(path.c_str());
+    if (name == nullptr) return std::wstring();
+    wchar_t unixPath[MAX_PATH * 2] = {};
+    MultiByteToWideChar(CP_UTF8, 0, name, -1, unixPath, MAX_PATH * 2);
+    HeapFree(GetProcessHeap(), 0, name);
+    return unixPath;
+}
+
+// Sets or clears the folder's immutable flag, which even root's writes heed (Wine
+// runs as root here, and root ignores permissions); true once done. Wine does not
+// wait for a Unix program to end: the step marks its end with a file beside the folder.
+bool SetImmutable(const std::wstring &folder, bool on) {
+    const std::wstring unixFolder = UnixNameOf(folder);
+    if (unixFolder.empty()) return false;
+    const std::wstring done = folder + L".done";
+    DeleteFileW(done.c_str());
+    RunUnix(L"/bin/sh -c \"/usr/bin/chattr " + std::wstring(on ? L"+i" : L"-i") + L" '" +
+            unixFolder + L"'; touch '" + unixFolder + L".done'\"");
+    const bool ended = WaitUntil(10000, [&] { return FileExists(done); });
+    DeleteFileW(done.c_str());
+    return ended;
+}
+
+// Clears the flag again, whatever the test's outcome.
+struct FolderUnlock {
+    std::wstring folder;
+    ~FolderUnlock() { SetImmutable(folder, false); }
+};
+
+// Whether a new file can be made in the folder (none is left there).
+bool CanMakeFileIn(const std::wstring &folder) {
+    const std::wstring probe = folder + L"\\probe";
+    const HANDLE made =
+        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (made == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(made);
+    DeleteFileW(probe.c_str());
+    return true;
+}
+
 class ColourKeptTest : public SamplingTest {
   protected:
     void SetUp() override {
@@ -200,6 +246,24 @@ class ColourKeptTest : public SamplingTest {
         return said;
     }
 
+    // Starts, instead of the picker the fixture started, a copy of it in the folder
+    // with the library and the portable marker beside it.
+    testing::AssertionResult StartPortableCopy(const std::wstring &folder) {
+        const std::wstring exe = folder + L"\\tintwell.exe";
+        if (!CopyFileW(TheConfig().picker.c_str(), exe.c_str(), FALSE) ||
+            !CopyFileW(TheConfig().library.c_str(), (folder + L"\\dyeplate.dll").c_str(), FALSE)) {
+            return testing::AssertionFailure() << "the picker could not be copied";
+        }
+        WriteFileBytes(folder + L"\\portable", "");
+        process_.reset();
+        process_ = std::make_unique<PickerProcess>(exe);
+        if (!process_->started()) return testing::AssertionFailure() << "the copy did not start";
+        form_ = process_->WaitForForm(kStartTimeoutMs);
+        if (form_ == nullptr) return testing::AssertionFailure() << "the copy showed no window";
+        if (!TextBecomes(L"#FFFFFF", kStartTimeoutMs)) return testing::AssertionFailure();
+        return testing::AssertionSuccess();
+    }
+
     void SampleInRedMode(uint32_t colour) {
         if (!IsChecked(kOption4)) {
             ClickControl(kOption4);
@@ -249,43 +313,11 @@ TEST_F(ColourKeptTest, ASaveIntoAFolderThatCannotBeWrittenLeavesTheOldFileAndSay
     WriteFileBytes(target, "old palette\n");
     // Z: is the machine's root under Wine; root ignores permissions but not the
     // immutable flag.
-    wchar_t unixPath[MAX_PATH * 2] = {};
-    using UnixName = char *(CDECL *)(const wchar_t *);
-    const auto toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    ASSERT_NE(toUnix, nullptr) << "runs under Wine only";
-    char *name = toUnix(folder.path().c_str());
-    ASSERT_NE(name, nullptr);
-    MultiByteToWideChar(CP_UTF8, 0, name, -1, unixPath, MAX_PATH * 2);
-    HeapFree(GetProcessHeap(), 0, name);
-    const std::wstring unixFolder = unixPath;
-    // Wine does not wait for a Unix program to end; each step marks its end with a
-    // file beside the folder.
-    const std::wstring done = folder.path() + L".done";
-    auto chattr = [&](const wchar_t *flag) {
-        DeleteFileW(done.c_str());
-        RunUnix(L"/bin/sh -c \"/usr/bin/chattr " + std::wstring(flag) + L" '" + unixFolder +
-                L"'; touch '" + unixFolder + L".done'\"");
-        const bool ended = WaitUntil(10000, [&] { return FileExists(done); });
-        DeleteFileW(done.c_str());
-        return ended;
-    };
-    ASSERT_TRUE(chattr(L"+i"));
-    struct Unlock {
-        std::function<bool(const wchar_t *)> chattr;
-        ~Unlock() { chattr(L"-i"); }
-    } unlock{chattr};
-    const std::wstring probe = folder.path() + L"\\probe";
-    const HANDLE made =
-        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    const bool locked = made == INVALID_HANDLE_VALUE;
-    if (!locked) {
-        CloseHandle(made);
-        DeleteFileW(probe.c_str());
-    }
-    if (!locked) {
+    ASSERT_TRUE(SetImmutable(folder.path(), true));
+    FolderUnlock unlock{folder.path()};
+    if (CanMakeFileIn(folder.path())) {
         GTEST_SKIP() << "this file system cannot lock a folder against its owner: "
-                     << testing::PrintToString(unixFolder);
+                     << testing::PrintToString(folder.path());
     }
 
     SampleInRedMode(Rgb(0x1A, 0x2B, 0x3C));
@@ -343,6 +375,47 @@ TEST_F(ColourKeptTest, TheHistorySwitchKeepsTheListAcrossARestartAndOffDeletesTh
     ASSERT_TRUE(ChooseFromTheEnd(3));
     EXPECT_TRUE(ClipboardBecomes(L"16777215"));
     EXPECT_FALSE(FileExists(HistoryPath()));
+}
+
+// Portable mode: with an empty "portable" beside a copy of the program, the switch
+// keeps the history beside that copy, and nothing goes to the application-data folder.
+TEST_F(ColourKeptTest, WithThePortableMarkerTheHistoryIsKeptBesideTheProgram) {
+    ScratchFolder folder(L"tintwell_portable");
+    const std::wstring beside = folder.path() + L"\\history.txt";
+    ASSERT_TRUE(StartPortableCopy(folder.path()));
+
+    SampleInRedMode(Rgb(0x12, 0x34, 0x56));
+    FlipHistorySwitch();
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return FileBytes(beside) == "#123456\n"; }))
+        << FileBytes(beside);
+    EXPECT_FALSE(FileExists(HistoryPath())) << "the history went to the application-data folder";
+    FlipHistorySwitch();
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !FileExists(beside); }));
+    // The copy ends before its folder is emptied.
+    process_.reset();
+    std::vector<std::wstring> left = folder.Files();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::wstring>{L"dyeplate.dll", L"portable", L"tintwell.exe"}));
+}
+
+// A portable copy on a folder that cannot be written (a locked stick): the history
+// that cannot be kept there is said, naming the file, and goes nowhere else.
+TEST_F(ColourKeptTest, APortableFolderThatCannotBeWrittenIsSaid) {
+    ScratchFolder folder(L"tintwell_portable_locked");
+    const std::wstring beside = folder.path() + L"\\history.txt";
+    ASSERT_TRUE(StartPortableCopy(folder.path()));
+    ASSERT_TRUE(SetImmutable(folder.path(), true));
+    FolderUnlock unlock{folder.path()};
+    if (CanMakeFileIn(folder.path())) {
+        GTEST_SKIP() << "this file system cannot lock a folder against its owner";
+    }
+
+    SampleInRedMode(Rgb(0x12, 0x34, 0x56));
+    FlipHistorySwitch();
+    EXPECT_NE(MessageSaying(L"色の履歴をファイル \"" + beside + L"\" に保存できません。"), L"");
+    EXPECT_FALSE(FileExists(beside));
+    EXPECT_FALSE(FileExists(HistoryPath())) << "the history went to the application-data folder";
+    process_.reset();
 }
 
 TEST_F(ColourKeptTest, TheFileWrittenIsTheNameTheDialogConfirmed) {

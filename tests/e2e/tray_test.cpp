@@ -18,6 +18,7 @@
 
 #include "e2e_config.h"
 #include "picker_fixture.h"
+#include "screen_probe.h"
 #include "settings_dialog_ids.h"
 #include "user_input.h"
 #include "utf8_text.h"

@@ -30,7 +30,7 @@ std::wstring ColourHistoryFile::Path() {
     if (looked_) return path_;
     looked_ = true;
     const AppDataFolder folder = Locate(false);
-    if (!folder.path.empty()) path_ = folder.path + kProgramFolder + kHistoryFileName;
+    if (!folder.path.empty()) path_ = KeptFilesFolder(folder) + kHistoryFileName;
     return path_;
 }
 

@@ -1,5 +1,6 @@
 // Where the recent colours are kept between starts: history.txt in a Tintwell
-// folder of the user's application-data folder. The file's presence is the user's
+// folder of the user's application-data folder (beside the program in portable
+// mode, app_data_folder.h). The file's presence is the user's
 // switch (see HistoryKeeping): the program keeps no other setting, and with keeping
 // off it makes no folder and writes nothing.
 #ifndef TINTWELL_PICKER_WIN32_COLOUR_HISTORY_FILE_H

@@ -48,7 +48,7 @@ CopyTemplatesFile::CopyTemplatesFile()
 std::wstring CopyTemplatesFile::Path() {
     const AppDataFolder appData = appData_.Locate(false);
     if (appData.path.empty()) return std::wstring();
-    return appData.path + kProgramFolder + kTemplatesFileName;
+    return KeptFilesFolder(appData) + kTemplatesFileName;
 }
 
 std::optional<std::string> CopyTemplatesFile::Read() {

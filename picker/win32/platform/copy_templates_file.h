@@ -1,4 +1,5 @@
-// The user's copy templates, formats.txt in the program's application-data folder:
+// The user's copy templates, formats.txt in the program's application-data folder
+// (beside the program in portable mode, app_data_folder.h):
 // read each time the copy menu opens, only when it exists, and opened in the user's
 // editor on request, made first (with the commented examples) only when it is not
 // there. Nothing else ever creates it.

@@ -29,7 +29,7 @@ KeptSettingsFile::KeptSettingsFile() : shell_(), whyFailed_() {}
 std::wstring KeptSettingsFile::Path() {
     const AppDataFolder folder = shell_.Locate(false);
     if (folder.path.empty()) return std::wstring();
-    return folder.path + kProgramFolder + FileNameWithSeparator();
+    return KeptFilesFolder(folder) + FileNameWithSeparator();
 }
 
 std::string KeptSettingsFile::Where() {

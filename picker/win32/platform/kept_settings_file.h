@@ -1,5 +1,6 @@
 // Where the settings are kept between starts: settings.ini in the program's folder
-// of the user's application-data folder, beside the history. Its presence is the
+// of the user's application-data folder (beside the program in portable mode,
+// app_data_folder.h), beside the history. Its presence is the
 // user's switch (see SettingsKeeping); with keeping off nothing is made there.
 #ifndef TINTWELL_PICKER_WIN32_KEPT_SETTINGS_FILE_H
 #define TINTWELL_PICKER_WIN32_KEPT_SETTINGS_FILE_H

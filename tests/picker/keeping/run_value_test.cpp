@@ -46,6 +46,16 @@ TEST(StartArguments, TrayEitherWayInAnyCaseOthersIgnored) {
                                        Arguments{u"--tray"}, Arguments{u"/tray=1"}}) {
         EXPECT_FALSE(ReadStartArguments(arguments).tray);
     }
+    // The installer's call at uninstall, told apart from a tray start.
+    for (const Arguments &arguments :
+         {Arguments{u"/forget-start"}, Arguments{u"-Forget-Start"}, Arguments{u"x", u"/FORGET-START"}}) {
+        EXPECT_TRUE(ReadStartArguments(arguments).forgetStart);
+        EXPECT_FALSE(ReadStartArguments(arguments).tray);
+    }
+    for (const Arguments &arguments : {Arguments{u"/tray"}, Arguments{u"/forget"},
+                                       Arguments{u"forget-start"}, Arguments{u"/forget-starts"}}) {
+        EXPECT_FALSE(ReadStartArguments(arguments).forgetStart);
+    }
 
     Settings settings;
     EXPECT_FALSE(StartsHidden(StartOptions{true}, settings)) << "neither window nor icon";
