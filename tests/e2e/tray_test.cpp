@@ -27,6 +27,8 @@ namespace e2e {
 namespace {
 
 using testsupport::PickerProcess;
+using testsupport::Pause;
+using testsupport::WaitUntil;
 
 // The system commands and the icon's menu command (command_ids.h).
 constexpr WPARAM kLoupeItem = 0x0010;
