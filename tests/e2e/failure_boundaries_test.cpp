@@ -94,12 +94,12 @@ TEST_F(OneReportTest, ANoticeToldWhileABoxShowsWaitsForItAndNeverStacksOnIt) {
     BoxWatch watch(form_->hwnd());
     TellUser(form_->hwnd(), kFirst);
     ASSERT_TRUE(testsupport::WaitUntil(12000, [&] { return watch.done(); }));
+    EXPECT_EQ(watch.most(), 1u) << "two boxes were open at once";
     ASSERT_EQ(watch.texts().size(), 2u) << "the notice told under the first box was lost";
     EXPECT_NE(watch.texts()[0].find(L"最初のお知らせ"), std::wstring::npos)
         << testsupport::Utf8(watch.texts()[0]);
     EXPECT_NE(watch.texts()[1].find(L"二つ目のお知らせ"), std::wstring::npos)
         << testsupport::Utf8(watch.texts()[1]);
-    EXPECT_EQ(watch.most(), 1u) << "two boxes were open at once";
 }
 
 // What a sink was handed, as the user would read it.

@@ -9,6 +9,7 @@
 #include "loupe.h"
 #include "settings_dialog_ids.h"
 #include "utf8_text.h"
+#include "window_probe.h"
 
 namespace soak {
 namespace {
@@ -68,6 +69,22 @@ std::string GdiGrowthByType(const Resources &earlier, const Resources &later) {
                   std::to_string(more);
     }
     return growth.empty() ? growth : growth + ")";
+}
+
+// Whether the window and every child of it have nothing left to paint: the dialog
+// has reached the screen, as a user would see it, before it is worked.
+bool Painted(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return false;
+    bool painted = true;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM all) -> BOOL {
+            if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+            *reinterpret_cast<bool *>(all) = false;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&painted));
+    return painted;
 }
 
 }  // namespace
@@ -456,17 +473,27 @@ bool SoakRun::ClickInSettings(int box) {
 
 bool SoakRun::ClickInSettings(const std::vector<int> &boxes) {
     lastAction_ = "the settings dialog";
-    const HWND form = picker_.form();
-    const DWORD id = picker_.processId();
+    PostMessageW(picker_.form(), WM_SYSCOMMAND, kSettingsCommand, 0);
+    HWND dialog = nullptr;
     const DWORD wait = options_.answerTimeoutMs;
-    bool closed = false;
-    if (boxes.empty()) {
-        closed = testsupport::ClickInSettings(form, id, {}, wait);
-    } else if (boxes.size() == 1) {
-        closed = testsupport::ClickInSettings(form, id, {boxes[0]}, wait);
-    } else {
-        closed = testsupport::ClickInSettings(form, id, {boxes[0], boxes[1]}, wait);
-    }
+    const bool closed =
+        testsupport::WaitUntil(wait, [&] {
+            dialog = testsupport::ShownWindowOf(picker_.processId(), L"#32770",
+                                                L"Tintwell の設定");
+            return dialog != nullptr && Painted(dialog);
+        }) &&
+        [&] {
+            // Through the key field, whose caret comes and goes with the focus, and
+            // the format list, to the boxes.
+            for (const int control : {IDC_SETTINGS_HOTKEY_KEYS, IDC_SETTINGS_FORMAT}) {
+                SendMessageW(dialog, WM_NEXTDLGCTL,
+                             reinterpret_cast<WPARAM>(GetDlgItem(dialog, control)), TRUE);
+            }
+            for (const int box : boxes) SendDlgItemMessageW(dialog, box, BM_CLICK, 0, 0);
+            testsupport::WaitUntil(wait, [&] { return Painted(dialog); });
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+            return testsupport::WaitUntil(wait, [&] { return !IsWindow(dialog); });
+        }();
     if (closed) return true;
     Fail("the settings dialog did not open, or did not close on OK");
     return false;
