@@ -232,8 +232,7 @@ TEST_F(ColourTextsTest, AClipboardHeldElsewhereIsSaidAtEveryPasteFromTheKeyAndTh
             << "attempt " << attempt << ": " << testing::PrintToString(said);
         EXPECT_EQ(process().CountMessageBoxes(), 1) << attempt;
         Key(VK_RETURN);
-        ASSERT_TRUE(
-            WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }))
+        ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }))
             << attempt;
     }
     CloseClipboard();

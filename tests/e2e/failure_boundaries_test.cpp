@@ -75,7 +75,8 @@ class BoxWatch {
             if (box == 0) TellUser(form_, kSecond);
             shown = look(400);
             for (HWND open : shown) PostMessageW(open, WM_COMMAND, IDOK, 0);
-            testsupport::WaitUntil(3000, [&] { return testsupport::MessageBoxes(process).empty(); });
+            testsupport::WaitUntil(3000,
+                                   [&] { return testsupport::MessageBoxes(process).empty(); });
         }
         look(300);
         done_ = true;

@@ -474,26 +474,25 @@ bool SoakRun::ClickInSettings(int box) {
 bool SoakRun::ClickInSettings(const std::vector<int> &boxes) {
     lastAction_ = "the settings dialog";
     PostMessageW(picker_.form(), WM_SYSCOMMAND, kSettingsCommand, 0);
-    HWND dialog = nullptr;
     const DWORD wait = options_.answerTimeoutMs;
-    const bool closed =
-        testsupport::WaitUntil(wait, [&] {
-            dialog = testsupport::ShownWindowOf(picker_.processId(), L"#32770",
-                                                L"Tintwell の設定");
-            return dialog != nullptr && Painted(dialog);
-        }) &&
-        [&] {
-            // Through the key field, whose caret comes and goes with the focus, and
-            // the format list, to the boxes.
-            for (const int control : {IDC_SETTINGS_HOTKEY_KEYS, IDC_SETTINGS_FORMAT}) {
-                SendMessageW(dialog, WM_NEXTDLGCTL,
-                             reinterpret_cast<WPARAM>(GetDlgItem(dialog, control)), TRUE);
-            }
-            for (const int box : boxes) SendDlgItemMessageW(dialog, box, BM_CLICK, 0, 0);
-            testsupport::WaitUntil(wait, [&] { return Painted(dialog); });
-            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-            return testsupport::WaitUntil(wait, [&] { return !IsWindow(dialog); });
-        }();
+    HWND dialog = nullptr;
+    const bool shown = testsupport::WaitUntil(wait, [&] {
+        dialog = testsupport::ShownWindowOf(picker_.processId(), L"#32770", L"Tintwell の設定");
+        return dialog != nullptr && Painted(dialog);
+    });
+    bool closed = false;
+    if (shown) {
+        // Through the key field, whose caret comes and goes with the focus, and the
+        // format list, to the boxes.
+        for (const int control : {IDC_SETTINGS_HOTKEY_KEYS, IDC_SETTINGS_FORMAT}) {
+            SendMessageW(dialog, WM_NEXTDLGCTL,
+                         reinterpret_cast<WPARAM>(GetDlgItem(dialog, control)), TRUE);
+        }
+        for (const int box : boxes) SendDlgItemMessageW(dialog, box, BM_CLICK, 0, 0);
+        testsupport::WaitUntil(wait, [&] { return Painted(dialog); });
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        closed = testsupport::WaitUntil(wait, [&] { return !IsWindow(dialog); });
+    }
     if (closed) return true;
     Fail("the settings dialog did not open, or did not close on OK");
     return false;
@@ -509,19 +508,19 @@ bool SoakRun::ClickInSettings(const std::vector<int> &boxes) {
 void SoakRun::SettingsOpenings() {
     settingsOpened_ = true;
     const auto reading = [&](int openings) {
-        settingsReadings_.emplace_back(
-            openings, soak::ReadResources(picker_.process(), picker_.processId()));
+        settingsReadings_.emplace_back(openings,
+                                       soak::ReadResources(picker_.process(), picker_.processId()));
     };
     // A start with Windows is offered only while resident: without it, it is ticked
     // with the notification area and cleared before it.
     const int start = IDC_SETTINGS_START_WITH_WINDOWS, resident = IDC_SETTINGS_RESIDENT;
-    const std::vector<int> startOn = residentOn_ ? std::vector<int>{start}
-                                                 : std::vector<int>{resident, start};
-    const std::vector<int> startOff = residentOn_ ? std::vector<int>{start}
-                                                  : std::vector<int>{start, resident};
+    const std::vector<int> startOn =
+        residentOn_ ? std::vector<int>{start} : std::vector<int>{resident, start};
+    const std::vector<int> startOff =
+        residentOn_ ? std::vector<int>{start} : std::vector<int>{start, resident};
     const std::vector<int> cycle[] = {
-        {}, {}, {IDC_SETTINGS_HOTKEY}, {IDC_SETTINGS_HOTKEY}, {resident}, {resident},
-        startOn, startOff, {IDC_SETTINGS_KEEP}, {IDC_SETTINGS_KEEP}};
+        {},      {},       {IDC_SETTINGS_HOTKEY}, {IDC_SETTINGS_HOTKEY}, {resident}, {resident},
+        startOn, startOff, {IDC_SETTINGS_KEEP},   {IDC_SETTINGS_KEEP}};
     constexpr int kReadingEvery = 50;
     // Whole cycles, so that every box ends as it began.
     const int cycleLength = static_cast<int>(std::size(cycle));
@@ -545,14 +544,13 @@ void SoakRun::SettingsOpenings() {
     const Resources &first = settingsReadings_.front().second;
     const Resources &last = settingsReadings_.back().second;
     if (last.windows != first.windows)
-        Fail("opening the settings " + std::to_string(total) +
-             " times left the windows at " + std::to_string(last.windows) + " from " +
-             std::to_string(first.windows));
+        Fail("opening the settings " + std::to_string(total) + " times left the windows at " +
+             std::to_string(last.windows) + " from " + std::to_string(first.windows));
     // Growth that goes on past the first half is no cache filling up: a leak.
-    const Resources &half = std::find_if(settingsReadings_.begin(), settingsReadings_.end(),
-                                         [&](const auto &r) {
-                                             return r.first >= total / 2;
-                                         })->second;
+    const Resources &half =
+        std::find_if(settingsReadings_.begin(), settingsReadings_.end(), [&](const auto &r) {
+            return r.first >= total / 2;
+        })->second;
     if (half.gdiObjects < 0 || last.gdiObjects < 0)
         Fail("the GDI handle table could not be read");
     else if (last.gdiObjects > half.gdiObjects + options_.gdiTolerance)

@@ -34,9 +34,7 @@ class HandlerRunner {
     virtual void RunChosenHandler(const std::function<void()> &handler) = 0;
     // For what runs by itself again and again (a timer's tick): its failure is told
     // once until the user does something (report_queue.h).
-    virtual void RunRepeatingHandler(const std::function<void()> &handler) {
-        RunHandler(handler);
-    }
+    virtual void RunRepeatingHandler(const std::function<void()> &handler) { RunHandler(handler); }
 
   protected:
     ~HandlerRunner() = default;

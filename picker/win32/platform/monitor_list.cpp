@@ -43,8 +43,8 @@ BOOL CALLBACK MonitorList::AddMonitor(HMONITOR monitor, HDC, RECT *, LPARAM data
         MONITORINFO info{};
         info.cbSize = sizeof(info);
         if (GetMonitorInfoW(monitor, &info)) {
-            list->areas_.push_back(MonitorArea{FromRect(info.rcMonitor), FromRect(info.rcWork),
-                                               list->DpiOf(monitor)});
+            list->areas_.push_back(
+                MonitorArea{FromRect(info.rcMonitor), FromRect(info.rcWork), list->DpiOf(monitor)});
         }
         return TRUE;
     } catch (...) {
