@@ -202,6 +202,45 @@ TEST_F(ColourTextsTest, ATextThatIsNoColourIsQuotedAndChangesNothingAndTheTextBo
     EXPECT_NE(SwatchColour(), Rgb(0x12, 0x34, 0x56)) << "and no colour is shown from it";
 }
 
+// A paste that cannot have the clipboard is said at every try, from the key and from
+// the menu alike: a second "busy" kept quiet would look as if the paste had worked.
+TEST_F(ColourTextsTest, AClipboardHeldElsewhereIsSaidAtEveryPasteFromTheKeyAndTheMenu) {
+    SelectRedMode();
+    const std::wstring before = Text1();
+    ClickField(100, 60);
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return Text1() != before; }));
+    const std::wstring shown = Text1();
+    // A copy, so that the menu ends on its paste item and the palette's, as for a user
+    // who has copied before.
+    ClickControl(kCommand1);
+    ASSERT_TRUE(ClipboardBecomes(shown));
+    ASSERT_TRUE(SetClipboardText(L"#123456"));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const std::wstring busy = L"クリップボードは他のプログラムが使用中です。";
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        if (attempt < 2) {
+            PasteKey();
+        } else {
+            ASSERT_TRUE(OpenMenu()) << attempt;
+            Key(VK_UP);
+            Key(VK_UP);
+            Key(VK_RETURN);
+            ASSERT_TRUE(MenuCloses()) << attempt;
+        }
+        const std::wstring said = ShownMessageText();
+        EXPECT_NE(said.find(busy), std::wstring::npos)
+            << "attempt " << attempt << ": " << testing::PrintToString(said);
+        EXPECT_EQ(process().CountMessageBoxes(), 1) << attempt;
+        Key(VK_RETURN);
+        ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }))
+            << attempt;
+    }
+    CloseClipboard();
+    EXPECT_EQ(Text1(), shown) << "nothing was pasted";
+    PasteKey();
+    EXPECT_TRUE(TextBecomes(L"#123456")) << "once free, the paste works";
+}
+
 TEST_F(ColourTextsTest, EditingTheTemplatesMakesTheFileWithItsExamplesAndOpensAnEditor) {
     ASSERT_TRUE(ChooseOtherFormat(0));
     ASSERT_EQ(FileBytes(TemplatesPath()), "(missing)") << "nothing makes it unasked";

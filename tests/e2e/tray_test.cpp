@@ -27,8 +27,8 @@
 namespace e2e {
 namespace {
 
-using testsupport::PickerProcess;
 using testsupport::Pause;
+using testsupport::PickerProcess;
 using testsupport::WaitUntil;
 
 // The system commands and the icon's menu command (command_ids.h).

@@ -3,6 +3,7 @@
 //
 //   tintwell_soak.exe [--events N] [--seed S] [--pixel-every N] [--reading-every N] [--exe PATH]
 //                     [--ring-check 0|1] [--scenario soak|modal-failure]
+//                     [--settings-openings N]
 //
 // tintwell.exe is taken from the soak's own folder unless --exe names the program;
 // the lookups that the checks use always come from the dyeplate.dll beside the soak.
@@ -36,6 +37,8 @@ int wmain(int argc, wchar_t **argv) {
             options.pixelCheckEvery = std::wcstol(argv[i + 1], nullptr, 10);
         else if (name == L"--reading-every")
             options.readingEvery = std::wcstol(argv[i + 1], nullptr, 10);
+        else if (name == L"--settings-openings")
+            options.settingsOpenings = std::wcstol(argv[i + 1], nullptr, 10);
         else if (name == L"--exe")
             exe = argv[i + 1];
         else if (name == L"--ring-check")

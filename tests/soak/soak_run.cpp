@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwctype>
+#include <iterator>
 
 #include "command_ids.h"
 #include "loupe.h"
 #include "settings_dialog_ids.h"
 #include "utf8_text.h"
+#include "window_probe.h"
 
 namespace soak {
 namespace {
@@ -69,6 +71,22 @@ std::string GdiGrowthByType(const Resources &earlier, const Resources &later) {
     return growth.empty() ? growth : growth + ")";
 }
 
+// Whether the window and every child of it have nothing left to paint: the dialog
+// has reached the screen, as a user would see it, before it is worked.
+bool Painted(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return false;
+    bool painted = true;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM all) -> BOOL {
+            if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+            *reinterpret_cast<bool *>(all) = false;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&painted));
+    return painted;
+}
+
 }  // namespace
 
 SoakRun::SoakRun(RunningPicker &picker, const Lookups &lookups, ColourWindow &palette,
@@ -103,7 +121,7 @@ bool SoakRun::Run() {
     // first reading: what a first dialog and a first icon make is made for good.
     if (options_.pickPhases > 0) {
         pickHotkeyOn_ = ClickInSettings(IDC_SETTINGS_HOTKEY);
-        ClickInSettings(IDC_SETTINGS_RESIDENT);
+        residentOn_ = ClickInSettings(IDC_SETTINGS_RESIDENT);
     }
     const double seconds = RunEvents();
 
@@ -116,6 +134,7 @@ bool SoakRun::Run() {
     ReadResources();
 
     Report(seconds);
+    ReportSettingsOpenings();
     CheckResourceGrowth();
     // Not resident any more, so that closing the window ends the program.
     if (options_.pickPhases > 0) ClickInSettings(IDC_SETTINGS_RESIDENT);
@@ -156,6 +175,7 @@ double SoakRun::RunEvents() {
         if (events_ >= nextReading) {
             ReadResources();
             nextReading += options_.readingEvery;
+            if (!settingsOpened_ && options_.settingsOpenings > 0) SettingsOpenings();
         }
     }
     QueryPerformanceCounter(&end);
@@ -218,7 +238,9 @@ void SoakRun::CheckResourceGrowth() {
 // which no later phase adds to. A soak without sampling takes its first reading.
 void SoakRun::ReadResources() {
     const Resources now = soak::ReadResources(picker_.process(), picker_.processId());
-    if (!haveBaseline_ && (loupeShowed_ || options_.samplingPhases == 0)) {
+    // After the openings of "設定…" too, whose first ones may fill the system's caches.
+    const bool openingsDone = settingsOpened_ || options_.settingsOpenings == 0;
+    if (!haveBaseline_ && openingsDone && (loupeShowed_ || options_.samplingPhases == 0)) {
         baseline_ = now;
         haveBaseline_ = true;
     }
@@ -446,13 +468,108 @@ void SoakRun::SamplingPhase() {
 
 // "設定…", one of its boxes clicked, OK.
 bool SoakRun::ClickInSettings(int box) {
+    return ClickInSettings(std::vector<int>{box});
+}
+
+bool SoakRun::ClickInSettings(const std::vector<int> &boxes) {
     lastAction_ = "the settings dialog";
-    if (testsupport::ClickInSettings(picker_.form(), picker_.processId(), {box},
-                                     options_.answerTimeoutMs)) {
-        return true;
+    PostMessageW(picker_.form(), WM_SYSCOMMAND, kSettingsCommand, 0);
+    const DWORD wait = options_.answerTimeoutMs;
+    HWND dialog = nullptr;
+    const bool shown = testsupport::WaitUntil(wait, [&] {
+        dialog = testsupport::ShownWindowOf(picker_.processId(), L"#32770", L"Tintwell の設定");
+        return dialog != nullptr && Painted(dialog);
+    });
+    bool closed = false;
+    if (shown) {
+        // Through the key field, whose caret comes and goes with the focus, and the
+        // format list, to the boxes.
+        for (const int control : {IDC_SETTINGS_HOTKEY_KEYS, IDC_SETTINGS_FORMAT}) {
+            SendMessageW(dialog, WM_NEXTDLGCTL,
+                         reinterpret_cast<WPARAM>(GetDlgItem(dialog, control)), TRUE);
+        }
+        for (const int box : boxes) SendDlgItemMessageW(dialog, box, BM_CLICK, 0, 0);
+        testsupport::WaitUntil(wait, [&] { return Painted(dialog); });
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        closed = testsupport::WaitUntil(wait, [&] { return !IsWindow(dialog); });
     }
+    if (closed) return true;
     Fail("the settings dialog did not open, or did not close on OK");
     return false;
+}
+
+// "設定…" opened and closed many times over, as a user who looks at the settings now
+// and then would in a long session: twice in ten changing nothing, and each box ticked
+// and cleared again on the next opening (the Run value and the settings file are
+// this soak's prefix's own), so that the picker ends as it began. The dialog is made
+// and destroyed each time; the windows must come back to what they were exactly, and
+// the GDI objects may grow only for a while, as a cache of the system's fills, and
+// then stand (see ReportSettingsOpenings).
+void SoakRun::SettingsOpenings() {
+    settingsOpened_ = true;
+    const auto reading = [&](int openings) {
+        settingsReadings_.emplace_back(openings,
+                                       soak::ReadResources(picker_.process(), picker_.processId()));
+    };
+    // A start with Windows is offered only while resident: without it, it is ticked
+    // with the notification area and cleared before it.
+    const int start = IDC_SETTINGS_START_WITH_WINDOWS, resident = IDC_SETTINGS_RESIDENT;
+    const std::vector<int> startOn =
+        residentOn_ ? std::vector<int>{start} : std::vector<int>{resident, start};
+    const std::vector<int> startOff =
+        residentOn_ ? std::vector<int>{start} : std::vector<int>{start, resident};
+    const std::vector<int> cycle[] = {
+        {},      {},       {IDC_SETTINGS_HOTKEY}, {IDC_SETTINGS_HOTKEY}, {resident}, {resident},
+        startOn, startOff, {IDC_SETTINGS_KEEP},   {IDC_SETTINGS_KEEP}};
+    constexpr int kReadingEvery = 50;
+    // Whole cycles, so that every box ends as it began.
+    const int cycleLength = static_cast<int>(std::size(cycle));
+    const int total = (options_.settingsOpenings + cycleLength - 1) / cycleLength * cycleLength;
+    reading(0);
+    LARGE_INTEGER begin, end, frequency;
+    QueryPerformanceCounter(&begin);
+    for (int opening = 0; opening < total; ++opening) {
+        if (!ClickInSettings(cycle[opening % cycleLength])) return;
+        if ((opening + 1) % kReadingEvery == 0) reading(opening + 1);
+    }
+    QueryPerformanceCounter(&end);
+    QueryPerformanceFrequency(&frequency);
+    settingsSeconds_ = static_cast<double>(end.QuadPart - begin.QuadPart) /
+                       static_cast<double>(frequency.QuadPart);
+    if (total % kReadingEvery != 0) reading(total);
+    // The dialog changed nothing the model knows of.
+    CheckShown();
+    CheckPixels();
+
+    const Resources &first = settingsReadings_.front().second;
+    const Resources &last = settingsReadings_.back().second;
+    if (last.windows != first.windows)
+        Fail("opening the settings " + std::to_string(total) + " times left the windows at " +
+             std::to_string(last.windows) + " from " + std::to_string(first.windows));
+    // Growth that goes on past the first half is no cache filling up: a leak.
+    const Resources &half =
+        std::find_if(settingsReadings_.begin(), settingsReadings_.end(), [&](const auto &r) {
+            return r.first >= total / 2;
+        })->second;
+    if (half.gdiObjects < 0 || last.gdiObjects < 0)
+        Fail("the GDI handle table could not be read");
+    else if (last.gdiObjects > half.gdiObjects + options_.gdiTolerance)
+        Fail("GDI objects still grew in the second half of the settings' openings, from " +
+             std::to_string(half.gdiObjects) + " to " + std::to_string(last.gdiObjects) +
+             GdiGrowthByType(half, last));
+}
+
+void SoakRun::ReportSettingsOpenings() const {
+    if (settingsReadings_.empty()) return;
+    const int openings = settingsReadings_.back().first;
+    std::printf("soak: \"設定…\" opened and closed %d times in %.1f s (%.0f ms each)\n", openings,
+                settingsSeconds_, openings > 0 ? 1000 * settingsSeconds_ / openings : 0.0);
+    for (const auto &[at, resources] : settingsReadings_) {
+        std::printf("soak: after %4d openings: %lld GDI objects, %lld windows%s\n", at,
+                    static_cast<long long>(resources.gdiObjects),
+                    static_cast<long long>(resources.windows),
+                    GdiGrowthByType(settingsReadings_.front().second, resources).c_str());
+    }
 }
 
 // Resident: closed into the notification area, the notification area made anew

@@ -28,6 +28,8 @@ struct SoakOptions {
     // Esc or a right click, each followed by a while in the notification area.
     int pickPhases = 2;
     int busyClipboardPhases = 2;
+    // Times "設定…" is opened and closed after the first reading (see SettingsOpenings).
+    int settingsOpenings = 0;
     // Whether pixel checks also look at the ring's colour and the field around it.
     bool checkRingColour = false;
     DWORD answerTimeoutMs = 5000;  // longer than this without an answer is "not responding"
@@ -68,6 +70,10 @@ class SoakRun {
     void SamplingPhase();
     void PickPhase();
     bool ClickInSettings(int box);
+    // At most two boxes, clicked in order.
+    bool ClickInSettings(const std::vector<int> &boxes);
+    void SettingsOpenings();
+    void ReportSettingsOpenings() const;
     void NotificationAreaPhase();
     static void ClickButton(DWORD down, DWORD up);
     bool SwitchLoupe();
@@ -115,6 +121,11 @@ class SoakRun {
     bool loupeShowed_ = false;  // a sampling phase has run with the loupe
     int samplingPhasesRun_ = 0;
     bool pickHotkeyOn_ = false;
+    bool residentOn_ = false;
+    bool settingsOpened_ = false;  // the openings have run
+    // Resources after every so many openings of "設定…", and how long the openings took.
+    std::vector<std::pair<int, Resources>> settingsReadings_;
+    double settingsSeconds_ = 0;
     int picksRun_ = 0;
     bool clipboardKnown_ = false;  // until the first copy
     std::string lastAction_;

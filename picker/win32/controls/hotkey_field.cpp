@@ -2,29 +2,37 @@
 
 #include <commctrl.h>
 
+#include <exception>
+#include <memory>
+
 namespace tintwell::win32 {
 
 namespace {
 
 constexpr UINT_PTR kFieldSubclass = 1;
 
+// What a field's procedure reaches, kept with the subclass until the field goes.
+struct FieldLinks {
+    KeyFieldListener &listener;
+    FailureSink &failures;
+};
+
 bool Held(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
 }
 
 // The keys the dialog manager would take from the field before it sees them: those
-// it lets through when the parent says they are the dialog's.
+// it lets through when the listener says they are the dialog's.
 bool IsDialogKey(WPARAM key) {
     return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
 }
 
-bool AskParent(HWND field, WPARAM key) {
-    return SendMessageW(GetParent(field), kHotkeyFieldKey, key,
-                        static_cast<LPARAM>(HeldHotkeyModifiers())) != 0;
+bool Ask(KeyFieldListener &listener, WPARAM key) {
+    return listener.KeyPressed(static_cast<uint32_t>(key), HeldHotkeyModifiers());
 }
 
-LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR) {
+LRESULT FieldMessage(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
+                     KeyFieldListener &listener) {
     switch (message) {
         case WM_GETDLGCODE: {
             const MSG *pending = reinterpret_cast<const MSG *>(lParam);
@@ -32,19 +40,18 @@ LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM 
                                                         pending->message == WM_SYSKEYDOWN);
             // Asking here, before the dialog manager acts, is what lets Ctrl+Tab or
             // Win+Enter be a combination while a plain Tab still moves on.
-            if (keyDown && IsDialogKey(pending->wParam) && AskParent(field, pending->wParam)) {
+            if (keyDown && IsDialogKey(pending->wParam) && Ask(listener, pending->wParam)) {
                 return DefSubclassProc(field, message, wParam, lParam);
             }
             return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
         }
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (!IsDialogKey(wParam)) AskParent(field, wParam);
+            if (!IsDialogKey(wParam)) Ask(listener, wParam);
             return 0;
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            if (HeldHotkeyModifiers() == 0)
-                SendMessageW(GetParent(field), kHotkeyFieldKeysLetGo, 0, 0);
+            if (HeldHotkeyModifiers() == 0) listener.KeysLetGo();
             return 0;
         case WM_CHAR:
         case WM_SYSCHAR:
@@ -53,13 +60,27 @@ LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM 
         case WM_CUT:
         case WM_CLEAR:
             return 0;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(field, &FieldProcedure, kFieldSubclass);
-            break;
         default:
-            break;
+            return DefSubclassProc(field, message, wParam, lParam);
     }
-    return DefSubclassProc(field, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR data) {
+    auto *links = reinterpret_cast<FieldLinks *>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(field, &FieldProcedure, kFieldSubclass);
+        delete links;
+        return DefSubclassProc(field, message, wParam, lParam);
+    }
+    try {
+        return FieldMessage(field, message, wParam, lParam, links->listener);
+    } catch (...) {
+        links->failures.HandlerFailed(std::current_exception());
+        // The key is taken as the field's, so that the dialog does not act on a key
+        // whose meaning was never settled.
+        return message == WM_GETDLGCODE ? DLGC_WANTALLKEYS | DLGC_WANTCHARS : 0;
+    }
 }
 
 }  // namespace
@@ -73,8 +94,15 @@ uint32_t HeldHotkeyModifiers() {
     return held;
 }
 
-bool MakeHotkeyField(HWND edit) {
-    return SetWindowSubclass(edit, &FieldProcedure, kFieldSubclass, 0) != FALSE;
+bool MakeHotkeyField(HWND edit, KeyFieldListener &listener, FailureSink &failures) {
+    std::unique_ptr<FieldLinks> links(new FieldLinks{listener, failures});
+    if (SetWindowSubclass(edit, &FieldProcedure, kFieldSubclass,
+                          reinterpret_cast<DWORD_PTR>(links.get())) == FALSE) {
+        return false;
+    }
+    // The field's WM_NCDESTROY deletes them.
+    links.release();
+    return true;
 }
 
 }  // namespace tintwell::win32

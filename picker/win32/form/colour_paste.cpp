@@ -3,9 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "control_layout.h"
-#include "text_conversion.h"
-#include "text_encoding.h"
+#include "failure_report.h"
 
 namespace tintwell::win32 {
 
@@ -28,14 +26,12 @@ bool IsPasteKey(const MSG &message, HWND form, HWND textBox) {
 ColourPaste::ColourPaste(Form &form, HandlerRunner &runner, const HWND &window)
     : form_(form), runner_(runner), window_(window) {}
 
-// The message is shown after the handler has ended, so what it said is the whole of
-// what happened; it is not a failure, so it comes every time, unlike a failure's box.
+// The message is told after the handler has ended, so what it said is the whole of
+// what happened; it is no failure, but waits its turn with them in the one report.
 void ColourPaste::Run() {
     std::optional<std::string> said;
     runner_.RunHandler([&] { said = form_.PasteColour(); });
-    if (!said) return;
-    const std::wstring text = WideFromUtf16(Utf8ToUtf16(*said));
-    MessageBoxW(window_, text.c_str(), kFormTitle, MB_OK | MB_ICONINFORMATION);
+    if (said) TellUser(window_, Notice{*said, NoticeLook::Information});
 }
 
 }  // namespace tintwell::win32

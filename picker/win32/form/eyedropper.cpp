@@ -60,7 +60,7 @@ void Eyedropper::Attach(HINSTANCE instance, HWND window, SystemMenu &menu) {
 bool Eyedropper::MakeLoupe(HINSTANCE instance) {
     try {
         loupe_.Create(instance, [this](ReadViewer &viewer) {
-            runner_.RunHandler([&] {
+            runner_.RunRepeatingHandler([&] {
                 const ScreenSquare read = form_.ReadScreen(viewer.WantedReach());
                 viewer.ShowRead(read, form_.StatusOf(read));
             });
@@ -103,7 +103,7 @@ void Eyedropper::TakeSample(bool afterStepAside) {
         return;
     }
     bool taken = true;
-    runner_.RunHandler([&] { taken = form_.SampleTick(loupe_); });
+    runner_.RunRepeatingHandler([&] { taken = form_.SampleTick(loupe_); });
     // The pointer had just reached the loupe: it has stepped aside, and the sample is
     // read again once the screen beneath has been drawn.
     if (!taken) SetTimer(window_, kTickAfterStepAside, kStepAsideAllowanceMs, nullptr);

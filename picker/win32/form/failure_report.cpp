@@ -1,7 +1,5 @@
 #include "failure_report.h"
 
-#include <utility>
-
 #include "colour_word.h"
 #include "control_layout.h"
 #include "text_conversion.h"
@@ -10,21 +8,57 @@
 
 namespace tintwell::win32 {
 
-void FailureReport::Note(HWND form, const std::string &message, Repeats repeats) {
-    if (Busy()) return;
-    std::wstring text = WideFromUtf16(Utf8ToUtf16(message));
-    if (!shown_.insert(text).second && repeats == Repeats::OncePerRun) return;
-    pending_ = true;
-    text_ = std::move(text);
-    PostMessageW(form, kShowFailureMessage, 0, 0);
+namespace {
+
+void ShowBox(HWND owner, const Notice &notice) {
+    const std::wstring text = WideFromUtf16(Utf8ToUtf16(notice.text));
+    switch (notice.look) {
+        case NoticeLook::Failure:
+            MessageBoxW(owner, text.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
+            break;
+        case NoticeLook::Information:
+            MessageBoxW(owner, text.c_str(), kFormTitle, MB_OK | MB_ICONINFORMATION);
+            break;
+        case NoticeLook::FileNotSaved:
+            MessageBoxW(owner, text.c_str(), captions::kSavePalette, MB_OK | MB_ICONERROR);
+            break;
+    }
+}
+
+}  // namespace
+
+void FailureReport::Note(HWND form, const Notice &notice, NoticeOrigin origin) {
+    if (!queue_.Add(notice, origin) || posted_) return;
+    posted_ = PostMessageW(form, kShowFailureMessage, 0, 0) != FALSE;
 }
 
 void FailureReport::ShowPending(HWND form) {
-    if (!pending_ || showing_) return;
-    pending_ = false;
-    showing_ = true;
-    MessageBoxW(form, text_.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
-    showing_ = false;
+    posted_ = false;
+    while (const std::optional<Notice> next = queue_.TakeNext()) {
+        // The box's text is made before the box counts as open, and a notice whose
+        // text cannot be made (no memory) is dropped rather than left open for ever.
+        try {
+            ShowBox(form, *next);
+        } catch (...) {
+        }
+        queue_.Dismissed();
+    }
+}
+
+void TellUser(HWND form, const Notice &notice) {
+    if (form != nullptr &&
+        SendMessageW(form, kTellUserMessage, 0, reinterpret_cast<LPARAM>(&notice)) != 0) {
+        return;
+    }
+    ShowBox(form, notice);
+}
+
+void TellFailure(HWND form, const std::exception &failure) {
+    TellUser(form, Notice{FailureMessage(failure), NoticeLook::Failure});
+}
+
+const Notice &ToldNotice(LPARAM lParam) {
+    return *reinterpret_cast<const Notice *>(lParam);
 }
 
 std::string FailureText(const std::exception_ptr &failure) {

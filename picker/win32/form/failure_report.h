@@ -1,44 +1,51 @@
-// Reports a handler's failure to the user without stalling the window. The message
-// box is not shown from inside the handler: the failure is noted and a message is
-// posted, so the handler's caller unwinds first. While a report waits or is shown,
-// later failures are dropped and the form dispatches no handler, so timer ticks
-// arriving under the message box cannot pile up boxes or re-enter the picker.
-// Each distinct failure is shown once per run: a failure that repeats on every
-// timer tick would otherwise bring the box back a tenth of a second after each
-// dismissal, and the user could never reach the check box that stops the ticks. A
-// failure of a command the user chose (a menu item) is shown each time it is chosen:
-// nothing repeats it but the user, who would otherwise see nothing happen.
+// The one report: every message box the picker shows while it runs goes through it,
+// so that two never stack and a failure is told by one rule (report_queue.h says
+// which failures are told again, and why). A box is not shown from inside the
+// handler that failed: the notice is queued and a message is posted, so the
+// handler's caller unwinds first. While a notice waits or is shown the form
+// dispatches no handler, so timer ticks arriving under the box cannot pile up boxes
+// or re-enter the picker; the next notice waits for the box before it to close.
 #ifndef TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
 #define TINTWELL_PICKER_WIN32_FAILURE_REPORT_H
 
 #include <windows.h>
 
 #include <exception>
-#include <set>
 #include <string>
 
 #include "command_ids.h"
+#include "report_queue.h"
 
 namespace tintwell::win32 {
 
 class FailureReport {
   public:
-    FailureReport() : pending_(false), showing_(false), text_(), shown_() {}
+    FailureReport() : queue_(), posted_(false) {}
 
-    // True while a report waits or is on screen.
-    bool Busy() const { return pending_ || showing_; }
+    // True while a notice waits or is on screen.
+    bool Busy() const { return queue_.Busy(); }
+    // The user did something: a failure that repeats by itself may be told again.
+    void UserActed() { queue_.UserActed(); }
 
-    enum class Repeats { OncePerRun, EachTime };
-    void Note(HWND form, const std::string &message, Repeats repeats = Repeats::OncePerRun);
-    // Shows the noted failure in a message box owned by the form.
+    void Note(HWND form, const Notice &notice, NoticeOrigin origin);
+    // Shows what waits, one box after the other, each owned by the form. Called again
+    // from inside a box's own message loop, it shows nothing.
     void ShowPending(HWND form);
 
   private:
-    bool pending_;
-    bool showing_;
-    std::wstring text_;
-    std::set<std::wstring> shown_;
+    ReportQueue queue_;
+    bool posted_;
 };
+
+// Tells the user `notice` through the report of the form window `form`, which takes
+// kTellUserMessage; what the user did caused it, so it is told each time. A window
+// that does not take the message (the form is gone, or a test's window) gets the box
+// straight away.
+void TellUser(HWND form, const Notice &notice);
+// A failure's text as TellUser's notice.
+void TellFailure(HWND form, const std::exception &failure);
+// What the form does with kTellUserMessage: the notice its lParam points to.
+const Notice &ToldNotice(LPARAM lParam);
 
 // What the user reads of a failure (see FailureMessage).
 std::string FailureText(const std::exception_ptr &failure);

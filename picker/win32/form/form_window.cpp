@@ -122,7 +122,7 @@ int FormWindow::Run() {
             try {
                 eyedropper_.OnFreezeKey();
             } catch (...) {
-                HandlerFailed(std::current_exception());
+                NoteFailure(std::current_exception(), NoticeOrigin::UserAction);
             }
             continue;
         }
@@ -162,6 +162,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnGetDefaultButton();
         case kShowFailureMessage:
             return OnShowFailure();
+        case kTellUserMessage:
+            return OnTellUser(lParam);
         case WM_DPICHANGED:
             return OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         case WM_DESTROY:
@@ -244,6 +246,11 @@ LRESULT FormWindow::OnShowFailure() {
     return 0;
 }
 
+LRESULT FormWindow::OnTellUser(LPARAM notice) {
+    failures_.Note(hwnd_, ToldNotice(notice), NoticeOrigin::UserAction);
+    return 1;
+}
+
 // Moved to a monitor of another scale: everything is laid out and lettered again
 // for it, the window takes the place the system suggests, and the picker's state
 // and images stay as they are.
@@ -316,7 +323,8 @@ void FormWindow::MouseDown(ControlId control, const MouseEvent &e) {
 
 void FormWindow::MouseMove(ControlId control, const MouseEvent &e) {
     if (const PointerHandler move = MoveHandlerOf(control)) {
-        Dispatch([&] { (form_.*move)(e.button, e.shift, e.x, e.y); });
+        // A drag's moves come many a second: one failing comes again by itself.
+        Dispatch([&] { (form_.*move)(e.button, e.shift, e.x, e.y); }, NoticeOrigin::ByItself);
     }
 }
 
@@ -331,8 +339,9 @@ void FormWindow::KeyDown(ControlId control, int16_t keyCode, int16_t shift) {
 }
 
 template <typename Handler>
-void FormWindow::Dispatch(Handler &&handler, FailureReport::Repeats repeats) {
+void FormWindow::Dispatch(Handler &&handler, NoticeOrigin origin) {
     if (failures_.Busy()) return;
+    if (origin == NoticeOrigin::UserAction) failures_.UserActed();
     std::exception_ptr failure;
     try {
         handler();
@@ -342,19 +351,18 @@ void FormWindow::Dispatch(Handler &&handler, FailureReport::Repeats repeats) {
     // What the handler changed, also when it ended early, shows once, and before any
     // report of its failure.
     controls_.ShowChanges();
-    if (failure) NoteFailure(failure, repeats);
+    if (failure) NoteFailure(failure, origin);
     help_.DescribeSwatch(form_.ShownColourDescription());
     trayHome_.ShowTip(form_.ShownColour());
 }
 
 void FormWindow::HandlerFailed(const std::exception_ptr &failure) noexcept {
-    NoteFailure(failure, FailureReport::Repeats::OncePerRun);
+    NoteFailure(failure, NoticeOrigin::ByItself);
 }
 
-void FormWindow::NoteFailure(const std::exception_ptr &failure,
-                             FailureReport::Repeats repeats) noexcept {
+void FormWindow::NoteFailure(const std::exception_ptr &failure, NoticeOrigin origin) noexcept {
     try {
-        failures_.Note(hwnd_, FailureText(failure), repeats);
+        failures_.Note(hwnd_, Notice{FailureText(failure), NoticeLook::Failure}, origin);
     } catch (...) {
         // Not even the note could be made (no memory for its text): there is nothing
         // left to tell the user with.

@@ -102,19 +102,21 @@ class FormWindow : public WindowBase<FormWindow>,
     HWND Control(ControlId id) const;
 
     // Runs one handler of the core; a failure ends it and is reported.
+    // `origin`: whether the user did what runs it (report_queue.h).
     template <typename Handler>
-    void Dispatch(Handler &&handler,
-                  FailureReport::Repeats repeats = FailureReport::Repeats::OncePerRun);
+    void Dispatch(Handler &&handler, NoticeOrigin origin = NoticeOrigin::UserAction);
     void RunHandler(const std::function<void()> &handler) override { Dispatch(handler); }
-    // What the user chose from a menu: its failure is told each time, as the user
-    // asked for it each time.
-    void RunChosenHandler(const std::function<void()> &handler) override {
-        Dispatch(handler, FailureReport::Repeats::EachTime);
+    void RunChosenHandler(const std::function<void()> &handler) override { Dispatch(handler); }
+    void RunRepeatingHandler(const std::function<void()> &handler) override {
+        Dispatch(handler, NoticeOrigin::ByItself);
     }
     // The one way a failure reaches the user, from the core's handlers and from any
-    // window's handling of a message alike.
+    // window's handling of a message alike; a window's messages (paints, ticks) come
+    // by themselves.
     void HandlerFailed(const std::exception_ptr &failure) noexcept override;
-    void NoteFailure(const std::exception_ptr &failure, FailureReport::Repeats repeats) noexcept;
+    void NoteFailure(const std::exception_ptr &failure, NoticeOrigin origin) noexcept;
+    // kTellUserMessage: a part's notice, queued with the rest.
+    LRESULT OnTellUser(LPARAM notice);
 
     HINSTANCE instance_;
     DpiFunctions dpi_;

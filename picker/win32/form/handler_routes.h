@@ -27,9 +27,14 @@ KeyHandler KeyHandlerOf(ControlId control);
 // failure ends the handler and is reported, and what it changed shows at once.
 class HandlerRunner {
   public:
+    // For something the user did (a key, a click, the hotkey, Ctrl+V): its failure is
+    // told each time.
     virtual void RunHandler(const std::function<void()> &handler) = 0;
-    // The same for a command the user chose, whose failure is reported each time.
+    // The same for a command the user chose from a menu.
     virtual void RunChosenHandler(const std::function<void()> &handler) = 0;
+    // For what runs by itself again and again (a timer's tick): its failure is told
+    // once until the user does something (report_queue.h).
+    virtual void RunRepeatingHandler(const std::function<void()> &handler) { RunHandler(handler); }
 
   protected:
     ~HandlerRunner() = default;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "control_layout.h"
+#include "failure_report.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
 #include "user_texts.h"
@@ -82,8 +83,7 @@ void KeptSettings::Keep() {
     try {
         keeping_.Keep(Now());
     } catch (const std::exception &error) {
-        const std::wstring text = WideFromUtf16(Utf8ToUtf16(FailureMessage(error)));
-        MessageBoxW(window_, text.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
+        TellFailure(window_, error);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "failure_report.h"
 #include "palette_files.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
@@ -83,9 +84,7 @@ void PaletteSaving::Run(HWND owner, const std::vector<ColorRef> &newestFirst) {
     const PaletteFormat format =
         PaletteFormatFor(Utf16FromWide(path), PaletteFormatOfDialogType(dialog.nFilterIndex));
     if (WriteWholeFile(path, PaletteBytes(format, newestFirst))) return;
-    const std::wstring message =
-        WideFromUtf16(Utf8ToUtf16(PaletteNotSavedMessage(Utf8FromWide(path))));
-    MessageBoxW(owner, message.c_str(), captions::kSavePalette, MB_OK | MB_ICONERROR);
+    TellUser(owner, Notice{PaletteNotSavedMessage(Utf8FromWide(path)), NoticeLook::FileNotSaved});
 }
 
 }  // namespace tintwell::win32

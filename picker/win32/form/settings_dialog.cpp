@@ -1,5 +1,6 @@
 #include "settings_dialog.h"
 
+#include <exception>
 #include <iterator>
 #include <string>
 
@@ -19,11 +20,6 @@ namespace {
 
 static_assert(std::size(captions::kFormatNames) == kColourFormatCount,
               "the copy menu's formats need their names in the settings dialog");
-
-struct DialogState {
-    SettingsChoices choices;
-    const std::vector<std::string> &formatKeys;
-};
 
 // The copy menu's eight by the names its menu gives them, the seven more by the
 // colour table's, a template by its own text.
@@ -55,8 +51,30 @@ void FollowResident(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS), resident);
 }
 
-void Fill(HWND dialog, const DialogState &state) {
-    const SettingsChoices &choices = state.choices;
+// The picker's settings as the dialog shows them.
+class ChoicesPage : public SettingsDialogPage {
+  public:
+    ChoicesPage(const SettingsChoices &current, const std::vector<std::string> &formatKeys)
+        : choices_(current), formatKeys_(formatKeys), dialog_(nullptr) {}
+
+    const SettingsChoices &choices() const { return choices_; }
+
+    void Fill(HWND dialog, FailureSink &failures) override;
+    void Command(HWND dialog, int control) override {
+        if (control == IDC_SETTINGS_RESIDENT) FollowResident(dialog);
+    }
+    void Read(HWND dialog) override;
+    bool KeyPressed(uint32_t key, uint32_t held) override;
+    void KeysLetGo() override { ShowKeys(dialog_, HotkeyText(choices_.hotkey)); }
+
+  private:
+    SettingsChoices choices_;
+    const std::vector<std::string> &formatKeys_;
+    HWND dialog_;
+};
+
+void ChoicesPage::Fill(HWND dialog, FailureSink &failures) {
+    dialog_ = dialog;
     SetWindowTextW(dialog, captions::kSettingsTitle);
     SetDlgItemTextW(dialog, IDC_SETTINGS_HOTKEY, captions::kPickHotkey);
     SetDlgItemTextW(dialog, IDC_SETTINGS_FORMAT_LABEL, captions::kPickCopyFormat);
@@ -66,90 +84,98 @@ void Fill(HWND dialog, const DialogState &state) {
     SetDlgItemTextW(dialog, IDOK, captions::kOk);
     SetDlgItemTextW(dialog, IDCANCEL, captions::kCancel);
 
-    Tick(dialog, IDC_SETTINGS_HOTKEY, choices.pickHotkey);
-    MakeHotkeyField(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS));
-    ShowKeys(dialog, HotkeyText(choices.hotkey));
+    Tick(dialog, IDC_SETTINGS_HOTKEY, choices_.pickHotkey);
+    MakeHotkeyField(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS), *this, failures);
+    ShowKeys(dialog, HotkeyText(choices_.hotkey));
     const HWND formats = GetDlgItem(dialog, IDC_SETTINGS_FORMAT);
-    for (size_t i = 0; i < state.formatKeys.size(); ++i) {
-        const std::wstring name = FormatName(state.formatKeys, i);
+    for (size_t i = 0; i < formatKeys_.size(); ++i) {
+        const std::wstring name = FormatName(formatKeys_, i);
         SendMessageW(formats, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
-    SendMessageW(formats, CB_SETCURSEL, PickFormatIndex(state.formatKeys, choices.pickFormat), 0);
-    Tick(dialog, IDC_SETTINGS_RESIDENT, choices.resident);
-    Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices.resident && choices.startWithWindows);
-    Tick(dialog, IDC_SETTINGS_KEEP, choices.keepSettings);
+    SendMessageW(formats, CB_SETCURSEL, PickFormatIndex(formatKeys_, choices_.pickFormat), 0);
+    Tick(dialog, IDC_SETTINGS_RESIDENT, choices_.resident);
+    Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices_.resident && choices_.startWithWindows);
+    Tick(dialog, IDC_SETTINGS_KEEP, choices_.keepSettings);
     FollowResident(dialog);
 }
 
-SettingsChoices Read(HWND dialog, const DialogState &state) {
-    SettingsChoices choices = state.choices;
+void ChoicesPage::Read(HWND dialog) {
+    SettingsChoices choices = choices_;
     choices.pickHotkey = Ticked(dialog, IDC_SETTINGS_HOTKEY);
     const LRESULT format = SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0);
     // A template the list did not show is kept by its key, so that it is the pick's
     // format again when it comes back.
-    if (format >= 0 && static_cast<size_t>(format) < state.formatKeys.size() &&
-        state.formatKeys[static_cast<size_t>(format)] !=
-            state.formatKeys[PickFormatIndex(state.formatKeys, choices.pickFormat)]) {
-        choices.pickFormat = state.formatKeys[static_cast<size_t>(format)];
+    if (format >= 0 && static_cast<size_t>(format) < formatKeys_.size() &&
+        formatKeys_[static_cast<size_t>(format)] !=
+            formatKeys_[PickFormatIndex(formatKeys_, choices.pickFormat)]) {
+        choices.pickFormat = formatKeys_[static_cast<size_t>(format)];
     }
     choices.resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
     choices.startWithWindows = choices.resident && Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
     choices.keepSettings = Ticked(dialog, IDC_SETTINGS_KEEP);
-    return choices;
+    choices_ = choices;
 }
 
 // A key pressed in the key field; true when it is the dialog's to act on.
-bool KeyInField(HWND dialog, DialogState &state, uint32_t key, uint32_t held) {
-    const KeyFieldResult result = KeyFieldKeyDown(state.choices.hotkey, key, held);
+bool ChoicesPage::KeyPressed(uint32_t key, uint32_t held) {
+    const KeyFieldResult result = KeyFieldKeyDown(choices_.hotkey, key, held);
     switch (result.verdict) {
         case KeyFieldVerdict::Waiting:
-            ShowKeys(dialog, ModifiersText(held));
+            ShowKeys(dialog_, ModifiersText(held));
             return false;
         case KeyFieldVerdict::Set:
-            state.choices.hotkey = result.combo;
-            ShowKeys(dialog, HotkeyText(result.combo));
+            choices_.hotkey = result.combo;
+            ShowKeys(dialog_, HotkeyText(result.combo));
             return false;
         case KeyFieldVerdict::Refused:
-            ShowKeys(dialog, HotkeyText(state.choices.hotkey));
+            ShowKeys(dialog_, HotkeyText(choices_.hotkey));
             MessageBeep(MB_OK);
             return false;
         case KeyFieldVerdict::PassOn:
-            ShowKeys(dialog, HotkeyText(state.choices.hotkey));
+            ShowKeys(dialog_, HotkeyText(choices_.hotkey));
             return true;
     }
     return false;
 }
 
-INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto *state = reinterpret_cast<DialogState *>(GetWindowLongPtrW(dialog, DWLP_USER));
+// The dialog around a page. A failure of the page's handling of a message ends the
+// dialog as cancelled (what it shows may no longer be what would be applied) and is
+// kept for RunSettingsDialog to throw once the system's frames are behind it.
+class DialogFrame : public FailureSink {
+  public:
+    explicit DialogFrame(SettingsDialogPage &page) : page_(page), dialog_(nullptr), failure_() {}
+
+    void HandlerFailed(const std::exception_ptr &failure) noexcept override {
+        if (!failure_) failure_ = failure;
+        if (dialog_ != nullptr) EndDialog(dialog_, IDCANCEL);
+    }
+    const std::exception_ptr &failure() const { return failure_; }
+
+    INT_PTR Message(HWND dialog, UINT message, WPARAM wParam);
+
+  private:
+    SettingsDialogPage &page_;
+    HWND dialog_;
+    std::exception_ptr failure_;
+};
+
+INT_PTR DialogFrame::Message(HWND dialog, UINT message, WPARAM wParam) {
     switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            Fill(dialog, *reinterpret_cast<DialogState *>(lParam));
-            return TRUE;
-        case kHotkeyFieldKey:
-            if (state == nullptr) return FALSE;
-            SetWindowLongPtrW(dialog, DWLP_MSGRESULT,
-                              KeyInField(dialog, *state, static_cast<uint32_t>(wParam),
-                                         static_cast<uint32_t>(lParam)));
-            return TRUE;
-        case kHotkeyFieldKeysLetGo:
-            if (state != nullptr) ShowKeys(dialog, HotkeyText(state->choices.hotkey));
+            dialog_ = dialog;
+            page_.Fill(dialog, *this);
             return TRUE;
         case WM_COMMAND:
-            if (state == nullptr) return FALSE;
             switch (LOWORD(wParam)) {
-                case IDC_SETTINGS_RESIDENT:
-                    FollowResident(dialog);
-                    return TRUE;
                 case IDOK:
-                    state->choices = Read(dialog, *state);
+                    page_.Read(dialog);
                     EndDialog(dialog, IDOK);
                     return TRUE;
                 case IDCANCEL:
                     EndDialog(dialog, IDCANCEL);
                     return TRUE;
                 default:
+                    page_.Command(dialog, LOWORD(wParam));
                     return FALSE;
             }
         default:
@@ -157,21 +183,35 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
 }
 
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    auto *frame = reinterpret_cast<DialogFrame *>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (frame == nullptr) return FALSE;
+    try {
+        return frame->Message(dialog, message, wParam);
+    } catch (...) {
+        frame->HandlerFailed(std::current_exception());
+        return TRUE;
+    }
+}
+
 }  // namespace
+
+bool RunSettingsDialog(HINSTANCE instance, HWND owner, SettingsDialogPage &page) {
+    DialogFrame frame(page);
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), owner,
+                                           &DialogProcedure, reinterpret_cast<LPARAM>(&frame));
+    if (frame.failure()) std::rethrow_exception(frame.failure());
+    if (result == -1 || result == 0) throw PickerError(messages::kCannotShowSettings);
+    return result == IDOK;
+}
 
 std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
                                                   const SettingsChoices &current,
                                                   const std::vector<std::string> &formatKeys) {
-    DialogState state{current, formatKeys};
-    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), owner,
-                                           &DialogProcedure, reinterpret_cast<LPARAM>(&state));
-    if (result == -1 || result == 0) {
-        const std::wstring text = WideFromUtf16(Utf8ToUtf16(messages::kCannotShowSettings));
-        MessageBoxW(owner, text.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
-        return std::nullopt;
-    }
-    if (result != IDOK) return std::nullopt;
-    return state.choices;
+    ChoicesPage page(current, formatKeys);
+    if (!RunSettingsDialog(instance, owner, page)) return std::nullopt;
+    return page.choices();
 }
 
 }  // namespace tintwell::win32

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "failure_sink.h"
 #include "hotkey_combo.h"
+#include "hotkey_field.h"
 #include "pick_format.h"
 
 namespace tintwell::win32 {
@@ -32,12 +34,32 @@ struct SettingsChoices {
     }
 };
 
-// The user's choices after OK; empty after Cancel, or when the dialog could not be
-// shown (a message then says so). formatKeys: the formats on offer, by their keys
-// (Form::PickFormatKeys), listed by their names.
+// The user's choices after OK; empty after Cancel. formatKeys: the formats on offer,
+// by their keys (Form::PickFormatKeys), listed by their names. A dialog that cannot
+// be shown throws PickerError; one whose handling of a message fails ends as if
+// cancelled, and the failure is thrown once the dialog is gone.
 std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
                                                   const SettingsChoices &current,
                                                   const std::vector<std::string> &formatKeys);
+
+// What fills the dialog's controls and answers them; ShowSettingsDialog's is the
+// picker's settings. Each may throw.
+class SettingsDialogPage : public KeyFieldListener {
+  public:
+    // WM_INITDIALOG. `failures`: where the key field hands what its listener threw.
+    virtual void Fill(HWND dialog, FailureSink &failures) = 0;
+    // A command of a control other than OK and Cancel.
+    virtual void Command(HWND dialog, int control) = 0;
+    // OK, just before the dialog ends.
+    virtual void Read(HWND dialog) = 0;
+
+  protected:
+    ~SettingsDialogPage() = default;
+};
+
+// Runs the dialog IDD_SETTINGS on `page`, with the failures as ShowSettingsDialog
+// says; true after OK.
+bool RunSettingsDialog(HINSTANCE instance, HWND owner, SettingsDialogPage &page);
 
 }  // namespace tintwell::win32
 

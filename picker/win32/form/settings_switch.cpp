@@ -6,6 +6,7 @@
 
 #include "command_ids.h"
 #include "control_layout.h"
+#include "failure_report.h"
 #include "hotkey_combo.h"
 #include "text_conversion.h"
 #include "text_encoding.h"
@@ -16,8 +17,7 @@ namespace tintwell::win32 {
 namespace {
 
 void Tell(HWND window, const std::string &message) {
-    const std::wstring text = WideFromUtf16(Utf8ToUtf16(message));
-    MessageBoxW(window, text.c_str(), kFormTitle, MB_OK | MB_ICONEXCLAMATION);
+    TellUser(window, Notice{message, NoticeLook::Failure});
 }
 
 }  // namespace

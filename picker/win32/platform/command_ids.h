@@ -194,25 +194,20 @@ constexpr UINT kTrayIconMessage = WM_APP + 2;
 // Posted by a pick's hooks, each with what the pick makes of an event.
 constexpr IdRange kScreenPickMessages{WM_APP + 30, WM_APP + 30};
 constexpr UINT kPickActionMessage = WM_APP + 30;
+// Sent to the form by a part that has something to tell the user (TellUser): the
+// one report queues it with the rest.
+constexpr IdRange kTellUserMessages{WM_APP + 40, WM_APP + 40};
+constexpr UINT kTellUserMessage = WM_APP + 40;
 
-static_assert(Disjoint({kFailureReportMessages, kTrayIconMessages, kScreenPickMessages}) &&
-                  Within(IdRange{WM_APP, 0xBFFF},
-                         {kFailureReportMessages, kTrayIconMessages, kScreenPickMessages}),
+static_assert(Disjoint({kFailureReportMessages, kTrayIconMessages, kScreenPickMessages,
+                        kTellUserMessages}) &&
+                  Within(IdRange{WM_APP, 0xBFFF}, {kFailureReportMessages, kTrayIconMessages,
+                                                   kScreenPickMessages, kTellUserMessages}),
               "the form's private messages");
 static_assert(kFailureReportMessages.Holds(kShowFailureMessage), "the failure report");
+static_assert(kTellUserMessages.Holds(kTellUserMessage), "what a part tells the user");
 static_assert(kTrayIconMessages.Holds(kTrayIconMessage), "the notification icon's callback");
 static_assert(kScreenPickMessages.Holds(kPickActionMessage), "the pick's hooks");
-
-// ---- The settings dialog's private messages ----------------------------------------
-// Posted to the dialog by its key field, which reads the keys itself.
-constexpr IdRange kHotkeyFieldMessages{WM_APP + 20, WM_APP + 21};
-constexpr UINT kHotkeyFieldKey = WM_APP + 20;
-constexpr UINT kHotkeyFieldKeysLetGo = WM_APP + 21;
-static_assert(Within(IdRange{WM_APP, 0xBFFF}, {kHotkeyFieldMessages}) &&
-                  kHotkeyFieldMessages.Holds(kHotkeyFieldKey) &&
-                  kHotkeyFieldMessages.Holds(kHotkeyFieldKeysLetGo) &&
-                  kHotkeyFieldKey != kHotkeyFieldKeysLetGo,
-              "the key field's messages");
 
 }  // namespace tintwell::win32
 

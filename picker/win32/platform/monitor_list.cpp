@@ -22,22 +22,35 @@ MonitorList::MonitorList()
 const std::vector<MonitorArea> &MonitorList::Areas() {
     if (!known_) {
         areas_.clear();
+        MonitorWalk walk{this, nullptr};
         EnumDisplayMonitors(nullptr, nullptr, &MonitorList::AddMonitor,
-                            reinterpret_cast<LPARAM>(this));
+                            reinterpret_cast<LPARAM>(&walk));
+        if (walk.failure) {
+            areas_.clear();
+            std::rethrow_exception(walk.failure);
+        }
         known_ = !areas_.empty();
     }
     return areas_;
 }
 
-BOOL CALLBACK MonitorList::AddMonitor(HMONITOR monitor, HDC, RECT *, LPARAM self) {
-    auto *list = reinterpret_cast<MonitorList *>(self);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (GetMonitorInfoW(monitor, &info)) {
-        list->areas_.push_back(
-            MonitorArea{FromRect(info.rcMonitor), FromRect(info.rcWork), list->DpiOf(monitor)});
+// Called by the system: a failure (no memory for the list) stops the walk and is
+// thrown once EnumDisplayMonitors has returned, never through its frames.
+BOOL CALLBACK MonitorList::AddMonitor(HMONITOR monitor, HDC, RECT *, LPARAM data) {
+    auto *walk = reinterpret_cast<MonitorWalk *>(data);
+    MonitorList *list = walk->list;
+    try {
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (GetMonitorInfoW(monitor, &info)) {
+            list->areas_.push_back(
+                MonitorArea{FromRect(info.rcMonitor), FromRect(info.rcWork), list->DpiOf(monitor)});
+        }
+        return TRUE;
+    } catch (...) {
+        walk->failure = std::current_exception();
+        return FALSE;
     }
-    return TRUE;
 }
 
 // Systems before Windows 8.1 have one DPI for every monitor.

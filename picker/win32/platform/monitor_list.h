@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <vector>
 
 #include "dpi_functions.h"
@@ -23,7 +24,12 @@ class MonitorList {
     const std::vector<MonitorArea> &Areas();
 
   private:
-    static BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT *, LPARAM self);
+    // The list being filled, and what failed meanwhile.
+    struct MonitorWalk {
+        MonitorList *list;
+        std::exception_ptr failure;
+    };
+    static BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT *, LPARAM walk);
     int DpiOf(HMONITOR monitor);
 
     bool known_;
