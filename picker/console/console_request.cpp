@@ -10,8 +10,8 @@ namespace tintwell {
 namespace {
 
 constexpr std::array<const char *, kAllColourFormatCount> kFormatNames = {
-    "hex", "rrggbb", "rgb", "channels", "hsl", "0x",    "vb",    "colorref",
-    "hsv", "hwb",    "cmyk", "lab",     "lch", "oklab", "oklch",
+    "hex", "rrggbb", "rgb",  "channels", "hsl", "0x",    "vb",    "colorref",
+    "hsv", "hwb",    "cmyk", "lab",      "lch", "oklab", "oklch",
 };
 
 char LowerAscii(char c) {
@@ -39,7 +39,8 @@ std::optional<int32_t> WholeNumber(std::string_view text) {
         if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1) return std::nullopt;
     }
     if (negative) value = -value;
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
+    if (value < std::numeric_limits<int32_t>::min() ||
+        value > std::numeric_limits<int32_t>::max()) {
         return std::nullopt;
     }
     return static_cast<int32_t>(value);
@@ -61,10 +62,10 @@ struct OptionName {
 };
 
 constexpr OptionName kOptions[] = {
-    {"--format", Option::Format, true},    {"--template", Option::Template, true},
-    {"--sample", Option::Sample, true},    {"--xy", Option::Point, false},
-    {"--copy", Option::Copy, false},       {"--no-newline", Option::NoNewline, false},
-    {"--help", Option::Help, false},       {"--version", Option::Version, false},
+    {"--format", Option::Format, true}, {"--template", Option::Template, true},
+    {"--sample", Option::Sample, true}, {"--xy", Option::Point, false},
+    {"--copy", Option::Copy, false},    {"--no-newline", Option::NoNewline, false},
+    {"--help", Option::Help, false},    {"--version", Option::Version, false},
 };
 
 ConsoleArguments Refused(const std::string &what) {

@@ -41,8 +41,8 @@ struct Found {
 class ClipboardOwner {
   public:
     explicit ClipboardOwner(HINSTANCE instance)
-        : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  instance, nullptr)) {}
+        : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+                                  nullptr)) {}
     ~ClipboardOwner() {
         if (window_ != nullptr) DestroyWindow(window_);
     }

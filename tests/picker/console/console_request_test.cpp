@@ -61,8 +61,8 @@ TEST(ConsoleRequestTest, EachCommandWithItsDefaults) {
 }
 
 TEST(ConsoleRequestTest, OptionsGoAnywhereWithTheirValueAfterASpaceOrAnEqualsSign) {
-    const ConsoleRequest before = Read({"--format", "OKLCH", "--sample=5", "--xy", "--copy",
-                                        "--no-newline", "at", "1", "2"});
+    const ConsoleRequest before =
+        Read({"--format", "OKLCH", "--sample=5", "--xy", "--copy", "--no-newline", "at", "1", "2"});
     EXPECT_EQ(before.command, ConsoleCommand::At);
     EXPECT_EQ(before.format, ColourFormat::Oklch);
     EXPECT_EQ(before.sample, SampleSize::FiveByFive);
@@ -119,10 +119,16 @@ TEST(ConsoleRequestTest, RefusesEveryMalformedLineSayingWhat) {
     EXPECT_NE(Refusal({"peek"}).find("\"peek\""), std::string::npos);
     EXPECT_NE(Refusal({"pick", "now"}).find(console_texts::kPickTakesNoText), std::string::npos);
 
-    for (const std::vector<std::string> &at :
-         {std::vector<std::string>{"at"}, {"at", "1"}, {"at", "1", "2", "3"}, {"at", "1.5", "2"},
-          {"at", "12px", "2"}, {"at", "", "2"}, {"at", "-", "2"}, {"at", "1", "2147483648"},
-          {"at", "-2147483649", "1"}, {"at", "0x10", "1"}}) {
+    for (const std::vector<std::string> &at : {std::vector<std::string>{"at"},
+                                               {"at", "1"},
+                                               {"at", "1", "2", "3"},
+                                               {"at", "1.5", "2"},
+                                               {"at", "12px", "2"},
+                                               {"at", "", "2"},
+                                               {"at", "-", "2"},
+                                               {"at", "1", "2147483648"},
+                                               {"at", "-2147483649", "1"},
+                                               {"at", "0x10", "1"}}) {
         EXPECT_NE(Refusal(at).find(console_texts::kAtNeedsTwoNumbers), std::string::npos)
             << at.size();
     }
