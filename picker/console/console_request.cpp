@@ -38,12 +38,9 @@ std::optional<int32_t> WholeNumber(std::string_view text) {
         value = value * 10 + (text[at] - '0');
         if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1) return std::nullopt;
     }
-    if (negative) value = -value;
-    if (value < std::numeric_limits<int32_t>::min() ||
-        value > std::numeric_limits<int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<int32_t>(value);
+    // One more below zero than above it.
+    if (!negative && value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+    return static_cast<int32_t>(negative ? -value : value);
 }
 
 std::optional<SampleSize> SampleOfText(std::string_view text) {
