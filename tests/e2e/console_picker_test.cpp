@@ -63,6 +63,14 @@ class PatternWindow : public tintwell::win32::WindowBase<PatternWindow> {
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
     }
     int buttonMessages() const { return buttonMessages_; }
+    // Paints the pattern as it stands `by` pixels further right, and waits until the
+    // screen shows it.
+    bool Shift(int by) {
+        shift_ = by;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
+        return testsupport::ScreenShows(POINT{kArea.left + 3, kArea.top + 4}, PatternAt(3 + by, 4));
+    }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if ((message >= WM_LBUTTONDOWN && message <= WM_MOUSEHWHEEL) ||
@@ -75,7 +83,7 @@ class PatternWindow : public tintwell::win32::WindowBase<PatternWindow> {
         RECT client{};
         GetClientRect(hwnd_, &client);
         for (int y = 0; y < client.bottom; ++y) {
-            for (int x = 0; x < client.right; ++x) SetPixel(dc, x, y, PatternAt(x, y));
+            for (int x = 0; x < client.right; ++x) SetPixel(dc, x, y, PatternAt(x + shift_, y));
         }
         EndPaint(hwnd_, &paint);
         return 0;
@@ -83,6 +91,7 @@ class PatternWindow : public tintwell::win32::WindowBase<PatternWindow> {
 
   private:
     int buttonMessages_ = 0;
+    int shift_ = 0;
 };
 
 struct Outcome {
@@ -354,13 +363,17 @@ TEST_F(ConsolePickTest, AClickPrintsThePixelUnderThePointerAndReachesNoWindow) {
     EXPECT_TRUE(WaitUntil(5000, [&] { return pattern_->buttonMessages() > 0; }));
 }
 
-TEST_F(ConsolePickTest, EnterPicksEscAndARightClickCancelAndPrintNothing) {
+TEST_F(ConsolePickTest, EnterPicksFromAFrozenScreenEscAndARightClickCancelAndPrintNothing) {
     const POINT at{kArea.left + 30, kArea.top + 40};
     ASSERT_TRUE(
         e2e::RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
     {
+        // Frozen, the pick takes what the snapshot holds at the pointer.
         CliRun run(L"pick --no-newline");
         ASSERT_TRUE(LoupeShown(run, true));
+        ASSERT_TRUE(e2e::RunXdoTool(L"key ctrl+f"));
+        Pause(300);
+        ASSERT_TRUE(pattern_->Shift(9));
         ASSERT_TRUE(e2e::RunXdoTool(L"key Return"));
         const Outcome outcome = run.Finish();
         EXPECT_EQ(outcome.code, 0u) << outcome.err;

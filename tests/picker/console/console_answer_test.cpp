@@ -10,7 +10,7 @@
 namespace tintwell {
 namespace {
 
-constexpr ColorRef kColour = 0x3C2B1A;  // #1A2B3C
+constexpr ColorRef kSlate = 0x3C2B1A;  // #1A2B3C
 
 ConsoleRequest WithFormat(ColourFormat format) {
     ConsoleRequest request;
@@ -19,17 +19,17 @@ ConsoleRequest WithFormat(ColourFormat format) {
 }
 
 TEST(ConsoleAnswerTest, TheColourInTheAskedFormatOrTemplate) {
-    EXPECT_EQ(ConsoleColourText(ConsoleRequest{}, kColour), "#1A2B3C");
-    EXPECT_EQ(ConsoleColourText(WithFormat(ColourFormat::Rgb), kColour), "rgb(26, 43, 60)");
-    EXPECT_EQ(ConsoleColourText(WithFormat(ColourFormat::BasicLiteral), 0xFF000000u | kColour),
+    EXPECT_EQ(ConsoleColourText(ConsoleRequest{}, kSlate), "#1A2B3C");
+    EXPECT_EQ(ConsoleColourText(WithFormat(ColourFormat::Rgb), kSlate), "rgb(26, 43, 60)");
+    EXPECT_EQ(ConsoleColourText(WithFormat(ColourFormat::BasicLiteral), 0xFF000000u | kSlate),
               "&H3C2B1A&");
-    EXPECT_EQ(ConsoleColourText(WithFormat(ColourFormat::Oklch), kColour),
+    EXPECT_EQ(ConsoleColourText(WithFormat(ColourFormat::Oklch), kSlate),
               "oklch(0.2826 0.03883 249.34)");
     ConsoleRequest templated;
     templated.colourTemplate = "Color.FromArgb({r}, {g}, {b}) /* {r:x}{g:x}{b:x} */";
-    EXPECT_EQ(ConsoleColourText(templated, kColour), "Color.FromArgb(26, 43, 60) /* 1a2b3c */");
+    EXPECT_EQ(ConsoleColourText(templated, kSlate), "Color.FromArgb(26, 43, 60) /* 1a2b3c */");
     templated.colourTemplate = "色 {hsl.h}°";
-    EXPECT_EQ(ConsoleColourText(templated, kColour), "色 210°");
+    EXPECT_EQ(ConsoleColourText(templated, kSlate), "色 210°");
 }
 
 TEST(ConsoleAnswerTest, TheLineHasThePointOnlyWhenAskedAndEndsAsAsked) {
@@ -46,11 +46,11 @@ TEST(ConsoleAnswerTest, TheLineHasThePointOnlyWhenAskedAndEndsAsAsked) {
 
 TEST(ConsoleAnswerTest, ConvertReadsAnyColourTextAndNamesOneItCannot) {
     const ConsoleConversion hex = ConvertConsoleText("  --brand: #1a2b3c;");
-    EXPECT_EQ(hex.colour, kColour);
+    EXPECT_EQ(hex.colour, kSlate);
     EXPECT_TRUE(hex.note.empty());
     EXPECT_TRUE(hex.error.empty());
     EXPECT_EQ(ConvertConsoleText("rebeccapurple").colour, ColorRef{0x993366});
-    EXPECT_EQ(ConvertConsoleText("ｒｇｂ（２６，４３，６０）").colour, kColour);
+    EXPECT_EQ(ConvertConsoleText("ｒｇｂ（２６，４３，６０）").colour, kSlate);
 
     const ConsoleConversion wide = ConvertConsoleText("color(display-p3 1 0 0)");
     ASSERT_TRUE(wide.colour);
