@@ -327,6 +327,49 @@ TEST_F(ConsolePickerTest, CopyPutsTheTextWithoutThePointOnTheClipboardBesideARun
     EXPECT_EQ(testsupport::TopLevelWindows(picker.id(), tintwell::win32::kFormClass).size(), 1u);
 }
 
+// In a real console the text arrives as characters, whatever the console's code page.
+TEST_F(ConsolePickerTest, ARealConsoleShowsTheTextAsWritten) {
+    const HANDLE savedOut = GetStdHandle(STD_OUTPUT_HANDLE);
+    const HANDLE savedErr = GetStdHandle(STD_ERROR_HANDLE);
+    const HANDLE savedIn = GetStdHandle(STD_INPUT_HANDLE);
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    SetConsoleOutputCP(437);
+    const HANDLE screen =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    std::wstring command = L"\"" + cliPath + L"\" convert \"#1A2B3C\" --template \"色 {r}\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    DWORD code = STILL_ACTIVE;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info)) {
+        WaitUntil(20000, [&] { return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0; });
+        GetExitCodeProcess(info.hProcess, &code);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+    std::wstring shown;
+    CONSOLE_SCREEN_BUFFER_INFO buffer{};
+    if (screen != INVALID_HANDLE_VALUE && GetConsoleScreenBufferInfo(screen, &buffer)) {
+        for (SHORT row = 0; row <= buffer.dwCursorPosition.Y; ++row) {
+            std::wstring line(static_cast<size_t>(buffer.dwSize.X), L' ');
+            DWORD read = 0;
+            ReadConsoleOutputCharacterW(screen, line.data(), buffer.dwSize.X, COORD{0, row}, &read);
+            line.resize(read);
+            shown += line.substr(0, line.find_last_not_of(L' ') + 1) + L"\n";
+        }
+    }
+    if (screen != INVALID_HANDLE_VALUE) CloseHandle(screen);
+    FreeConsole();
+    SetStdHandle(STD_OUTPUT_HANDLE, savedOut);
+    SetStdHandle(STD_ERROR_HANDLE, savedErr);
+    SetStdHandle(STD_INPUT_HANDLE, savedIn);
+    EXPECT_EQ(code, 0u);
+    EXPECT_NE(shown.find(L"色 26\n"), std::wstring::npos) << testsupport::Utf8(shown);
+}
+
 // A pick with the pattern's window in front: the loupe shows, the click takes the
 // pixel under the pointer and reaches no window, Esc and a right click take nothing.
 class ConsolePickTest : public ConsolePickerTest {
