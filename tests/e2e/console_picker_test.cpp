@@ -322,6 +322,22 @@ TEST_F(ConsolePickerTest, CopyPutsTheTextWithoutThePointOnTheClipboardBesideARun
     EXPECT_EQ(outcome.out, text + " " + std::to_string(at.x) + " " + std::to_string(at.y) + "\r\n");
     EXPECT_EQ(testsupport::ClipboardText().value_or(L"<none>"),
               std::wstring(text.begin(), text.end()));
+    // Started detached, with no streams at all (as a launcher may start it only to copy),
+    // it copies and ends as done.
+    std::wstring command = L"\"" + cliPath + L"\" convert lime --copy --format rgb";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    DWORD code = STILL_ACTIVE;
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, nullptr, &startup, &info));
+    WaitUntil(20000, [&] { return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0; });
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(testsupport::ClipboardText().value_or(L"<none>"), L"rgb(0, 255, 0)");
+
     // The picker runs on, alone with its window: the console picker took nothing of it.
     EXPECT_TRUE(picker.IsRunning());
     EXPECT_EQ(testsupport::TopLevelWindows(picker.id(), tintwell::win32::kFormClass).size(), 1u);

@@ -45,14 +45,19 @@ ConsolePick::~ConsolePick() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
-void ConsolePick::Create() {
+bool ConsolePick::Create() {
     Register(instance_, kConsolePickClass, nullptr);
     Loupe::RegisterClass(instance_);
     // Hidden and never shown: a message-only window would do for the hooks' messages,
     // but the clipboard wants an owner, and this one serves both.
     WindowBase::Create(instance_, kConsolePickClass, L"", WS_POPUP, WS_EX_TOOLWINDOW,
                        RECT{0, 0, 0, 0});
-    loupe_.Create(instance_, [this](ReadViewer &viewer) { ShowFrame(viewer); });
+    try {
+        loupe_.Create(instance_, [this](ReadViewer &viewer) { ShowFrame(viewer); });
+    } catch (const std::exception &) {
+        return false;
+    }
+    return true;
 }
 
 ConsolePickResult ConsolePick::Run() {

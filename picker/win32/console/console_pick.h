@@ -42,8 +42,9 @@ class ConsolePick : private FailureSink, public WindowBase<ConsolePick> {
     ConsolePick(HINSTANCE instance, ScreenReader &screen, SampleSize sample);
     ~ConsolePick();
 
-    // The window and the loupe's; throws PickerError when either cannot be made.
-    void Create();
+    // The window, and the loupe's; throws PickerError when the window cannot be made.
+    // False when the loupe could not be: the pick goes on without it.
+    bool Create();
     // The whole pick, its messages run here until it has ended and the hooks are gone:
     // nothing slow (the clipboard, a pipe that may not be read) waits while they hold.
     ConsolePickResult Run();

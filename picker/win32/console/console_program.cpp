@@ -112,7 +112,8 @@ class Program {
         ScreenReader screen(user32_, gdi32_);
         ConsolePick pick(instance_, screen, request.sample);
         try {
-            pick.Create();
+            if (!pick.Create())
+                err_.Write(WithCrLf(std::string(messages::kCannotCreateLoupe) + "\n"));
         } catch (const std::exception &) {
             return Say(console_texts::kCannotCreatePickWindow, ConsoleExit::SystemFailure);
         }

@@ -15,7 +15,7 @@ StandardStream::StandardStream(DWORD which) : handle_(GetStdHandle(which)), cons
 
 bool StandardStream::Write(const std::string &utf8) {
     if (utf8.empty()) return true;
-    if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) return false;
+    if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) return true;
     if (console_) {
         const std::wstring wide = WideFromUtf16(Utf8ToUtf16(utf8));
         size_t done = 0;

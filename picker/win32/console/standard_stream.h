@@ -16,8 +16,9 @@ class StandardStream {
     // STD_OUTPUT_HANDLE or STD_ERROR_HANDLE.
     explicit StandardStream(DWORD which);
 
-    // The whole text, or false: no such stream (a program started without one counts
-    // as having written nothing), a pipe closed by its reader, a full disk.
+    // The whole text, or false: a pipe closed by its reader, a full disk. A program
+    // started without the stream (a detached process) was asked for no output, and
+    // writing to nowhere succeeds, as writing to NUL does.
     bool Write(const std::string &utf8);
 
   private:
