@@ -113,7 +113,9 @@ std::string ReadAll(HANDLE pipe) {
 class CliRun {
   public:
     // `toFile`: standard output redirected to a file instead of a pipe.
-    explicit CliRun(const std::wstring &arguments, bool toFile = false) {
+    // `flags`: CreateProcess's; by default the child has a console of its own.
+    explicit CliRun(const std::wstring &arguments, bool toFile = false,
+                    DWORD flags = CREATE_NO_WINDOW) {
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         HANDLE outWrite = nullptr;
         if (toFile) {
@@ -138,8 +140,8 @@ class CliRun {
         startup.hStdError = errWrite;
         std::wstring command = L"\"" + cliPath + L"\" " + arguments;
         PROCESS_INFORMATION info{};
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                           nullptr, nullptr, &startup, &info)) {
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr,
+                           &startup, &info)) {
             process_ = info.hProcess;
             processId_ = info.dwProcessId;
             CloseHandle(info.hThread);
@@ -450,6 +452,38 @@ TEST_F(ConsolePickTest, EnterPicksFromAFrozenScreenEscAndARightClickCancelAndPri
     }
     Pause(300);
     EXPECT_EQ(pattern_->buttonMessages(), 0);
+}
+
+BOOL WINAPI IgnoreBreak(DWORD) {
+    return TRUE;
+}
+
+TEST_F(ConsolePickTest, CtrlCInTheConsoleCancelsThePick) {
+    const HANDLE saved[] = {GetStdHandle(STD_INPUT_HANDLE), GetStdHandle(STD_OUTPUT_HANDLE),
+                            GetStdHandle(STD_ERROR_HANDLE)};
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    // The console's every process gets the Ctrl+C, this one too, which lets it pass.
+    SetConsoleCtrlHandler(&IgnoreBreak, TRUE);
+    Outcome outcome;
+    {
+        CliRun run(L"pick", false, 0);
+        if (LoupeShown(run, true)) {
+            EXPECT_TRUE(GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) << GetLastError();
+            outcome = run.Finish();
+        } else {
+            ADD_FAILURE() << "no loupe";
+        }
+    }
+    Pause(200);
+    SetConsoleCtrlHandler(&IgnoreBreak, FALSE);
+    FreeConsole();
+    SetStdHandle(STD_INPUT_HANDLE, saved[0]);
+    SetStdHandle(STD_OUTPUT_HANDLE, saved[1]);
+    SetStdHandle(STD_ERROR_HANDLE, saved[2]);
+    EXPECT_EQ(outcome.code, 1u);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "");
 }
 
 // ctest hands over the build's Unix paths; Wine shows the Unix root as drive Z:.

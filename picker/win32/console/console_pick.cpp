@@ -22,6 +22,30 @@ bool Down(int key) {
     return (GetAsyncKeyState(key) & 0x8000) != 0;
 }
 
+BOOL CALLBACK CancelIfOwnPick(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t name[64] = {};
+    if (process != GetCurrentProcessId() || GetClassNameW(window, name, 64) == 0 ||
+        lstrcmpW(name, kConsolePickClass) != 0) {
+        return TRUE;
+    }
+    PostMessageW(window, kPickActionMessage, PackPickAction(PickAction{PickActionKind::Cancel}), 0);
+    *reinterpret_cast<bool *>(found) = true;
+    return TRUE;
+}
+
+// Ctrl+C or Ctrl+Break in the console cancel the pick as Esc does, so that the hooks
+// and the loupe go in order and the exit says "cancelled". The handler runs on a
+// thread of its own: it only posts to the pick's window, which it finds among the
+// process's windows.
+BOOL WINAPI CancelOnBreak(DWORD event) {
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+    bool found = false;
+    EnumWindows(&CancelIfOwnPick, reinterpret_cast<LPARAM>(&found));
+    return found ? TRUE : FALSE;
+}
+
 }  // namespace
 
 ConsolePick::ConsolePick(HINSTANCE instance, ScreenReader &screen, SampleSize sample)
@@ -71,6 +95,7 @@ ConsolePickResult ConsolePick::Run() {
     }
     for (size_t i = 0; i < std::size(kWatchedKeys); ++i) heldAtStart_[i] = Down(kWatchedKeys[i]);
     SetTimer(hwnd_, kConsolePickWatchTimer, kWatchMs, nullptr);
+    SetConsoleCtrlHandler(&CancelOnBreak, TRUE);
     try {
         loupe_.SetPicking(true);
     } catch (...) {
@@ -87,6 +112,7 @@ ConsolePickResult ConsolePick::Run() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    SetConsoleCtrlHandler(&CancelOnBreak, FALSE);
     return result_;
 }
 

@@ -4,6 +4,7 @@
 // buttons mean what they mean in every pick (pick_input.h), so nothing of the pick
 // reaches the program beneath. The hooks go as soon as every release the pick owes
 // has come (or has waited as long as a click or a key is held), before Run returns.
+// Ctrl+C and Ctrl+Break in the console cancel it.
 #ifndef TINTWELL_PICKER_WIN32_CONSOLE_CONSOLE_PICK_H
 #define TINTWELL_PICKER_WIN32_CONSOLE_CONSOLE_PICK_H
 
