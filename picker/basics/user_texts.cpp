@@ -155,4 +155,30 @@ std::string messages::HotkeyRefusalMessage(HotkeyRefusal refusal) {
     }
 }
 
+std::string console_texts::UnknownCommand(const std::string &command) {
+    return "不明なコマンドです: \"" + command + "\"";
+}
+
+std::string console_texts::UnknownOption(const std::string &option) {
+    return "不明なオプションです: \"" + option +
+           "\" (-- で始まる色の文字列は -- の後に書いてください)";
+}
+
+std::string console_texts::UnknownFormat(const std::string &name) {
+    return "不明な形式です: \"" + name +
+           "\" (hex rrggbb rgb channels hsl 0x vb colorref hsv hwb cmyk lab lch oklab oklch)";
+}
+
+std::string console_texts::OptionTwice(const std::string &option) {
+    return option + " が 2 回指定されています。";
+}
+
+std::string console_texts::OptionNeedsValue(const std::string &option) {
+    return option + " の後に値がありません。";
+}
+
+std::string console_texts::OptionTakesNoValue(const std::string &option) {
+    return option + " は値をとりません。";
+}
+
 }  // namespace tintwell

@@ -285,6 +285,59 @@ std::string SystemErrorReason(unsigned long code);
 std::string HotkeyRefusalMessage(HotkeyRefusal refusal);
 }  // namespace messages
 
+// The console picker, tintwell-cli.exe (UTF-8; they go to standard error, the help to
+// standard output). What went wrong is said first, then how to call the program.
+namespace console_texts {
+inline constexpr const char *kUsageHint =
+    "使い方: tintwell-cli pick | at X Y | convert 色の文字列 [オプション]"
+    " (詳しくは tintwell-cli --help)";
+inline constexpr const char *kHelp =
+    "tintwell-cli: 画面の色を取り、色の文字列を変換して標準出力に書きます。\n"
+    "\n"
+    "使い方:\n"
+    "  tintwell-cli pick [オプション]          画面から色を取る (クリック・Enter・Space で取り、\n"
+    "                                        Esc・右クリックでやめる。矢印キーで 1 ピクセル、\n"
+    "                                        Shift+矢印で 10 ピクセル動かし、ホイールで拡大)\n"
+    "  tintwell-cli at X Y [オプション]        画面の物理座標 X, Y の色をすぐに書く\n"
+    "  tintwell-cli convert 色の文字列 [オプション]\n"
+    "                                        色の文字列 (#1A2B3C, rgb(), hsl(), oklch(),\n"
+    "                                        色名など) を読み、選んだ形式で書く\n"
+    "\n"
+    "オプション:\n"
+    "  --format 名前     形式 (既定は hex): hex rrggbb rgb channels hsl 0x vb colorref\n"
+    "                    hsv hwb cmyk lab lch oklab oklch\n"
+    "  --template 文字列 formats.txt と同じテンプレート ({r} {g} {b}, {r:X}, {hsl.h} など)\n"
+    "  --sample 1|3|5    1 ピクセル (既定)、3×3 または 5×5 の平均 (pick, at)\n"
+    "  --xy              点の座標も書く: #1A2B3C 812 440 (pick, at)\n"
+    "  --copy            クリップボードにもコピーする\n"
+    "  --no-newline      最後に改行を書かない\n"
+    "  --help, --version\n"
+    "  --                これより後はすべて色の文字列 (-- で始まる CSS の宣言など)\n"
+    "\n"
+    "終了コード: 0 完了、1 取り消し、2 引数か入力の誤り、3 システムの失敗\n";
+inline constexpr const char *kNoCommand = "コマンドがありません。";
+inline constexpr const char *kPickTakesNoText = "pick に続く引数は受け付けません。";
+inline constexpr const char *kAtNeedsTwoNumbers =
+    "at には画面の座標を整数で 2 つ指定してください: at X Y";
+inline constexpr const char *kConvertNeedsText = "convert には色の文字列を指定してください。";
+inline constexpr const char *kFormatAndTemplate =
+    "--format と --template は同時に指定できません。";
+inline constexpr const char *kEmptyTemplate = "--template の文字列が空です。";
+inline constexpr const char *kBadSample = "--sample には 1、3、5 のいずれかを指定してください。";
+inline constexpr const char *kPointOnlyForScreen = "--xy は pick と at だけに使えます。";
+inline constexpr const char *kPointOnNoMonitor = "その点はどのモニターの上にもありません: ";
+inline constexpr const char *kCannotReadScreen = "画面を読み取れません。";
+inline constexpr const char *kCannotWriteOutput = "標準出力に書き込めません。";
+inline constexpr const char *kCannotCreatePickWindow =
+    "色を取るためのウィンドウを作成できません。";
+std::string UnknownCommand(const std::string &command);
+std::string UnknownOption(const std::string &option);
+std::string UnknownFormat(const std::string &name);
+std::string OptionTwice(const std::string &option);
+std::string OptionNeedsValue(const std::string &option);
+std::string OptionTakesNoValue(const std::string &option);
+}  // namespace console_texts
+
 }  // namespace tintwell
 
 #endif  // TINTWELL_PICKER_USER_TEXTS_H

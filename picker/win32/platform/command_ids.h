@@ -168,6 +168,20 @@ constexpr IdRange kTrayClickTimers{11, 11};
 constexpr UINT_PTR kTrayClickTimer = 11;
 // The loupe's window: its frames.
 constexpr UINT_PTR kLoupeFrameTimer = 1;
+// The console picker's hidden window (tintwell-cli pick): the watch on dropped hooks,
+// Ctrl+F taken once the loupe is off the screen, and the wait for the releases of
+// what the pick swallowed.
+constexpr IdRange kConsolePickTimers{1, 3};
+constexpr UINT_PTR kConsolePickWatchTimer = 1;
+constexpr UINT_PTR kConsolePickFreezeTimer = 2;
+constexpr UINT_PTR kConsolePickOwedUpsTimer = 3;
+static_assert(kConsolePickTimers.Holds(kConsolePickWatchTimer) &&
+                  kConsolePickTimers.Holds(kConsolePickFreezeTimer) &&
+                  kConsolePickTimers.Holds(kConsolePickOwedUpsTimer) &&
+                  kConsolePickWatchTimer != kConsolePickFreezeTimer &&
+                  kConsolePickOwedUpsTimer != kConsolePickWatchTimer &&
+                  kConsolePickOwedUpsTimer != kConsolePickFreezeTimer,
+              "the console pick's timers");
 
 static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, kTrayClickTimers}) &&
                   kTrayClickTimers.Holds(kTrayClickTimer),

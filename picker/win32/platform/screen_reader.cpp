@@ -42,15 +42,20 @@ POINT ScreenReader::Cursor() {
 }
 
 ScreenSquare ScreenReader::ReadSquare(int reach) {
+    auto getCursorPos = getCursorPos_.Get();
+    PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
+    POINT cursor{0, 0};
+    getCursorPos(&cursor);
+    return ReadSquareAt(cursor, reach);
+}
+
+ScreenSquare ScreenReader::ReadSquareAt(POINT cursor, int reach) {
     auto getDc = getDc_.Get();
     auto releaseDc = releaseDc_.Get();
-    auto getCursorPos = getCursorPos_.Get();
     auto getPixel = getPixel_.Get();
 
     PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
     ScreenDc screen(getDc, releaseDc);
-    POINT cursor{0, 0};
-    getCursorPos(&cursor);
     ScreenSquare square = UnreadSquare(FromPoint(cursor), reach);
     if (screen.get() == nullptr) return square;
     // Virtual-screen coordinates: a monitor left of or above the primary one has

@@ -43,6 +43,8 @@ class ScreenReader {
     // centre by GetPixel (kInvalidColor when it cannot be read, as a sample always
     // took it), the rest copied at once; cells on no monitor unread.
     ScreenSquare ReadSquare(int reach);
+    // The same read around a physical point of the virtual screen instead of the cursor.
+    ScreenSquare ReadSquareAt(POINT at, int reach);
     // The whole virtual screen; null when there is no memory for it or the desktop
     // cannot be read.
     std::unique_ptr<ScreenSnapshot> TakeSnapshot();
