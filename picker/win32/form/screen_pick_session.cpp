@@ -19,24 +19,23 @@ constexpr ULONGLONG kCopyWaitMs = 500;
 // took it), after which the hooks, passing everything by then, go.
 constexpr ULONGLONG kOwedUpsLongestMs = 30000;
 
+BOOL CALLBACK NoteDialog(HWND candidate, LPARAM found) {
+    wchar_t name[16] = {};
+    if (IsWindowVisible(candidate) && GetClassNameW(candidate, name, 16) > 0 &&
+        lstrcmpW(name, L"#32770") == 0) {
+        *reinterpret_cast<bool *>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // A box or dialog of the picker's is open: the window is disabled under a modal one
 // (a message box, the settings dialog, a save dialog), or a dialog of this thread
 // shows (a message box owned by no window).
 bool BoxOfOursOpen(HWND window) {
     if (!IsWindowEnabled(window)) return true;
     bool open = false;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND candidate, LPARAM found) -> BOOL {
-            wchar_t name[16] = {};
-            if (IsWindowVisible(candidate) && GetClassNameW(candidate, name, 16) > 0 &&
-                lstrcmpW(name, L"#32770") == 0) {
-                *reinterpret_cast<bool *>(found) = true;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&open));
+    EnumThreadWindows(GetCurrentThreadId(), &NoteDialog, reinterpret_cast<LPARAM>(&open));
     return open;
 }
 
@@ -78,10 +77,11 @@ void ScreenPickSession::Toggle() {
 // a click is for.
 void ScreenPickSession::Start() {
     if (active() || window_ == nullptr || BoxOfOursOpen(window_)) return;
-    // What the last pick owes and copies is settled before this one begins, and the
-    // format (perhaps a template, from its file) is read before the hooks go in:
-    // nothing slow runs while they are held.
-    RemoveHooks();
+    // What the last pick copies is copied before this one begins, and the format
+    // (perhaps a template, from its file) is read before the hooks go in: nothing
+    // slow runs while they are held. Releases it still owes stay owed to the new
+    // hooks.
+    hooks_.Remove();
     CopyTaken();
     KillTimer(window_, kPickOwedUpsTimer);
     const std::string format = formatKey_ ? formatKey_() : std::string(kDefaultPickFormatKey);
