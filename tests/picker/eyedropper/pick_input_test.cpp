@@ -419,6 +419,15 @@ TEST(PickSession, TheWitnessIsNotFooledByOtherPressesOrOldOnes) {
         EXPECT_FALSE(session.HooksGone(0x20u + grace - 1));
         EXPECT_TRUE(session.HooksGone(0x20u + grace));
     }
+    // More unseen presses than can wait at once: gone without waiting for the grace.
+    {
+        PickSession session;
+        session.Start(kDefaultHotkey);
+        for (int i = 0; i < 8; ++i) session.OnWitnessedPress(PressKind::Button, 100);
+        EXPECT_FALSE(session.HooksGone(100));
+        session.OnWitnessedPress(PressKind::Key, 100);
+        EXPECT_TRUE(session.HooksGone(100));
+    }
     // A new pick starts with nothing noted.
     PickSession session;
     session.Start(kDefaultHotkey);
