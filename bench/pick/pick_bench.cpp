@@ -75,7 +75,7 @@ void TimeHookProcedures() {
     HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     PickSession session;
-    session.Start(PickerBefore{}, HotkeyCombo{});
+    session.Start(HotkeyCombo{});
     // Installed, so that the procedures find their pick; no real input comes here.
     PickHooks hooks;
     if (window == nullptr || !hooks.Install(window, session)) {

@@ -154,6 +154,9 @@ inline constexpr const char *kCannotStartPick =
 inline constexpr const char *kPickNotCopied =
     "取った色をクリップボードにコピーできませんでした。クリップボードを他のプログラムが使用中です"
     "。";
+inline constexpr const char *kPickInputLost =
+    "画面から色を取るのをやめました。マウスとキーボードの入力を受け取る仕組みをシステムが外したため"
+    "、クリックやキーがほかのプログラムに届きました。もう一度取り直してください。";
 // Settings.
 inline constexpr const char *kCannotShowSettings = "設定の画面を開けません。";
 // The pick's hotkey. `combination` is its text, "Ctrl+Alt+K".

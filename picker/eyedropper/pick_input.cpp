@@ -72,9 +72,20 @@ PickHookState Ended(PickHookState state) {
 PickVerdict KeyDown(PickHookState state, uint32_t key, uint32_t modifiers) {
     const uint32_t held = modifiers & kModifierMask;
     const uint8_t bit = PickKeyBit(key);
+    const bool repeat = state.lastKeyDown == key;
+    state.lastKeyDown = key;
     if (bit == 0) return Pass(state);
     if ((state.heldKeys & bit) != 0) {
-        return Swallow(state, state.picking && IsArrow(key) ? NudgeFor(key, held) : PickAction{});
+        if (repeat) {
+            return Swallow(state,
+                           state.picking && IsArrow(key) ? NudgeFor(key, held) : PickAction{});
+        }
+        // Another key went down since: this key's up was lost, and this is a new press.
+        state.heldKeys &= static_cast<uint8_t>(~bit);
+    } else if (repeat) {
+        // The repeat of a down that went on (with Alt or Win, or before the pick): the
+        // key is the program's till its up, also once Alt is let go before it.
+        return Pass(state);
     }
     // The hotkey goes on to the system, whose WM_HOTKEY cancels the pick. With Alt or
     // Win held the keys are the system's too: a key swallowed between their down and
@@ -102,6 +113,7 @@ PickVerdict KeyDown(PickHookState state, uint32_t key, uint32_t modifiers) {
 }
 
 PickVerdict KeyUp(PickHookState state, uint32_t key) {
+    if (state.lastKeyDown == key) state.lastKeyDown = 0;
     const uint8_t owed = PickKeyBit(key);
     if ((state.heldKeys & owed) == 0) return Pass(state);
     state.heldKeys &= static_cast<uint8_t>(~owed);
@@ -117,8 +129,10 @@ PickVerdict ButtonDown(PickHookState state, PickButton button) {
         return Pass(state);
     }
     state.heldButtons |= bit;
-    if (button == PickButton::Left) return Swallow(Ended(state), Action(PickActionKind::Pick));
-    if (button == PickButton::Right) return Swallow(Ended(state), Action(PickActionKind::Cancel));
+    const PickButton primary = state.buttonsSwapped ? PickButton::Right : PickButton::Left;
+    const PickButton secondary = state.buttonsSwapped ? PickButton::Left : PickButton::Right;
+    if (button == primary) return Swallow(Ended(state), Action(PickActionKind::Pick));
+    if (button == secondary) return Swallow(Ended(state), Action(PickActionKind::Cancel));
     return Swallow(state);
 }
 
@@ -146,8 +160,9 @@ PickVerdict Wheel(PickHookState state, int32_t delta) {
 
 }  // namespace
 
-PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey) {
+PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey, bool buttonsSwapped) {
     state.picking = true;
+    state.buttonsSwapped = buttonsSwapped;
     state.hotkey =
         hotkey.key != 0 ? HotkeyCombo{hotkey.modifiers & kModifierMask, hotkey.key} : HotkeyCombo{};
     state.wheelRest = 0;

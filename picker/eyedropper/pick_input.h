@@ -9,8 +9,12 @@
 // here: they always pass, and the window follows the pointer itself.
 //
 // While picking:
-// - Mouse: every button's down and up and the wheel are swallowed. Left down picks,
-//   right down cancels; middle and the X buttons do nothing. The wheel zooms the
+// - Mouse: every button's down and up and the wheel are swallowed. The primary
+//   button's down picks, the secondary's cancels; middle and the X buttons do nothing.
+//   The hook reports the physical button, before the system's swap for left-handed
+//   use is applied (WH_MOUSE_LL is called ahead of it; seen so under Wine too), so
+//   the rule takes the swap as given when the pick starts: swapped, the physical
+//   right button is the primary one. The wheel zooms the
 //   loupe, a step per notch (120 units; the finer units of smooth wheels add up, and
 //   turning back starts the count anew); the horizontal wheel does nothing.
 // - Keys: Enter and Space pick, Esc cancels, the arrows nudge the pointer by one
@@ -25,16 +29,20 @@
 //   reaches RegisterHotKey, whose WM_HOTKEY cancels the pick (PickSession::RespondTo).
 //   Its held press's repeats reach it too, and MOD_NOREPEAT keeps them quiet.
 // - A key held down repeats: the repeats of a swallowed key are swallowed; an arrow's
-//   nudge again, the others do nothing again (a held Ctrl+F does not flicker).
+//   nudge again, the others do nothing again (a held Ctrl+F does not flicker). The
+//   repeats of a key that went on pass, also when Alt or Win is let go before it
+//   (Alt+Space held, Alt released first: the Space that repeats picks nothing).
 //
 // Never an orphan: an up is swallowed exactly when its down was, also after the pick
-// has ended (a left click picks on its down; its up comes later) and in the next
-// pick. A button that went down before the pick keeps its up, so the program beneath
-// does not see a button stuck down. Pick and Cancel end the pick at once, but the
-// hooks stay needed (PickHookNeeded) until every swallowed down has had its up. Should
-// a button's up be lost (the hooks were away), its next down passes and clears the
-// note; a key's next down looks like a repeat, so the window should not keep the hooks
-// for owed ups much longer than a held key lasts.
+// has ended (a click picks on its down; its up comes later, as do Esc's and Enter's,
+// whose repeats are swallowed too while the key is held) and in the next pick. A
+// button or key that went down before the pick keeps its up, so the program beneath
+// does not see it stuck down. Pick and Cancel end the pick at once, but the hooks stay
+// needed (PickHookNeeded) until every swallowed down has had its up. An up is owed no
+// longer than the hooks' own events say the key or button is held: should an up be
+// lost (the hooks were away), the next down of that button, or of that key after any
+// other key went down (the keyboard repeats only the last key pressed, so that is no
+// repeat), is a new press and no longer owes anything from before.
 #ifndef TINTWELL_PICKER_EYEDROPPER_PICK_INPUT_H
 #define TINTWELL_PICKER_EYEDROPPER_PICK_INPUT_H
 
@@ -107,11 +115,17 @@ struct PickHookState {
     uint8_t heldKeys = 0;
     // Wheel units not yet a whole step, with the sign of the turn so far.
     int32_t wheelRest = 0;
+    // The system's left-handed swap as the pick began: the physical right button is
+    // the primary one.
+    bool buttonsSwapped = false;
+    // The key of the last key down the hooks saw, till its up; a down of it again is
+    // a repeat.
+    uint32_t lastKeyDown = 0;
 };
 
 // A pick starting while `hotkey` is registered (key 0: none), whose presses the hooks
-// leave to the system. Ups owed from before carry on.
-PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey);
+// leave to the system, with the buttons swapped or not. Ups owed from before carry on.
+PickHookState StartedPick(PickHookState state, HotkeyCombo hotkey, bool buttonsSwapped = false);
 
 // The pick ended from outside the hooks (the window closing, a failure); ups owed
 // carry on.

@@ -159,16 +159,21 @@ class Form {
     std::vector<std::string> PickFormatKeys();
 
     // A pick from anywhere on the screen, started by the hotkey while the window may
-    // be hidden. While it lasts Ctrl+F freezes the screen as while sampling. Taken,
-    // the sample under the pointer (of the sample's size, from the snapshot while
-    // frozen) shows as a screen sample would, is copied in the format whose key is
-    // `formatKey` (#RRGGBB when none has it now) and becomes the newest recent
-    // colour; a copy that fails is reported after the rest is done. Cancelled,
-    // nothing changes. Either way a freeze the pick made goes, and sampling, when on,
-    // goes on as it was.
-    void ScreenPickBegan();
+    // be hidden. Began, it settles the format it copies in: the one whose key is
+    // `formatKey` (#RRGGBB when none has it now), the templates file read now, before
+    // the pick's hooks go in, so that nothing at its end waits on a file. While it
+    // lasts Ctrl+F freezes the screen as while sampling. Taken, the sample under the
+    // pointer (of the sample's size, from the snapshot while frozen) shows at once as
+    // a screen sample would; ScreenPickCopy then copies it and makes it the newest
+    // recent colour, when the window has let the pick's hooks go (a copy that fails
+    // is reported after the rest is done; nothing when no taken colour waits; the
+    // window has it done before the next pick begins). Cancelled, nothing changes. Either way a freeze the pick made goes, and
+    // sampling, when on, goes on as it was.
+    void ScreenPickBegan(std::string_view formatKey);
     void ScreenPickToggleFreeze();
-    void ScreenPickTaken(std::string_view formatKey);
+    // False when no pick was under way.
+    bool ScreenPickTaken();
+    void ScreenPickCopy();
     void ScreenPickCancelled();
     bool screenPicking() const { return screenPick_.has_value(); }
 
@@ -258,8 +263,20 @@ class Form {
     std::optional<std::u16string> pressCopy_;
     SampleSize sampleSize_;
     FreezeState freeze_;
-    // While a screen pick lasts: whether the screen was frozen when it began.
-    std::optional<bool> screenPick_;
+    // While a screen pick lasts: whether the screen was frozen when it began, and
+    // what it copies in (a built-in format's place, or a template's text).
+    struct ScreenPick {
+        bool frozenBefore = false;
+        size_t format = 0;
+        std::string templateText;
+    };
+    std::optional<ScreenPick> screenPick_;
+    // A taken colour and its text, till the window has it copied.
+    struct PickedColour {
+        RecentColour recent;
+        std::u16string text;
+    };
+    std::optional<PickedColour> pickedColour_;
     std::unique_ptr<ScreenSnapshot> snapshot_;
 };
 

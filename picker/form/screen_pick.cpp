@@ -1,5 +1,7 @@
 // The hotkey's pick from anywhere on the screen: what its end does to the form.
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "colour_templates.h"
@@ -34,19 +36,22 @@ std::vector<std::string> Form::PickFormatKeys() {
     return keys;
 }
 
-void Form::ScreenPickBegan() {
+void Form::ScreenPickBegan(std::string_view formatKey) {
     if (screenPick_) return;
-    screenPick_ = snapshot_ != nullptr;
+    ScreenPick pick;
+    pick.frozenBefore = snapshot_ != nullptr;
+    const std::vector<std::string> keys = PickFormatKeys();
+    pick.format = PickFormatIndex(keys, formatKey);
+    if (pick.format >= kAllColourFormatCount) pick.templateText = keys[pick.format];
+    screenPick_ = std::move(pick);
 }
 
 void Form::ScreenPickToggleFreeze() {
     if (screenPick_) ToggleFreeze();
 }
 
-void Form::ScreenPickTaken(std::string_view formatKey) {
-    if (!screenPick_) return;
-    const std::vector<std::string> keys = PickFormatKeys();
-    const size_t format = PickFormatIndex(keys, formatKey);
+bool Form::ScreenPickTaken() {
+    if (!screenPick_) return false;
     ColorRef colour = 0;
     // Read before the pick's own freeze goes: a frozen pick takes what it froze.
     try {
@@ -55,17 +60,25 @@ void Form::ScreenPickTaken(std::string_view formatKey) {
         EndScreenPick();
         throw;
     }
+    const ScreenPick pick = *screenPick_;
     EndScreenPick();
     ShowAsSample(colour);
     std::string chosen;
-    if (format < kAllColourFormatCount) {
-        chosen = ColourFormatText(colour, ColourFormatTable()[format].format);
+    if (pick.format < kAllColourFormatCount) {
+        chosen = ColourFormatText(colour, ColourFormatTable()[pick.format].format);
     } else {
-        chosen = ExpandTemplate(keys[format], colour).value_or(HashHexText(colour));
+        chosen = ExpandTemplate(pick.templateText, colour).value_or(HashHexText(colour));
     }
-    const std::u16string text = Utf8ToUtf16(chosen);
-    const bool copied = PutOnClipboard([&] { return text; }, ClipboardHistory::Keep);
-    AddRecent(RecentColour{colour, OriginOf(colour)});
+    pickedColour_ = PickedColour{RecentColour{colour, OriginOf(colour)}, Utf8ToUtf16(chosen)};
+    return true;
+}
+
+void Form::ScreenPickCopy() {
+    if (!pickedColour_) return;
+    const PickedColour picked = std::move(*pickedColour_);
+    pickedColour_.reset();
+    const bool copied = PutOnClipboard([&] { return picked.text; }, ClipboardHistory::Keep);
+    AddRecent(picked.recent);
     if (!copied) throw PickerError(messages::kPickNotCopied);
 }
 
@@ -74,7 +87,7 @@ void Form::ScreenPickCancelled() {
 }
 
 void Form::EndScreenPick() {
-    const bool frozenBefore = *screenPick_;
+    const bool frozenBefore = screenPick_->frozenBefore;
     screenPick_.reset();
     if (!frozenBefore && snapshot_) Unfreeze();
 }

@@ -52,12 +52,17 @@ class TargetWindow : public WindowBase<TargetWindow> {
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
     }
     int buttonMessages() const { return buttonMessages_; }
+    // Esc's downs and ups (not the characters they make).
+    int escMessages() const { return escMessages_; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if ((message >= WM_LBUTTONDOWN && message <= WM_MOUSEHWHEEL) ||
             message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN) {
             ++buttonMessages_;
         }
+        const bool key = message == WM_KEYDOWN || message == WM_KEYUP ||
+                         message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+        if (key && wParam == VK_ESCAPE) ++escMessages_;
         if (message != WM_PAINT) return Default(message, wParam, lParam);
         PAINTSTRUCT paint{};
         HDC dc = BeginPaint(hwnd_, &paint);
@@ -72,7 +77,60 @@ class TargetWindow : public WindowBase<TargetWindow> {
 
   private:
     int buttonMessages_ = 0;
+    int escMessages_ = 0;
 };
+
+// Low-level hooks of this process, newer than the picker's and so called before
+// them, that hand every event straight on without calling the next hook: the
+// picker's hooks no longer run, as when the system has removed them. On a thread of
+// their own, whose messages run while this one waits for xdotool.
+class HooksBypassed {
+  public:
+    HooksBypassed() {
+        ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, &HooksBypassed::Run, this, 0, &threadId_);
+        WaitForSingleObject(ready_, 10000);
+    }
+    ~HooksBypassed() {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        WaitForSingleObject(thread_, 10000);
+        CloseHandle(thread_);
+        CloseHandle(ready_);
+    }
+    bool installed() const { return installed_; }
+
+  private:
+    static LRESULT CALLBACK HandOnPastTheRest(int code, WPARAM wParam, LPARAM lParam) {
+        if (code < 0) return CallNextHookEx(nullptr, code, wParam, lParam);
+        return 0;
+    }
+    static DWORD WINAPI Run(void *self) {
+        auto *bypass = static_cast<HooksBypassed *>(self);
+        MSG message{};
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread's queue
+        const HINSTANCE module = GetModuleHandleW(nullptr);
+        HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, &HandOnPastTheRest, module, 0);
+        HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, &HandOnPastTheRest, module, 0);
+        bypass->installed_ = mouse != nullptr && keyboard != nullptr;
+        SetEvent(bypass->ready_);
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+        if (mouse != nullptr) UnhookWindowsHookEx(mouse);
+        if (keyboard != nullptr) UnhookWindowsHookEx(keyboard);
+        return 0;
+    }
+
+    HANDLE ready_ = nullptr;
+    HANDLE thread_ = nullptr;
+    DWORD threadId_ = 0;
+    bool installed_ = false;
+};
+
+// The mouse's buttons swapped for the left hand, as the user's setting: a program
+// started after it reads it (under Wine a running one keeps what it read first).
+void SetButtonsSwapped(bool swapped) {
+    SystemParametersInfoW(SPI_SETMOUSEBUTTONSWAP, swapped ? TRUE : FALSE, nullptr,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
 
 class ScreenPickTest : public PickerTest {
   protected:
@@ -109,6 +167,13 @@ class ScreenPickTest : public PickerTest {
         Pause(200);
         if (!RunXdoTool(L"key super+shift+c")) return testing::AssertionFailure() << "no xdotool";
         return LoupeBecomes(true);
+    }
+
+    bool LoupeShown() const { return ShownWindow(L"TintwellLoupe", nullptr) != nullptr; }
+    POINT Pointer() const {
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        return pointer;
     }
 
     std::unique_ptr<TargetWindow> target_;
@@ -161,6 +226,166 @@ TEST_F(ScreenPickTest, EscARightClickAndTheHotkeyAgainCancelAndCopyNothing) {
     EXPECT_EQ(ClipboardText(), L"before");
     EXPECT_EQ(target_->buttonMessages(), 0);
     EXPECT_EQ(process().CountMessageBoxes(), 0);
+}
+
+class SwappedButtonsPickTest : public ScreenPickTest {
+  protected:
+    void SetUp() override {
+        SetButtonsSwapped(true);
+        ScreenPickTest::SetUp();
+    }
+    void TearDown() override {
+        ScreenPickTest::TearDown();
+        SetButtonsSwapped(false);
+    }
+};
+
+// Win+Space switches the input method, Alt+Space opens a window's menu: the system's
+// keys, which the pick lets through and which neither pick nor cancel. Each is held a
+// moment, as a hand holds it.
+TEST_F(ScreenPickTest, WinAndAltCombinationsPassAndThePickGoesOn) {
+    TurnHotkeyOn(0);
+    ASSERT_TRUE(RunXdoTool(L"mousemove 100 100"));
+    ASSERT_TRUE(StartPick());
+    for (const wchar_t *keys : {L"super+space", L"alt+space", L"alt+Return", L"alt+Escape"}) {
+        ASSERT_TRUE(RunXdoTool(std::wstring(L"keydown ") + keys));
+        Pause(250);
+        ASSERT_TRUE(RunXdoTool(std::wstring(L"keyup ") + keys));
+        Pause(300);
+        EXPECT_TRUE(LoupeShown()) << testsupport::Utf8(keys);
+        EXPECT_EQ(ClipboardText(), L"before") << testsupport::Utf8(keys);
+    }
+    SetForegroundWindow(target_->hwnd());
+    ASSERT_TRUE(RunXdoTool(L"key Escape"));
+    EXPECT_TRUE(LoupeBecomes(false));
+    Pause(300);
+    EXPECT_EQ(ClipboardText(), L"before");
+    EXPECT_EQ(process().CountMessageBoxes(), 0);
+}
+
+TEST_F(ScreenPickTest, ArrowsMoveThePointerTheWayTheyPoint) {
+    TurnHotkeyOn(0);
+    ASSERT_TRUE(RunXdoTool(L"mousemove 100 100"));
+    ASSERT_TRUE(StartPick());
+    const POINT start = Pointer();
+    struct Step {
+        const wchar_t *key;
+        int dx, dy;
+    };
+    POINT expected = start;
+    for (const Step &step : {Step{L"Down", 0, 1}, Step{L"Up", 0, -1}, Step{L"Up", 0, -1},
+                             Step{L"Left", -1, 0}, Step{L"shift+Down", 0, 10}}) {
+        ASSERT_TRUE(RunXdoTool(std::wstring(L"key ") + step.key));
+        expected.x += step.dx;
+        expected.y += step.dy;
+        EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+            const POINT now = Pointer();
+            return now.x == expected.x && now.y == expected.y;
+        })) << testsupport::Utf8(step.key) << ": " << Pointer().x << ", " << Pointer().y;
+    }
+    ASSERT_TRUE(RunXdoTool(L"key Escape"));
+    EXPECT_TRUE(LoupeBecomes(false));
+}
+
+// The Esc that cancels is swallowed whole: its repeats while held and its release
+// too, so that the program beneath gets no orphan key-up.
+TEST_F(ScreenPickTest, TheEscThatCancelsReachesTheProgramBeneathNotAtAll) {
+    TurnHotkeyOn(0);
+    // The other program has the keyboard: an Esc reaches it, down and up.
+    ASSERT_TRUE(RunXdoTool(L"mousemove 100 100 click 1"));
+    ASSERT_TRUE(RunXdoTool(L"key Escape"));
+    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return target_->escMessages() == 2; }))
+        << target_->escMessages();
+
+    ASSERT_TRUE(StartPick());
+    ASSERT_TRUE(RunXdoTool(L"keydown Escape"));
+    Pause(1200);
+    ASSERT_TRUE(RunXdoTool(L"keyup Escape"));
+    EXPECT_TRUE(LoupeBecomes(false));
+    Pause(300);
+    EXPECT_EQ(target_->escMessages(), 2);
+    // Over, Esc is the program's again.
+    ASSERT_TRUE(RunXdoTool(L"key Escape"));
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return target_->escMessages() == 4; }))
+        << target_->escMessages();
+}
+
+// Swapped for the left hand, the physical right button is the primary one: it picks,
+// and the physical left one cancels.
+TEST_F(SwappedButtonsPickTest, ThePrimaryPicksAndTheSecondaryCancels) {
+    TurnHotkeyOn(kRgbFormat);
+    const int clicksBefore = target_->buttonMessages();
+    const POINT at{20 + 31, 40 + 47};
+    ASSERT_TRUE(RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
+    ASSERT_TRUE(StartPick());
+    ASSERT_TRUE(RunXdoTool(L"click 1"));
+    EXPECT_TRUE(LoupeBecomes(false));
+    Pause(300);
+    EXPECT_EQ(ClipboardText(), L"before");
+
+    ASSERT_TRUE(StartPick());
+    ASSERT_TRUE(RunXdoTool(L"click 3"));
+    EXPECT_TRUE(ClipboardBecomes(RgbText(PatternAt(31, 47))));
+    EXPECT_TRUE(LoupeBecomes(false));
+    Pause(300);
+    EXPECT_EQ(target_->buttonMessages(), clicksBefore);
+}
+
+// The system may remove a hook that kept the input waiting; the pick then sees its
+// clicks reach the program beneath, ends without a colour, says so, and the next pick
+// has hooks again.
+TEST_F(ScreenPickTest, HooksThatNoLongerRunEndThePickWhichSaysSoAndTheNextPickWorks) {
+    TurnHotkeyOn(kRgbFormat);
+    const POINT at{20 + 64, 40 + 21};
+    ASSERT_TRUE(RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
+    ASSERT_TRUE(StartPick());
+    {
+        const HooksBypassed bypass;
+        ASSERT_TRUE(bypass.installed());
+        ASSERT_TRUE(RunXdoTool(L"click 1"));
+        EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return target_->buttonMessages() > 0; }))
+            << "the click went past the picker's hooks";
+        EXPECT_TRUE(LoupeBecomes(false));
+        const std::wstring said = ShownMessageText();
+        EXPECT_NE(said.find(L"画面から色を取るのをやめました。"), std::wstring::npos)
+            << testsupport::Utf8(said);
+        PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(
+            WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }));
+    }
+    EXPECT_EQ(ClipboardText(), L"before");
+
+    const int before = target_->buttonMessages();
+    ASSERT_TRUE(StartPick());
+    ASSERT_TRUE(RunXdoTool(L"click 1"));
+    EXPECT_TRUE(ClipboardBecomes(RgbText(PatternAt(64, 21))));
+    EXPECT_TRUE(LoupeBecomes(false));
+    Pause(300);
+    EXPECT_EQ(target_->buttonMessages(), before);
+}
+
+// The hotkey while a dialog of the picker's is open starts nothing, and the Enter
+// meant for the dialog reaches it.
+TEST_F(ScreenPickTest, TheHotkeyWhileADialogOfOursIsOpenDoesNothingAndTheDialogGetsItsEnter) {
+    TurnHotkeyOn(0);
+    ASSERT_TRUE(RunXdoTool(L"mousemove 100 100"));
+    const HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    SetForegroundWindow(dialog);
+    Pause(200);
+    ASSERT_TRUE(RunXdoTool(L"key super+shift+c"));
+    Pause(500);
+    EXPECT_FALSE(LoupeShown());
+    ASSERT_TRUE(RunXdoTool(L"key Return"));
+    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }))
+        << "the Enter went to the dialog";
+    EXPECT_FALSE(LoupeShown());
+    EXPECT_EQ(ClipboardText(), L"before");
+
+    // With the dialog closed the hotkey starts a pick as ever.
+    ASSERT_TRUE(StartPick());
+    ASSERT_TRUE(RunXdoTool(L"key Escape"));
+    EXPECT_TRUE(LoupeBecomes(false));
 }
 
 TEST_F(ScreenPickTest, ACombinationAnotherProgramHoldsIsSaidAndLeftUnticked) {

@@ -154,6 +154,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_TIMER:
             return OnTimer(wParam);
+        case WM_INPUT:
         case kPickActionMessage:
             return OnPickEvent(message, wParam, lParam);
         case WM_ACTIVATE:

@@ -1,6 +1,6 @@
 #include "screen_pick_session.h"
 
-#include <iterator>
+#include <algorithm>
 #include <utility>
 
 #include "pick_format.h"
@@ -10,17 +10,33 @@ namespace tintwell::win32 {
 
 namespace {
 
-constexpr UINT kWatchMs = 50;
-constexpr UINT kOwedUpsCheckMs = 100;
-// About as long as a click or a key is held; a release later than that was lost
-// (the pick's rule lets the next press through then).
-constexpr ULONGLONG kOwedUpsWaitMs = 2000;
+// A click or a key is held about a tenth of a second: the copy waits that long for
+// its release, so that the hooks have gone before the clipboard, which may keep the
+// thread waiting, is touched. A longer hold has the copy made under the hooks.
+constexpr ULONGLONG kCopyWaitMs = 500;
+// The hooks' rule owes a release no longer than the hooks' own events show the key
+// held; this is only the bound for a release that never comes (the secure desktop
+// took it), after which the hooks, passing everything by then, go.
+constexpr ULONGLONG kOwedUpsLongestMs = 30000;
 
-constexpr int kWatchedKeys[] = {VK_LBUTTON, VK_RETURN, VK_SPACE, VK_RBUTTON, VK_ESCAPE};
-constexpr size_t kFirstCancelKey = 3;
+BOOL CALLBACK NoteDialog(HWND candidate, LPARAM found) {
+    wchar_t name[16] = {};
+    if (IsWindowVisible(candidate) && GetClassNameW(candidate, name, 16) > 0 &&
+        lstrcmpW(name, L"#32770") == 0) {
+        *reinterpret_cast<bool *>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
 
-bool Down(int key) {
-    return (GetAsyncKeyState(key) & 0x8000) != 0;
+// A box or dialog of the picker's is open: the window is disabled under a modal one
+// (a message box, the settings dialog, a save dialog), or a dialog of this thread
+// shows (a message box owned by no window).
+bool BoxOfOursOpen(HWND window) {
+    if (!IsWindowEnabled(window)) return true;
+    bool open = false;
+    EnumThreadWindows(GetCurrentThreadId(), &NoteDialog, reinterpret_cast<LPARAM>(&open));
+    return open;
 }
 
 }  // namespace
@@ -36,12 +52,15 @@ ScreenPickSession::ScreenPickSession(Form &form, Loupe &loupe, HandlerRunner &ru
       window_(nullptr),
       session_(),
       hooks_(),
-      heldAtStart_{},
+      witness_(),
+      copyDue_(false),
+      copyBy_(0),
       owedUntil_(0) {}
 
 void ScreenPickSession::Detach() {
     if (active()) End(PickActionKind::Cancel);
-    hooks_.Remove();
+    RemoveHooks();
+    CopyTaken();
     if (window_ != nullptr) KillTimer(window_, kPickOwedUpsTimer);
 }
 
@@ -53,62 +72,95 @@ void ScreenPickSession::Toggle() {
     }
 }
 
+// Doing nothing while a box of ours is open is the sure way never to take the input
+// meant for it; the loupe over a modal box would also leave unclear which of the two
+// a click is for.
 void ScreenPickSession::Start() {
-    if (active() || window_ == nullptr) return;
-    const PickerBefore before{false, form_.freezeState() == FreezeState::Frozen};
-    session_.Start(before, hotkey_ ? hotkey_() : HotkeyCombo{});
+    if (active() || window_ == nullptr || BoxOfOursOpen(window_)) return;
+    // What the last pick copies is copied before this one begins, and the format
+    // (perhaps a template, from its file) is read before the hooks go in: nothing
+    // slow runs while they are held. Releases it still owes stay owed to the new
+    // hooks.
+    hooks_.Remove();
+    CopyTaken();
+    KillTimer(window_, kPickOwedUpsTimer);
+    const std::string format = formatKey_ ? formatKey_() : std::string(kDefaultPickFormatKey);
+    runner_.RunHandler([&] { form_.ScreenPickBegan(format); });
+    if (!form_.screenPicking()) return;
+    session_.Start(hotkey_ ? hotkey_() : HotkeyCombo{}, GetSystemMetrics(SM_SWAPBUTTON) != 0);
     if (!hooks_.Install(window_, session_)) {
-        session_.Finish(PickActionKind::Cancel, false);
+        session_.Finish(PickActionKind::Cancel);
+        session_.HooksRemoved();
+        runner_.RunHandler([&] { form_.ScreenPickCancelled(); });
         runner_.RunHandler([] { throw PickerError(messages::kCannotStartPick); });
         return;
     }
-    KillTimer(window_, kPickOwedUpsTimer);
-    for (size_t i = 0; i < std::size(kWatchedKeys); ++i) heldAtStart_[i] = Down(kWatchedKeys[i]);
-    runner_.RunHandler([&] { form_.ScreenPickBegan(); });
-    SetTimer(window_, kPickWatchTimer, kWatchMs, nullptr);
+    witness_.Watch(window_);
     loupe_.SetPicking(true);
 }
 
 // The hooks have seen the end already when it came from them; `how` is Pick or Cancel.
 void ScreenPickSession::End(PickActionKind how) {
-    const bool frozen = form_.freezeState() == FreezeState::Frozen;
-    const auto ending = session_.Finish(how, frozen);
-    if (!ending) return;
+    if (!session_.Finish(how)) return;
+    witness_.Stop();
     KillTimer(window_, kPickWatchTimer);
     KillTimer(window_, kPickFreezeAfterHiding);
     loupe_.SetSnapshotting(false);
     loupe_.SetPicking(false);
-    owedUntil_ = GetTickCount64() + kOwedUpsWaitMs;
+    const ULONGLONG now = GetTickCount64();
+    owedUntil_ = now + kOwedUpsLongestMs;
+    if (how == PickActionKind::Pick) {
+        runner_.RunHandler([&] { copyDue_ = form_.ScreenPickTaken(); });
+        copyBy_ = now + kCopyWaitMs;
+    } else {
+        runner_.RunHandler([&] { form_.ScreenPickCancelled(); });
+    }
     LetHooksGoWhenDone();
-    const std::string format = formatKey_ ? formatKey_() : std::string(kDefaultPickFormatKey);
-    runner_.RunHandler([&] {
-        if (ending->take) {
-            form_.ScreenPickTaken(format);
-        } else {
-            form_.ScreenPickCancelled();
-        }
-    });
 }
 
 void ScreenPickSession::LetHooksGoWhenDone() {
-    if (active() || !hooks_.installed()) return;
-    if (!session_.hooksNeeded() || GetTickCount64() >= owedUntil_) {
-        hooks_.Remove();
+    if (active()) return;
+    const ULONGLONG now = GetTickCount64();
+    if (hooks_.installed() && (!session_.hooksNeeded() || now >= owedUntil_)) RemoveHooks();
+    if (copyDue_ && (!hooks_.installed() || now >= copyBy_)) CopyTaken();
+    if (!hooks_.installed() && !copyDue_) {
         KillTimer(window_, kPickOwedUpsTimer);
         return;
     }
-    SetTimer(window_, kPickOwedUpsTimer, kOwedUpsCheckMs, nullptr);
+    // The hooks tell of the last owed release themselves; the timer only keeps the
+    // bounds.
+    const ULONGLONG next = copyDue_ ? copyBy_ : owedUntil_;
+    SetTimer(window_, kPickOwedUpsTimer, static_cast<UINT>(std::max<ULONGLONG>(next - now, 10)),
+             nullptr);
 }
 
-bool ScreenPickSession::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+void ScreenPickSession::RemoveHooks() {
+    hooks_.Remove();
+    session_.HooksRemoved();
+}
+
+void ScreenPickSession::CopyTaken() {
+    if (!copyDue_) return;
+    copyDue_ = false;
+    runner_.RunHandler([&] { form_.ScreenPickCopy(); });
+}
+
+bool ScreenPickSession::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kPickActionMessage) {
         OnAction(UnpackPickAction(static_cast<uint32_t>(wParam)));
+        return true;
+    }
+    if (message == WM_INPUT) {
+        OnWitness(lParam);
+        // The system frees the raw input's data there.
+        if (window_ != nullptr) DefWindowProcW(window_, message, wParam, lParam);
         return true;
     }
     if (message != WM_TIMER) return false;
     switch (wParam) {
         case kPickWatchTimer:
-            OnWatch();
+            KillTimer(window_, wParam);
+            CheckWitness();
             return true;
         case kPickFreezeAfterHiding:
             KillTimer(window_, wParam);
@@ -149,7 +201,34 @@ void ScreenPickSession::OnAction(const PickAction &action) {
             }
             return;
         case PickActionKind::None:
+            // The last release the hooks owed has come.
+            LetHooksGoWhenDone();
             return;
+    }
+}
+
+void ScreenPickSession::OnWitness(LPARAM rawInput) {
+    if (!active()) return;
+    const PickWitness::Presses presses = PickWitness::PressesIn(rawInput);
+    const auto now = static_cast<uint32_t>(GetTickCount());
+    for (int i = 0; i < presses.keys; ++i) session_.OnWitnessedPress(PressKind::Key, now);
+    for (int i = 0; i < presses.buttons; ++i) session_.OnWitnessedPress(PressKind::Button, now);
+    if (presses.keys + presses.buttons > 0) CheckWitness();
+}
+
+// A press the hooks did not see went on to the program beneath: the hooks are gone.
+// The pick ends without a colour and says why; the next one installs them afresh.
+void ScreenPickSession::CheckWitness() {
+    if (!active()) return;
+    if (session_.HooksGone(static_cast<uint32_t>(GetTickCount()))) {
+        End(PickActionKind::Cancel);
+        RemoveHooks();
+        LetHooksGoWhenDone();
+        runner_.RunChosenHandler([] { throw PickerError(messages::kPickInputLost); });
+        return;
+    }
+    if (session_.witnessWaiting()) {
+        SetTimer(window_, kPickWatchTimer, HookWitness::kWitnessGraceMs, nullptr);
     }
 }
 
@@ -158,24 +237,6 @@ void ScreenPickSession::Freeze() {
     runner_.RunHandler([&] { form_.ScreenPickToggleFreeze(); });
     loupe_.SetSnapshotting(false);
     loupe_.Redraw();
-}
-
-// While the hooks hold, a press never reaches the system's key state; one that does
-// means a hook was dropped, and the press still ends the pick as the hook would have.
-// A key held when the pick began (the click on the notification icon) counts once it
-// has been let go.
-void ScreenPickSession::OnWatch() {
-    if (!active()) return;
-    for (size_t i = 0; i < std::size(kWatchedKeys); ++i) {
-        const bool down = Down(kWatchedKeys[i]);
-        if (heldAtStart_[i]) {
-            heldAtStart_[i] = down;
-            continue;
-        }
-        if (!down) continue;
-        End(i < kFirstCancelKey ? PickActionKind::Pick : PickActionKind::Cancel);
-        return;
-    }
 }
 
 }  // namespace tintwell::win32

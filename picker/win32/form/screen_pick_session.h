@@ -1,9 +1,11 @@
 // A pick from anywhere on the screen, started by the hotkey (or the notification
 // icon) without bringing the window forward or taking the focus: the loupe beside
 // the pointer, the hooks that keep the pick's clicks and keys from other programs,
-// and what each of them does. It ends on a pick, a cancel, the hotkey again, or the
-// window's going. The hooks stay a moment after the end only for the releases of
-// what the pick swallowed, and go at once when the window does.
+// the witness that shows whether the hooks are still there, and what each of them
+// does. It ends on a pick, a cancel, the hotkey again, the hooks gone, or the
+// window's going. The hooks stay after the end only for the releases of what the
+// pick swallowed, and go at once when the window does; the taken colour is copied
+// once they have gone, so that no clipboard wait holds them.
 #ifndef TINTWELL_PICKER_WIN32_FORM_SCREEN_PICK_SESSION_H
 #define TINTWELL_PICKER_WIN32_FORM_SCREEN_PICK_SESSION_H
 
@@ -38,19 +40,24 @@ class ScreenPickSession {
 
     // The hotkey: starts a pick, or cancels the one under way.
     void Toggle();
-    // Starts a pick unless one is under way.
+    // Starts a pick unless one is under way, or a box or dialog of the picker's is
+    // open: the pick would swallow the click or the key meant for it.
     void Start();
     bool active() const { return session_.running(); }
 
-    // The hooks' posted actions and the pick's timers; false for other messages.
+    // The hooks' posted actions, the witness's raw input (WM_INPUT, which it also
+    // hands to DefWindowProc) and the pick's timers; false for other messages.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     void OnAction(const PickAction &action);
-    void OnWatch();
+    void OnWitness(LPARAM rawInput);
+    void CheckWitness();
     void Freeze();
     void End(PickActionKind how);
     void LetHooksGoWhenDone();
+    void RemoveHooks();
+    void CopyTaken();
 
     Form &form_;
     Loupe &loupe_;
@@ -60,8 +67,10 @@ class ScreenPickSession {
     HWND window_;
     PickSession session_;
     PickHooks hooks_;
-    // Which of the watched keys and buttons were down when the pick began.
-    bool heldAtStart_[5];
+    PickWitness witness_;
+    // A taken colour waits for its copy until the hooks have gone, or till copyBy_.
+    bool copyDue_;
+    ULONGLONG copyBy_;
     // When the hooks go whatever is still owed to them.
     ULONGLONG owedUntil_;
 };

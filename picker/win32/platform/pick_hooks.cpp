@@ -86,10 +86,13 @@ std::optional<PickEvent> MouseEvent(WPARAM message, const MSLLHOOKSTRUCT &event)
 }
 
 // Swallowed or not, as the pick's rule says; what it makes of the event goes to the
-// window.
+// window, and so does the last owed up (an action of None), after which the window
+// lets the hooks go.
 bool Decide(const PickEvent &event) {
-    const PickVerdict verdict = g_pickSession->OnHookEvent(event);
-    if (verdict.action.kind != PickActionKind::None) {
+    const bool needed = g_pickSession->hooksNeeded();
+    const PickVerdict verdict = g_pickSession->OnHookEvent(event, GetTickCount());
+    if (verdict.action.kind != PickActionKind::None ||
+        (needed && !PickHookNeeded(verdict.state))) {
         PostMessageW(g_pickWindow, kPickActionMessage, PackPickAction(verdict.action), 0);
     }
     return verdict.swallow;
@@ -118,7 +121,7 @@ LRESULT CALLBACK PickKeyboardHookProcedure(int code, WPARAM wParam, LPARAM lPara
 }
 
 bool PickHooks::Install(HWND window, PickSession &session) {
-    if (installed()) return true;
+    Remove();
     ReadHeldSides();
     g_pickWindow = window;
     g_pickSession = &session;
@@ -137,6 +140,53 @@ void PickHooks::Remove() {
     keyboard_ = nullptr;
     g_pickWindow = nullptr;
     g_pickSession = nullptr;
+}
+
+bool PickWitness::Watch(HWND window) {
+    Stop();
+    const RAWINPUTDEVICE devices[] = {
+        {0x01, 0x02, RIDEV_INPUTSINK, window},  // generic desktop: mouse
+        {0x01, 0x06, RIDEV_INPUTSINK, window},  // generic desktop: keyboard
+    };
+    watching_ = RegisterRawInputDevices(devices, static_cast<UINT>(std::size(devices)),
+                                        sizeof(RAWINPUTDEVICE)) != FALSE;
+    return watching_;
+}
+
+void PickWitness::Stop() {
+    if (!watching_) return;
+    const RAWINPUTDEVICE devices[] = {
+        {0x01, 0x02, RIDEV_REMOVE, nullptr},
+        {0x01, 0x06, RIDEV_REMOVE, nullptr},
+    };
+    RegisterRawInputDevices(devices, static_cast<UINT>(std::size(devices)),
+                            sizeof(RAWINPUTDEVICE));
+    watching_ = false;
+}
+
+PickWitness::Presses PickWitness::PressesIn(LPARAM rawInput) {
+    Presses presses;
+    RAWINPUT input{};
+    UINT size = sizeof input;
+    if (GetRawInputData(reinterpret_cast<HRAWINPUT>(rawInput), RID_INPUT, &input, &size,
+                        sizeof(RAWINPUTHEADER)) == static_cast<UINT>(-1)) {
+        return presses;
+    }
+    if (input.header.dwType == RIM_TYPEKEYBOARD) {
+        if ((input.data.keyboard.Flags & RI_KEY_BREAK) == 0 &&
+            WitnessedKey(input.data.keyboard.VKey)) {
+            presses.keys = 1;
+        }
+    } else if (input.header.dwType == RIM_TYPEMOUSE) {
+        constexpr USHORT kDowns[] = {RI_MOUSE_BUTTON_1_DOWN, RI_MOUSE_BUTTON_2_DOWN,
+                                     RI_MOUSE_BUTTON_3_DOWN, RI_MOUSE_BUTTON_4_DOWN,
+                                     RI_MOUSE_BUTTON_5_DOWN};
+        const USHORT flags = input.data.mouse.usButtonFlags;
+        for (const USHORT down : kDowns) {
+            if ((flags & down) != 0) ++presses.buttons;
+        }
+    }
+    return presses;
 }
 
 }  // namespace tintwell::win32

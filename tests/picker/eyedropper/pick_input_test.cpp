@@ -114,6 +114,30 @@ TEST(PickInput, ArrowsNudgeOnePixelTenWithShiftAndAgainWhileHeld) {
     EXPECT_TRUE(run.state.picking);
 }
 
+TEST(PickInput, AKeyThatWentOnWithAltOrWinRepeatsOnOnceTheyAreLetGo) {
+    for (const uint32_t modifier : {kModAlt, kModWin}) {
+        HookRun run;
+        EXPECT_FALSE(run.Feed(KeyDownEvent(kKeySpace, modifier)).swallow);
+        EXPECT_FALSE(run.Feed(KeyDownEvent(kKeySpace, modifier)).swallow);
+        // The modifier's up came first; Space still repeats.
+        const PickVerdict repeat = run.Feed(KeyDownEvent(kKeySpace));
+        EXPECT_FALSE(repeat.swallow);
+        EXPECT_EQ(repeat.action.kind, PickActionKind::None);
+        EXPECT_FALSE(run.Feed(KeyUpEvent(kKeySpace)).swallow);
+        EXPECT_TRUE(run.state.picking);
+        // Let go, the next Space is the pick's.
+        EXPECT_EQ(run.Feed(KeyDownEvent(kKeySpace)).action.kind, PickActionKind::Pick);
+    }
+    // Held from before the pick, the same.
+    HookRun run;
+    run.state = PickHookState{};
+    run.Feed(KeyDownEvent(kKeyEnter));
+    run.state = StartedPick(run.state, kDefaultHotkey);
+    EXPECT_FALSE(run.Feed(KeyDownEvent(kKeyEnter)).swallow);
+    EXPECT_FALSE(run.Feed(KeyUpEvent(kKeyEnter)).swallow);
+    EXPECT_TRUE(run.state.picking);
+}
+
 TEST(PickInput, CtrlFFreezesOnceWhileHeldAndOtherFsPass) {
     HookRun run;
     EXPECT_FALSE(run.Feed(KeyDownEvent(kKeyF)).swallow);
@@ -227,54 +251,190 @@ TEST(PickInput, ActionsComeBackFromTheirPostedWord) {
     EXPECT_EQ(UnpackPickAction(0xFFu).kind, PickActionKind::None);
 }
 
-TEST(PickSession, EndsWithSamplingAndTheFreezeAsTheyWere) {
-    struct Case {
-        PickerBefore before;
-        PickActionKind how;
-        bool frozenNow;
-        bool sampling, thaw, restoreColour;
-    };
-    const Case cases[] = {
-        {{false, false}, PickActionKind::Pick, true, false, true, false},
-        {{false, false}, PickActionKind::Cancel, false, false, false, true},
-        {{true, false}, PickActionKind::Cancel, true, true, true, false},
-        {{true, true}, PickActionKind::Pick, true, true, false, false},
-    };
-    for (const Case &c : cases) {
-        PickSession session;
-        ASSERT_TRUE(session.Start(c.before, kDefaultHotkey));
-        const std::optional<PickEnding> ending = session.Finish(c.how, c.frozenNow);
-        ASSERT_TRUE(ending);
-        EXPECT_EQ(ending->take, c.how == PickActionKind::Pick);
-        EXPECT_EQ(ending->sampling, c.sampling);
-        EXPECT_EQ(ending->thaw, c.thaw);
-        EXPECT_EQ(ending->restoreColour, c.restoreColour);
+TEST(PickInput, SwappedButtonsPickWithThePrimaryAndCancelWithTheSecondary) {
+    // Swapped for the left hand, the hook's physical right button is the primary one.
+    PickHookState swapped = StartedPick(PickHookState{}, kDefaultHotkey, true);
+    PickVerdict verdict = StepPick(swapped, ButtonDownEvent(PickButton::Right));
+    EXPECT_TRUE(verdict.swallow);
+    EXPECT_EQ(verdict.action.kind, PickActionKind::Pick);
+    EXPECT_TRUE(StepPick(verdict.state, ButtonUpEvent(PickButton::Right)).swallow);
+
+    verdict = StepPick(swapped, ButtonDownEvent(PickButton::Left));
+    EXPECT_TRUE(verdict.swallow);
+    EXPECT_EQ(verdict.action.kind, PickActionKind::Cancel);
+    EXPECT_FALSE(verdict.state.picking);
+
+    // The next pick takes the swap as it is then.
+    const PickHookState unswapped = StartedPick(verdict.state, kDefaultHotkey, false);
+    EXPECT_EQ(StepPick(unswapped, ButtonDownEvent(PickButton::Left)).action.kind,
+              PickActionKind::Pick);
+}
+
+TEST(PickInput, AKeyThatEndsThePickOwesItsRepeatsAndItsUp) {
+    for (const uint32_t key : {static_cast<uint32_t>(kKeyEscape), static_cast<uint32_t>(kKeyEnter)}) {
+        HookRun run;
+        EXPECT_TRUE(run.Feed(KeyDownEvent(key)).swallow);
+        EXPECT_FALSE(run.state.picking);
+        // Held, it repeats: the program beneath gets none of it, and the pick does
+        // not begin again.
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            const PickVerdict verdict = run.Feed(KeyDownEvent(key));
+            EXPECT_TRUE(verdict.swallow) << key;
+            EXPECT_EQ(verdict.action.kind, PickActionKind::None);
+            EXPECT_TRUE(PickHookNeeded(run.state));
+        }
+        EXPECT_TRUE(run.Feed(KeyUpEvent(key)).swallow) << "no orphan up for " << key;
+        EXPECT_FALSE(PickHookNeeded(run.state));
+        EXPECT_FALSE(run.Feed(KeyDownEvent(key)).swallow);
+        EXPECT_FALSE(run.Feed(KeyUpEvent(key)).swallow);
     }
+}
+
+TEST(PickInput, AnUpIsOwedNoLongerThanTheKeyIsHeld) {
+    // Enter picked and its up was lost; another key went down since, so the next
+    // Enter is a new press, not a repeat, and belongs to the program beneath.
+    HookRun run;
+    run.Feed(KeyDownEvent(kKeyEnter));
+    EXPECT_FALSE(run.Feed(KeyDownEvent(kKeyA)).swallow);
+    EXPECT_FALSE(run.Feed(KeyUpEvent(kKeyA)).swallow);
+    EXPECT_FALSE(run.Feed(KeyDownEvent(kKeyEnter)).swallow);
+    EXPECT_FALSE(PickHookNeeded(run.state));
+    EXPECT_FALSE(run.Feed(KeyUpEvent(kKeyEnter)).swallow);
+
+    // In the next pick, an arrow whose up was lost nudges again as a new press and
+    // owes only its own up.
+    run.state = StartedPick(run.state, kDefaultHotkey);
+    run.Feed(KeyDownEvent(kKeyLeft));
+    EXPECT_FALSE(run.Feed(KeyDownEvent(kKeyA)).swallow);
+    EXPECT_EQ(run.Feed(KeyDownEvent(kKeyLeft)).action, NudgeBy(-1, 0));
+    EXPECT_TRUE(run.Feed(KeyUpEvent(kKeyLeft)).swallow);
+    EXPECT_FALSE(run.Feed(KeyUpEvent(kKeyLeft)).swallow);
 }
 
 TEST(PickSession, StartsOnceEndsOnceAndKeepsTheHooksForOwedUps) {
     PickSession session;
     EXPECT_EQ(session.RespondTo(PickTrigger::TrayIcon), TriggerResponse::Start);
-    ASSERT_TRUE(session.Start(PickerBefore{true, false}, kDefaultHotkey));
-    EXPECT_FALSE(session.Start(PickerBefore{false, false}, kDefaultHotkey));
-    EXPECT_TRUE(session.before().sampling);
+    ASSERT_TRUE(session.Start(kDefaultHotkey));
+    EXPECT_FALSE(session.Start(kDefaultHotkey));
     EXPECT_EQ(session.RespondTo(PickTrigger::Hotkey), TriggerResponse::Cancel);
     EXPECT_EQ(session.RespondTo(PickTrigger::TrayIcon), TriggerResponse::Nothing);
 
     const PickVerdict click = session.OnHookEvent(ButtonDownEvent(PickButton::Left));
     EXPECT_EQ(click.action.kind, PickActionKind::Pick);
-    EXPECT_FALSE(session.Finish(PickActionKind::Nudge, false).has_value());
+    EXPECT_FALSE(session.Finish(PickActionKind::Nudge));
     EXPECT_TRUE(session.running());
-    EXPECT_TRUE(session.Finish(PickActionKind::Pick, false).has_value());
-    EXPECT_FALSE(session.Finish(PickActionKind::Pick, false).has_value()) << "one end, one ending";
+    EXPECT_TRUE(session.Finish(PickActionKind::Pick));
+    EXPECT_FALSE(session.Finish(PickActionKind::Pick)) << "one end";
     EXPECT_TRUE(session.hooksNeeded());
     EXPECT_TRUE(session.OnHookEvent(ButtonUpEvent(PickButton::Left)).swallow);
     EXPECT_FALSE(session.hooksNeeded());
 
     // Ended by the window: the hooks let everything through at once.
-    ASSERT_TRUE(session.Start(PickerBefore{}, kDefaultHotkey));
-    EXPECT_TRUE(session.Finish(PickActionKind::Cancel, false).has_value());
+    ASSERT_TRUE(session.Start(kDefaultHotkey));
+    EXPECT_TRUE(session.Finish(PickActionKind::Cancel));
     EXPECT_FALSE(session.OnHookEvent(ButtonDownEvent(PickButton::Left)).swallow);
+
+    // Hooks removed owe nothing: the next pick swallows no up of an earlier press.
+    ASSERT_TRUE(session.Start(kDefaultHotkey, true));
+    EXPECT_EQ(session.OnHookEvent(ButtonDownEvent(PickButton::Right)).action.kind,
+              PickActionKind::Pick);
+    EXPECT_TRUE(session.Finish(PickActionKind::Pick));
+    session.HooksRemoved();
+    EXPECT_FALSE(session.hooksNeeded());
+    ASSERT_TRUE(session.Start(kDefaultHotkey));
+    EXPECT_FALSE(session.OnHookEvent(ButtonUpEvent(PickButton::Right)).swallow);
+}
+
+TEST(PickSession, APressTheWitnessSawAndTheHooksDidNotMeansTheyAreGone) {
+    constexpr uint32_t t = 5000;
+    constexpr uint32_t grace = HookWitness::kWitnessGraceMs;
+    PickSession session;
+    ASSERT_TRUE(session.Start(kDefaultHotkey));
+
+    // The hooks see every press first, the witness after: nothing is gone, also for
+    // presses the hooks let through (Alt+Tab) and whose ups they owe.
+    session.OnHookEvent(KeyDownEvent(kKeyTab, kModAlt), t);
+    session.OnWitnessedPress(PressKind::Key, t + 2);
+    session.OnHookEvent(ButtonDownEvent(PickButton::Middle), t + 10);
+    session.OnWitnessedPress(PressKind::Button, t + 11);
+    EXPECT_FALSE(session.witnessWaiting());
+    EXPECT_FALSE(session.HooksGone(t + 10 * grace));
+
+    // The witness first: the hooks' call may come a moment later.
+    session.OnWitnessedPress(PressKind::Key, t + 20);
+    EXPECT_TRUE(session.witnessWaiting());
+    EXPECT_FALSE(session.HooksGone(t + 20 + grace - 1));
+    session.OnHookEvent(KeyDownEvent(kKeyLeft), t + 30);
+    EXPECT_FALSE(session.witnessWaiting());
+    EXPECT_FALSE(session.HooksGone(t + 20 + 10 * grace));
+
+    // A press the hooks never saw: gone once the grace is over, not before.
+    session.OnWitnessedPress(PressKind::Button, t + 100);
+    EXPECT_FALSE(session.HooksGone(t + 100 + grace - 1));
+    EXPECT_TRUE(session.HooksGone(t + 100 + grace));
+    EXPECT_TRUE(session.Finish(PickActionKind::Cancel));
+    EXPECT_FALSE(session.HooksGone(t + 100 + grace)) << "over with the pick";
+}
+
+TEST(PickSession, TheWitnessIsNotFooledByOtherPressesOrOldOnes) {
+    constexpr uint32_t lead = HookWitness::kHookLeadMs;
+    constexpr uint32_t grace = HookWitness::kWitnessGraceMs;
+    // A key the hooks saw explains no button; a modifier's press counts for neither
+    // side, as the keyboard makes some up that only one side sees.
+    {
+        PickSession session;
+        session.Start(kDefaultHotkey);
+        session.OnHookEvent(KeyDownEvent(kKeyA), 100);
+        session.OnHookEvent(KeyDownEvent(kShiftVk), 100);
+        session.OnWitnessedPress(PressKind::Button, 101);
+        EXPECT_TRUE(session.HooksGone(101 + grace));
+        EXPECT_FALSE(WitnessedKey(kShiftVk));
+        EXPECT_TRUE(WitnessedKey(kKeyA));
+    }
+    // Presses the hooks swallowed that the witness never reports (as on Windows) do
+    // not explain one long after; each explains one witnessed press only.
+    {
+        PickSession session;
+        session.Start(kDefaultHotkey);
+        session.OnHookEvent(KeyDownEvent(kKeyLeft), 100);
+        session.OnWitnessedPress(PressKind::Key, 100 + lead + 1);
+        EXPECT_TRUE(session.HooksGone(100 + lead + 1 + grace));
+    }
+    {
+        PickSession session;
+        session.Start(kDefaultHotkey);
+        session.OnHookEvent(KeyDownEvent(kKeyLeft), 100);
+        session.OnWitnessedPress(PressKind::Key, 101);
+        session.OnWitnessedPress(PressKind::Key, 102);
+        EXPECT_TRUE(session.HooksGone(102 + grace));
+    }
+    // The clock wraps.
+    {
+        PickSession session;
+        session.Start(kDefaultHotkey);
+        session.OnHookEvent(KeyDownEvent(kKeyA), 0xFFFFFFF0u);
+        session.OnWitnessedPress(PressKind::Key, 0x10u);
+        EXPECT_FALSE(session.HooksGone(0x10u + 10 * grace));
+        session.OnWitnessedPress(PressKind::Key, 0x20u);
+        EXPECT_FALSE(session.HooksGone(0x20u + grace - 1));
+        EXPECT_TRUE(session.HooksGone(0x20u + grace));
+    }
+    // More unseen presses than can wait at once: gone without waiting for the grace.
+    {
+        PickSession session;
+        session.Start(kDefaultHotkey);
+        for (int i = 0; i < 8; ++i) session.OnWitnessedPress(PressKind::Button, 100);
+        EXPECT_FALSE(session.HooksGone(100));
+        session.OnWitnessedPress(PressKind::Key, 100);
+        EXPECT_TRUE(session.HooksGone(100));
+    }
+    // A new pick starts with nothing noted.
+    PickSession session;
+    session.Start(kDefaultHotkey);
+    session.OnWitnessedPress(PressKind::Key, 100);
+    session.Finish(PickActionKind::Cancel);
+    session.Start(kDefaultHotkey);
+    EXPECT_FALSE(session.HooksGone(100 + 10 * grace));
 }
 
 }  // namespace
