@@ -159,7 +159,7 @@ int main() {
     Win32Platform platform;
     EndOnFailure failures;
     Loupe loupe(platform.screen(), failures);
-    loupe.Create(instance, [&](ReadViewer &viewer) {
+    loupe.Create(instance, [&](ReadViewer &viewer, ScreenPoint) {
         const ScreenSquare read = platform.ReadScreenSquare(viewer.WantedReach());
         viewer.ShowRead(read, SampleStatus{0, SampledColour(read.centre()), FreezeState::Live});
     });
