@@ -198,6 +198,21 @@ int main() {
     onePixel.Print("read + loupe, 1 pixel", plain.Median());
     fiveByFive.Print("read + loupe, 5x5 mean", plain.Median());
 
+    // The wheel during a pick: each notch a zoom step in or out, drawn at once from a
+    // read of its own.
+    loupe.SetPicking(true);
+    drag_bench::StepTimer notches;
+    for (int i = 0; i < kWarmUp + kRuns; ++i) {
+        const bool counted = i >= kWarmUp;
+        if (counted) notches.Start();
+        loupe.Zoom(i % 2 == 0 ? 1 : -1);
+        GdiFlush();
+        if (counted) notches.Stop();
+        Pump();
+    }
+    loupe.SetPicking(false);
+    notches.Print("wheel notch during a pick: zoom step, read, loupe", plain.Median());
+
     // Jumps of the pointer, alternating between two places far apart: from the jump
     // to the first moment the loupe stands elsewhere, the message loop running as
     // the program's does. First in quick succession, as while the pointer moves;
