@@ -6,6 +6,8 @@
 // memory DCs) and the plain per-pixel reference doing the same two draws, all
 // measured in the same run. The whole step is measured again after the window has
 // been told it moved to a 192-dpi monitor, where both tables show magnified twice.
+// Last, frames of the loupe while sampling, as the picker runs them, beside a plain
+// one-pixel read.
 // Prints figures; never fails on time.
 //
 //   drag_step_bench.exe [STEPS]     default 3000
@@ -18,9 +20,11 @@
 #include <cstdlib>
 
 #include "colour_table.h"
+#include "command_ids.h"
 #include "control_layout.h"
 #include "draw_target.h"
 #include "form_window.h"
+#include "loupe.h"
 #include "reference_draw.h"
 #include "step_stats.h"
 
@@ -91,6 +95,43 @@ class ImagePair {
     DrawTarget strip_{TargetKind::ScreenCompatible, 18, 256};
 };
 
+// What a loupe frame must do at the least: find the pointer and read its pixel.
+void PlainPixelRead() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const HDC screen = GetDC(nullptr);
+    GetPixel(screen, cursor.x, cursor.y);
+    ReleaseDC(nullptr, screen);
+}
+
+// Frames of the loupe in the picker while sampling, the pointer moved before each
+// one, beside the screen to the right of the window: each frame reads, redraws the
+// loupe and moves it, through the form's handling of the frame's read. The sample
+// ticks and whatever else comes between frames are not counted.
+StepTimer LoupeFrames(HWND form, int frames) {
+    StepTimer timer;
+    SendMessageW(GetDlgItem(form, kCheck3), BM_CLICK, 0, 0);
+    SendMessageW(form, WM_SYSCOMMAND, kLoupeCommand, 0);
+    Pump();
+    const HWND loupe = FindWindowW(kLoupeClass, nullptr);
+    RECT window{};
+    GetWindowRect(form, &window);
+    const int x = (window.right + GetSystemMetrics(SM_CXSCREEN)) / 2;
+    const int y = window.top + 40;
+    for (int i = 0; loupe != nullptr && i < frames; ++i) {
+        SetCursorPos(x + (i % 40) * 3, y + (i % 17) * 2);
+        timer.Start();
+        SendMessageW(loupe, WM_TIMER, kLoupeFrameTimer, 0);
+        GdiFlush();
+        timer.Stop();
+        Pump();
+    }
+    SendMessageW(form, WM_SYSCOMMAND, kLoupeCommand, 0);
+    SendMessageW(GetDlgItem(form, kCheck3), BM_CLICK, 0, 0);
+    Pump();
+    return timer;
+}
+
 template <typename Draw>
 StepTimer DrawSteps(int steps, Draw draw) {
     StepTimer timer;
@@ -160,6 +201,9 @@ int main(int argc, char **argv) {
     SendMessageW(GetDlgItem(form, kOption1), BM_CLICK, 0, 0);
     SetWindowPos(form, nullptr, home.left, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Pump();
+
+    const StepTimer loupeFrames = LoupeFrames(form, steps);
+    const StepTimer plainRead = DrawSteps(steps, [](int) { PlainPixelRead(); });
 
     const HMODULE module = GetModuleHandleW(L"dyeplate.dll");
     const auto draw = reinterpret_cast<DrawColorTableFn>(
@@ -233,6 +277,13 @@ int main(int argc, char **argv) {
     red192.Print("window: whole drag step, red mode, 192 dpi", red96.Median());
     strip96.Print("window: whole strip drag step, hue mode, 96 dpi", strip96.Median());
     strip192.Print("window: whole strip drag step, hue mode, 192 dpi", strip96.Median());
+    std::printf("\nA loupe frame in the picker, sampling on (vs a plain one-pixel read)\n");
+    if (loupeFrames.empty()) {
+        std::printf("no loupe: the frames were not measured\n");
+    } else {
+        loupeFrames.Print("window: loupe frame, pointer moved", plainRead.Median());
+    }
+    plainRead.Print("plain one-pixel read: cursor, screen DC, GetPixel", plainRead.Median());
 
     DestroyWindow(form);
     Pump();

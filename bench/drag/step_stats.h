@@ -26,6 +26,7 @@ class StepTimer {
         return sorted[static_cast<size_t>(fraction * static_cast<double>(sorted.size() - 1))];
     }
     double Median() const { return Percentile(0.5); }
+    bool empty() const { return samplesUs_.empty(); }
     double StepsPerSecond() const {
         double total = 0;
         for (double us : samplesUs_) total += us;

@@ -159,7 +159,7 @@ int main() {
     Win32Platform platform;
     EndOnFailure failures;
     Loupe loupe(platform.screen(), failures);
-    loupe.Create(instance, [&](ReadViewer &viewer) {
+    loupe.Create(instance, [&](ReadViewer &viewer, ScreenPoint) {
         const ScreenSquare read = platform.ReadScreenSquare(viewer.WantedReach());
         viewer.ShowRead(read, SampleStatus{0, SampledColour(read.centre()), FreezeState::Live});
     });
@@ -197,6 +197,21 @@ int main() {
     plain.Print("plain one-pixel read", 0);
     onePixel.Print("read + loupe, 1 pixel", plain.Median());
     fiveByFive.Print("read + loupe, 5x5 mean", plain.Median());
+
+    // The wheel during a pick: each notch a zoom step in or out, drawn at once from a
+    // read of its own.
+    loupe.SetPicking(true);
+    drag_bench::StepTimer notches;
+    for (int i = 0; i < kWarmUp + kRuns; ++i) {
+        const bool counted = i >= kWarmUp;
+        if (counted) notches.Start();
+        loupe.Zoom(i % 2 == 0 ? 1 : -1);
+        GdiFlush();
+        if (counted) notches.Stop();
+        Pump();
+    }
+    loupe.SetPicking(false);
+    notches.Print("wheel notch during a pick: zoom step, read, loupe", plain.Median());
 
     // Jumps of the pointer, alternating between two places far apart: from the jump
     // to the first moment the loupe stands elsewhere, the message loop running as

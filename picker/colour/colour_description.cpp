@@ -195,4 +195,14 @@ std::vector<std::string> ColourDescriptionLines(ColorRef colour, std::optional<C
     return lines;
 }
 
+bool operator==(const ColourDescriptionKey &a, const ColourDescriptionKey &b) {
+    return a.colour == b.colour && a.previous == b.previous && a.mappedIntoSrgb == b.mappedIntoSrgb;
+}
+
+std::vector<std::string> ColourDescriptionLines(const ColourDescriptionKey &key) {
+    std::vector<std::string> lines = ColourDescriptionLines(key.colour, key.previous);
+    if (key.mappedIntoSrgb) lines.push_back(messages::kMappedIntoSrgb);
+    return lines;
+}
+
 }  // namespace tintwell

@@ -70,6 +70,28 @@ NearestName NearestCssName(ColorRef colour);
 // when there is a previous colour, the contrast against it.
 std::vector<std::string> ColourDescriptionLines(ColorRef colour, std::optional<ColorRef> previous);
 
+// Everything the description of a shown colour depends on: two keys are equal
+// exactly when their lines are, so that whoever shows the lines can tell whether
+// they changed before any text is built (the window asks after every event, each
+// step of a drag included). A line added to the description adds what decides it
+// here and to the comparison.
+struct ColourDescriptionKey {
+    ColorRef colour = 0;
+    // The colour it is measured against: the newest recent one that differs from it.
+    std::optional<ColorRef> previous;
+    // A pasted colour that lay outside sRGB and was brought inside it.
+    bool mappedIntoSrgb = false;
+};
+
+bool operator==(const ColourDescriptionKey &a, const ColourDescriptionKey &b);
+inline bool operator!=(const ColourDescriptionKey &a, const ColourDescriptionKey &b) {
+    return !(a == b);
+}
+
+// The lines the key stands for: those of the colour against the previous one, then,
+// for a colour brought into sRGB, a line that says so.
+std::vector<std::string> ColourDescriptionLines(const ColourDescriptionKey &key);
+
 }  // namespace tintwell
 
 #endif  // TINTWELL_PICKER_COLOUR_DESCRIPTION_H

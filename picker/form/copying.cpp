@@ -71,23 +71,25 @@ void Form::RestoreRecentColours(const std::vector<ColorRef> &newestFirst) {
     }
 }
 
-std::vector<std::string> Form::ShownColourDescription() const {
+std::optional<ColourDescriptionKey> Form::ShownColourDescriptionKey() const {
     const std::optional<ColorRef> shown = ShownColour();
-    if (!shown) return {};
-    std::optional<ColorRef> previous;
+    if (!shown) return std::nullopt;
+    ColourDescriptionKey key;
+    key.colour = *shown;
     for (const RecentColour &entry : recent_.Entries()) {
         if (entry.colour != *shown) {
-            previous = entry.colour;
+            key.previous = entry.colour;
             break;
         }
     }
-    const DescribedFor key{*shown, previous, mappedPaste_};
-    if (describedFor_ != key) {
-        described_ = ColourDescriptionLines(*shown, previous);
-        if (mappedPaste_) described_.push_back(messages::kMappedIntoSrgb);
-        describedFor_ = key;
-    }
-    return described_;
+    key.mappedIntoSrgb = mappedPaste_;
+    return key;
+}
+
+std::vector<std::string> Form::ShownColourDescription() const {
+    const std::optional<ColourDescriptionKey> key = ShownColourDescriptionKey();
+    if (!key) return {};
+    return ColourDescriptionLines(*key);
 }
 
 void Form::NoteCopied(const std::u16string &text) {

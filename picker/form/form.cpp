@@ -21,8 +21,6 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       menu_(),
       shownByPick_(false),
       dragCopied_(false),
-      describedFor_(),
-      described_(),
       mappedPaste_(false),
       pressCopy_(),
       sampleSize_(SampleSize::OnePixel),

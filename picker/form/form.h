@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "colour_description.h"
 #include "colour_format_list.h"
 #include "colour_formats.h"
 #include "colour_library.h"
@@ -85,6 +86,8 @@ class Form {
     // One read of the screen, live or from the snapshot while frozen, reaching at
     // least `reach` and as far as the sample needs.
     ScreenSquare ReadScreen(int reach);
+    // The same around `pointer`, where the caller just found the cursor.
+    ScreenSquare ReadScreenAt(ScreenPoint pointer, int reach);
     SampleStatus StatusOf(const ScreenSquare &read) const;
 
     // The sample's size lasts for the session; one pixel at start.
@@ -190,6 +193,9 @@ class Form {
     // one that differs from it, and, for a pasted colour that lay outside sRGB, that
     // it was brought inside. Empty while no colour is shown.
     std::vector<std::string> ShownColourDescription() const;
+    // What decides those lines (colour_description.h), found without building any
+    // text; empty while no colour is shown, as the lines are then.
+    std::optional<ColourDescriptionKey> ShownColourDescriptionKey() const;
     // The colour in the swatch; empty while hexText holds none.
     std::optional<ColorRef> ShownColour() const;
 
@@ -244,18 +250,6 @@ class Form {
     bool shownByPick_;
     // A drag step copied since the mouse last let go of the field.
     bool dragCopied_;
-    // The last description worked out and what it was for (the colour shown and the
-    // previous one): the window asks after every event, a drag's steps included.
-    struct DescribedFor {
-        ColorRef shown;
-        std::optional<ColorRef> previous;
-        bool mapped;
-        bool operator!=(const DescribedFor &other) const {
-            return shown != other.shown || previous != other.previous || mapped != other.mapped;
-        }
-    };
-    mutable std::optional<DescribedFor> describedFor_;
-    mutable std::vector<std::string> described_;
     // What is shown is a pasted colour that was brought into sRGB: no pick, sample
     // or recent colour has been shown since.
     bool mappedPaste_;

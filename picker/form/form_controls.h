@@ -84,6 +84,8 @@ class Platform {
     // One read of the screen: the cursor, and the square of physical pixels reaching
     // `reach` around it, cells on no monitor or unreadable as kInvalidColor.
     virtual ScreenSquare ReadScreenSquare(int reach) = 0;
+    // The same around `pointer`, where the caller just found the cursor.
+    virtual ScreenSquare ReadScreenSquareAt(ScreenPoint pointer, int reach) = 0;
     // The cursor in physical pixels.
     virtual ScreenPoint CursorPosition() = 0;
     // The whole virtual screen as it is now; null when it cannot be had (no memory, a

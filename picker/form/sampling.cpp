@@ -63,6 +63,12 @@ ScreenSquare Form::ReadScreen(int reach) {
     return platform_.ReadScreenSquare(reach);
 }
 
+ScreenSquare Form::ReadScreenAt(ScreenPoint pointer, int reach) {
+    reach = std::max(reach, SampleReach(sampleSize_));
+    if (snapshot_) return snapshot_->ReadSquare(pointer, reach);
+    return platform_.ReadScreenSquareAt(pointer, reach);
+}
+
 SampleStatus Form::StatusOf(const ScreenSquare &read) const {
     return SampleStatus{SampleReach(sampleSize_), SampleOf(read, sampleSize_), freeze_};
 }

@@ -177,6 +177,38 @@ TEST_F(ControlHelpTest, TheCopyButtonAndTheSwatchHaveTooltips) {
     EXPECT_FALSE(IsWindow(tooltip)) << "it goes with the form";
 }
 
+// The form describes its swatch after each handler: a pick gives it the picked
+// colour's lines, and once a copy made that colour recent, the next pick is measured
+// against it.
+TEST_F(ControlHelpTest, TheFormsSwatchTextFollowsThePickAndTheColourCopiedBeforeIt) {
+    RecordingServices services;
+    ControlHelp probe(&services);
+    probe.Attach(form_->hwnd(), GetModuleHandleW(nullptr));
+    ASSERT_NE(probe.tooltip(), nullptr);
+    auto swatchText = [&] { return ToolText(probe.tooltip(), form_->hwnd(), Control(kShape1)); };
+    auto pick = [&](int x, int y) {
+        SendMessageW(Control(kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(Control(kPicture1), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    };
+    const std::wstring white = swatchText();
+
+    pick(200, 60);
+    const std::wstring first = swatchText();
+    EXPECT_NE(first, white);
+    EXPECT_EQ(first.find(L"\r\n#"), std::wstring::npos) << "nothing recent to measure against";
+    const std::u16string firstColour = form_->controls().Text1_Text();
+    ASSERT_EQ(firstColour.size(), 7u);
+
+    SendMessageW(Control(kCommand1), BM_CLICK, 0, 0);
+    EXPECT_EQ(swatchText(), first) << "the colour copied is no colour before itself";
+    pick(40, 220);
+    const std::wstring second = swatchText();
+    EXPECT_NE(second, first);
+    const std::wstring against = L"\r\n" + std::wstring(firstColour.begin(), firstColour.end());
+    EXPECT_NE(second.find(against), std::wstring::npos) << "measured against the copied colour";
+    probe.Detach();
+}
+
 TEST_F(ControlHelpTest, TheSwatchDescriptionFollowsItsColourAndIsTakenBack) {
     RecordingServices services;
     {

@@ -15,6 +15,7 @@
 #include "loupe.h"
 #include "loupe_canvas.h"
 #include "loupe_zoom.h"
+#include "resource_probe.h"
 #include "win32_platform.h"
 #include "window_base.h"
 #include "window_probe.h"
@@ -237,6 +238,85 @@ TEST(LoupeWindowTest, ZoomedDuringAPickKeepsItsSizeAndShowsTheStepsCells) {
     loupe.SetPicking(false);
 }
 
+// Turn after turn of the wheel during a pick, each frame reading another colour: the
+// loupe holds no more GDI objects than after the first turns, shows the last step's
+// cells with the last caption, and gives everything back once it hides.
+TEST(LoupeWindowTest, ZoomCyclesHoldNoMoreGdiObjectsAndShowTheLastStepAndCaption) {
+    ASSERT_TRUE(soak::GdiCountSeesOwnObjects()) << "a count that sees no objects sees no leak";
+    Win32Platform platform;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Loupe::RegisterClass(instance);
+    Loupe loupe(platform.screen(), testsupport::EndTheTestOnFailure());
+    const std::vector<MonitorArea> &areas = platform.screen().monitors().Areas();
+    ASSERT_FALSE(areas.empty());
+    const ScreenRect &work = areas[0].work;
+    const POINT rest{work.left + work.width() / 3, work.top + work.height() / 3};
+    SetCursorPos(rest.x, rest.y);
+    int frames = 0;
+    ScreenSquare last;
+    SampleStatus lastStatus{1, 0, FreezeState::Live};
+    loupe.Create(instance, [&](ReadViewer &viewer, ScreenPoint pointer) {
+        ++frames;
+        last = UnreadSquare(pointer, viewer.WantedReach());
+        for (size_t i = 0; i < last.cells.size(); ++i) {
+            last.cells[i] = RGB((0x12 + 3 * i + frames) & 0xFF, (0x34 + i) & 0xFF, 0x56);
+        }
+        lastStatus.sample = RGB(frames & 0xFF, 0x40, 0x80);
+        viewer.ShowRead(last, lastStatus);
+    });
+    auto gdiObjects = [] {
+        return soak::ReadResources(GetCurrentProcess(), GetCurrentProcessId()).gdiObjects;
+    };
+    // Shown once before counting: what the system makes for a window's first showing
+    // is not the loupe's.
+    loupe.SetPicking(true);
+    loupe.SetPicking(false);
+    const int64_t idle = gdiObjects();
+    loupe.SetPicking(true);
+    ASSERT_TRUE(loupe.shown());
+    auto cycle = [&] {
+        for (int i = 0; i < kLoupeZoomSteps; ++i) loupe.Zoom(1);
+        for (int i = 0; i < kLoupeZoomSteps; ++i) loupe.Zoom(-1);
+    };
+    for (int i = 0; i < 3; ++i) cycle();
+    const int64_t settled = gdiObjects();
+    const int framesBefore = frames;
+    for (int i = 0; i < 100; ++i) cycle();
+    EXPECT_GE(frames - framesBefore, 100 * 2 * (kLoupeZoomSteps - 1)) << "each step drew";
+    EXPECT_EQ(gdiObjects(), settled);
+
+    {
+        // The cycles end at step 0; then what a fresh canvas draws of the last read
+        // at the step turned to.
+        const int step = 2;
+        loupe.Zoom(step);
+        // And a sample of another colour at that step, no zoom between.
+        lastStatus.sample = RGB(0xC0, 0xFF, 0xEE);
+        loupe.ShowRead(last, lastStatus);
+        ASSERT_TRUE(loupe.shown());
+        const int dpi = areas[PointerMonitor(areas, last.cursor).value()].dpi;
+        LoupeCanvas expected;
+        ASSERT_TRUE(expected.Prepare(dpi, step, 1));
+        expected.Draw(last, lastStatus.sampleReach, LoupeCaption(lastStatus.sample));
+        const int width = expected.size().cx;
+        const int height = expected.size().cy;
+        DrawTarget shown(TargetKind::Dib32, width, height);
+        loupe.Paint(shown.dc());
+        shown.Capture();
+        DrawTarget drawn(TargetKind::Dib32, width, height);
+        BitBlt(drawn.dc(), 0, 0, width, height, expected.dc(), 0, 0, SRCCOPY);
+        drawn.Capture();
+        int wrong = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) wrong += shown.At(x, y) != drawn.At(x, y);
+        }
+        EXPECT_EQ(wrong, 0) << "pixels unlike step " << step << " of the last read and its caption";
+    }
+    loupe.SetPicking(false);
+    EXPECT_FALSE(loupe.shown());
+    EXPECT_LE(gdiObjects(), idle) << "a hidden loupe holds nothing";
+}
+
 void PumpFor(DWORD milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
@@ -256,7 +336,7 @@ TEST(LoupeWindowTest, FramesReadOnlyForAMovedPointerAndLikeReadsAreNotShownAgain
     int frameReads = 0;
     ScreenSquare last;
     const SampleStatus status{0, RGB(0x12, 0x34, 0x56), FreezeState::Live};
-    loupe.Create(instance, [&](ReadViewer &viewer) {
+    loupe.Create(instance, [&](ReadViewer &viewer, ScreenPoint) {
         ++frameReads;
         last = platform.ReadScreenSquare(viewer.WantedReach());
         viewer.ShowRead(last, status);
@@ -318,7 +398,7 @@ TEST(LoupeWindowTest, FramesSlowAtRestAndTheFirstSightOfAMovementHurriesThem) {
     Loupe::RegisterClass(instance);
     Loupe loupe(platform.screen(), testsupport::EndTheTestOnFailure());
     const SampleStatus status{0, RGB(0x12, 0x34, 0x56), FreezeState::Live};
-    loupe.Create(instance, [&](ReadViewer &viewer) {
+    loupe.Create(instance, [&](ReadViewer &viewer, ScreenPoint) {
         viewer.ShowRead(platform.ReadScreenSquare(viewer.WantedReach()), status);
     });
     const ScreenRect &work = platform.screen().monitors().Areas().at(0).work;

@@ -73,11 +73,21 @@ ColorRef FakePlatform::PixelAt(ScreenPoint p) const {
 ScreenSquare FakePlatform::ReadScreenSquare(int reach) {
     Call("ReadScreenSquare", std::to_string(reach));
     ++reads;
-    ScreenSquare square = UnreadSquare(cursor, reach);
+    return SquareAround(cursor, reach);
+}
+
+ScreenSquare FakePlatform::ReadScreenSquareAt(ScreenPoint pointer, int reach) {
+    Call("ReadScreenSquareAt", std::to_string(reach));
+    ++reads;
+    return SquareAround(pointer, reach);
+}
+
+ScreenSquare FakePlatform::SquareAround(ScreenPoint centre, int reach) const {
+    ScreenSquare square = UnreadSquare(centre, reach);
     for (int dy = -reach; dy <= reach; ++dy) {
         for (int dx = -reach; dx <= reach; ++dx) {
             square.cells[static_cast<size_t>(dy + reach) * square.side() + (dx + reach)] =
-                PixelAt(ScreenPoint{cursor.x + dx, cursor.y + dy});
+                PixelAt(ScreenPoint{centre.x + dx, centre.y + dy});
         }
     }
     return square;

@@ -155,6 +155,7 @@ class FakePlatform : public Platform {
 
     void SetTopmost(WindowHandle window, bool topmost) override;
     ScreenSquare ReadScreenSquare(int reach) override;
+    ScreenSquare ReadScreenSquareAt(ScreenPoint pointer, int reach) override;
     ScreenPoint CursorPosition() override;
     std::unique_ptr<ScreenSnapshot> TakeSnapshot() override;
     void ClipboardClear() override;
@@ -171,6 +172,7 @@ class FakePlatform : public Platform {
   private:
     void Call(const std::string &name, const std::string &argument = "");
     ColorRef PixelAt(ScreenPoint p) const;
+    ScreenSquare SquareAround(ScreenPoint centre, int reach) const;
 
     CallLog &log_;
 };

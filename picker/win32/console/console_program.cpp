@@ -101,7 +101,7 @@ class Program {
                        ConsoleExit::BadInput);
         }
         const ScreenSquare read =
-            screen.ReadSquareAt(POINT{request.x, request.y}, SampleReach(request.sample));
+            screen.ReadSquareAt(ScreenPoint{request.x, request.y}, SampleReach(request.sample));
         if (read.centre() == kInvalidColor) {
             return Say(console_texts::kCannotReadScreen, ConsoleExit::SystemFailure);
         }

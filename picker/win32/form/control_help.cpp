@@ -7,14 +7,25 @@
 
 namespace tintwell::win32 {
 
-ControlHelp::ControlHelp() : names_(), tooltip_(nullptr), swatch_(nullptr), described_() {}
+ControlHelp::ControlHelp()
+    : names_(),
+      tooltip_(nullptr),
+      swatch_(nullptr),
+      described_(),
+      describedByKey_(true),
+      describedKey_() {}
 
 ControlHelp::~ControlHelp() {
     Detach();
 }
 
 ControlHelp::ControlHelp(IAccPropServices *services)
-    : names_(services), tooltip_(nullptr), swatch_(nullptr), described_() {}
+    : names_(services),
+      tooltip_(nullptr),
+      swatch_(nullptr),
+      described_(),
+      describedByKey_(true),
+      describedKey_() {}
 
 void ControlHelp::Attach(HWND form, HINSTANCE instance) {
     for (size_t i = 0; i < kControlDescriptionCount; ++i) {
@@ -74,6 +85,7 @@ void ControlHelp::AddSwatchTooltip(HWND form, HWND swatch) {
 }
 
 void ControlHelp::DescribeSwatch(HWND swatch, const std::wstring &lines) {
+    describedByKey_ = false;
     if (lines == described_) return;
     described_ = lines;
     names_.SetDescription(swatch, described_.c_str());

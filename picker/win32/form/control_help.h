@@ -8,10 +8,12 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "accessible_names.h"
+#include "colour_description.h"
 #include "control_layout.h"
 #include "window_base.h"
 
@@ -40,6 +42,15 @@ class ControlHelp : public MessageOwner {
     void DescribeSwatch(HWND swatch, const std::wstring &lines);
     // The same for the swatch of the form attached to, from the core's lines.
     void DescribeSwatch(const std::vector<std::string> &lines);
+    // The same, asking `lines` for them only when `key` differs from the one the
+    // text shown was made for (an empty key stands for no lines).
+    template <typename Lines>
+    void DescribeSwatch(const std::optional<ColourDescriptionKey> &key, const Lines &lines) {
+        if (describedByKey_ && key == describedKey_) return;
+        DescribeSwatch(lines());
+        describedKey_ = key;
+        describedByKey_ = true;
+    }
     const std::wstring &DescribedText() const { return described_; }
 
     bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
@@ -53,6 +64,10 @@ class ControlHelp : public MessageOwner {
     HWND tooltip_;
     HWND swatch_;
     std::wstring described_;
+    // What described_ was made for: true, with an empty key for no lines, until a
+    // text is given that came from no key.
+    bool describedByKey_;
+    std::optional<ColourDescriptionKey> describedKey_;
 };
 
 }  // namespace tintwell::win32

@@ -59,9 +59,9 @@ void Eyedropper::Attach(HINSTANCE instance, HWND window, SystemMenu &menu) {
 
 bool Eyedropper::MakeLoupe(HINSTANCE instance) {
     try {
-        loupe_.Create(instance, [this](ReadViewer &viewer) {
+        loupe_.Create(instance, [this](ReadViewer &viewer, ScreenPoint pointer) {
             runner_.RunRepeatingHandler([&] {
-                const ScreenSquare read = form_.ReadScreen(viewer.WantedReach());
+                const ScreenSquare read = form_.ReadScreenAt(pointer, viewer.WantedReach());
                 viewer.ShowRead(read, form_.StatusOf(read));
             });
         });

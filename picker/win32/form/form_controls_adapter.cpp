@@ -30,7 +30,8 @@ FormControlsAdapter::FormControlsAdapter(const HWND &form, PictureBox &picture1,
       label1_(label1),
       label2_(label2),
       shape1_(shape1),
-      loupe_(loupe) {}
+      loupe_(loupe),
+      changed_(true) {}
 
 HWND FormControlsAdapter::Control(ControlId id) const {
     return GetDlgItem(form_, id);
@@ -41,15 +42,19 @@ int16_t FormControlsAdapter::CheckValue(ControlId id) const {
 }
 
 DeviceContext FormControlsAdapter::Picture1_hDC() {
+    changed_ = true;
     return picture1_.ImageDc();
 }
 DeviceContext FormControlsAdapter::Picture2_hDC() {
+    changed_ = true;
     return picture2_.ImageDc();
 }
 void FormControlsAdapter::Picture1_Refresh() {
+    changed_ = true;
     picture1_.Refresh();
 }
 void FormControlsAdapter::Picture2_Refresh() {
+    changed_ = true;
     picture2_.Refresh();
 }
 
@@ -60,12 +65,15 @@ float FormControlsAdapter::Label1_Top() {
     return label1_.Top();
 }
 void FormControlsAdapter::set_Label1_Left(float value) {
+    changed_ = true;
     label1_.MoveTo(value, label1_.Top());
 }
 void FormControlsAdapter::set_Label1_Top(float value) {
+    changed_ = true;
     label1_.MoveTo(label1_.Left(), value);
 }
 void FormControlsAdapter::set_Label1_ForeColor(ColorRef colour) {
+    changed_ = true;
     label1_.SetForeColor(ShownColour(colour));
 }
 float FormControlsAdapter::Label2_Left() {
@@ -75,10 +83,12 @@ float FormControlsAdapter::Label2_Top() {
     return label2_.Top();
 }
 void FormControlsAdapter::set_Label2_Top(float value) {
+    changed_ = true;
     label2_.MoveTo(label2_.Left(), value);
 }
 
 void FormControlsAdapter::set_Shape1_FillColor(ColorRef colour) {
+    changed_ = true;
     shape1_.SetFillColor(ShownColour(colour));
 }
 
@@ -91,6 +101,7 @@ std::u16string FormControlsAdapter::Text1_Text() {
 }
 
 void FormControlsAdapter::set_Text1_Text(const std::u16string &text) {
+    changed_ = true;
     // Every drag step writes the text twice, mostly unchanged, and rewriting an edit
     // control is slow. A skipped rewrite must leave the box as a rewrite leaves it:
     // caret at the start, nothing selected (a copy selects the whole text).
@@ -106,6 +117,7 @@ void FormControlsAdapter::set_Text1_Text(const std::u16string &text) {
 // Setting the start collapses the selection there, as in the text box the
 // handlers were written for; the length then extends it from the start.
 void FormControlsAdapter::set_Text1_SelStart(int32_t start) {
+    changed_ = true;
     if (start < 0) throw PickerError(messages::kBadTextSelection);
     const int32_t length = GetWindowTextLengthW(Control(kText1));
     const WPARAM at = static_cast<WPARAM>(std::min(start, length));
@@ -113,6 +125,7 @@ void FormControlsAdapter::set_Text1_SelStart(int32_t start) {
 }
 
 void FormControlsAdapter::set_Text1_SelLength(int32_t length) {
+    changed_ = true;
     if (length < 0) throw PickerError(messages::kBadTextSelection);
     DWORD start = 0;
     DWORD end = 0;
@@ -136,9 +149,11 @@ std::u16string FormControlsAdapter::Text1_SelText() {
 }
 
 void FormControlsAdapter::set_Option2_Enabled(bool enabled) {
+    changed_ = true;
     EnableWindow(Control(kOption2), enabled);
 }
 void FormControlsAdapter::set_Option3_Enabled(bool enabled) {
+    changed_ = true;
     EnableWindow(Control(kOption3), enabled);
 }
 
@@ -156,6 +171,7 @@ int16_t FormControlsAdapter::Check4_Value() {
 }
 
 void FormControlsAdapter::set_Check3_Value(int16_t value) {
+    changed_ = true;
     SendMessageW(Control(kCheck3), BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -171,10 +187,15 @@ void FormControlsAdapter::set_Timer1_Interval(int32_t milliseconds) {
 }
 
 void FormControlsAdapter::SamplingSwitched(bool on) {
+    changed_ = true;
     loupe_.SetSampling(on);
 }
 
 void FormControlsAdapter::ShowChanges() {
+    // A handler that changed none of them (a loupe frame's read, a key the form does
+    // not take) leaves the window system alone.
+    if (!changed_) return;
+    changed_ = false;
     HDWP moves = BeginDeferWindowPos(2);
     moves = label1_.Place(moves);
     moves = label2_.Place(moves);

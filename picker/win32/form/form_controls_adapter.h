@@ -61,6 +61,7 @@ class FormControlsAdapter : public FormControls {
     // Shows what a handler changed, once it has finished: both markers moved in one
     // batch, then one paint of everything marked for it (the pictures' changed rows,
     // the markers, the swatch), instead of a trip to the window system per property.
+    // Nothing at all when no control was changed since the last time.
     void ShowChanges();
 
   private:
@@ -74,6 +75,8 @@ class FormControlsAdapter : public FormControls {
     MarkerLabel &label2_;
     ShapeSwatch &shape1_;
     Loupe &loupe_;
+    // A control was changed (or drawn into) since the last ShowChanges.
+    bool changed_;
 };
 
 }  // namespace tintwell::win32

@@ -93,7 +93,8 @@ bool FormWindow::Start(int showCommand, bool inTray) {
         form_.Form_Load();
         controls_.ShowChanges();
         historySwitch_.Restore();
-        help_.DescribeSwatch(form_.ShownColourDescription());
+        help_.DescribeSwatch(form_.ShownColourDescriptionKey(),
+                             [this] { return form_.ShownColourDescription(); });
         trayHome_.ShowTip(form_.ShownColour());
     } catch (...) {
         ShowStartupFailure(std::current_exception());
@@ -353,7 +354,8 @@ void FormWindow::Dispatch(Handler &&handler, NoticeOrigin origin) {
     // report of its failure.
     controls_.ShowChanges();
     if (failure) NoteFailure(failure, origin);
-    help_.DescribeSwatch(form_.ShownColourDescription());
+    help_.DescribeSwatch(form_.ShownColourDescriptionKey(),
+                         [this] { return form_.ShownColourDescription(); });
     trayHome_.ShowTip(form_.ShownColour());
 }
 

@@ -176,9 +176,20 @@ bool Loupe::PlaceFor(ScreenPoint pointer, RECT &place) {
 }
 
 void Loupe::MoveTo(const RECT &place) {
-    // The picker may have entered the topmost band after the loupe did.
-    SetWindowPos(hwnd_, HWND_TOPMOST, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // Where the window is, not where it was put: nothing else moves it, but if
+    // something did, it goes back.
+    RECT now{};
+    const bool there = shown_ && GetWindowRect(hwnd_, &now) && EqualRect(&now, &place);
+    // A window before the loupe in the z-order stands above it (the picker may have
+    // entered the topmost band after the loupe did, a tooltip may have shown); with
+    // none, the loupe is the top of the band already.
+    const bool covered = !shown_ || GetWindow(hwnd_, GW_HWNDPREV) != nullptr;
+    if (!there || covered) {
+        UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+        if (!covered) flags |= SWP_NOZORDER;
+        SetWindowPos(hwnd_, HWND_TOPMOST, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, flags);
+    }
     placed_ = place;
     shown_ = true;
 }
@@ -187,7 +198,11 @@ bool Loupe::StepAside() {
     if (GetTickCount64() < readsWaitUntil_) return true;
     if (!shown_) return false;
     const POINT cursor = screen_.Cursor();
-    const ScreenPoint pointer{cursor.x, cursor.y};
+    return StepAsideFrom(ScreenPoint{cursor.x, cursor.y});
+}
+
+bool Loupe::StepAsideFrom(ScreenPoint pointer) {
+    if (GetTickCount64() < readsWaitUntil_) return true;
     if (!LiesOver(pointer)) return false;
     RECT place{};
     if (PlaceFor(pointer, place)) {
@@ -284,15 +299,15 @@ void Loupe::Paint(HDC dc) const {
 }
 
 // A resting pointer costs one GetCursorPos a frame, nothing more, and so does one
-// the loupe found no room beside.
+// the loupe found no room beside. A moved one is read where that one look found it.
 LRESULT Loupe::OnFrame() {
     if (!Wanted()) return 0;
     const POINT cursor = screen_.Cursor();
     const ScreenPoint pointer{cursor.x, cursor.y};
     PaceFrames(pace_.Saw(pointer, GetTickCount64()));
     if (!refresh_.FrameReads(pointer, screen_.monitors().Areas())) return 0;
-    if (StepAside()) return 0;
-    if (readFrame_) readFrame_(*this);
+    if (StepAsideFrom(pointer)) return 0;
+    if (readFrame_) readFrame_(*this, pointer);
     return 0;
 }
 

@@ -35,9 +35,10 @@ constexpr UINT kStepAsideAllowanceMs = 50;
 
 class Loupe : public WindowBase<Loupe>, public ReadViewer {
   public:
-    // Reads one square of the screen as the sample would (live, or the snapshot
-    // while frozen) and shows it in the viewer.
-    using FrameRead = std::function<void(ReadViewer &viewer)>;
+    // Reads one square of the screen around `pointer`, where the frame found the
+    // cursor, as the sample would (live, or the snapshot while frozen), and shows it
+    // in the viewer.
+    using FrameRead = std::function<void(ReadViewer &viewer, ScreenPoint pointer)>;
 
     // Finds the pointer and the monitors through `screen`.
     Loupe(ScreenReader &screen, FailureSink &failures);
@@ -93,11 +94,14 @@ class Loupe : public WindowBase<Loupe>, public ReadViewer {
     }
     // Shown, and over the square of screen read around `pointer`.
     bool LiesOver(ScreenPoint pointer) const;
+    // StepAside for the pointer found at `pointer`.
+    bool StepAsideFrom(ScreenPoint pointer);
     void Apply();
     void Hide();
     // Where a loupe of the canvas's size goes for the pointer; false for nowhere.
     bool PlaceFor(ScreenPoint pointer, RECT &place);
-    // Moves the loupe to `place`, shown, on top of the topmost band.
+    // Shows the loupe at `place` on top of the topmost band, asking the system only
+    // for what is not so already.
     void MoveTo(const RECT &place);
     // Hidden, for a read at `pointer` it found no way to show.
     void CannotShowAt(ScreenPoint pointer);

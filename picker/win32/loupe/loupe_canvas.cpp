@@ -1,5 +1,6 @@
 #include "loupe_canvas.h"
 
+#include <string>
 #include <vector>
 
 #include "display_scale.h"
@@ -23,40 +24,60 @@ LoupeCanvas::LoupeCanvas()
       side_(0),
       inset_(0),
       font_(),
+      fontSide_(0),
       lineHeight_(0),
       padding_(0),
-      picture_() {}
+      picture_(),
+      seen_(),
+      drawnCaption_(),
+      captionDrawn_(false) {}
 
+// Every zoom step has the same side at a DPI, so the font and the bitmap made for
+// one serve them all: a turn of the wheel changes only the cells' metrics. What is
+// made is made again only for a size it has not: another DPI, another number of
+// caption lines.
 bool LoupeCanvas::Prepare(int dpi, int zoom, int lines) {
     const DisplayScale scale(dpi);
     if (scale.dpi() == dpi_ && zoom == zoom_ && lines == lines_ && picture_ != nullptr) {
         return true;
     }
-    Release();
+    if (scale.dpi() != dpi_) Release();
     const LoupeView view = LoupeViewAt(scale.dpi(), zoom);
-    metrics_ = view.metrics;
-    side_ = view.side;
-    inset_ = view.inset;
-    font_ = CreateCaptionFont(scale, side_);
-    if (font_.get() == nullptr) return false;
-    TEXTMETRICW text{};
-    {
-        MemoryDc measure(nullptr);
-        SelectedObject font(measure.get(), font_.get());
-        if (measure.get() == nullptr || !GetTextMetricsW(measure.get(), &text)) {
+    if (font_.get() == nullptr || fontSide_ != view.side) {
+        picture_.reset();
+        font_ = CreateCaptionFont(scale, view.side);
+        if (font_.get() == nullptr) {
             Release();
             return false;
         }
+        TEXTMETRICW text{};
+        {
+            MemoryDc measure(nullptr);
+            SelectedObject font(measure.get(), font_.get());
+            if (measure.get() == nullptr || !GetTextMetricsW(measure.get(), &text)) {
+                Release();
+                return false;
+            }
+        }
+        fontSide_ = view.side;
+        lineHeight_ = text.tmHeight;
+        padding_ = scale.FromBasePixels(kBandPadding);
     }
-    lineHeight_ = text.tmHeight;
-    padding_ = scale.FromBasePixels(kBandPadding);
-    const int bandHeight = lines * lineHeight_ + 2 * padding_;
-    auto picture = std::make_unique<OffscreenImage>(side_, side_ + bandHeight);
-    if (!picture->ok()) {
-        Release();
-        return false;
+    const int height = view.side + lines * lineHeight_ + 2 * padding_;
+    if (picture_ == nullptr || picture_->width() != view.side || picture_->height() != height) {
+        picture_.reset();
+        auto picture = std::make_unique<OffscreenImage>(view.side, height);
+        if (!picture->ok()) {
+            Release();
+            return false;
+        }
+        picture_ = std::move(picture);
     }
-    picture_ = std::move(picture);
+    metrics_ = view.metrics;
+    side_ = view.side;
+    inset_ = view.inset;
+    // The band's frame follows the metrics: drawn again at the next Draw.
+    captionDrawn_ = false;
     dpi_ = scale.dpi();
     zoom_ = zoom;
     lines_ = lines;
@@ -66,19 +87,22 @@ bool LoupeCanvas::Prepare(int dpi, int zoom, int lines) {
 void LoupeCanvas::Release() {
     picture_.reset();
     font_ = Font();
+    fontSide_ = 0;
     dpi_ = 0;
     lines_ = 0;
+    captionDrawn_ = false;
 }
 
 void LoupeCanvas::Draw(const ScreenSquare &read, int sampleReach, const std::u16string &caption) {
     // The loupe shows its own cells however wide the read was: the middle ones.
     const int reach = metrics_.reach();
-    std::vector<ColorRef> seen(static_cast<size_t>(metrics_.cells) * metrics_.cells, kInvalidColor);
+    seen_.assign(static_cast<size_t>(metrics_.cells) * metrics_.cells, kInvalidColor);
     for (int dy = -reach; dy <= reach; ++dy) {
         for (int dx = -reach; dx <= reach; ++dx) {
             if (dx < -read.reach || dx > read.reach || dy < -read.reach || dy > read.reach)
                 continue;
-            seen[static_cast<size_t>(dy + reach) * metrics_.cells + (dx + reach)] = read.At(dx, dy);
+            seen_[static_cast<size_t>(dy + reach) * metrics_.cells + (dx + reach)] =
+                read.At(dx, dy);
         }
     }
     GdiFlush();
@@ -89,9 +113,14 @@ void LoupeCanvas::Draw(const ScreenSquare &read, int sampleReach, const std::u16
         const BitmapPixel frame = BitmapPixelFromColour(GetSysColor(COLOR_WINDOWFRAME));
         for (size_t i = 0; i < stride * static_cast<size_t>(side_); ++i) square[i] = frame;
     }
-    ComposeLoupeImage(seen.data(), metrics_, square + static_cast<size_t>(inset_) * stride + inset_,
-                      stride, sampleReach);
-    DrawCaption(caption);
+    ComposeLoupeImage(seen_.data(), metrics_,
+                      square + static_cast<size_t>(inset_) * stride + inset_, stride, sampleReach);
+    // The band below the cells holds what it held unless its text changed.
+    if (!captionDrawn_ || caption != drawnCaption_) {
+        DrawCaption(caption);
+        drawnCaption_ = caption;
+        captionDrawn_ = true;
+    }
     GdiFlush();
 }
 

@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "gdi_handles.h"
 #include "loupe_geometry.h"
@@ -23,8 +25,10 @@ class LoupeCanvas {
     LoupeCanvas();
 
     // Sizes everything for the DPI, the zoom step (loupe_zoom.h) and the caption's
-    // lines of text; nothing happens when they are the current ones. False when the
-    // bitmap or the font cannot be made (GDI quota): the canvas then holds nothing.
+    // lines of text; nothing happens when they are the current ones, and the font and
+    // the bitmap are made again only when their size changes (never for another zoom
+    // step). False when the bitmap or the font cannot be made (GDI quota): the
+    // canvas then holds nothing.
     bool Prepare(int dpi, int zoom, int lines);
     // Gives back the bitmap and the font: a hidden loupe holds nothing.
     void Release();
@@ -32,7 +36,8 @@ class LoupeCanvas {
     // False until a Prepare succeeds.
     bool ready() const { return picture_ != nullptr; }
     const LoupeMetrics &metrics() const { return metrics_; }
-    // Magnifies the read, outlining the cells the sample takes, with the caption.
+    // Magnifies the read, outlining the cells the sample takes, with the caption
+    // (its band drawn again only when the text differs from the one it shows).
     void Draw(const ScreenSquare &read, int sampleReach, const std::u16string &caption);
 
     HDC dc() const { return picture_->dc(); }
@@ -49,9 +54,16 @@ class LoupeCanvas {
     int side_;
     int inset_;
     Font font_;
+    // The side the font was chosen to fit.
+    int fontSide_;
     int lineHeight_;
     int padding_;
     std::unique_ptr<OffscreenImage> picture_;
+    // The cells of the last read drawn, kept for their memory.
+    std::vector<ColorRef> seen_;
+    // The caption the band shows, once one is drawn into this bitmap.
+    std::u16string drawnCaption_;
+    bool captionDrawn_;
 };
 
 }  // namespace tintwell::win32

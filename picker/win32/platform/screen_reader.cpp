@@ -46,28 +46,32 @@ ScreenSquare ScreenReader::ReadSquare(int reach) {
     PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
     POINT cursor{0, 0};
     getCursorPos(&cursor);
-    return ReadSquareAt(cursor, reach);
+    return ReadAt(FromPoint(cursor), reach);
 }
 
-ScreenSquare ScreenReader::ReadSquareAt(POINT cursor, int reach) {
+ScreenSquare ScreenReader::ReadSquareAt(ScreenPoint pointer, int reach) {
+    PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
+    return ReadAt(pointer, reach);
+}
+
+ScreenSquare ScreenReader::ReadAt(ScreenPoint pointer, int reach) {
     auto getDc = getDc_.Get();
     auto releaseDc = releaseDc_.Get();
     auto getPixel = getPixel_.Get();
 
-    PhysicalPixelScope physical(setThreadDpiContext_.GetOptional());
     ScreenDc screen(getDc, releaseDc);
-    ScreenSquare square = UnreadSquare(FromPoint(cursor), reach);
+    ScreenSquare square = UnreadSquare(pointer, reach);
     if (screen.get() == nullptr) return square;
     // Virtual-screen coordinates: a monitor left of or above the primary one has
     // negative x or y, which GetPixel and BitBlt on the screen DC take as they are.
-    const ColorRef centre = getPixel(screen.get(), cursor.x, cursor.y);
+    const ColorRef centre = getPixel(screen.get(), pointer.x, pointer.y);
     if (reach > 0) {
         const int side = square.side();
         if (square_ == nullptr || square_->width() < side) {
             square_ = std::make_unique<OffscreenImage>(side, side);
         }
-        if (square_->ok() && BitBlt(square_->dc(), 0, 0, side, side, screen.get(), cursor.x - reach,
-                                    cursor.y - reach, SRCCOPY)) {
+        if (square_->ok() && BitBlt(square_->dc(), 0, 0, side, side, screen.get(),
+                                    pointer.x - reach, pointer.y - reach, SRCCOPY)) {
             GdiFlush();
             square = SquareFromBitmap(square.cursor, reach, square_->pixels(),
                                       static_cast<size_t>(square_->width()), monitors_.Areas());

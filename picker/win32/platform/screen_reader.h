@@ -43,8 +43,9 @@ class ScreenReader {
     // centre by GetPixel (kInvalidColor when it cannot be read, as a sample always
     // took it), the rest copied at once; cells on no monitor unread.
     ScreenSquare ReadSquare(int reach);
-    // The same read around a physical point of the virtual screen instead of the cursor.
-    ScreenSquare ReadSquareAt(POINT at, int reach);
+    // The same around `pointer`, where a caller just found the cursor: one pointer
+    // read serves both its own decisions and the read.
+    ScreenSquare ReadSquareAt(ScreenPoint pointer, int reach);
     // The whole virtual screen; null when there is no memory for it or the desktop
     // cannot be read.
     std::unique_ptr<ScreenSnapshot> TakeSnapshot();
@@ -52,6 +53,9 @@ class ScreenReader {
     MonitorList &monitors() { return monitors_; }
 
   private:
+    // Within a PhysicalPixelScope.
+    ScreenSquare ReadAt(ScreenPoint pointer, int reach);
+
     BoundFunction<decltype(&::GetDC)> getDc_;
     BoundFunction<decltype(&::ReleaseDC)> releaseDc_;
     BoundFunction<decltype(&::GetCursorPos)> getCursorPos_;

@@ -27,6 +27,10 @@ ScreenSquare Win32Platform::ReadScreenSquare(int reach) {
     return screen_.ReadSquare(reach);
 }
 
+ScreenSquare Win32Platform::ReadScreenSquareAt(ScreenPoint pointer, int reach) {
+    return screen_.ReadSquareAt(pointer, reach);
+}
+
 ScreenPoint Win32Platform::CursorPosition() {
     const POINT cursor = screen_.Cursor();
     return ScreenPoint{cursor.x, cursor.y};

@@ -31,6 +31,7 @@ class Win32Platform : public Platform {
     // The COLORREF of the pixel under the cursor, kInvalidColor when unreadable.
     ColorRef ScreenPixelUnderCursor();
     ScreenSquare ReadScreenSquare(int reach) override;
+    ScreenSquare ReadScreenSquareAt(ScreenPoint pointer, int reach) override;
     ScreenPoint CursorPosition() override;
     std::unique_ptr<ScreenSnapshot> TakeSnapshot() override;
     ScreenReader &screen() { return screen_; }

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "colour_description.h"
 #include "harness.h"
 #include "key_codes.h"
 #include "picker_state.h"
@@ -172,6 +176,51 @@ TEST_F(CopyMenuTest, TheMenuDescribesTheColourAgainstTheNewestOtherRecentOne) {
 
     h.state().hexText = "XYZ";
     EXPECT_TRUE(h.form.ShownColourDescription().empty());
+}
+
+// The window compares the key after every event and builds the text only when it
+// changed: a key blind to something the lines show would leave a stale description,
+// and one that changes for nothing would build text for nothing.
+TEST_F(CopyMenuTest, TheDescriptionsKeyChangesExactlyWhenItsLinesDo) {
+    const ColorRef a = Rgb(0x12, 0x34, 0x56);
+    const ColorRef b = Rgb(0xFE, 0xDC, 0xBA);
+    const ColorRef c = Rgb(0x00, 0x80, 0x80);
+    auto paste = [&](const std::u16string &text) {
+        h.platform.clipboard = text;
+        h.platform.clipboardHasText = true;
+        h.form.PasteColour();
+    };
+    struct Step {
+        const char *what;
+        std::function<void()> run;
+    };
+    const Step steps[] = {
+        {"a sample", [&] { Sample(a); }},
+        {"the same sample again", [&] { Sample(a); }},
+        {"copied: itself is no previous", [&] { h.form.Command1_Click(); }},
+        {"another colour, against the copied one", [&] { Sample(b); }},
+        {"copied too", [&] { h.form.Command1_Click(); }},
+        {"a third colour, against the second", [&] { Sample(c); }},
+        {"the colour before it changes alone", [&] { h.form.RestoreRecentColours({a}); }},
+        {"a colour from outside sRGB", [&] { paste(u"color(display-p3 0 1 0)"); }},
+        {"the same colour sampled: no longer brought in", [&] { Sample(*h.form.ShownColour()); }},
+        {"no colour shown", [&] { h.state().hexText = "XYZ"; }},
+        {"a colour again", [&] { Sample(c); }},
+    };
+    std::optional<ColourDescriptionKey> key = h.form.ShownColourDescriptionKey();
+    std::vector<std::string> lines = h.form.ShownColourDescription();
+    int keyChanges = 0;
+    for (const Step &step : steps) {
+        step.run();
+        const std::optional<ColourDescriptionKey> nextKey = h.form.ShownColourDescriptionKey();
+        const std::vector<std::string> nextLines = h.form.ShownColourDescription();
+        EXPECT_EQ(nextKey != key, nextLines != lines) << step.what;
+        EXPECT_EQ(nextKey.has_value(), !nextLines.empty()) << step.what;
+        keyChanges += nextKey != key;
+        key = nextKey;
+        lines = nextLines;
+    }
+    EXPECT_EQ(keyChanges, 8) << "every step but the three that show nothing new";
 }
 
 TEST_F(CopyMenuTest, EveryChangeOfTheListIsHandedOverToBeKeptAndARestoreIsNot) {
