@@ -21,7 +21,7 @@ static_assert(std::size(captions::kFormatNames) == kColourFormatCount,
               "the copy menu's formats need their names in the settings dialog");
 
 struct DialogState {
-    SettingsChoices choices;
+    WantedSettings choices;
     const std::vector<std::string> &formatKeys;
 };
 
@@ -48,15 +48,22 @@ void ShowKeys(HWND dialog, const std::string &text) {
 }
 
 // Starting with Windows means starting in the notification area, so it is offered
-// only while the program stays there.
+// only while the program stays there; a Run value that is there all the same shows
+// ticked, and can be unticked.
+void EnableStartWithWindows(HWND dialog) {
+    EnableWindow(GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS),
+                 Ticked(dialog, IDC_SETTINGS_RESIDENT) ||
+                     Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS));
+}
+
+// Leaving the notification area takes the start with Windows with it.
 void FollowResident(HWND dialog) {
-    const bool resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
-    if (!resident) Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, false);
-    EnableWindow(GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS), resident);
+    if (!Ticked(dialog, IDC_SETTINGS_RESIDENT)) Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, false);
+    EnableStartWithWindows(dialog);
 }
 
 void Fill(HWND dialog, const DialogState &state) {
-    const SettingsChoices &choices = state.choices;
+    const Settings &choices = state.choices.settings;
     SetWindowTextW(dialog, captions::kSettingsTitle);
     SetDlgItemTextW(dialog, IDC_SETTINGS_HOTKEY, captions::kPickHotkey);
     SetDlgItemTextW(dialog, IDC_SETTINGS_FORMAT_LABEL, captions::kPickCopyFormat);
@@ -66,7 +73,7 @@ void Fill(HWND dialog, const DialogState &state) {
     SetDlgItemTextW(dialog, IDOK, captions::kOk);
     SetDlgItemTextW(dialog, IDCANCEL, captions::kCancel);
 
-    Tick(dialog, IDC_SETTINGS_HOTKEY, choices.pickHotkey);
+    Tick(dialog, IDC_SETTINGS_HOTKEY, choices.hotkeyEnabled);
     MakeHotkeyField(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS));
     ShowKeys(dialog, HotkeyText(choices.hotkey));
     const HWND formats = GetDlgItem(dialog, IDC_SETTINGS_FORMAT);
@@ -76,14 +83,15 @@ void Fill(HWND dialog, const DialogState &state) {
     }
     SendMessageW(formats, CB_SETCURSEL, PickFormatIndex(state.formatKeys, choices.pickFormat), 0);
     Tick(dialog, IDC_SETTINGS_RESIDENT, choices.resident);
-    Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices.resident && choices.startWithWindows);
-    Tick(dialog, IDC_SETTINGS_KEEP, choices.keepSettings);
-    FollowResident(dialog);
+    Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices.startWithWindows);
+    Tick(dialog, IDC_SETTINGS_KEEP, state.choices.keep);
+    EnableStartWithWindows(dialog);
 }
 
-SettingsChoices Read(HWND dialog, const DialogState &state) {
-    SettingsChoices choices = state.choices;
-    choices.pickHotkey = Ticked(dialog, IDC_SETTINGS_HOTKEY);
+WantedSettings Read(HWND dialog, const DialogState &state) {
+    WantedSettings wanted = state.choices;
+    Settings &choices = wanted.settings;
+    choices.hotkeyEnabled = Ticked(dialog, IDC_SETTINGS_HOTKEY);
     const LRESULT format = SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0);
     // A template the list did not show is kept by its key, so that it is the pick's
     // format again when it comes back.
@@ -93,28 +101,29 @@ SettingsChoices Read(HWND dialog, const DialogState &state) {
         choices.pickFormat = state.formatKeys[static_cast<size_t>(format)];
     }
     choices.resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
-    choices.startWithWindows = choices.resident && Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
-    choices.keepSettings = Ticked(dialog, IDC_SETTINGS_KEEP);
-    return choices;
+    choices.startWithWindows = Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
+    wanted.keep = Ticked(dialog, IDC_SETTINGS_KEEP);
+    return wanted;
 }
 
 // A key pressed in the key field; true when it is the dialog's to act on.
 bool KeyInField(HWND dialog, DialogState &state, uint32_t key, uint32_t held) {
-    const KeyFieldResult result = KeyFieldKeyDown(state.choices.hotkey, key, held);
+    HotkeyCombo &hotkey = state.choices.settings.hotkey;
+    const KeyFieldResult result = KeyFieldKeyDown(hotkey, key, held);
     switch (result.verdict) {
         case KeyFieldVerdict::Waiting:
             ShowKeys(dialog, ModifiersText(held));
             return false;
         case KeyFieldVerdict::Set:
-            state.choices.hotkey = result.combo;
+            hotkey = result.combo;
             ShowKeys(dialog, HotkeyText(result.combo));
             return false;
         case KeyFieldVerdict::Refused:
-            ShowKeys(dialog, HotkeyText(state.choices.hotkey));
+            ShowKeys(dialog, HotkeyText(hotkey));
             MessageBeep(MB_OK);
             return false;
         case KeyFieldVerdict::PassOn:
-            ShowKeys(dialog, HotkeyText(state.choices.hotkey));
+            ShowKeys(dialog, HotkeyText(hotkey));
             return true;
     }
     return false;
@@ -134,7 +143,7 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
                                          static_cast<uint32_t>(lParam)));
             return TRUE;
         case kHotkeyFieldKeysLetGo:
-            if (state != nullptr) ShowKeys(dialog, HotkeyText(state->choices.hotkey));
+            if (state != nullptr) ShowKeys(dialog, HotkeyText(state->choices.settings.hotkey));
             return TRUE;
         case WM_COMMAND:
             if (state == nullptr) return FALSE;
@@ -159,9 +168,9 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
-                                                  const SettingsChoices &current,
-                                                  const std::vector<std::string> &formatKeys) {
+std::optional<WantedSettings> ShowSettingsDialog(HINSTANCE instance, HWND owner,
+                                                 const WantedSettings &current,
+                                                 const std::vector<std::string> &formatKeys) {
     DialogState state{current, formatKeys};
     const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), owner,
                                            &DialogProcedure, reinterpret_cast<LPARAM>(&state));

@@ -10,34 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "hotkey_combo.h"
-#include "pick_format.h"
+#include "settings_state.h"
 
 namespace tintwell::win32 {
 
-struct SettingsChoices {
-    bool pickHotkey = false;
-    HotkeyCombo hotkey = kDefaultHotkey;
-    // The key of the format a pick copies in (pick_format.h).
-    std::string pickFormat = kDefaultPickFormatKey;
-    bool resident = false;
-    // Only ever on with `resident`: a start at sign-in goes to the notification area.
-    bool startWithWindows = false;
-    bool keepSettings = false;
-
-    friend bool operator==(const SettingsChoices &a, const SettingsChoices &b) {
-        return a.pickHotkey == b.pickHotkey && a.hotkey == b.hotkey &&
-               a.pickFormat == b.pickFormat && a.resident == b.resident &&
-               a.startWithWindows == b.startWithWindows && a.keepSettings == b.keepSettings;
-    }
-};
-
-// The user's choices after OK; empty after Cancel, or when the dialog could not be
-// shown (a message then says so). formatKeys: the formats on offer, by their keys
-// (Form::PickFormatKeys), listed by their names.
-std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
-                                                  const SettingsChoices &current,
-                                                  const std::vector<std::string> &formatKeys);
+// What the user wants after OK, starting from `current`; empty after Cancel, or when
+// the dialog could not be shown (a message then says so). formatKeys: the formats on
+// offer, by their keys (Form::PickFormatKeys), listed by their names.
+std::optional<WantedSettings> ShowSettingsDialog(HINSTANCE instance, HWND owner,
+                                                 const WantedSettings &current,
+                                                 const std::vector<std::string> &formatKeys);
 
 }  // namespace tintwell::win32
 

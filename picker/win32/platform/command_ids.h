@@ -166,11 +166,16 @@ constexpr UINT_PTR kPickOwedUpsTimer = 10;
 // make it a double click.
 constexpr IdRange kTrayClickTimers{11, 11};
 constexpr UINT_PTR kTrayClickTimer = 11;
+// The form's: the icon tried again a while after a start the notification area was
+// not ready for.
+constexpr IdRange kTrayRetryTimers{12, 12};
+constexpr UINT_PTR kTrayRetryTimer = 12;
 // The loupe's window: its frames.
 constexpr UINT_PTR kLoupeFrameTimer = 1;
 
-static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, kTrayClickTimers}) &&
-                  kTrayClickTimers.Holds(kTrayClickTimer),
+static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, kTrayClickTimers,
+                        kTrayRetryTimers}) &&
+                  kTrayClickTimers.Holds(kTrayClickTimer) && kTrayRetryTimers.Holds(kTrayRetryTimer),
               "two owners of the form's timers");
 static_assert(kScreenPickTimers.Holds(kPickWatchTimer) &&
                   kScreenPickTimers.Holds(kPickFreezeAfterHiding) &&
@@ -202,6 +207,11 @@ static_assert(Disjoint({kFailureReportMessages, kTrayIconMessages, kScreenPickMe
 static_assert(kFailureReportMessages.Holds(kShowFailureMessage), "the failure report");
 static_assert(kTrayIconMessages.Holds(kTrayIconMessage), "the notification icon's callback");
 static_assert(kScreenPickMessages.Holds(kPickActionMessage), "the pick's hooks");
+
+// ---- Hotkeys ------------------------------------------------------------------------
+// The form's, in WM_HOTKEY's wParam: the pick's hotkey takes turns between two ids,
+// so that a new combination is registered before the old one is let go.
+constexpr IdRange kPickHotkeyIds{1, 2};
 
 // ---- The settings dialog's private messages ----------------------------------------
 // Posted to the dialog by its key field, which reads the keys itself.
