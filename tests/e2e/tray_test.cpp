@@ -516,7 +516,7 @@ TEST_F(TrayTest, TheIconIsAddedAgainWhenTheNotificationAreaIsMadeAnew) {
 }
 
 TEST_F(TrayTest, ALongTemplateWithSpacesAtItsEndsIsStillThePicksFormatAfterARestart) {
-    std::string longTemplate = "  {rr}{gg}{bb}";
+    std::string longTemplate = "  {r:X}{g:X}{b:X}";
     longTemplate += std::string(200 - longTemplate.size() - 1, '-') + " ";
     ASSERT_TRUE(WriteBytes(KeptFileBeside(L"formats.txt"), longTemplate + "\r\n"));
     constexpr LRESULT kFirstTemplate = 15;
@@ -545,7 +545,7 @@ TEST_F(TrayTest, UntickingTheHotkeyLeavesItFreeForAnotherProgram) {
     EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return TakeDefaultHotkey(false); }));
 }
 
-TEST_F(TrayTest, TickingResidentOffersTheStartWithWindowsAtOnceAndTheKeyFieldTakesAltCombinations) {
+TEST_F(TrayTest, TickingResidentOffersTheStartWithWindowsAtOnce) {
     const HWND dialog = OpenSettings();
     ASSERT_NE(dialog, nullptr);
     const HWND start = GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
@@ -554,7 +554,13 @@ TEST_F(TrayTest, TickingResidentOffersTheStartWithWindowsAtOnceAndTheKeyFieldTak
     EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) != 0; }));
     PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_RESIDENT), BM_CLICK, 0, 0);
     EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) == 0; }));
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+}
 
+TEST_F(TrayTest, TheKeyFieldTakesAltCombinations) {
+    const HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
     const HWND keys = GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS);
     RECT place{};
     GetWindowRect(keys, &place);
@@ -563,11 +569,11 @@ TEST_F(TrayTest, TickingResidentOffersTheStartWithWindowsAtOnceAndTheKeyFieldTak
     ASSERT_TRUE(RunXdoTool(L"click 1"));
     testsupport::Pause(300);
     ASSERT_TRUE(RunXdoTool(L"key alt+shift+p"));
+    std::wstring shown;
     EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] {
-        wchar_t text[64] = {};
-        GetWindowTextW(keys, text, 64);
-        return std::wstring(text) == L"Alt+Shift+P";
-    }));
+        shown = testsupport::WindowText(keys);
+        return shown == L"Alt+Shift+P";
+    })) << "the key field shows " << testsupport::Utf8(shown);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
 }
