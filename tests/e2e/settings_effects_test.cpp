@@ -1,14 +1,16 @@
 // The pick's hotkey on the system's own RegisterHotKey, for a window of the test's
 // own, with a second window standing for another program: a change registers the new
 // combination before the old one goes, so that a taken one leaves the working one
-// registered, and neither a change nor unticking leaves an old one behind. (What the
-// settings put into effect, and when, is the portable rule's, tested natively.)
+// registered, and neither a change nor unticking leaves an old one behind; and the
+// one-instance mark, taken and found in one step. (What the settings put into
+// effect, and when, is the portable rule's, tested natively.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "hotkey_combo.h"
 #include "pick_hotkey.h"
+#include "resident_instance.h"
 
 namespace {
 
@@ -70,6 +72,19 @@ TEST_F(PickHotkeyTest, ATakenCombinationKeepsTheWorkingOneAndAChangeLeavesNoOldO
 
     hotkey_.LetGo();
     EXPECT_TRUE(OtherProgramCanTake(kCtrlAltJ)) << "unticked, none is left registered";
+}
+
+// Two marks stand for two instances starting at once: whichever takes it first is
+// the resident one, and the other learns so from the same call.
+TEST(ResidentMarkTest, OfTwoInstancesTakingTheMarkAtOnceExactlyOneHoldsIt) {
+    ResidentMark first;
+    ResidentMark second;
+    ASSERT_TRUE(first.Take());
+    EXPECT_FALSE(second.Take());
+    EXPECT_FALSE(second.held());
+    EXPECT_TRUE(first.Take()) << "taking it again is keeping it";
+    first.Release();
+    EXPECT_TRUE(second.Take()) << "once let go, another may take it";
 }
 
 }  // namespace
