@@ -62,8 +62,9 @@ void PickFromAnywhere::Detach() {
     screenPick_.Detach();
     if (retriesLeft_ > 0) KillTimer(window_, kTrayRetryTimer);
     retriesLeft_ = 0;
-    state_.Stop();
+    // The icon and the mark go with the window, which is not shown again for them.
     tray_.Detach();
+    state_.Stop();
 }
 
 void PickFromAnywhere::Start() {
