@@ -115,8 +115,8 @@ constexpr const char *kSettingsLeftAlone =
 }  // namespace
 
 std::string SettingsUnreadableMessage(const std::string &path) {
-    return "設定のファイル \"" + path + "\" を読み取れません (開けないか、読み込みに失敗しました)。" +
-           kSettingsLeftAlone;
+    return "設定のファイル \"" + path +
+           "\" を読み取れません (開けないか、読み込みに失敗しました)。" + kSettingsLeftAlone;
 }
 
 std::string SettingsTooLongMessage(const std::string &path, size_t limitKiB) {

@@ -285,8 +285,7 @@ inline constexpr const char *kCannotShowTrayIcon = "通知領域にアイコン�
 // messages above.
 inline constexpr const char *kNoNotificationArea = "通知領域が見つかりません。";
 // At start the kept icon could not be shown: it is tried again.
-inline constexpr const char *kTrayIconLater =
-    "通知領域の準備ができしだい、アイコンを表示します。";
+inline constexpr const char *kTrayIconLater = "通知領域の準備ができしだい、アイコンを表示します。";
 // Another Tintwell already lives in the notification area.
 inline constexpr const char *kAnotherResidentInstance =
     "別の Tintwell がすでに通知領域に常駐しています。";

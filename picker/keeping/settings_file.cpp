@@ -143,8 +143,9 @@ std::string FieldText(const Settings &settings, Field field) {
             return HotkeyText(IsAcceptableHotkey(settings.hotkey) ? settings.hotkey
                                                                   : defaults.hotkey);
         case Field::PickFormat: {
-            const std::string &key =
-                IsValidPickFormatKey(settings.pickFormat) ? settings.pickFormat : defaults.pickFormat;
+            const std::string &key = IsValidPickFormatKey(settings.pickFormat)
+                                         ? settings.pickFormat
+                                         : defaults.pickFormat;
             return NeedsQuotes(key) ? '"' + key + '"' : key;
         }
         case Field::Sample:

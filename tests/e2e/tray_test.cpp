@@ -161,7 +161,8 @@ class TrayTest : public PickerTest {
     std::wstring AnswerMessage() {
         const std::wstring said = ShownMessageText();
         PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
-        testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; });
+        testsupport::WaitUntil(kUpdateTimeoutMs,
+                               [&] { return process().CountMessageBoxes() == 0; });
         return said;
     }
     // Whether this test, as another program, can take Win+Shift+C now; it keeps it
@@ -176,7 +177,8 @@ class TrayTest : public PickerTest {
     static constexpr int kTestsHotkeyId = 0x5A;
 
     testing::AssertionResult FormShows(bool shown) const {
-        if (testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return (IsWindowVisible(form()) != 0) == shown; })) {
+        if (testsupport::WaitUntil(kUpdateTimeoutMs,
+                                   [&] { return (IsWindowVisible(form()) != 0) == shown; })) {
             return testing::AssertionSuccess();
         }
         return testing::AssertionFailure() << "the window is " << (shown ? "hidden" : "shown");
@@ -192,7 +194,8 @@ class TrayTest : public PickerTest {
         for (int box : boxes) {
             const bool was = Ticked(dialog, box);
             PostMessageW(GetDlgItem(dialog, box), BM_CLICK, 0, 0);
-            ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return Ticked(dialog, box) != was; }))
+            ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                               [&] { return Ticked(dialog, box) != was; }))
                 << "box " << box;
         }
         if (format >= 0) SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_SETCURSEL, format, 0);
@@ -396,14 +399,16 @@ TEST_F(TrayTest, ASettingsFileThatCannotBeWrittenOrDeletedIsSaidAndTheRestGoesOn
     EXPECT_NE(said.find(L"アクセスが拒否されました。"), std::wstring::npos)
         << "the reason is given: " << testsupport::Utf8(said);
     PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] { return process().CountMessageBoxes() == 0; }));
     EXPECT_EQ(Bytes(SettingsFile()), kept) << "the old file stays whole";
 
     // Unticking cannot delete it either: said, and the box stays ticked.
     const HWND dialog = OpenSettings();
     ASSERT_NE(dialog, nullptr);
     PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_KEEP), BM_CLICK, 0, 0);
-    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !Ticked(dialog, IDC_SETTINGS_KEEP); }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] { return !Ticked(dialog, IDC_SETTINGS_KEEP); }));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
     said = ShownMessageText();
@@ -411,7 +416,8 @@ TEST_F(TrayTest, ASettingsFileThatCannotBeWrittenOrDeletedIsSaidAndTheRestGoesOn
     EXPECT_NE(said.find(L"アクセスが拒否されました。"), std::wstring::npos)
         << "the reason is given: " << testsupport::Utf8(said);
     PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] { return process().CountMessageBoxes() == 0; }));
     const HWND again = OpenSettings();
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(Ticked(again, IDC_SETTINGS_KEEP));
@@ -462,8 +468,8 @@ TEST_F(TrayTest, ASettingsFileLockedAtStartIsSaidAndNeverWrittenOver) {
     End();
     ASSERT_FALSE(HasFatalFailure());
     // An editor or a scanner holding it, with no sharing, for the whole start.
-    const HANDLE lock = CreateFileW(SettingsFile().c_str(), GENERIC_READ, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE lock = CreateFileW(SettingsFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     process_ = std::make_unique<PickerProcess>(TheConfig().picker);
     ASSERT_TRUE(process_->started());
@@ -551,9 +557,11 @@ TEST_F(TrayTest, TickingResidentOffersTheStartWithWindowsAtOnce) {
     const HWND start = GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
     EXPECT_FALSE(IsWindowEnabled(start));
     PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_RESIDENT), BM_CLICK, 0, 0);
-    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) != 0; }));
+    EXPECT_TRUE(
+        testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) != 0; }));
     PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_RESIDENT), BM_CLICK, 0, 0);
-    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) == 0; }));
+    EXPECT_TRUE(
+        testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) == 0; }));
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
 }
@@ -570,10 +578,12 @@ TEST_F(TrayTest, TheKeyFieldTakesAltCombinations) {
     testsupport::Pause(300);
     ASSERT_TRUE(RunXdoTool(L"key alt+shift+p"));
     std::wstring shown;
-    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] {
-        shown = testsupport::WindowText(keys);
-        return shown == L"Alt+Shift+P";
-    })) << "the key field shows " << testsupport::Utf8(shown);
+    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] {
+                                           shown = testsupport::WindowText(keys);
+                                           return shown == L"Alt+Shift+P";
+                                       }))
+        << "the key field shows " << testsupport::Utf8(shown);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
 }

@@ -51,14 +51,15 @@ void ShowKeys(HWND dialog, const std::string &text) {
 // only while the program stays there; a Run value that is there all the same shows
 // ticked, and can be unticked.
 void EnableStartWithWindows(HWND dialog) {
-    EnableWindow(GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS),
-                 Ticked(dialog, IDC_SETTINGS_RESIDENT) ||
-                     Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS));
+    EnableWindow(
+        GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS),
+        Ticked(dialog, IDC_SETTINGS_RESIDENT) || Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS));
 }
 
 // Leaving the notification area takes the start with Windows with it.
 void FollowResident(HWND dialog) {
-    if (!Ticked(dialog, IDC_SETTINGS_RESIDENT)) Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, false);
+    if (!Ticked(dialog, IDC_SETTINGS_RESIDENT))
+        Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, false);
     EnableStartWithWindows(dialog);
 }
 

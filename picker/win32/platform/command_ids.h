@@ -175,7 +175,8 @@ constexpr UINT_PTR kLoupeFrameTimer = 1;
 
 static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, kTrayClickTimers,
                         kTrayRetryTimers}) &&
-                  kTrayClickTimers.Holds(kTrayClickTimer) && kTrayRetryTimers.Holds(kTrayRetryTimer),
+                  kTrayClickTimers.Holds(kTrayClickTimer) &&
+                  kTrayRetryTimers.Holds(kTrayRetryTimer),
               "two owners of the form's timers");
 static_assert(kScreenPickTimers.Holds(kPickWatchTimer) &&
                   kScreenPickTimers.Holds(kPickFreezeAfterHiding) &&

@@ -76,9 +76,9 @@ TEST(PickFormat, KeysAreOneLineOfWellFormedText) {
     EXPECT_TRUE(IsValidPickFormatKey(" {r} {g} "));
     for (const std::string &key :
          {std::string(), std::string(kMaxTemplateCharacters + 1, 'x'),
-          std::string(kMaxPickFormatKeyBytes + 1, 'x'), std::string("a\tb"), std::string("a\x7F"), std::string("\xC2\x85"),
-          std::string("\xC0\xAF"), std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80"),
-          std::string("\xE7\xA7"), std::string("a\0b", 3)}) {
+          std::string(kMaxPickFormatKeyBytes + 1, 'x'), std::string("a\tb"), std::string("a\x7F"),
+          std::string("\xC2\x85"), std::string("\xC0\xAF"), std::string("\xED\xA0\x80"),
+          std::string("\xF4\x90\x80\x80"), std::string("\xE7\xA7"), std::string("a\0b", 3)}) {
         EXPECT_FALSE(IsValidPickFormatKey(key)) << key;
     }
 }

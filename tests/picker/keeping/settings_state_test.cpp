@@ -77,7 +77,9 @@ class SettingsFileInMemory : public SettingsStore {
         bytes.reset();
         return true;
     }
-    std::string Where() override { return "C:\\Users\\u\\AppData\\Roaming\\Tintwell\\settings.ini"; }
+    std::string Where() override {
+        return "C:\\Users\\u\\AppData\\Roaming\\Tintwell\\settings.ini";
+    }
     std::string WhyFailed() override { return std::string(); }
 
     Settings Kept() const { return ReadSettings(bytes.value_or("")).settings; }
@@ -188,8 +190,7 @@ TEST_F(SettingsStateTest, ChangingToATakenCombinationKeepsTheOldOneWorkingAndUnt
     said_ = state_.Change(taken);
     ASSERT_EQ(said_.size(), 1u);
     EXPECT_NE(said_[0].find(HotkeyText(kCtrlAltK)), std::string::npos) << said_[0];
-    EXPECT_NE(said_[0].find(HotkeyText(kDefaultHotkey) + " のまま"), std::string::npos)
-        << said_[0];
+    EXPECT_NE(said_[0].find(HotkeyText(kDefaultHotkey) + " のまま"), std::string::npos) << said_[0];
     EXPECT_EQ(system_.registered, std::set<std::string>{HotkeyText(kDefaultHotkey)});
     EXPECT_EQ(state_.wanted().settings.hotkey, kDefaultHotkey);
     EXPECT_EQ(state_.inEffect().hotkey, kDefaultHotkey);
