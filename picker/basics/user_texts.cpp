@@ -12,6 +12,16 @@ std::string messages::HotkeyTakenMessage(const std::string &combination) {
            " は他のプログラムが使っているため登録できません。別のキーを選んでください。";
 }
 
+std::string messages::KeptHotkeyTakenMessage(const std::string &combination) {
+    return combination +
+           " は他のプログラムが使っているため登録できません。設定はそのまま保存され、次の起動時に"
+           "もう一度登録します。";
+}
+
+std::string messages::HotkeyKeptMessage(const std::string &taken, const std::string &kept) {
+    return HotkeyTakenMessage(taken) + "\nホットキーは " + kept + " のままです。";
+}
+
 std::string messages::HexTextNotSixDigits(const std::string &hexText) {
     return "色の16進表記が6桁ではありません: \"" + hexText + "\"";
 }
@@ -95,6 +105,23 @@ std::string SettingsNotWrittenMessage(const std::string &path, const std::string
 
 std::string SettingsNotDeletedMessage(const std::string &path, const std::string &why) {
     return WithReason("設定のファイル \"" + path + "\" を削除できません。", why);
+}
+
+namespace {
+
+constexpr const char *kSettingsLeftAlone =
+    "\nこのファイルは変更せず、このセッションでは設定を保存しません。";
+
+}  // namespace
+
+std::string SettingsUnreadableMessage(const std::string &path) {
+    return "設定のファイル \"" + path +
+           "\" を読み取れません (開けないか、読み込みに失敗しました)。" + kSettingsLeftAlone;
+}
+
+std::string SettingsTooLongMessage(const std::string &path, size_t limitKiB) {
+    return "設定のファイル \"" + path + "\" が大きすぎます (" + std::to_string(limitKiB) +
+           " KiB を超えています)。" + kSettingsLeftAlone;
 }
 
 std::string SettingsFolderNotMadeReason(const std::string &folder) {

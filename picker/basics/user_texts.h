@@ -161,6 +161,11 @@ inline constexpr const char *kPickInputLost =
 inline constexpr const char *kCannotShowSettings = "設定の画面を開けません。";
 // The pick's hotkey. `combination` is its text, "Ctrl+Alt+K".
 std::string HotkeyTakenMessage(const std::string &combination);
+// At start: the kept hotkey is held by another program. It stays chosen and is
+// tried again at the next start.
+std::string KeptHotkeyTakenMessage(const std::string &combination);
+// Changing to a taken combination keeps the one that works.
+std::string HotkeyKeptMessage(const std::string &taken, const std::string &kept);
 
 std::string HexTextNotSixDigits(const std::string &hexText);
 std::string HexTextNotHex(const std::string &hexText);
@@ -226,6 +231,11 @@ std::string HistoryNotDeletedMessage(const std::string &path);
 // deleted. `why` is what the system said, in the user's words; it may be empty.
 std::string SettingsNotWrittenMessage(const std::string &path, const std::string &why);
 std::string SettingsNotDeletedMessage(const std::string &path, const std::string &why);
+// The settings file is there but cannot be used (held open by another program, or
+// larger than a settings file ever is): it stays as it is and the settings are not
+// kept for the session.
+std::string SettingsUnreadableMessage(const std::string &path);
+std::string SettingsTooLongMessage(const std::string &path, size_t limitKiB);
 // The reasons a settings file could not be made at all.
 std::string SettingsFolderNotMadeReason(const std::string &folder);
 namespace messages {
@@ -277,6 +287,11 @@ inline constexpr const char *kCannotShowTrayIcon = "通知領域にアイコン�
 // Why a file, a registry value or the notification area refused, after one of the
 // messages above.
 inline constexpr const char *kNoNotificationArea = "通知領域が見つかりません。";
+// At start the kept icon could not be shown: it is tried again.
+inline constexpr const char *kTrayIconLater = "通知領域の準備ができしだい、アイコンを表示します。";
+// Another Tintwell already lives in the notification area.
+inline constexpr const char *kAnotherResidentInstance =
+    "別の Tintwell がすでに通知領域に常駐しています。";
 inline constexpr const char *kDiskFull = "ディスクの空き領域が足りません。";
 inline constexpr const char *kFileInUse = "ファイルを他のプログラムが使用中です。";
 inline constexpr const char *kProgramPathUnusable =

@@ -70,14 +70,14 @@ const std::array<const char *, kAllColourFormatCount> &BuiltInFormatKeys() {
 
 bool IsValidPickFormatKey(std::string_view key) {
     if (key.empty() || key.size() > kMaxPickFormatKeyBytes) return false;
-    if (key.front() == ' ' || key.back() == ' ') return false;
-    for (size_t at = 0; at < key.size();) {
+    size_t characters = 0;
+    for (size_t at = 0; at < key.size(); ++characters) {
         uint32_t codePoint = 0;
         const size_t length = Utf8Sequence(key.substr(at), codePoint);
         if (length == 0 || IsControl(codePoint)) return false;
         at += length;
     }
-    return true;
+    return characters <= kMaxPickFormatKeyCharacters;
 }
 
 size_t PickFormatIndex(const std::vector<std::string> &keys, std::string_view key) {

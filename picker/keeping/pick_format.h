@@ -13,11 +13,15 @@
 #include <vector>
 
 #include "colour_format_list.h"
+#include "template_file.h"
 
 namespace tintwell {
 
 inline constexpr const char *kDefaultPickFormatKey = "#RRGGBB";
-constexpr size_t kMaxPickFormatKeyBytes = 100;
+// Long enough for any template the templates file gives (its characters of up to
+// four bytes each): whatever can be chosen can be kept.
+constexpr size_t kMaxPickFormatKeyCharacters = kMaxTemplateCharacters;
+constexpr size_t kMaxPickFormatKeyBytes = 4 * kMaxPickFormatKeyCharacters;
 
 // The keys of the formats AllColourFormatTexts makes, in its order: "#RRGGBB",
 // "RRGGBB", "rgb(r, g, b)", "r, g, b", "hsl(h, s%, l%)", "0xRRGGBB", "&HBBGGRR&",
@@ -26,8 +30,9 @@ constexpr size_t kMaxPickFormatKeyBytes = 100;
 const std::array<const char *, kAllColourFormatCount> &BuiltInFormatKeys();
 
 // Whether a text can be a key, and so a line of the settings file: 1 to
-// kMaxPickFormatKeyBytes bytes of well-formed UTF-8, no control characters, no
-// blank at either end.
+// kMaxPickFormatKeyCharacters characters of well-formed UTF-8 and no control
+// characters, as a template is. Spaces at either end are part of a template and so
+// of its key (the settings file quotes such a key).
 bool IsValidPickFormatKey(std::string_view key);
 
 // Where `key` is among the formats on offer (their keys in the list's order): its

@@ -22,7 +22,9 @@ struct Settings {
     std::string pickFormat = kDefaultPickFormatKey;
     // Stay in the notification area when the window closes.
     bool resident = false;
-    // Kept as chosen, but in effect only while resident: see StartsWithWindows.
+    // Whether the Run value is there: read from the registry at each start, so
+    // that the file never hides a value left behind (SettingsState); in effect
+    // only while resident, see StartsWithWindows.
     bool startWithWindows = false;
     // The system menu's "拡大鏡" and "サンプル範囲".
     bool loupe = false;

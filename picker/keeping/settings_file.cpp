@@ -77,6 +77,20 @@ const char *SampleSizeText(SampleSize size) {
     return kSampleSizeNames[0].text;
 }
 
+// A format key with a space at either end, or one that starts with a quote, is
+// written between quotes, which reading takes off again: the blanks an editor may
+// leave around a value are not the key's, the key's own spaces are.
+bool NeedsQuotes(std::string_view key) {
+    return !key.empty() && (key.front() == ' ' || key.back() == ' ' || key.front() == '"');
+}
+
+std::string_view Unquoted(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
 // The on/off field, const or not as the settings are; null for the other fields.
 template <typename SettingsT>
 auto SwitchField(SettingsT &settings, Field field) -> decltype(&settings.loupe) {
@@ -108,6 +122,7 @@ bool ReadField(Settings &settings, Field field, std::string_view value) {
             return combo.has_value();
         }
         case Field::PickFormat:
+            value = Unquoted(value);
             if (!IsValidPickFormatKey(value)) return false;
             settings.pickFormat = std::string(value);
             return true;
@@ -127,9 +142,12 @@ std::string FieldText(const Settings &settings, Field field) {
         case Field::Hotkey:
             return HotkeyText(IsAcceptableHotkey(settings.hotkey) ? settings.hotkey
                                                                   : defaults.hotkey);
-        case Field::PickFormat:
-            return IsValidPickFormatKey(settings.pickFormat) ? settings.pickFormat
-                                                             : defaults.pickFormat;
+        case Field::PickFormat: {
+            const std::string &key = IsValidPickFormatKey(settings.pickFormat)
+                                         ? settings.pickFormat
+                                         : defaults.pickFormat;
+            return NeedsQuotes(key) ? '"' + key + '"' : key;
+        }
         case Field::Sample:
             return SampleSizeText(settings.sampleSize);
         default:

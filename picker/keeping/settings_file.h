@@ -3,7 +3,9 @@
 //
 //   hotkey_enabled=off            on | off
 //   hotkey=Win+Shift+C            as hotkey_combo.h writes it
-//   pick_format=#RRGGBB           a format key (pick_format.h), as is
+//   pick_format=#RRGGBB           a format key (pick_format.h), as is; between
+//                                 quotes when it has a space at an end or starts
+//                                 with a quote
 //   resident=off                  on | off
 //   start_with_windows=off        on | off
 //   loupe=off                     on | off

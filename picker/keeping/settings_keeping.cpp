@@ -1,6 +1,7 @@
 #include "settings_keeping.h"
 
-#include "colour_word.h"
+#include <optional>
+
 #include "settings_file.h"
 #include "user_texts.h"
 
@@ -8,52 +9,42 @@ namespace tintwell {
 
 namespace {
 
-using SettingsLook = SettingsStore::Found::Look;
-using SettingsOutcome = SettingsStore::Outcome;
+KeptFileTexts SettingsTexts() {
+    KeptFileTexts texts;
+    texts.unreadable = SettingsUnreadableMessage;
+    texts.tooLong = SettingsTooLongMessage;
+    texts.folderNotMade = [](const std::string &path, const std::string &folder) {
+        return SettingsNotWrittenMessage(path, SettingsFolderNotMadeReason(folder));
+    };
+    texts.noFolder = [](const std::string &path) {
+        return SettingsNotWrittenMessage(path, messages::kNoAppDataFolderForSettings);
+    };
+    texts.notWritten = SettingsNotWrittenMessage;
+    texts.notDeleted = SettingsNotDeletedMessage;
+    return texts;
+}
 
 }  // namespace
 
-SettingsKeeping::SettingsKeeping(SettingsStore &store) : store_(store), on_(false), settings_() {}
+SettingsKeeping::SettingsKeeping(SettingsStore &store)
+    : file_(store, kSettingsByteLimit, SettingsTexts()), settings_() {}
 
 Settings SettingsKeeping::Start() {
-    const SettingsStore::Found found = store_.Read();
-    on_ = found.look != SettingsLook::Missing;
-    settings_ = found.look == SettingsLook::Read ? ReadSettings(found.bytes).settings : Settings{};
+    settings_ = Settings{};
+    const std::optional<std::string> bytes = file_.Start();
+    if (bytes) settings_ = ReadSettings(*bytes).settings;
     return settings_;
 }
 
-void SettingsKeeping::Keep(const Settings &now) {
-    if (!on_ || now == settings_) return;
-    switch (store_.Replace(SettingsText(now))) {
-        case SettingsOutcome::Written:
-            settings_ = now;
-            return;
-        case SettingsOutcome::Gone:
-            on_ = false;
-            settings_ = now;
-            return;
-        case SettingsOutcome::Failed:
-            break;
-    }
-    NotWritten();
+void SettingsKeeping::Keep(const Settings &wanted) {
+    if (!file_.on() || wanted == settings_) return;
+    file_.Keep(SettingsText(wanted));
+    settings_ = wanted;
 }
 
-void SettingsKeeping::Switch(bool on, const Settings &now) {
-    if (on) {
-        if (!store_.Create(SettingsText(now))) NotWritten();
-        on_ = true;
-        settings_ = now;
-        return;
-    }
-    if (!store_.Remove()) {
-        throw PickerError(SettingsNotDeletedMessage(store_.Where(), store_.WhyFailed()));
-    }
-    on_ = false;
-    settings_ = now;
-}
-
-void SettingsKeeping::NotWritten() {
-    throw PickerError(SettingsNotWrittenMessage(store_.Where(), store_.WhyFailed()));
+void SettingsKeeping::Switch(bool on, const Settings &wanted) {
+    file_.Switch(on, on ? SettingsText(wanted) : std::string());
+    settings_ = wanted;
 }
 
 }  // namespace tintwell

@@ -1,161 +1,90 @@
-// What the settings dialog's last three boxes do, on a window of the test's own: each
-// effect runs only when its box changed, so that the defaults touch nothing; one that
-// fails is said and leaves its box as it was; the start with Windows follows the
-// notification icon as it came to be, and the settings file gets the choices as they
-// ended up.
+// The pick's hotkey on the system's own RegisterHotKey, for a window of the test's
+// own, with a second window standing for another program: a change registers the new
+// combination before the old one goes, so that a taken one leaves the working one
+// registered, and neither a change nor unticking leaves an old one behind; and the
+// one-instance mark, taken and found in one step. (What the settings put into
+// effect, and when, is the portable rule's, tested natively.)
 #include <windows.h>
-
-#include <functional>
-#include <optional>
-#include <stdexcept>
-#include <string>
 
 #include <gtest/gtest.h>
 
-#include "colour_word.h"
-#include "failing_window_sink.h"
-#include "settings_switch.h"
-#include "system_menu.h"
-#include "user_texts.h"
-#include "utf8_text.h"
-#include "window_probe.h"
+#include "hotkey_combo.h"
+#include "pick_hotkey.h"
+#include "resident_instance.h"
 
 namespace {
 
 using namespace tintwell;
 using namespace tintwell::win32;
 
-class PlainRunner : public HandlerRunner {
-  public:
-    void RunHandler(const std::function<void()> &handler) override { handler(); }
-    void RunChosenHandler(const std::function<void()> &handler) override { handler(); }
-};
+constexpr HotkeyCombo kCtrlAltK{kModControl | kModAlt, 'K'};
+constexpr HotkeyCombo kCtrlAltJ{kModControl | kModAlt, 'J'};
+constexpr int kOtherProgramsId = 77;
 
-// The effects as a record of what is in effect, refusing what the test says.
-class RecordedEffects : public SettingsEffects {
-  public:
-    void SetResident(bool on) override {
-        ++calls;
-        if (refuseIcon) {
-            throw PickerError(std::string(messages::kCannotShowTrayIcon) + " " +
-                              messages::kNoNotificationArea);
-        }
-        resident = on;
-    }
-    void SetStartWithWindows(bool on) override {
-        ++calls;
-        if (refuseRunValue) throw PickerError(messages::kCannotRegisterStartup);
-        startWithWindows = on;
-    }
-    void SetKeeping(bool on, const SettingsChoices &now) override {
-        ++calls;
-        keeping = on;
-        keptWith = now;
-    }
-
-    int calls = 0;
-    bool refuseIcon = false;
-    bool refuseRunValue = false;
-    bool resident = false;
-    bool startWithWindows = false;
-    bool keeping = false;
-    std::optional<SettingsChoices> keptWith;
-};
-
-class SettingsEffectsTest : public testing::Test {
+class PickHotkeyTest : public testing::Test {
   protected:
     void SetUp() override {
-        // A form an earlier test closed has posted its WM_QUIT to this thread, which
-        // would end the message box's modal loop before it showed.
-        MSG quit{};
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        window_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+        window_ = MakeWindow();
+        other_ = MakeWindow();
         ASSERT_NE(window_, nullptr);
-        settings_.Attach(window_, menu_);
-        settings_.SetEffects(effects_);
+        ASSERT_NE(other_, nullptr);
+        hotkey_.Attach(window_);
     }
-    void TearDown() override { DestroyWindow(window_); }
-
-    static SettingsChoices AllThree() {
-        SettingsChoices choices;
-        choices.resident = true;
-        choices.startWithWindows = true;
-        choices.keepSettings = true;
-        return choices;
+    void TearDown() override {
+        hotkey_.LetGo();
+        UnregisterHotKey(other_, kOtherProgramsId);
+        DestroyWindow(window_);
+        DestroyWindow(other_);
+    }
+    static HWND MakeWindow() {
+        return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    }
+    // Whether another program could take the combination now; it gives it back.
+    bool OtherProgramCanTake(const HotkeyCombo &combo) {
+        if (!RegisterHotKey(other_, kOtherProgramsId, RegisterHotKeyModifiers(combo), combo.key)) {
+            return false;
+        }
+        UnregisterHotKey(other_, kOtherProgramsId);
+        return true;
     }
 
-    PlainRunner runner_;
-    SystemMenu menu_{runner_, testsupport::EndTheTestOnFailure()};
-    SettingsSwitch settings_{GetModuleHandleW(nullptr), nullptr, nullptr};
-    RecordedEffects effects_;
     HWND window_ = nullptr;
+    HWND other_ = nullptr;
+    PickHotkey hotkey_;
 };
 
-TEST_F(SettingsEffectsTest, TheDefaultsAndOtherChoicesPutNoneOfTheThreeIntoEffect) {
-    settings_.Apply(SettingsChoices{});
-    SettingsChoices format;
-    format.pickFormat = "rgb(r, g, b)";
-    settings_.Apply(format);
-    EXPECT_EQ(effects_.calls, 0);
-    EXPECT_EQ(settings_.choices().pickFormat, "rgb(r, g, b)");
+TEST_F(PickHotkeyTest, ATakenCombinationKeepsTheWorkingOneAndAChangeLeavesNoOldOneBehind) {
+    ASSERT_TRUE(hotkey_.Take(kDefaultHotkey));
+    EXPECT_FALSE(OtherProgramCanTake(kDefaultHotkey));
+
+    ASSERT_TRUE(RegisterHotKey(other_, kOtherProgramsId, RegisterHotKeyModifiers(kCtrlAltK),
+                               kCtrlAltK.key));
+    EXPECT_FALSE(hotkey_.Take(kCtrlAltK));
+    EXPECT_FALSE(OtherProgramCanTake(kDefaultHotkey)) << "the working one is still registered";
+    UnregisterHotKey(other_, kOtherProgramsId);
+
+    ASSERT_TRUE(hotkey_.Take(kCtrlAltK));
+    EXPECT_TRUE(OtherProgramCanTake(kDefaultHotkey)) << "the old one was let go";
+    EXPECT_FALSE(OtherProgramCanTake(kCtrlAltK));
+    ASSERT_TRUE(hotkey_.Take(kCtrlAltJ));
+    EXPECT_TRUE(OtherProgramCanTake(kCtrlAltK));
+
+    hotkey_.LetGo();
+    EXPECT_TRUE(OtherProgramCanTake(kCtrlAltJ)) << "unticked, none is left registered";
 }
 
-TEST_F(SettingsEffectsTest, EachBoxTakesEffectWhenItChangesAndTheFileGetsTheOutcome) {
-    settings_.Apply(AllThree());
-    EXPECT_TRUE(effects_.resident);
-    EXPECT_TRUE(effects_.startWithWindows);
-    ASSERT_TRUE(effects_.keptWith.has_value());
-    EXPECT_TRUE(effects_.keptWith->resident && effects_.keptWith->startWithWindows &&
-                effects_.keptWith->keepSettings);
-    EXPECT_TRUE(settings_.choices() == AllThree());
-
-    const int before = effects_.calls;
-    settings_.Apply(AllThree());
-    EXPECT_EQ(effects_.calls, before) << "what is in effect is not done again";
-
-    // Leaving the notification area takes the Run value with it, whatever was asked.
-    SettingsChoices leave = AllThree();
-    leave.resident = false;
-    settings_.Apply(leave);
-    EXPECT_FALSE(effects_.resident);
-    EXPECT_FALSE(effects_.startWithWindows);
-    EXPECT_FALSE(settings_.choices().startWithWindows);
-    EXPECT_TRUE(effects_.keeping);
-}
-
-TEST_F(SettingsEffectsTest, ARefusedIconIsSaidAndNeitherItNorTheStartWithWindowsIsTicked) {
-    effects_.refuseIcon = true;
-    testsupport::BoxAnswer answer;
-    settings_.Apply(AllThree());
-    const std::wstring said = answer.Text();
-    EXPECT_NE(said.find(L"通知領域にアイコンを表示できません。"), std::wstring::npos)
-        << testsupport::Utf8(said);
-    EXPECT_FALSE(settings_.choices().resident);
-    EXPECT_FALSE(settings_.choices().startWithWindows);
-    EXPECT_FALSE(effects_.startWithWindows);
-    ASSERT_TRUE(effects_.keptWith.has_value());
-    EXPECT_FALSE(effects_.keptWith->resident) << "the file holds what came to be";
-    EXPECT_TRUE(settings_.choices().keepSettings);
-}
-
-TEST_F(SettingsEffectsTest, ARefusedRunValueLeavesItsBoxClearAndTheIconShown) {
-    effects_.refuseRunValue = true;
-    testsupport::BoxAnswer answer;
-    settings_.Apply(AllThree());
-    EXPECT_NE(answer.Text().find(L"Windows の起動時に開始するよう登録できません。"),
-              std::wstring::npos);
-    EXPECT_TRUE(settings_.choices().resident);
-    EXPECT_FALSE(settings_.choices().startWithWindows);
-}
-
-TEST_F(SettingsEffectsTest, AtStartAKeptFileIsTakenAsThereAndNotWrittenAgain) {
-    settings_.Restore(AllThree());
-    EXPECT_TRUE(effects_.resident);
-    EXPECT_TRUE(effects_.startWithWindows);
-    EXPECT_FALSE(effects_.keptWith.has_value());
-    EXPECT_TRUE(settings_.choices().keepSettings);
+// Two marks stand for two instances starting at once: whichever takes it first is
+// the resident one, and the other learns so from the same call.
+TEST(ResidentMarkTest, OfTwoInstancesTakingTheMarkAtOnceExactlyOneHoldsIt) {
+    ResidentMark first;
+    ResidentMark second;
+    ASSERT_TRUE(first.Take());
+    EXPECT_FALSE(second.Take());
+    EXPECT_FALSE(second.held());
+    EXPECT_TRUE(first.Take()) << "taking it again is keeping it";
+    first.Release();
+    EXPECT_TRUE(second.Take()) << "once let go, another may take it";
 }
 
 }  // namespace

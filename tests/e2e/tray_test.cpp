@@ -5,6 +5,7 @@
 // the settings file read back from this test's private prefix.
 #include <windows.h>
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <fstream>
@@ -13,6 +14,8 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +47,18 @@ std::wstring SettingsFile() {
     return std::wstring(folder) + L"\\Tintwell\\settings.ini";
 }
 
+std::wstring KeptFileBeside(const wchar_t *name) {
+    const std::wstring settings = SettingsFile();
+    return settings.substr(0, settings.rfind(L'\\') + 1) + name;
+}
+
+bool WriteBytes(const std::wstring &path, const std::string &bytes) {
+    CreateDirectoryW(path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
+    std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+    file << bytes;
+    return static_cast<bool>(file);
+}
+
 std::string Bytes(const std::wstring &path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     if (!file) return "(missing)";
@@ -69,14 +84,14 @@ std::wstring RunValue() {
 // messages to the notification area let others' messages in meanwhile: what they
 // write is waited for.
 testing::AssertionResult RunValueBecomes(const std::wstring &expected) {
-    if (WaitUntil(kUpdateTimeoutMs, [&] { return RunValue() == expected; })) {
+    if (testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return RunValue() == expected; })) {
         return testing::AssertionSuccess();
     }
     return testing::AssertionFailure() << "the Run value is " << testsupport::Utf8(RunValue());
 }
 
 testing::AssertionResult FileBecomes(const std::function<bool(const std::string &)> &wanted) {
-    if (WaitUntil(kUpdateTimeoutMs, [&] { return wanted(Bytes(SettingsFile())); })) {
+    if (testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return wanted(Bytes(SettingsFile())); })) {
         return testing::AssertionSuccess();
     }
     return testing::AssertionFailure() << "settings.ini holds " << Bytes(SettingsFile());
@@ -125,6 +140,7 @@ class TrayTest : public PickerTest {
         SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(SettingsFile().c_str());
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tintwell");
+        DeleteFileW(KeptFileBeside(L"formats.txt").c_str());
         PickerTest::SetUp();
     }
     void TearDown() override {
@@ -140,10 +156,32 @@ class TrayTest : public PickerTest {
         SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(SettingsFile().c_str());
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tintwell");
+        DeleteFileW(KeptFileBeside(L"formats.txt").c_str());
+        UnregisterHotKey(nullptr, kTestsHotkeyId);
     }
 
+    // The message box the picker shows, its text once read; OK pressed on it.
+    std::wstring AnswerMessage() {
+        const std::wstring said = ShownMessageText();
+        PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
+        testsupport::WaitUntil(kUpdateTimeoutMs,
+                               [&] { return process().CountMessageBoxes() == 0; });
+        return said;
+    }
+    // Whether this test, as another program, can take Win+Shift+C now; it keeps it
+    // when `keep`.
+    bool TakeDefaultHotkey(bool keep) {
+        if (!RegisterHotKey(nullptr, kTestsHotkeyId, MOD_WIN | MOD_SHIFT | MOD_NOREPEAT, 'C')) {
+            return false;
+        }
+        if (!keep) UnregisterHotKey(nullptr, kTestsHotkeyId);
+        return true;
+    }
+    static constexpr int kTestsHotkeyId = 0x5A;
+
     testing::AssertionResult FormShows(bool shown) const {
-        if (WaitUntil(kUpdateTimeoutMs, [&] { return (IsWindowVisible(form()) != 0) == shown; })) {
+        if (testsupport::WaitUntil(kUpdateTimeoutMs,
+                                   [&] { return (IsWindowVisible(form()) != 0) == shown; })) {
             return testing::AssertionSuccess();
         }
         return testing::AssertionFailure() << "the window is " << (shown ? "hidden" : "shown");
@@ -159,18 +197,19 @@ class TrayTest : public PickerTest {
         for (int box : boxes) {
             const bool was = Ticked(dialog, box);
             PostMessageW(GetDlgItem(dialog, box), BM_CLICK, 0, 0);
-            ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return Ticked(dialog, box) != was; }))
+            ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                               [&] { return Ticked(dialog, box) != was; }))
                 << "box " << box;
         }
         if (format >= 0) SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_SETCURSEL, format, 0);
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+        ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
     }
 
     // The one icon the test's picker shows; nullptr when none shows in time.
     HWND WaitForIcon() const {
         HWND icon = nullptr;
-        WaitUntil(kUpdateTimeoutMs, [&] {
+        testsupport::WaitUntil(kUpdateTimeoutMs, [&] {
             const std::vector<HWND> icons = TrayIcons();
             icon = icons.size() == 1 ? icons.front() : nullptr;
             return icon != nullptr;
@@ -185,17 +224,22 @@ class TrayTest : public PickerTest {
                RunXdoTool(click);
     }
 
-    // Ends the picker as a user would and starts it again, as at the next sign-in.
-    void Restart(const std::wstring &arguments = {}) {
+    // Ends the picker as a user would.
+    void End() {
         const HWND old = form_;
         if (IsWindowVisible(old)) PostMessageW(old, WM_CLOSE, 0, 0);
         if (process_->WaitForExit(kUpdateTimeoutMs) == STILL_ACTIVE) {
             PostMessageW(old, WM_COMMAND, kTrayExitItem, 0);
         }
         ASSERT_NE(process_->WaitForExit(kUpdateTimeoutMs), STILL_ACTIVE);
+    }
+    // Ends the picker and starts it again, as at the next sign-in.
+    void Restart(const std::wstring &arguments = {}) {
+        End();
+        if (HasFatalFailure()) return;
         process_ = std::make_unique<PickerProcess>(TheConfig().picker, arguments);
         ASSERT_TRUE(process_->started());
-        ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] {
+        ASSERT_TRUE(testsupport::WaitUntil(kStartTimeoutMs, [&] {
             form_ = FormOf(process_->id());
             return form_ != nullptr && Text1() == L"#FFFFFF";
         }));
@@ -212,7 +256,7 @@ TEST_F(TrayTest, ResidentTheWindowHidesTheIconClicksPickOrShowAndItsMenuEndsTheP
 
     PostMessageW(form(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(FormShows(false));
-    Pause(500);
+    testsupport::Pause(500);
     EXPECT_TRUE(process().IsRunning());
     EXPECT_EQ(WaitForIcon(), icon);
 
@@ -226,7 +270,7 @@ TEST_F(TrayTest, ResidentTheWindowHidesTheIconClicksPickOrShowAndItsMenuEndsTheP
     // A double click shows the window, and starts no pick.
     ASSERT_TRUE(ClickIcon(icon, L"click --repeat 2 --delay 80 1"));
     EXPECT_TRUE(FormShows(true));
-    Pause(800);
+    testsupport::Pause(800);
     EXPECT_EQ(ShownWindow(L"TintwellLoupe", nullptr), nullptr);
 
     // Minimising hides it again.
@@ -235,7 +279,7 @@ TEST_F(TrayTest, ResidentTheWindowHidesTheIconClicksPickOrShowAndItsMenuEndsTheP
 
     ASSERT_TRUE(ClickIcon(icon, L"click 3"));
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] {
         return (menu = ShownWindow(L"#32768", nullptr));
     })) << "the icon's menu did not open";
     // "終了", the menu's last item.
@@ -245,7 +289,7 @@ TEST_F(TrayTest, ResidentTheWindowHidesTheIconClicksPickOrShowAndItsMenuEndsTheP
                            std::to_wstring(items.bottom - 8)));
     ASSERT_TRUE(RunXdoTool(L"click 1"));
     EXPECT_EQ(process().WaitForExit(kUpdateTimeoutMs), 0u);
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
+    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
 }
 
 TEST_F(TrayTest, ASecondStartShowsTheResidentWindowAndEndsWhileUnresidentOnesRunSideBySide) {
@@ -263,7 +307,7 @@ TEST_F(TrayTest, ASecondStartShowsTheResidentWindowAndEndsWhileUnresidentOnesRun
 
     // Unticked, the icon goes and a second start is a second picker.
     ClickInSettings({IDC_SETTINGS_RESIDENT});
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
+    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
     other_ = std::make_unique<PickerProcess>(TheConfig().picker);
     ASSERT_NE(other_->WaitForForm(kStartTimeoutMs), nullptr);
     EXPECT_TRUE(other_->IsRunning());
@@ -280,7 +324,7 @@ TEST_F(TrayTest, SettingsSurviveARestartOnlyWhileKeptAndUntickingDeletesTheFile)
     // The system menu's switches are kept as they change.
     PostMessageW(form(), WM_SYSCOMMAND, kLoupeItem, 0);
     PostMessageW(form(), WM_SYSCOMMAND, kThreeByThreeItem, 0);
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
+    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] {
         kept = Bytes(SettingsFile());
         return Holds(kept, "loupe=on") && Holds(kept, "sample_size=3x3");
     })) << kept;
@@ -293,7 +337,7 @@ TEST_F(TrayTest, SettingsSurviveARestartOnlyWhileKeptAndUntickingDeletesTheFile)
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0),
               kRgbFormatIndex);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
     EXPECT_EQ(Bytes(SettingsFile()), kept) << "a start only reads";
 
     ClickInSettings({IDC_SETTINGS_KEEP});
@@ -305,7 +349,7 @@ TEST_F(TrayTest, SettingsSurviveARestartOnlyWhileKeptAndUntickingDeletesTheFile)
     EXPECT_FALSE(Ticked(dialog, IDC_SETTINGS_KEEP));
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0), 0);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
     EXPECT_TRUE(Missing(Bytes(SettingsFile()))) << "nothing is made without the box";
 }
 
@@ -324,7 +368,7 @@ TEST_F(TrayTest, TheRunValueStartsThePickerHiddenInTheNotificationAreaAndUnticki
     // As the Run value starts it at sign-in: hidden, with its icon.
     Restart(L"/tray");
     ASSERT_NE(WaitForIcon(), nullptr);
-    Pause(500);
+    testsupport::Pause(500);
     EXPECT_FALSE(IsWindowVisible(form()));
     other_ = std::make_unique<PickerProcess>(TheConfig().picker);
     EXPECT_EQ(other_->WaitForExit(kStartTimeoutMs), 0u);
@@ -355,26 +399,33 @@ TEST_F(TrayTest, ASettingsFileThatCannotBeWrittenOrDeletedIsSaidAndTheRestGoesOn
     std::wstring said = ShownMessageText();
     EXPECT_NE(said.find(L"に保存できません。"), std::wstring::npos) << testsupport::Utf8(said);
     EXPECT_NE(said.find(L"settings.ini"), std::wstring::npos) << testsupport::Utf8(said);
+    EXPECT_NE(said.find(L"アクセスが拒否されました。"), std::wstring::npos)
+        << "the reason is given: " << testsupport::Utf8(said);
     PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] { return process().CountMessageBoxes() == 0; }));
     EXPECT_EQ(Bytes(SettingsFile()), kept) << "the old file stays whole";
 
     // Unticking cannot delete it either: said, and the box stays ticked.
     const HWND dialog = OpenSettings();
     ASSERT_NE(dialog, nullptr);
     PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_KEEP), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !Ticked(dialog, IDC_SETTINGS_KEEP); }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] { return !Ticked(dialog, IDC_SETTINGS_KEEP); }));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
     said = ShownMessageText();
     EXPECT_NE(said.find(L"を削除できません。"), std::wstring::npos) << testsupport::Utf8(said);
+    EXPECT_NE(said.find(L"アクセスが拒否されました。"), std::wstring::npos)
+        << "the reason is given: " << testsupport::Utf8(said);
     PostMessageW(process().WaitForMessageBox(1000), WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return process().CountMessageBoxes() == 0; }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] { return process().CountMessageBoxes() == 0; }));
     const HWND again = OpenSettings();
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(Ticked(again, IDC_SETTINGS_KEEP));
     PostMessageW(again, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(again); }));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(again); }));
 
     // Writable again, the next change is kept.
     SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -396,7 +447,148 @@ TEST_F(TrayTest, AResidentPickerEndsWhenAnInstallerAsksProgramsToClose) {
     EXPECT_NE(answer, 0u) << "the picker lets the session end";
     PostMessageW(form(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
     EXPECT_EQ(process().WaitForExit(kUpdateTimeoutMs), 0u);
-    EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
+    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
+}
+
+TEST_F(TrayTest, AStartWithTheHotkeyTakenSaysSoOnceAndTheFileKeepsItThroughAnUnrelatedChange) {
+    ASSERT_TRUE(WriteBytes(SettingsFile(), "hotkey_enabled=on\r\nhotkey=Win+Shift+C\r\n"));
+    ASSERT_TRUE(TakeDefaultHotkey(true));
+    Restart();
+    const std::wstring said = AnswerMessage();
+    EXPECT_NE(said.find(L"Win+Shift+C"), std::wstring::npos) << testsupport::Utf8(said);
+    EXPECT_NE(said.find(L"次の起動時"), std::wstring::npos) << testsupport::Utf8(said);
+
+    PostMessageW(form(), WM_SYSCOMMAND, kLoupeItem, 0);
+    EXPECT_TRUE(FileBecomes([](const std::string &kept) {
+        return Holds(kept, "loupe=on") && Holds(kept, "hotkey_enabled=on");
+    }));
+    EXPECT_EQ(process().CountMessageBoxes(), 0) << "said once";
+}
+
+TEST_F(TrayTest, ASettingsFileLockedAtStartIsSaidAndNeverWrittenOver) {
+    const std::string kept = "hotkey_enabled=off\r\nresident=off\r\nloupe=off\r\n";
+    ASSERT_TRUE(WriteBytes(SettingsFile(), kept));
+    End();
+    ASSERT_FALSE(HasFatalFailure());
+    // An editor or a scanner holding it, with no sharing, for the whole start.
+    const HANDLE lock = CreateFileW(SettingsFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    process_ = std::make_unique<PickerProcess>(TheConfig().picker);
+    ASSERT_TRUE(process_->started());
+    const std::wstring said = AnswerMessage();
+    CloseHandle(lock);
+    EXPECT_NE(said.find(L"settings.ini"), std::wstring::npos) << testsupport::Utf8(said);
+    EXPECT_NE(said.find(L"読み取れません"), std::wstring::npos) << testsupport::Utf8(said);
+    ASSERT_TRUE(testsupport::WaitUntil(kStartTimeoutMs, [&] {
+        form_ = FormOf(process_->id());
+        return form_ != nullptr && Text1() == L"#FFFFFF";
+    }));
+
+    PostMessageW(form(), WM_SYSCOMMAND, kLoupeItem, 0);
+    PostMessageW(form(), WM_SYSCOMMAND, kThreeByThreeItem, 0);
+    testsupport::Pause(1500);
+    EXPECT_EQ(Bytes(SettingsFile()), kept);
+}
+
+TEST_F(TrayTest, OfTwoStartsAtOnceExactlyOneStaysResident) {
+    ASSERT_TRUE(WriteBytes(SettingsFile(), "resident=on\r\n"));
+    End();
+    ASSERT_FALSE(HasFatalFailure());
+    process_ = std::make_unique<PickerProcess>(TheConfig().picker);
+    other_ = std::make_unique<PickerProcess>(TheConfig().picker);
+    ASSERT_TRUE(process_->started() && other_->started());
+    EXPECT_TRUE(testsupport::WaitUntil(kStartTimeoutMs, [&] {
+        return process_->IsRunning() != other_->IsRunning();
+    })) << "one of the two ends";
+    if (!process_->IsRunning()) std::swap(process_, other_);
+    form_ = FormOf(process_->id());
+    EXPECT_NE(WaitForIcon(), nullptr);
+    testsupport::Pause(500);
+    EXPECT_EQ(TrayIcons().size(), 1u);
+    EXPECT_EQ(other_->WaitForExit(kUpdateTimeoutMs), 0u);
+}
+
+TEST_F(TrayTest, TheIconIsAddedAgainWhenTheNotificationAreaIsMadeAnew) {
+    ClickInSettings({IDC_SETTINGS_RESIDENT});
+    ASSERT_NE(WaitForIcon(), nullptr);
+    // As Explorer's restart takes it; Wine's window of icons stays, so the test
+    // removes the icon itself.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = sizeof gone;
+    gone.hWnd = form();
+    gone.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [] { return TrayIcons().empty(); }));
+    PostMessageW(form(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_NE(WaitForIcon(), nullptr);
+}
+
+TEST_F(TrayTest, ALongTemplateWithSpacesAtItsEndsIsStillThePicksFormatAfterARestart) {
+    std::string longTemplate = "  {r:X}{g:X}{b:X}";
+    longTemplate += std::string(200 - longTemplate.size() - 1, '-') + " ";
+    ASSERT_TRUE(WriteBytes(KeptFileBeside(L"formats.txt"), longTemplate + "\r\n"));
+    constexpr LRESULT kFirstTemplate = 15;
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_GT(SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCOUNT, 0, 0), kFirstTemplate);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+    ClickInSettings({IDC_SETTINGS_KEEP}, kFirstTemplate);
+    ASSERT_TRUE(FileBecomes([](const std::string &kept) { return Holds(kept, "loupe=off"); }));
+
+    Restart();
+    dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0), kFirstTemplate)
+        << Bytes(SettingsFile());
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+}
+
+TEST_F(TrayTest, UntickingTheHotkeyLeavesItFreeForAnotherProgram) {
+    ClickInSettings({IDC_SETTINGS_HOTKEY});
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !TakeDefaultHotkey(false); }))
+        << "the picker holds it";
+    ClickInSettings({IDC_SETTINGS_HOTKEY});
+    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return TakeDefaultHotkey(false); }));
+}
+
+TEST_F(TrayTest, TickingResidentOffersTheStartWithWindowsAtOnce) {
+    const HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    const HWND start = GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
+    EXPECT_FALSE(IsWindowEnabled(start));
+    PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_RESIDENT), BM_CLICK, 0, 0);
+    EXPECT_TRUE(
+        testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) != 0; }));
+    PostMessageW(GetDlgItem(dialog, IDC_SETTINGS_RESIDENT), BM_CLICK, 0, 0);
+    EXPECT_TRUE(
+        testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return IsWindowEnabled(start) == 0; }));
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
+}
+
+TEST_F(TrayTest, TheKeyFieldTakesAltCombinations) {
+    const HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    const HWND keys = GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS);
+    RECT place{};
+    GetWindowRect(keys, &place);
+    ASSERT_TRUE(RunXdoTool(L"mousemove " + std::to_wstring((place.left + place.right) / 2) + L" " +
+                           std::to_wstring((place.top + place.bottom) / 2)));
+    ASSERT_TRUE(RunXdoTool(L"click 1"));
+    testsupport::Pause(300);
+    ASSERT_TRUE(RunXdoTool(L"key alt+shift+p"));
+    std::wstring shown;
+    EXPECT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs,
+                                       [&] {
+                                           shown = testsupport::WindowText(keys);
+                                           return shown == L"Alt+Shift+P";
+                                       }))
+        << "the key field shows " << testsupport::Utf8(shown);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(testsupport::WaitUntil(kUpdateTimeoutMs, [&] { return !IsWindow(dialog); }));
 }
 
 }  // namespace

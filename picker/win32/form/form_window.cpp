@@ -11,15 +11,10 @@
 #include "handler_routes.h"
 #include "key_codes.h"
 #include "option_group.h"
+#include "resident_instance.h"
 #include "user_texts.h"
 
 namespace tintwell::win32 {
-
-namespace {
-
-constexpr int kIconResource = 1;
-
-}  // namespace
 
 FormWindow::FormWindow(HINSTANCE instance)
     : WindowBase(static_cast<FailureSink &>(*this)),
@@ -54,30 +49,7 @@ FormWindow::FormWindow(HINSTANCE instance)
       focusMemory_(),
       keyboardInUse_(false),
       form_(controls_, platform_, library_),
-      screenPick_(
-          form_, loupe_, *this, [this] { return settings_.choices().pickFormat; },
-          [this] { return settings_.registeredHotkey(); }),
-      settings_(
-          instance, [this] { return form_.PickFormatKeys(); }, [this] { screenPick_.Toggle(); }),
-      trayHome_(*this,
-                [this] {
-                    if (!screenPick_.active()) screenPick_.Start();
-                }),
-      keptSettings_(settings_, trayHome_, eyedropper_, form_, loupe_) {}
-
-void FormWindow::RegisterClasses(HINSTANCE instance) {
-    // The title bar takes the 16 x 16 image, Alt+Tab and the taskbar the 32 x 32 ones.
-    auto icon = [instance](int size) {
-        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                                             size, size, LR_SHARED));
-    };
-    Register(instance, kFormClass, GetSysColorBrush(COLOR_BTNFACE),
-             icon(GetSystemMetrics(SM_CXICON)), icon(GetSystemMetrics(SM_CXSMICON)));
-    PictureBox::RegisterClass(instance);
-    MarkerLabel::RegisterClass(instance);
-    ShapeSwatch::RegisterClass(instance);
-    Loupe::RegisterClass(instance);
-}
+      pickFromAnywhere_(instance, form_, loupe_, eyedropper_, *this) {}
 
 FormWindow::~FormWindow() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
@@ -95,7 +67,7 @@ bool FormWindow::Start(int showCommand, bool inTray) {
         historySwitch_.Restore();
         help_.DescribeSwatch(form_.ShownColourDescriptionKey(),
                              [this] { return form_.ShownColourDescription(); });
-        trayHome_.ShowTip(form_.ShownColour());
+        pickFromAnywhere_.ShowTip(form_.ShownColour());
     } catch (...) {
         ShowStartupFailure(std::current_exception());
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
@@ -103,11 +75,16 @@ bool FormWindow::Start(int showCommand, bool inTray) {
     }
     // What the kept settings could not put into effect has been said; the rest runs.
     try {
-        keptSettings_.Restore();
+        pickFromAnywhere_.Start();
     } catch (...) {
         HandlerFailed(std::current_exception());
     }
-    if (inTray && trayHome_.resident()) return true;
+    if (pickFromAnywhere_.anotherIsResident()) {
+        if (!inTray) ShowResidentInstance(kFormClass);
+        DestroyWindow(hwnd_);
+        return true;
+    }
+    if (inTray && pickFromAnywhere_.resident()) return true;
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(picture1_.hwnd());
@@ -148,16 +125,15 @@ void FormWindow::NoteKeyboardUse(const MSG &message) {
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT owned = 0;
+    if (pickFromAnywhere_.OnMessage(message, wParam, lParam, owned)) return owned;
     switch (message) {
         case WM_CREATE:
             return OnCreate();
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_TIMER:
-            return OnTimer(wParam);
-        case WM_INPUT:
-        case kPickActionMessage:
-            return OnPickEvent(message, wParam, lParam);
+            return eyedropper_.OnTimer(wParam);
         case WM_ACTIVATE:
             return OnActivate(LOWORD(wParam));
         case DM_GETDEFID:
@@ -172,53 +148,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnDestroy();
         case WM_SIZE:
             return OnSize(wParam);
-        case WM_CLOSE:
-            return OnClose();
         default:
-            return OnOtherMessage(message, wParam, lParam);
+            return Default(message, wParam, lParam);
     }
-}
-
-LRESULT FormWindow::OnCreate() {
-    platform_.SetOwner(hwnd_);
-    // Set on the window as well as its class, so that other programs (task switchers,
-    // the tests) can ask the window for them.
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, GetClassLongPtrW(hwnd_, GCLP_HICON));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, GetClassLongPtrW(hwnd_, GCLP_HICONSM));
-    // A per-monitor-aware window is made at its monitor's scale.
-    scale_ = DisplayScale(dpi_.ForWindow(hwnd_));
-    CreateControls();
-    help_.Attach(hwnd_, instance_);
-    systemMenu_.Attach(hwnd_);
-    eyedropper_.Attach(instance_, hwnd_, systemMenu_);
-    historySwitch_.Attach(systemMenu_);
-    settings_.Attach(hwnd_, systemMenu_);
-    trayHome_.Attach(hwnd_, reinterpret_cast<HICON>(GetClassLongPtrW(hwnd_, GCLP_HICONSM)));
-    keptSettings_.Attach(hwnd_);
-    screenPick_.Attach(hwnd_);
-    copyMenu_.Attach(hwnd_, Control(kCommand1));
-    AddOwner(copyMenu_);
-    AddOwner(trayHome_);
-    AddOwner(systemMenu_);
-    AddOwner(help_);
-    AddOwner(settings_);
-    return 0;
-}
-
-void FormWindow::CreateControls() {
-    controlSet_.Create(hwnd_, instance_, scale_);
-    SendMessageW(Control(kText1), EM_SETLIMITTEXT, 0, 0);
-    SendMessageW(Control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
-    ApplyFonts();
-}
-
-void FormWindow::LayOut() {
-    controlSet_.LayOut(hwnd_, scale_);
-    ApplyFonts();
-}
-
-void FormWindow::ApplyFonts() {
-    fonts_.Apply(hwnd_, label1_, label2_, scale_);
 }
 
 LRESULT FormWindow::OnCommand(int control, int notification) {
@@ -253,22 +185,6 @@ LRESULT FormWindow::OnTellUser(LPARAM notice) {
     return 1;
 }
 
-// Moved to a monitor of another scale: everything is laid out and lettered again
-// for it, the window takes the place the system suggests, and the picker's state
-// and images stay as they are.
-LRESULT FormWindow::OnDpiChanged(int dpi, const RECT *suggested) {
-    scale_ = DisplayScale(dpi);
-    LayOut();
-    if (suggested != nullptr) {
-        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    FitClientArea(hwnd_, scale_);
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    return 0;
-}
-
 // The dialog manager turns Esc into IDCANCEL, from whichever control has the focus.
 LRESULT FormWindow::OnEscape() {
     const int16_t shift = HeldShiftMask();
@@ -278,38 +194,11 @@ LRESULT FormWindow::OnEscape() {
 
 LRESULT FormWindow::OnSize(WPARAM kind) {
     loupe_.SetMinimised(kind == SIZE_MINIMIZED);
-    if (kind == SIZE_MINIMIZED) trayHome_.OnMinimised();
-    return 0;
-}
-
-LRESULT FormWindow::OnClose() {
-    if (trayHome_.HideOnClose()) return 0;
-    return Default(WM_CLOSE, 0, 0);
-}
-
-LRESULT FormWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (trayHome_.OnMessage(message, wParam, lParam, result)) return result;
-    return Default(message, wParam, lParam);
-}
-
-LRESULT FormWindow::OnTimer(WPARAM timer) {
-    if (screenPick_.OnMessage(WM_TIMER, timer, 0)) return 0;
-    LRESULT result = 0;
-    if (trayHome_.OnMessage(WM_TIMER, timer, 0, result)) return result;
-    return eyedropper_.OnTimer(timer);
-}
-
-LRESULT FormWindow::OnPickEvent(UINT message, WPARAM wParam, LPARAM lParam) {
-    screenPick_.OnMessage(message, wParam, lParam);
     return 0;
 }
 
 LRESULT FormWindow::OnDestroy() {
-    // The hooks and the hotkey go before the window does: neither may outlive it.
-    screenPick_.Detach();
-    settings_.Detach();
-    trayHome_.Detach();
+    pickFromAnywhere_.Detach();
     help_.Detach();
     KillTimer(hwnd_, kTimer1);
     eyedropper_.Detach();
@@ -356,7 +245,7 @@ void FormWindow::Dispatch(Handler &&handler, NoticeOrigin origin) {
     if (failure) NoteFailure(failure, origin);
     help_.DescribeSwatch(form_.ShownColourDescriptionKey(),
                          [this] { return form_.ShownColourDescription(); });
-    trayHome_.ShowTip(form_.ShownColour());
+    pickFromAnywhere_.ShowTip(form_.ShownColour());
 }
 
 void FormWindow::HandlerFailed(const std::exception_ptr &failure) noexcept {

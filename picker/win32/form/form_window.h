@@ -26,18 +26,15 @@
 #include "gdi_handles.h"
 #include "handler_routes.h"
 #include "history_switch.h"
-#include "kept_settings.h"
 #include "key_input.h"
 #include "loupe.h"
 #include "marker_geometry.h"
 #include "marker_label.h"
 #include "mouse_input.h"
+#include "pick_from_anywhere.h"
 #include "picture_box.h"
-#include "screen_pick_session.h"
-#include "settings_switch.h"
 #include "shape_swatch.h"
 #include "system_menu.h"
-#include "tray_home.h"
 #include "win32_platform.h"
 #include "window_base.h"
 
@@ -56,9 +53,11 @@ class FormWindow : public WindowBase<FormWindow>,
 
     // Creates the window hidden, runs Form_Load, puts the kept settings into effect
     // and shows the window, unless `inTray` (a start with /tray) finds the program
-    // resident: then only the notification icon shows. A window that cannot be made,
-    // or a failing Form_Load, is shown in a message box and no window is left; the
-    // result then is false.
+    // resident: then only the notification icon shows. A start that finds another
+    // instance resident hands over to it (shows its window, unless `inTray`) and
+    // leaves no window, so that Run ends at once. A window that cannot be made, or a
+    // failing Form_Load, is shown in a message box and no window is left; the result
+    // then is false.
     bool Start(int showCommand, bool inTray = false);
     // The message loop; its result is the program's exit code.
     int Run();
@@ -67,9 +66,6 @@ class FormWindow : public WindowBase<FormWindow>,
 
     // The controls as the picker core works them.
     FormControlsAdapter &controls() { return controls_; }
-    // The settings dialog's choices, for the parts that put the rest of them into
-    // effect.
-    SettingsSwitch &settings() { return settings_; }
 
   private:
     LRESULT OnCreate();
@@ -81,12 +77,6 @@ class FormWindow : public WindowBase<FormWindow>,
     LRESULT OnDestroy();
     LRESULT OnEscape();
     LRESULT OnSize(WPARAM kind);
-    LRESULT OnClose();
-    // Registered messages and the notification icon's callback, which are about no
-    // part of the window: asked of their owner by name.
-    LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnTimer(WPARAM timer);
-    LRESULT OnPickEvent(UINT message, WPARAM wParam, LPARAM lParam);
 
     void MouseDown(ControlId control, const MouseEvent &event) override;
     void MouseMove(ControlId control, const MouseEvent &event) override;
@@ -145,11 +135,7 @@ class FormWindow : public WindowBase<FormWindow>,
     FocusMemory focusMemory_;
     bool keyboardInUse_;
     Form form_;
-    // After the form, whose handlers they call.
-    ScreenPickSession screenPick_;
-    SettingsSwitch settings_;
-    TrayHome trayHome_;
-    KeptSettings keptSettings_;
+    PickFromAnywhere pickFromAnywhere_;
 };
 
 }  // namespace tintwell::win32

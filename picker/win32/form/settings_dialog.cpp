@@ -44,20 +44,28 @@ void ShowKeys(HWND dialog, const std::string &text) {
 }
 
 // Starting with Windows means starting in the notification area, so it is offered
-// only while the program stays there.
+// only while the program stays there; a Run value that is there all the same shows
+// ticked, and can be unticked.
+void EnableStartWithWindows(HWND dialog) {
+    EnableWindow(
+        GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS),
+        Ticked(dialog, IDC_SETTINGS_RESIDENT) || Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS));
+}
+
+// Leaving the notification area takes the start with Windows with it.
 void FollowResident(HWND dialog) {
-    const bool resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
-    if (!resident) Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, false);
-    EnableWindow(GetDlgItem(dialog, IDC_SETTINGS_START_WITH_WINDOWS), resident);
+    if (!Ticked(dialog, IDC_SETTINGS_RESIDENT))
+        Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, false);
+    EnableStartWithWindows(dialog);
 }
 
 // The picker's settings as the dialog shows them.
 class ChoicesPage : public SettingsDialogPage {
   public:
-    ChoicesPage(const SettingsChoices &current, const std::vector<std::string> &formatKeys)
+    ChoicesPage(const WantedSettings &current, const std::vector<std::string> &formatKeys)
         : choices_(current), formatKeys_(formatKeys), dialog_(nullptr) {}
 
-    const SettingsChoices &choices() const { return choices_; }
+    const WantedSettings &choices() const { return choices_; }
 
     void Fill(HWND dialog, FailureSink &failures) override;
     void Command(HWND dialog, int control) override {
@@ -65,10 +73,10 @@ class ChoicesPage : public SettingsDialogPage {
     }
     void Read(HWND dialog) override;
     bool KeyPressed(uint32_t key, uint32_t held) override;
-    void KeysLetGo() override { ShowKeys(dialog_, HotkeyText(choices_.hotkey)); }
+    void KeysLetGo() override { ShowKeys(dialog_, HotkeyText(choices_.settings.hotkey)); }
 
   private:
-    SettingsChoices choices_;
+    WantedSettings choices_;
     const std::vector<std::string> &formatKeys_;
     HWND dialog_;
 };
@@ -84,24 +92,26 @@ void ChoicesPage::Fill(HWND dialog, FailureSink &failures) {
     SetDlgItemTextW(dialog, IDOK, captions::kOk);
     SetDlgItemTextW(dialog, IDCANCEL, captions::kCancel);
 
-    Tick(dialog, IDC_SETTINGS_HOTKEY, choices_.pickHotkey);
+    const Settings &choices = choices_.settings;
+    Tick(dialog, IDC_SETTINGS_HOTKEY, choices.hotkeyEnabled);
     MakeHotkeyField(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY_KEYS), *this, failures);
-    ShowKeys(dialog, HotkeyText(choices_.hotkey));
+    ShowKeys(dialog, HotkeyText(choices.hotkey));
     const HWND formats = GetDlgItem(dialog, IDC_SETTINGS_FORMAT);
     for (size_t i = 0; i < formatKeys_.size(); ++i) {
         const std::wstring name = FormatName(formatKeys_, i);
         SendMessageW(formats, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
-    SendMessageW(formats, CB_SETCURSEL, PickFormatIndex(formatKeys_, choices_.pickFormat), 0);
-    Tick(dialog, IDC_SETTINGS_RESIDENT, choices_.resident);
-    Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices_.resident && choices_.startWithWindows);
-    Tick(dialog, IDC_SETTINGS_KEEP, choices_.keepSettings);
-    FollowResident(dialog);
+    SendMessageW(formats, CB_SETCURSEL, PickFormatIndex(formatKeys_, choices.pickFormat), 0);
+    Tick(dialog, IDC_SETTINGS_RESIDENT, choices.resident);
+    Tick(dialog, IDC_SETTINGS_START_WITH_WINDOWS, choices.startWithWindows);
+    Tick(dialog, IDC_SETTINGS_KEEP, choices_.keep);
+    EnableStartWithWindows(dialog);
 }
 
 void ChoicesPage::Read(HWND dialog) {
-    SettingsChoices choices = choices_;
-    choices.pickHotkey = Ticked(dialog, IDC_SETTINGS_HOTKEY);
+    WantedSettings wanted = choices_;
+    Settings &choices = wanted.settings;
+    choices.hotkeyEnabled = Ticked(dialog, IDC_SETTINGS_HOTKEY);
     const LRESULT format = SendDlgItemMessageW(dialog, IDC_SETTINGS_FORMAT, CB_GETCURSEL, 0, 0);
     // A template the list did not show is kept by its key, so that it is the pick's
     // format again when it comes back.
@@ -111,28 +121,29 @@ void ChoicesPage::Read(HWND dialog) {
         choices.pickFormat = formatKeys_[static_cast<size_t>(format)];
     }
     choices.resident = Ticked(dialog, IDC_SETTINGS_RESIDENT);
-    choices.startWithWindows = choices.resident && Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
-    choices.keepSettings = Ticked(dialog, IDC_SETTINGS_KEEP);
-    choices_ = choices;
+    choices.startWithWindows = Ticked(dialog, IDC_SETTINGS_START_WITH_WINDOWS);
+    wanted.keep = Ticked(dialog, IDC_SETTINGS_KEEP);
+    choices_ = wanted;
 }
 
 // A key pressed in the key field; true when it is the dialog's to act on.
 bool ChoicesPage::KeyPressed(uint32_t key, uint32_t held) {
-    const KeyFieldResult result = KeyFieldKeyDown(choices_.hotkey, key, held);
+    HotkeyCombo &hotkey = choices_.settings.hotkey;
+    const KeyFieldResult result = KeyFieldKeyDown(hotkey, key, held);
     switch (result.verdict) {
         case KeyFieldVerdict::Waiting:
             ShowKeys(dialog_, ModifiersText(held));
             return false;
         case KeyFieldVerdict::Set:
-            choices_.hotkey = result.combo;
+            hotkey = result.combo;
             ShowKeys(dialog_, HotkeyText(result.combo));
             return false;
         case KeyFieldVerdict::Refused:
-            ShowKeys(dialog_, HotkeyText(choices_.hotkey));
+            ShowKeys(dialog_, HotkeyText(hotkey));
             MessageBeep(MB_OK);
             return false;
         case KeyFieldVerdict::PassOn:
-            ShowKeys(dialog_, HotkeyText(choices_.hotkey));
+            ShowKeys(dialog_, HotkeyText(hotkey));
             return true;
     }
     return false;
@@ -206,9 +217,9 @@ bool RunSettingsDialog(HINSTANCE instance, HWND owner, SettingsDialogPage &page)
     return result == IDOK;
 }
 
-std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
-                                                  const SettingsChoices &current,
-                                                  const std::vector<std::string> &formatKeys) {
+std::optional<WantedSettings> ShowSettingsDialog(HINSTANCE instance, HWND owner,
+                                                 const WantedSettings &current,
+                                                 const std::vector<std::string> &formatKeys) {
     ChoicesPage page(current, formatKeys);
     if (!RunSettingsDialog(instance, owner, page)) return std::nullopt;
     return page.choices();

@@ -14,33 +14,18 @@
 #include "hotkey_combo.h"
 #include "hotkey_field.h"
 #include "pick_format.h"
+#include "settings_state.h"
 
 namespace tintwell::win32 {
 
-struct SettingsChoices {
-    bool pickHotkey = false;
-    HotkeyCombo hotkey = kDefaultHotkey;
-    // The key of the format a pick copies in (pick_format.h).
-    std::string pickFormat = kDefaultPickFormatKey;
-    bool resident = false;
-    // Only ever on with `resident`: a start at sign-in goes to the notification area.
-    bool startWithWindows = false;
-    bool keepSettings = false;
-
-    friend bool operator==(const SettingsChoices &a, const SettingsChoices &b) {
-        return a.pickHotkey == b.pickHotkey && a.hotkey == b.hotkey &&
-               a.pickFormat == b.pickFormat && a.resident == b.resident &&
-               a.startWithWindows == b.startWithWindows && a.keepSettings == b.keepSettings;
-    }
-};
-
-// The user's choices after OK; empty after Cancel. formatKeys: the formats on offer,
-// by their keys (Form::PickFormatKeys), listed by their names. A dialog that cannot
-// be shown throws PickerError; one whose handling of a message fails ends as if
-// cancelled, and the failure is thrown once the dialog is gone.
-std::optional<SettingsChoices> ShowSettingsDialog(HINSTANCE instance, HWND owner,
-                                                  const SettingsChoices &current,
-                                                  const std::vector<std::string> &formatKeys);
+// What the user wants after OK, starting from `current`; empty after Cancel.
+// formatKeys: the formats on offer, by their keys (Form::PickFormatKeys), listed by
+// their names. A dialog that cannot be shown throws PickerError; one whose handling
+// of a message fails ends as if cancelled, and the failure is thrown once the dialog
+// is gone.
+std::optional<WantedSettings> ShowSettingsDialog(HINSTANCE instance, HWND owner,
+                                                 const WantedSettings &current,
+                                                 const std::vector<std::string> &formatKeys);
 
 // What fills the dialog's controls and answers them; ShowSettingsDialog's is the
 // picker's settings. Each may throw.

@@ -22,6 +22,7 @@ TrayHome::TrayHome(HandlerRunner &runner, std::function<void()> pick)
       icon_(),
       mark_(),
       resident_(false),
+      markElsewhere_(false),
       tip_(WideFromUtf16(NotificationTip(std::nullopt))),
       tipColour_(),
       doubleClickAt_(0),
@@ -55,21 +56,23 @@ void TrayHome::Detach() {
 }
 
 void TrayHome::SetResident(bool on) {
-    if (on == resident_) return;
+    if (on == resident_ && (on || !mark_.held())) return;
     if (on) {
+        markElsewhere_ = !mark_.Take();
+        if (markElsewhere_) throw PickerError(messages::kAnotherResidentInstance);
         if (!icon_.Show(window_, kTrayIconMessage, iconImage_, tip_)) {
             throw PickerError(std::string(messages::kCannotShowTrayIcon) + " " +
                               messages::kNoNotificationArea);
         }
-        mark_.Take();
         resident_ = true;
         return;
     }
     // The mark first: once the icon is seen gone, a new start runs beside this one.
+    const bool wasResident = resident_;
     mark_.Release();
     icon_.Remove();
     resident_ = false;
-    if (!IsWindowVisible(window_)) ShowWindowInFront();
+    if (wasResident && !IsWindowVisible(window_)) ShowWindowInFront();
 }
 
 void TrayHome::ShowTip(std::optional<ColorRef> shown) {
@@ -125,12 +128,6 @@ bool TrayHome::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &re
         runner_.RunChosenHandler(pick_);
         return true;
     }
-    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
-        // Explorer started again: the old icon went with it. Should the new area not
-        // take it yet, the next TaskbarCreated tries again.
-        if (resident_) icon_.Show(window_, kTrayIconMessage, iconImage_, tip_);
-        return true;
-    }
     // An installer's restart manager asks programs to end this way; a resident window
     // that only hid at the WM_CLOSE that follows would hold the installation up.
     if (message == WM_ENDSESSION && wParam != FALSE && (lParam & ENDSESSION_CLOSEAPP) != 0 &&
@@ -138,8 +135,10 @@ bool TrayHome::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &re
         DestroyWindow(window_);
         return true;
     }
+    // Answered while the mark is held, also while the icon waits for the notification
+    // area: a second start then shows this window rather than running beside it.
     if (message == ShowResidentMessage()) {
-        if (!resident_) return false;
+        if (!mark_.held()) return false;
         ShowWindowInFront();
         result = kResidentAnswer;
         return true;

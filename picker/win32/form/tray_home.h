@@ -31,11 +31,20 @@ class TrayHome : public MessageOwner {
     // The icon and the mark go; the window is going.
     void Detach();
 
-    // Shows or removes the icon. Throws PickerError when the notification area does
-    // not take it. Going off while the window is hidden shows the window, so that
-    // the program is never left with neither.
+    // Takes the one-instance mark and shows the icon, or removes both. Throws
+    // PickerError when another instance holds the mark (markElsewhere() then says
+    // so) or the notification area does not take the icon (the mark is kept then,
+    // for the icon is still wanted). Going off while the window is hidden shows the
+    // window, so that the program is never left with neither.
     void SetResident(bool on);
     bool resident() const { return resident_; }
+    bool markElsewhere() const { return markElsewhere_; }
+    // The notification area was made anew (TaskbarCreated): the icon went with the
+    // old one, and SetResident(true) adds it again.
+    void IconGone() { resident_ = false; }
+    bool IsTaskbarCreated(UINT message) const {
+        return taskbarCreated_ != 0 && message == taskbarCreated_;
+    }
     // The tooltip for the colour the window shows now; cheap when it is unchanged.
     void ShowTip(std::optional<ColorRef> shown);
 
@@ -48,8 +57,8 @@ class TrayHome : public MessageOwner {
     // The icon's menu commands.
     bool OwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
     // What reaches the window for the icon, not being about its parts: the icon's
-    // callback, TaskbarCreated, a second start's call, the click's timer and the
-    // restart manager's request to end.
+    // callback, a second start's call, the click's timer and the restart manager's
+    // request to end.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result);
 
   private:
@@ -66,6 +75,7 @@ class TrayHome : public MessageOwner {
     TrayIcon icon_;
     ResidentMark mark_;
     bool resident_;
+    bool markElsewhere_;
     std::wstring tip_;
     // The colour the tip was made for: every drag step asks, and most find it unchanged.
     std::optional<ColorRef> tipColour_;

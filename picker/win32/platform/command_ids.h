@@ -166,6 +166,10 @@ constexpr UINT_PTR kPickOwedUpsTimer = 10;
 // make it a double click.
 constexpr IdRange kTrayClickTimers{11, 11};
 constexpr UINT_PTR kTrayClickTimer = 11;
+// The form's: the icon tried again a while after a start the notification area was
+// not ready for.
+constexpr IdRange kTrayRetryTimers{12, 12};
+constexpr UINT_PTR kTrayRetryTimer = 12;
 // The loupe's window: its frames.
 constexpr UINT_PTR kLoupeFrameTimer = 1;
 // The console picker's hidden window (tintwell-cli pick): the watch on dropped hooks,
@@ -183,8 +187,10 @@ static_assert(kConsolePickTimers.Holds(kConsolePickWatchTimer) &&
                   kConsolePickOwedUpsTimer != kConsolePickFreezeTimer,
               "the console pick's timers");
 
-static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, kTrayClickTimers}) &&
-                  kTrayClickTimers.Holds(kTrayClickTimer),
+static_assert(Disjoint({kSamplingTimers, kEyedropperTimers, kScreenPickTimers, kTrayClickTimers,
+                        kTrayRetryTimers}) &&
+                  kTrayClickTimers.Holds(kTrayClickTimer) &&
+                  kTrayRetryTimers.Holds(kTrayRetryTimer),
               "two owners of the form's timers");
 static_assert(kScreenPickTimers.Holds(kPickWatchTimer) &&
                   kScreenPickTimers.Holds(kPickFreezeAfterHiding) &&
@@ -222,6 +228,11 @@ static_assert(kFailureReportMessages.Holds(kShowFailureMessage), "the failure re
 static_assert(kTellUserMessages.Holds(kTellUserMessage), "what a part tells the user");
 static_assert(kTrayIconMessages.Holds(kTrayIconMessage), "the notification icon's callback");
 static_assert(kScreenPickMessages.Holds(kPickActionMessage), "the pick's hooks");
+
+// ---- Hotkeys ------------------------------------------------------------------------
+// The form's, in WM_HOTKEY's wParam: the pick's hotkey takes turns between two ids,
+// so that a new combination is registered before the old one is let go.
+constexpr IdRange kPickHotkeyIds{1, 2};
 
 }  // namespace tintwell::win32
 

@@ -23,8 +23,16 @@ ResidentMark::~ResidentMark() {
     Release();
 }
 
-void ResidentMark::Take() {
-    if (mutex_ == nullptr) mutex_ = CreateMutexW(nullptr, FALSE, kResidentMarkName);
+bool ResidentMark::Take() {
+    if (mutex_ != nullptr) return true;
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, kResidentMarkName);
+    if (mutex == nullptr) return false;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    mutex_ = mutex;
+    return true;
 }
 
 void ResidentMark::Release() {

@@ -15,7 +15,9 @@ namespace tintwell::win32 {
 UINT ShowResidentMessage();
 constexpr LRESULT kResidentAnswer = 0x54574C;
 
-// The mark, held from Take to Release or the object's end.
+// The mark, held from Take to Release or the object's end. Taking it and finding
+// another instance that holds it are one step, the named object's creation, so that
+// of two starts at once exactly one becomes the resident one.
 class ResidentMark {
   public:
     ResidentMark();
@@ -23,8 +25,11 @@ class ResidentMark {
     ResidentMark(const ResidentMark &) = delete;
     ResidentMark &operator=(const ResidentMark &) = delete;
 
-    void Take();
+    // True when this instance holds the mark now; false when another one does (or,
+    // rarely, the system could make no mark: then none is resident on its word).
+    bool Take();
     void Release();
+    bool held() const { return mutex_ != nullptr; }
 
   private:
     HANDLE mutex_;

@@ -50,6 +50,7 @@ class MemoryStore : public HistoryStore {
         return true;
     }
     std::string Where() override { return "C:\\Users\\ユーザー\\AppData\\Tintwell\\history.txt"; }
+    std::string WhyFailed() override { return std::string(); }
 
   private:
     Outcome Write(const std::string &bytes) {

@@ -6,6 +6,7 @@
 #include "pick_format.h"
 #include "run_value.h"
 #include "start_arguments.h"
+#include "template_file.h"
 
 namespace tintwell::testing {
 namespace {
@@ -76,12 +77,18 @@ TEST(PickFormat, AKeyFindsItsFormatWhereverTheListPutsIt) {
 
 TEST(PickFormat, KeysAreOneLineOfWellFormedText) {
     EXPECT_TRUE(IsValidPickFormatKey("私の形式 = #rrggbb;"));
-    EXPECT_TRUE(IsValidPickFormatKey(std::string(kMaxPickFormatKeyBytes, 'x')));
+    // Whatever the templates file can give is a key: the longest template, one of
+    // four-byte characters, one with spaces at its ends.
+    EXPECT_TRUE(IsValidPickFormatKey(std::string(kMaxTemplateCharacters, 'x')));
+    std::string wide;
+    for (size_t i = 0; i < kMaxTemplateCharacters; ++i) wide += "\xF0\x9F\x8E\xA8";
+    EXPECT_TRUE(IsValidPickFormatKey(wide));
+    EXPECT_TRUE(IsValidPickFormatKey(" {r} {g} "));
     for (const std::string &key :
-         {std::string(), std::string(kMaxPickFormatKeyBytes + 1, 'x'), std::string(" a"),
-          std::string("a "), std::string("a\tb"), std::string("a\x7F"), std::string("\xC2\x85"),
-          std::string("\xC0\xAF"), std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80"),
-          std::string("\xE7\xA7"), std::string("a\0b", 3)}) {
+         {std::string(), std::string(kMaxTemplateCharacters + 1, 'x'),
+          std::string(kMaxPickFormatKeyBytes + 1, 'x'), std::string("a\tb"), std::string("a\x7F"),
+          std::string("\xC2\x85"), std::string("\xC0\xAF"), std::string("\xED\xA0\x80"),
+          std::string("\xF4\x90\x80\x80"), std::string("\xE7\xA7"), std::string("a\0b", 3)}) {
         EXPECT_FALSE(IsValidPickFormatKey(key)) << key;
     }
 }

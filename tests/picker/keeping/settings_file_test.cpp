@@ -3,6 +3,7 @@
 #include <string>
 
 #include "settings_file.h"
+#include "template_file.h"
 
 namespace tintwell::testing {
 namespace {
@@ -45,6 +46,16 @@ TEST(SettingsFile, WhatIsWrittenReadsBackExactly) {
         EXPECT_EQ(SettingsText(reading.settings), text);
     }
     EXPECT_EQ(ReadSettings(SettingsText(ChangedSettings())).settings, ChangedSettings());
+
+    // Any template the templates file gives: the longest, spaces at its ends, quotes.
+    for (const std::string &key :
+         {std::string(kMaxTemplateCharacters, 'x'), std::string("  {r}, {g}, {b} "),
+          std::string("\"#{rr}{gg}{bb}\""), std::string("\"a")}) {
+        Settings settings = ChangedSettings();
+        settings.pickFormat = key;
+        EXPECT_EQ(ReadSettings(SettingsText(settings)).settings.pickFormat, key);
+        EXPECT_FALSE(ReadSettings(SettingsText(settings)).unreadable) << key;
+    }
 }
 
 TEST(SettingsFile, ReadsWhatAnEditorMayMakeOfIt) {
@@ -119,7 +130,7 @@ TEST(SettingsFile, ACutFileGivesEachSettingOrItsDefault) {
 TEST(SettingsFile, FieldsOutOfRangeAreWrittenAsTheirDefaults) {
     Settings broken = ChangedSettings();
     broken.hotkey = HotkeyCombo{0, 'C'};
-    broken.pickFormat = " padded";
+    broken.pickFormat = "\x01control";
     broken.sampleSize = static_cast<SampleSize>(7);
     const SettingsReading reading = ReadSettings(SettingsText(broken));
     EXPECT_FALSE(reading.unreadable);

@@ -26,6 +26,7 @@ class MemorySettingsFile : public SettingsStore {
     Found Read() override {
         if (!bytes) return Found{SettingsLook::Missing, {}};
         if (unreadable) return Found{SettingsLook::CannotRead, {}};
+        if (bytes->size() > kSettingsByteLimit) return Found{SettingsLook::TooLong, {}};
         return Found{SettingsLook::Read, *bytes};
     }
     Outcome Replace(const std::string &text) override {
@@ -35,12 +36,13 @@ class MemorySettingsFile : public SettingsStore {
         bytes = text;
         return SettingsOutcome::Written;
     }
-    bool Create(const std::string &text) override {
-        if (refuseWrites) return false;
+    Outcome Create(const std::string &text) override {
+        if (refuseWrites) return SettingsOutcome::Failed;
         ++writes;
         bytes = text;
-        return true;
+        return SettingsOutcome::Written;
     }
+    std::string FolderNotMade() override { return std::string(); }
     bool Remove() override {
         if (refuseRemoval) return false;
         bytes.reset();
@@ -115,20 +117,40 @@ TEST(SettingsKeeping, ADamagedFileGivesDefaultsAndStaysUntilTheUserChangesASetti
     keeping.Keep(expected);
     EXPECT_EQ(store.bytes, damaged);
 
-    // One that cannot be read at all (too long, locked) keeps keeping on, as its
-    // presence is the user's switch, and is likewise left alone.
-    MemorySettingsFile locked;
-    locked.bytes = "resident=on\r\n";
-    locked.unreadable = true;
-    SettingsKeeping lockedKeeping(locked);
-    EXPECT_EQ(lockedKeeping.Start(), Settings{});
-    EXPECT_TRUE(lockedKeeping.on());
-    lockedKeeping.Keep(Settings{});
-    EXPECT_EQ(locked.writes, 0);
-
     expected.loupe = true;
     keeping.Keep(expected);
     EXPECT_EQ(store.bytes, SettingsText(expected));
+}
+
+// One that cannot be read at all (held open by an editor or a scanner, or too long)
+// is never written over: keeping stays off for the session and the user is told,
+// and what the user changes meanwhile, the switch included, leaves it alone.
+TEST(SettingsKeeping, AFileThatCannotBeReadAtStartIsSaidAndNeverWrittenOver) {
+    for (bool tooLong : {false, true}) {
+        MemorySettingsFile locked;
+        locked.bytes = tooLong ? "resident=on\r\n" + std::string(kSettingsByteLimit, ';')
+                               : "resident=on\r\nhotkey_enabled=on\r\n";
+        locked.unreadable = !tooLong;
+        const std::string before = *locked.bytes;
+        SettingsKeeping keeping(locked);
+        std::string said;
+        Settings started = Changed();
+        try {
+            started = keeping.Start();
+        } catch (const PickerError &error) {
+            said = error.what();
+        }
+        EXPECT_NE(said.find(locked.Where()), std::string::npos) << said;
+        EXPECT_NE(said.find(tooLong ? "64 KiB" : "読み取れません"), std::string::npos) << said;
+        EXPECT_EQ(started, Changed()) << "the start threw";
+        EXPECT_FALSE(keeping.on());
+        EXPECT_EQ(keeping.settings(), Settings{});
+        keeping.Keep(Changed());
+        EXPECT_NE(FailureOf(keeping, Changed(), true), "") << "the switch cannot take it over";
+        EXPECT_FALSE(keeping.on());
+        EXPECT_EQ(locked.writes, 0);
+        EXPECT_EQ(locked.bytes, before);
+    }
 }
 
 TEST(SettingsKeeping, AFileDeletedMeanwhileTurnsKeepingOffWithoutAWord) {

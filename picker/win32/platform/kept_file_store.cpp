@@ -1,21 +1,15 @@
-#include "kept_settings_file.h"
+#include "kept_file_store.h"
 
 #include <optional>
 #include <utility>
 
-#include "settings_file.h"
 #include "system_reason.h"
 #include "text_conversion.h"
-#include "user_texts.h"
 #include "whole_file.h"
 
 namespace tintwell::win32 {
 
 namespace {
-
-std::wstring FileNameWithSeparator() {
-    return L"\\" + WideFromUtf16(kSettingsFileName);
-}
 
 bool IsReadOnlyFile(const std::wstring &path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -24,42 +18,58 @@ bool IsReadOnlyFile(const std::wstring &path) {
 
 }  // namespace
 
-KeptSettingsFile::KeptSettingsFile() : shell_(), whyFailed_() {}
+KeptFileStoreOnDisk::KeptFileStoreOnDisk(const wchar_t *name, size_t byteLimit,
+                                         AppDataLocator locate)
+    : name_(std::wstring(L"\\") + name),
+      byteLimit_(byteLimit),
+      shell_(),
+      locate_(std::move(locate)),
+      looked_(false),
+      path_(),
+      folderNotMade_(),
+      whyFailed_() {}
 
-std::wstring KeptSettingsFile::Path() {
-    const AppDataFolder folder = shell_.Locate(false);
-    if (folder.path.empty()) return std::wstring();
-    return KeptFilesFolder(folder) + FileNameWithSeparator();
+AppDataFolder KeptFileStoreOnDisk::Locate(bool make) {
+    return locate_ ? locate_(make) : shell_.Locate(make);
 }
 
-std::string KeptSettingsFile::Where() {
+std::wstring KeptFileStoreOnDisk::Path() {
+    if (looked_) return path_;
+    looked_ = true;
+    const AppDataFolder folder = Locate(false);
+    if (!folder.path.empty()) path_ = KeptFilesFolder(folder) + name_;
+    return path_;
+}
+
+std::string KeptFileStoreOnDisk::Where() {
     const std::wstring path = Path();
-    return path.empty() ? Utf8FromWide(FileNameWithSeparator().substr(1)) : Utf8FromWide(path);
+    return Utf8FromWide(path.empty() ? name_.substr(1) : path);
 }
 
-void KeptSettingsFile::NoteFailure(DWORD error, const std::wstring &path) {
+void KeptFileStoreOnDisk::NoteFailure(DWORD error, const std::wstring &path) {
     // A read-only file is refused by the write's own check, which sets no error.
     if (error == ERROR_SUCCESS && IsReadOnlyFile(path)) error = ERROR_ACCESS_DENIED;
     whyFailed_ = SystemReason(error);
 }
 
-SettingsStore::Found KeptSettingsFile::Read() {
+KeptFileStore::Found KeptFileStoreOnDisk::Read() {
     const std::wstring path = Path();
     if (path.empty()) return Found{Found::Look::Missing, {}};
-    SmallFile file = ReadSmallFile(path, kSettingsByteLimit);
+    SmallFile file = ReadSmallFile(path, byteLimit_);
     switch (file.outcome) {
         case SmallFile::Outcome::Read:
             return Found{Found::Look::Read, std::move(file.bytes)};
         case SmallFile::Outcome::Missing:
             return Found{Found::Look::Missing, {}};
         case SmallFile::Outcome::TooLong:
+            return Found{Found::Look::TooLong, {}};
         case SmallFile::Outcome::CannotRead:
             break;
     }
     return Found{Found::Look::CannotRead, {}};
 }
 
-SettingsStore::Outcome KeptSettingsFile::Replace(const std::string &bytes) {
+KeptFileStore::Outcome KeptFileStoreOnDisk::Replace(const std::string &bytes) {
     const std::wstring path = Path();
     if (path.empty()) return Outcome::Gone;
     SetLastError(ERROR_SUCCESS);
@@ -75,22 +85,27 @@ SettingsStore::Outcome KeptSettingsFile::Replace(const std::string &bytes) {
     return Outcome::Failed;
 }
 
-bool KeptSettingsFile::Create(const std::string &bytes) {
+KeptFileStore::Outcome KeptFileStoreOnDisk::Create(const std::string &bytes) {
+    folderNotMade_.clear();
     std::wstring notMade;
-    const std::optional<std::wstring> folder = MakeProgramFolder(shell_.Locate(true), notMade);
+    const std::optional<std::wstring> folder = MakeProgramFolder(Locate(true), notMade);
     if (!folder) {
-        whyFailed_ = notMade.empty() ? std::string(messages::kNoAppDataFolderForSettings)
-                                     : SettingsFolderNotMadeReason(Utf8FromWide(notMade));
-        return false;
+        folderNotMade_ = Utf8FromWide(notMade);
+        return Outcome::NoFolder;
     }
-    const std::wstring path = *folder + FileNameWithSeparator();
+    const std::wstring path = *folder + name_;
     SetLastError(ERROR_SUCCESS);
-    if (WriteWholeFile(path, bytes)) return true;
-    NoteFailure(GetLastError(), path);
-    return false;
+    if (!WriteWholeFile(path, bytes)) {
+        NoteFailure(GetLastError(), path);
+        return Outcome::Failed;
+    }
+    // The folder named now is the one from here on, also where none was named before.
+    looked_ = true;
+    path_ = path;
+    return Outcome::Written;
 }
 
-bool KeptSettingsFile::Remove() {
+bool KeptFileStoreOnDisk::Remove() {
     const std::wstring path = Path();
     if (path.empty()) return true;
     if (DeleteFileW(path.c_str())) return true;
