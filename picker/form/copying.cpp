@@ -81,10 +81,12 @@ std::vector<std::string> Form::ShownColourDescription() const {
             break;
         }
     }
-    const DescribedFor key{*shown, previous, mappedPaste_};
+    const ScreenNote screen = notedColour_ == *shown ? screenNote_ : ScreenNote::None;
+    const DescribedFor key{*shown, previous, mappedPaste_, screen};
     if (describedFor_ != key) {
         described_ = ColourDescriptionLines(*shown, previous);
         if (mappedPaste_) described_.push_back(messages::kMappedIntoSrgb);
+        if (screen != ScreenNote::None) described_.push_back(ScreenNoteLine(screen));
         describedFor_ = key;
     }
     return described_;
@@ -189,6 +191,7 @@ void Form::CopyMenu_RecentClick(size_t index) {
     state_.stripPos = origin->stripPos;
     shownByPick_ = true;
     mappedPaste_ = false;
+    screenNote_ = ScreenNote::None;
     RefreshPicker();
 }
 

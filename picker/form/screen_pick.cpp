@@ -48,15 +48,21 @@ void Form::ScreenPickTaken(std::string_view formatKey) {
     const std::vector<std::string> keys = PickFormatKeys();
     const size_t format = PickFormatIndex(keys, formatKey);
     ColorRef colour = 0;
+    ScreenNote note = ScreenNote::None;
     // Read before the pick's own freeze goes: a frozen pick takes what it froze.
     try {
-        colour = SampleOf(ReadScreen(0), sampleSize_);
+        const ScreenSquare read = ReadScreen(0);
+        colour = SampleOf(read, sampleSize_);
+        note = SampleNote(read, sampleSize_);
     } catch (...) {
         EndScreenPick();
         throw;
     }
     EndScreenPick();
     ShowAsSample(colour);
+    // What the screen did to it is said in its description; what is copied is the
+    // colour alone.
+    NoteScreenRead(note);
     std::string chosen;
     if (format < kAllColourFormatCount) {
         chosen = ColourFormatText(colour, ColourFormatTable()[format].format);

@@ -78,8 +78,13 @@ ScreenSquare FakePlatform::ReadScreenSquare(int reach) {
         for (int dx = -reach; dx <= reach; ++dx) {
             square.cells[static_cast<size_t>(dy + reach) * square.side() + (dx + reach)] =
                 PixelAt(ScreenPoint{cursor.x + dx, cursor.y + dy});
+            if (clampedAt && clampedAt(ScreenPoint{cursor.x + dx, cursor.y + dy})) {
+                if (square.clamped.empty()) square.clamped.assign(square.cells.size(), 0);
+                square.clamped[static_cast<size_t>(dy + reach) * square.side() + (dx + reach)] = 1;
+            }
         }
     }
+    square.note = screenNote;
     return square;
 }
 
