@@ -70,6 +70,10 @@ class FormWindow : public WindowBase<FormWindow>,
     // The settings dialog's choices, for the parts that put the rest of them into
     // effect.
     SettingsSwitch &settings() { return settings_; }
+    // The screen reader the samples, the loupe and the freeze share.
+    ScreenReader &screen() { return platform_.screen(); }
+    // What the swatch's tooltip says of the colour shown.
+    const std::wstring &swatchDescription() const { return help_.DescribedText(); }
 
   private:
     LRESULT OnCreate();
