@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "control_layout.h"
+#include "desktop_duplication.h"
 #include "form_window.h"
 #include "live_form.h"
 #include "loupe.h"
@@ -153,6 +154,19 @@ TEST_F(ScreenColourWindowTest, UnderWineNothingIsDetectedAndNothingSaid) {
         EXPECT_EQ(NoteFor(&monitor, system.FiltersOn().value_or(false), false, false),
                   ScreenNote::None);
     }
+
+    // Wine's Direct3D, bound by name, gives a duplication in 16-bit float or none;
+    // either way the reader goes on, and a refused one is not asked again at once.
+    const ScreenRect primary = PrimaryMonitor();
+    const ScreenRect area{primary.left, primary.top, primary.left + 8, primary.top + 4};
+    DesktopDuplication duplication;
+    std::vector<ScRgbPixel> pixels;
+    if (duplication.Read(primary, area, pixels)) {
+        EXPECT_EQ(pixels.size(), 32u);
+    } else {
+        EXPECT_FALSE(duplication.Read(primary, area, pixels));
+    }
+    duplication.Release();
 
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 4, GetSystemMetrics(SM_CYSCREEN) / 2);
     StartSampling();

@@ -35,6 +35,9 @@ class Com {
 // The first frame of a new duplication may take a moment; later ones are taken only
 // when they are there, the kept frame standing for a still desktop.
 constexpr UINT kFirstFrameWaitMs = 200;
+// How long a monitor whose duplication was refused reads through GDI before the next
+// try.
+constexpr ULONGLONG kRetryAfterMs = 2000;
 
 using CreateFactory = HRESULT(WINAPI *)(REFIID, void **);
 
@@ -125,6 +128,7 @@ DesktopDuplication::~DesktopDuplication() = default;
 
 void DesktopDuplication::Release() {
     sessions_.clear();
+    refused_.clear();
 }
 
 bool DesktopDuplication::Read(const ScreenRect &monitor, const ScreenRect &area,
@@ -138,8 +142,18 @@ bool DesktopDuplication::Read(const ScreenRect &monitor, const ScreenRect &area,
         if (open->monitor == monitor) session = open.get();
     }
     if (session == nullptr) {
+        const ULONGLONG now = GetTickCount64();
+        for (auto it = refused_.begin(); it != refused_.end(); ++it) {
+            if (!(it->first == monitor)) continue;
+            if (now - it->second < kRetryAfterMs) return false;
+            refused_.erase(it);
+            break;
+        }
         std::unique_ptr<Session> opened = Open(monitor);
-        if (opened == nullptr) return false;
+        if (opened == nullptr) {
+            refused_.emplace_back(monitor, now);
+            return false;
+        }
         sessions_.push_back(std::move(opened));
         session = sessions_.back().get();
     }

@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "loupe_geometry.h"
@@ -54,6 +55,10 @@ class DesktopDuplication : public ScRgbFrameSource {
     SystemLibrary dxgi_;
     SystemLibrary d3d11_;
     std::vector<std::unique_ptr<Session>> sessions_;
+    // Monitors whose duplication could not be made, and when: making one costs a
+    // device, so it is tried again only after a while (or after Release), not at
+    // every read of a sampling that goes on through GDI meanwhile.
+    std::vector<std::pair<ScreenRect, ULONGLONG>> refused_;
 };
 
 }  // namespace tintwell::win32
