@@ -84,43 +84,40 @@ TEST(ScRgbReading, EveryLevelAtEveryWhiteLevelReadsBackAsItself) {
     }
 }
 
-// All 16,777,216 colours through the frame converter, 256 frames of 256 x 256 (one
-// red level each, green across, blue down), each frame at the next white level in
-// turn, so that every colour is a real pixel read as a frame is read.
-TEST(ScRgbReading, EveryColourReadsBackThroughWholeFrames) {
-    const std::vector<uint32_t> whites = WhiteLevels();
-    std::vector<std::array<uint16_t, 256>> composed(whites.size());
-    std::vector<ScRgbConverter> converters;
-    for (size_t w = 0; w < whites.size(); ++w) {
-        for (int level = 0; level < 256; ++level) {
-            composed[w][level] = ComposedHalf(static_cast<uint8_t>(level), whites[w]);
-        }
-        converters.emplace_back(whites[w]);
-    }
+// All 16,777,216 colours at every white level through the frame converter: per white
+// level 256 frames of 256 x 256 (one red level each, green across, blue down), so that
+// every colour is a real pixel read as a frame is read.
+TEST(ScRgbReading, EveryColourAtEveryWhiteLevelReadsBackThroughWholeFrames) {
     std::vector<ScRgbPixel> frame(256 * 256);
     std::vector<BitmapPixel> read(256 * 256);
     std::vector<uint8_t> clamped(256 * 256);
-    size_t wrong = 0;
-    bool anyClamped = false;
-    for (uint32_t red = 0; red < 256; ++red) {
-        const size_t w = red % whites.size();
-        for (uint32_t blue = 0; blue < 256; ++blue) {
-            for (uint32_t green = 0; green < 256; ++green) {
-                frame[blue * 256 + green] =
-                    ScRgbPixel{composed[w][red], composed[w][green], composed[w][blue], 0x3C00};
-            }
+    for (uint32_t white : WhiteLevels()) {
+        std::array<uint16_t, 256> composed{};
+        for (int level = 0; level < 256; ++level) {
+            composed[level] = ComposedHalf(static_cast<uint8_t>(level), white);
         }
-        anyClamped = converters[w].ConvertRows(frame.data(), 256, 256, 256, read.data(), 256,
+        const ScRgbConverter converter(white);
+        size_t wrong = 0;
+        bool anyClamped = false;
+        for (uint32_t red = 0; red < 256; ++red) {
+            for (uint32_t blue = 0; blue < 256; ++blue) {
+                for (uint32_t green = 0; green < 256; ++green) {
+                    frame[blue * 256 + green] =
+                        ScRgbPixel{composed[red], composed[green], composed[blue], 0x3C00};
+                }
+            }
+            anyClamped = converter.ConvertRows(frame.data(), 256, 256, 256, read.data(), 256,
                                                clamped.data()) ||
-                     anyClamped;
-        for (uint32_t blue = 0; blue < 256; ++blue) {
-            for (uint32_t green = 0; green < 256; ++green) {
-                if (read[blue * 256 + green] != ((red << 16) | (green << 8) | blue)) ++wrong;
+                         anyClamped;
+            for (uint32_t blue = 0; blue < 256; ++blue) {
+                for (uint32_t green = 0; green < 256; ++green) {
+                    if (read[blue * 256 + green] != ((red << 16) | (green << 8) | blue)) ++wrong;
+                }
             }
         }
+        EXPECT_EQ(wrong, 0u) << white;
+        EXPECT_FALSE(anyClamped) << white;
     }
-    EXPECT_EQ(wrong, 0u);
-    EXPECT_FALSE(anyClamped);
 }
 
 TEST(ScRgbReading, BeyondSdrWhiteOrOutsideSrgbIsClampedAndFlagged) {
