@@ -3,8 +3,8 @@
 // and a duplication the test feeds, the tick, the loupe, the copy and the freeze all
 // take the colours the frames hold, and the note shows under the loupe's colour and in
 // the swatch's description. Runs at 96 dpi with the window-layer suite and at 144 dpi
-// on its own. TINTWELL_TEST_HOLD_MS keeps the noted loupe on the screen that long, to
-// be looked at.
+// on its own. TINTWELL_TEST_HOLD_MS keeps the noted loupe, and then the swatch's
+// tooltip, on the screen that long each, to be looked at.
 #include <windows.h>
 
 #include <cstdio>
@@ -251,6 +251,13 @@ TEST_F(ScreenColourWindowTest, AMonitorInHdrIsReadFromItsFramesAndSaidSo) {
     StopSampling();
     EXPECT_GT(fed->releases, releasesBefore) << "the duplication given back with sampling";
     EXPECT_TRUE(Describes(screen_notes::kHdr)) << "the sample shown still is the frame's";
+    if (const char *hold = std::getenv("TINTWELL_TEST_HOLD_MS")) {
+        // The swatch's tooltip, for a look at the description.
+        RECT swatch{};
+        GetWindowRect(Control(kShape1), &swatch);
+        SetCursorPos((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+        for (int waited = 0; waited < std::atoi(hold); waited += 100) LetTicksRun(1);
+    }
     SendMessageW(Control(kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 150));
     SendMessageW(Control(kPicture1), WM_LBUTTONUP, 0, MAKELPARAM(60, 150));
     PumpMessages();
