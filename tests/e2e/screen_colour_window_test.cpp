@@ -79,7 +79,7 @@ class FakeFrames : public ScRgbFrameSource {
     void Release() override { ++releases; }
 };
 
-void PumpMessages() {
+void PumpPending() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
@@ -90,7 +90,7 @@ void PumpMessages() {
 void LetTicksRun(int ticks = 6) {
     for (int i = 0; i < ticks; ++i) {
         Sleep(100);
-        PumpMessages();
+        PumpPending();
     }
 }
 
@@ -134,7 +134,7 @@ class ScreenColourWindowTest : public LiveFormTest {
     }
     void StopSampling() {
         SendMessageW(Control(kCheck3), BM_CLICK, 0, 0);
-        PumpMessages();
+        PumpPending();
     }
     std::wstring Text1() { return WideFromUtf16(form_->controls().Text1_Text()); }
     bool Describes(const char *line) {
@@ -227,7 +227,7 @@ TEST_F(ScreenColourWindowTest, AMonitorInHdrIsReadFromItsFramesAndSaidSo) {
 
     // The copy is the colour alone.
     SendMessageW(Control(kCommand1), BM_CLICK, 0, 0);
-    PumpMessages();
+    PumpPending();
     ASSERT_TRUE(OpenClipboard(nullptr));
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     const std::wstring copied =
@@ -260,7 +260,7 @@ TEST_F(ScreenColourWindowTest, AMonitorInHdrIsReadFromItsFramesAndSaidSo) {
     }
     SendMessageW(Control(kPicture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 150));
     SendMessageW(Control(kPicture1), WM_LBUTTONUP, 0, MAKELPARAM(60, 150));
-    PumpMessages();
+    PumpPending();
     EXPECT_FALSE(Describes(screen_notes::kHdr)) << "a colour of the table's own";
 }
 

@@ -30,7 +30,7 @@ struct MonitorDevice {
     WCHAR name[CCHDEVICENAME];
 };
 
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT *, LPARAM list) {
+BOOL CALLBACK AddMonitorDevice(HMONITOR monitor, HDC, RECT *, LPARAM list) {
     MONITORINFOEXW info{};
     info.cbSize = sizeof(info);
     if (GetMonitorInfoW(monitor, &info)) {
@@ -57,7 +57,7 @@ SystemScreenColour::SystemScreenColour()
 
 std::vector<MonitorAnswers> SystemScreenColour::Monitors() {
     std::vector<MonitorDevice> devices;
-    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&devices));
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitorDevice, reinterpret_cast<LPARAM>(&devices));
     std::vector<MonitorAnswers> monitors;
     for (const MonitorDevice &device : devices) {
         MonitorAnswers answers;

@@ -14,8 +14,8 @@
 namespace tintwell::testing {
 namespace {
 
-constexpr ScreenRect kLeft{-1920, 0, 0, 1080};
-constexpr ScreenRect kRight{0, 0, 2560, 1440};
+constexpr ScreenRect kSideMonitor{-1920, 0, 0, 1080};
+constexpr ScreenRect kMainMonitor{0, 0, 2560, 1440};
 
 MonitorAnswers::AdvancedColour Flags(bool enabled, bool enforced, bool forceDisabled = false) {
     MonitorAnswers::AdvancedColour colour;
@@ -48,49 +48,53 @@ class FakeSystem : public ScreenColourSystem {
 };
 
 TEST(ScreenColourState, EachModeFromTheSystemsAnswers) {
-    MonitorAnswers hdr{kRight, Flags(true, false), 2500, u"C:\\x\\panel.icm"};
+    MonitorAnswers hdr{kMainMonitor, Flags(true, false), 2500, u"C:\\x\\panel.icm"};
     const MonitorColour h = MonitorColourOf(hdr);
     EXPECT_EQ(h.mode, ColourMode::Hdr);
     EXPECT_EQ(h.sdrWhite, 2500u);
-    EXPECT_EQ(h.bounds, kRight);
+    EXPECT_EQ(h.bounds, kMainMonitor);
 
-    EXPECT_EQ(MonitorColourOf({kRight, Flags(true, true), 1000, std::nullopt}).mode,
+    EXPECT_EQ(MonitorColourOf({kMainMonitor, Flags(true, true), 1000, std::nullopt}).mode,
               ColourMode::WideColour);
-    EXPECT_EQ(MonitorColourOf({kRight, Flags(false, false), 1000, std::nullopt}).mode,
+    EXPECT_EQ(MonitorColourOf({kMainMonitor, Flags(false, false), 1000, std::nullopt}).mode,
               ColourMode::Sdr);
-    EXPECT_EQ(MonitorColourOf({kRight, Flags(true, false, true), 1000, std::nullopt}).mode,
+    EXPECT_EQ(MonitorColourOf({kMainMonitor, Flags(true, false, true), 1000, std::nullopt}).mode,
               ColourMode::Sdr)
         << "turned off by the system's policy";
     // The newer answer's mode in effect decides, whatever the older flags would say.
     MonitorAnswers::AdvancedColour sdrAfterAll = Mode(0);
     sdrAfterAll.enabled = true;
-    EXPECT_EQ(MonitorColourOf({kRight, sdrAfterAll, 1000, std::nullopt}).mode, ColourMode::Sdr);
-    EXPECT_EQ(MonitorColourOf({kRight, Mode(1), 1000, std::nullopt}).mode, ColourMode::WideColour);
-    EXPECT_EQ(MonitorColourOf({kRight, Mode(2), 1000, std::nullopt}).mode, ColourMode::Hdr);
+    EXPECT_EQ(MonitorColourOf({kMainMonitor, sdrAfterAll, 1000, std::nullopt}).mode,
+              ColourMode::Sdr);
+    EXPECT_EQ(MonitorColourOf({kMainMonitor, Mode(1), 1000, std::nullopt}).mode,
+              ColourMode::WideColour);
+    EXPECT_EQ(MonitorColourOf({kMainMonitor, Mode(2), 1000, std::nullopt}).mode, ColourMode::Hdr);
 }
 
 TEST(ScreenColourState, AProfileCountsOnlyWhenItIsNotTheSystemsSrgb) {
     EXPECT_TRUE(
-        MonitorColourOf({kRight, std::nullopt, std::nullopt, u"C:\\c\\wide gamut.icc"}).profile);
-    EXPECT_FALSE(MonitorColourOf({kRight, std::nullopt, std::nullopt,
+        MonitorColourOf({kMainMonitor, std::nullopt, std::nullopt, u"C:\\c\\wide gamut.icc"})
+            .profile);
+    EXPECT_FALSE(MonitorColourOf({kMainMonitor, std::nullopt, std::nullopt,
                                   u"C:\\Windows\\system32\\spool\\drivers\\color\\sRGB Color "
                                   u"Space Profile.icm"})
                      .profile);
     EXPECT_TRUE(IsSrgbProfile(u"srgb color space profile.ICM"));
     EXPECT_FALSE(IsSrgbProfile(u"sRGB Color Space Profile.icm.bak"));
-    EXPECT_FALSE(MonitorColourOf({kRight, std::nullopt, std::nullopt, u""}).profile);
+    EXPECT_FALSE(MonitorColourOf({kMainMonitor, std::nullopt, std::nullopt, u""}).profile);
 }
 
 TEST(ScreenColourState, ASystemThatDoesNotAnswerIsPlainSdrSrgb) {
-    const MonitorColour plain = MonitorColourOf({kLeft, std::nullopt, std::nullopt, std::nullopt});
+    const MonitorColour plain =
+        MonitorColourOf({kSideMonitor, std::nullopt, std::nullopt, std::nullopt});
     EXPECT_EQ(plain.mode, ColourMode::Sdr);
     EXPECT_EQ(plain.sdrWhite, 1000u);
     EXPECT_FALSE(plain.profile);
-    EXPECT_EQ(MonitorColourOf({kLeft, Flags(true, false), 0u, std::nullopt}).sdrWhite, 1000u)
+    EXPECT_EQ(MonitorColourOf({kSideMonitor, Flags(true, false), 0u, std::nullopt}).sdrWhite, 1000u)
         << "a white level of nothing is no white level";
 
     FakeSystem system;
-    system.monitors = {{kLeft, std::nullopt, std::nullopt, std::nullopt}};
+    system.monitors = {{kSideMonitor, std::nullopt, std::nullopt, std::nullopt}};
     ScreenColourWatch watch(system);
     const ScreenColour &state = watch.Current();
     EXPECT_FALSE(state.filters);
@@ -101,8 +105,8 @@ TEST(ScreenColourState, ASystemThatDoesNotAnswerIsPlainSdrSrgb) {
 
 TEST(ScreenColourState, IsAskedOnceUntilForgotten) {
     FakeSystem system;
-    system.monitors = {{kLeft, std::nullopt, std::nullopt, std::nullopt},
-                       {kRight, Flags(true, false), 2000, std::nullopt}};
+    system.monitors = {{kSideMonitor, std::nullopt, std::nullopt, std::nullopt},
+                       {kMainMonitor, Flags(true, false), 2000, std::nullopt}};
     system.filters = true;
     ScreenColourWatch watch(system);
     for (int read = 0; read < 50; ++read) {
@@ -121,10 +125,10 @@ TEST(ScreenColourState, IsAskedOnceUntilForgotten) {
 }
 
 TEST(ScreenNotes, AdvancedColourFirstThenFiltersThenAProfile) {
-    MonitorColour hdr{kRight, ColourMode::Hdr, 2000, true};
-    MonitorColour wide{kRight, ColourMode::WideColour, 1000, false};
-    MonitorColour profiled{kRight, ColourMode::Sdr, 1000, true};
-    MonitorColour plain{kRight, ColourMode::Sdr, 1000, false};
+    MonitorColour hdr{kMainMonitor, ColourMode::Hdr, 2000, true};
+    MonitorColour wide{kMainMonitor, ColourMode::WideColour, 1000, false};
+    MonitorColour profiled{kMainMonitor, ColourMode::Sdr, 1000, true};
+    MonitorColour plain{kMainMonitor, ColourMode::Sdr, 1000, false};
     EXPECT_EQ(NoteFor(&hdr, true, true, false), ScreenNote::Hdr);
     EXPECT_EQ(NoteFor(&hdr, false, true, true), ScreenNote::HdrClamped);
     EXPECT_EQ(NoteFor(&hdr, false, false, false), ScreenNote::HdrUnread);
