@@ -1,9 +1,9 @@
 // The eyedropper with the loupe on, in one run: the read and the loupe's redraw a
-// tick adds against a plain one-pixel read; how long the loupe takes to follow a
-// pointer jump, while the pointer moves and at its first movement after a rest; and
-// what a resting pointer costs while sampling, as a share of one core, with the loupe
-// and without it. The tables' redraw, which every tick does with or without the
-// loupe, is left out of both sides.
+// tick adds against a plain one-pixel read; what knowing the screen's colour state
+// adds to a read; how long the loupe takes to follow a pointer jump, while the pointer
+// moves and at its first movement after a rest; and what a resting pointer costs
+// while sampling, as a share of one core, with the loupe and without it. The tables'
+// redraw, which every tick does with or without the loupe, is left out of both sides.
 #include <windows.h>
 
 #include <cstdio>
@@ -212,6 +212,36 @@ int main() {
     }
     loupe.SetPicking(false);
     notches.Print("wheel notch during a pick: zoom step, read, loupe", plain.Median());
+
+    // What knowing the screen's colour state adds to a tick: the read as it was before
+    // there was one (not in use), with the state known (read once, at the start and
+    // at each display change, as the program does), and with the state read at every
+    // tick, which the program does not do, for what that would cost.
+    drag_bench::StepTimer stateUnused;
+    drag_bench::StepTimer stateKnown;
+    drag_bench::StepTimer stateEachTick;
+    ScreenColourReader &colour = platform.screen().colour();
+    for (int i = 0; i < kWarmUp + kRuns; ++i) {
+        const bool counted = i >= kWarmUp;
+        colour.SetInUse(false);
+        if (counted) stateUnused.Start();
+        platform.ReadScreenSquare(0);
+        if (counted) stateUnused.Stop();
+        colour.SetInUse(true);
+        platform.ReadScreenSquare(0);
+        if (counted) stateKnown.Start();
+        platform.ReadScreenSquare(0);
+        if (counted) stateKnown.Stop();
+        colour.DisplayChanged();
+        if (counted) stateEachTick.Start();
+        platform.ReadScreenSquare(0);
+        if (counted) stateEachTick.Stop();
+    }
+    std::printf("\n%-52s %9s %9s %9s   %s\n", "one-pixel read with the screen's colour state (us)",
+                "median", "p99", "per s", "vs without");
+    stateUnused.Print("without it (the read as before)", 0);
+    stateKnown.Print("state known, read only on change", stateUnused.Median());
+    stateEachTick.Print("state read at every tick (not done)", stateUnused.Median());
 
     // Jumps of the pointer, alternating between two places far apart: from the jump
     // to the first moment the loupe stands elsewhere, the message loop running as

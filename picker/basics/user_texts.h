@@ -40,6 +40,20 @@ inline constexpr const wchar_t *kThreeByThree = L"3×3 の平均";
 inline constexpr const wchar_t *kFiveByFive = L"5×5 の平均";
 }  // namespace captions
 
+// What a colour read from the screen is said with, on a monitor whose pixels are not
+// the colours programs drew: one line under the loupe's colour and in the colour's
+// description (UTF-8). Nothing is said on a plain SDR sRGB monitor.
+namespace screen_notes {
+inline constexpr const char *kHdr = "HDR: 色は SDR に変換";
+inline constexpr const char *kHdrClamped = "HDR: SDR の範囲外は切り詰め";
+inline constexpr const char *kHdrUnread = "HDR: 色が正確に読めません";
+inline constexpr const char *kWideColour = "広色域: 色は sRGB に変換";
+inline constexpr const char *kWideColourClamped = "広色域: sRGB の外の色は切り詰め";
+inline constexpr const char *kWideColourUnread = "広色域: 色が正確に読めません";
+inline constexpr const char *kCorrected = "色の補正あり: 元の色と違うことがあります";
+inline constexpr const char *kFilters = "カラー フィルター: 見た目の色と違います";
+}  // namespace screen_notes
+
 // What the controls without words say of themselves: the names a screen reader
 // announces, and the copy button's tooltip, which says what Enter and a right-click
 // do too.

@@ -196,12 +196,14 @@ std::vector<std::string> ColourDescriptionLines(ColorRef colour, std::optional<C
 }
 
 bool operator==(const ColourDescriptionKey &a, const ColourDescriptionKey &b) {
-    return a.colour == b.colour && a.previous == b.previous && a.mappedIntoSrgb == b.mappedIntoSrgb;
+    return a.colour == b.colour && a.previous == b.previous &&
+           a.mappedIntoSrgb == b.mappedIntoSrgb && a.screenNote == b.screenNote;
 }
 
 std::vector<std::string> ColourDescriptionLines(const ColourDescriptionKey &key) {
     std::vector<std::string> lines = ColourDescriptionLines(key.colour, key.previous);
     if (key.mappedIntoSrgb) lines.push_back(messages::kMappedIntoSrgb);
+    if (!key.screenNote.empty()) lines.push_back(key.screenNote);
     return lines;
 }
 

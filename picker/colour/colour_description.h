@@ -81,6 +81,9 @@ struct ColourDescriptionKey {
     std::optional<ColorRef> previous;
     // A pasted colour that lay outside sRGB and was brought inside it.
     bool mappedIntoSrgb = false;
+    // What the monitor it was sampled on does to colours, in one line; empty on a
+    // plain screen and for any colour that is no sample.
+    std::string screenNote;
 };
 
 bool operator==(const ColourDescriptionKey &a, const ColourDescriptionKey &b);
@@ -89,7 +92,7 @@ inline bool operator!=(const ColourDescriptionKey &a, const ColourDescriptionKey
 }
 
 // The lines the key stands for: those of the colour against the previous one, then,
-// for a colour brought into sRGB, a line that says so.
+// for a colour brought into sRGB, a line that says so, then the screen's note.
 std::vector<std::string> ColourDescriptionLines(const ColourDescriptionKey &key);
 
 }  // namespace tintwell

@@ -100,13 +100,18 @@ void ComposeLoupeImage(const ColorRef *seen, const LoupeMetrics &metrics, Bitmap
     }
 }
 
-std::u16string LoupeCaption(ColorRef sample, LoupeNote note) {
+std::u16string LoupeCaption(ColorRef sample, LoupeNote note, ScreenNote screen) {
     std::u16string caption = DisplayRule(HexTextRule(sample));
     if (note == LoupeNote::Frozen) caption += u"\n" + Utf8ToUtf16(captions::kFrozenUtf8);
     if (note == LoupeNote::CannotFreeze) {
         caption += u"\n" + Utf8ToUtf16(captions::kCannotFreezeUtf8);
     }
+    if (screen != ScreenNote::None) caption += u"\n" + Utf8ToUtf16(ScreenNoteLine(screen));
     return caption;
+}
+
+int CaptionLines(const std::u16string &caption) {
+    return 1 + static_cast<int>(std::count(caption.begin(), caption.end(), u'\n'));
 }
 
 }  // namespace tintwell

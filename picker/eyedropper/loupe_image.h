@@ -10,6 +10,7 @@
 
 #include "colour_word.h"
 #include "loupe_geometry.h"
+#include "screen_colour.h"
 
 namespace tintwell {
 
@@ -44,9 +45,14 @@ void ComposeLoupeImage(const ColorRef *seen, const LoupeMetrics &metrics, Bitmap
 // A word under the colour: the screen is frozen, or could not be frozen.
 enum class LoupeNote { None, Frozen, CannotFreeze };
 
-// The text under the image: the sample's colour as the text box shows colours, and
-// the note, if any, on a line of its own.
-std::u16string LoupeCaption(ColorRef sample, LoupeNote note = LoupeNote::None);
+// The text under the image: the sample's colour as the text box shows colours, the
+// note, if any, on a line of its own, and what the screen there does to colours
+// (screen_colour.h), if anything, on the last.
+std::u16string LoupeCaption(ColorRef sample, LoupeNote note = LoupeNote::None,
+                            ScreenNote screen = ScreenNote::None);
+
+// How many lines a caption takes.
+int CaptionLines(const std::u16string &caption);
 
 }  // namespace tintwell
 

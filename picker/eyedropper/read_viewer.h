@@ -22,10 +22,13 @@ struct SampleStatus {
     int sampleReach;
     ColorRef sample;
     FreezeState freeze;
+    // What the screen there does to colours (SampleNote); None on a plain monitor.
+    ScreenNote note = ScreenNote::None;
 };
 
 inline bool operator==(const SampleStatus &a, const SampleStatus &b) {
-    return a.sampleReach == b.sampleReach && a.sample == b.sample && a.freeze == b.freeze;
+    return a.sampleReach == b.sampleReach && a.sample == b.sample && a.freeze == b.freeze &&
+           a.note == b.note;
 }
 
 // Whoever shows a tick's read besides the sample itself (the loupe).

@@ -1,5 +1,6 @@
 #include "screen_square.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tintwell {
@@ -99,11 +100,44 @@ ColorRef SampleOf(const ScreenSquare &square, SampleSize size) {
     return SampledColour(MeanOfSquare(square, reach));
 }
 
+ScreenNote SampleNote(const ScreenSquare &square, SampleSize size) {
+    if (square.clamped.empty()) return square.note;
+    const int reach = std::min(SampleReach(size), square.reach);
+    bool clamped = false;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const size_t at =
+                static_cast<size_t>(dy + square.reach) * square.side() + (dx + square.reach);
+            clamped = clamped || (square.clamped[at] != 0 && square.cells[at] != kInvalidColor);
+        }
+    }
+    if (!clamped) return square.note;
+    switch (square.note) {
+        case ScreenNote::Hdr:
+            return ScreenNote::HdrClamped;
+        case ScreenNote::WideColour:
+            return ScreenNote::WideColourClamped;
+        default:
+            return square.note;
+    }
+}
+
 ScreenSnapshot::ScreenSnapshot(const ScreenRect &bounds, std::vector<MonitorArea> monitors)
     : bounds_(bounds),
       monitors_(std::move(monitors)),
       pixels_(static_cast<size_t>(bounds.width() > 0 ? bounds.width() : 0) *
-              static_cast<size_t>(bounds.height() > 0 ? bounds.height() : 0)) {}
+              static_cast<size_t>(bounds.height() > 0 ? bounds.height() : 0)),
+      notes_(),
+      clamped_() {}
+
+void ScreenSnapshot::SetNote(const ScreenRect &monitor, ScreenNote note) {
+    notes_.emplace_back(monitor, note);
+}
+
+uint8_t *ScreenSnapshot::clampedFlags() {
+    if (clamped_.empty()) clamped_.assign(pixels_.size(), 0);
+    return clamped_.data();
+}
 
 ScreenSquare ScreenSnapshot::ReadSquare(ScreenPoint cursor, int reach) const {
     ScreenSquare square = UnreadSquare(cursor, reach);
@@ -118,9 +152,16 @@ ScreenSquare ScreenSnapshot::ReadSquare(ScreenPoint cursor, int reach) const {
             const size_t at = static_cast<size_t>(y - bounds_.top) * bounds_.width() +
                               static_cast<size_t>(x - bounds_.left);
             square.cells[static_cast<size_t>(j) * side + i] = ColourFromBitmapPixel(pixels_[at]);
+            if (!clamped_.empty() && clamped_[at] != 0) {
+                if (square.clamped.empty()) square.clamped.assign(square.cells.size(), 0);
+                square.clamped[static_cast<size_t>(j) * side + i] = 1;
+            }
         }
     }
     ForgetCellsOffScreen(square, monitors_);
+    for (const auto &[monitor, note] : notes_) {
+        if (monitor.Contains(cursor)) square.note = note;
+    }
     return square;
 }
 

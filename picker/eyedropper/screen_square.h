@@ -8,12 +8,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "colour_word.h"
 #include "loupe_geometry.h"
 #include "loupe_image.h"
 #include "sample_size.h"
+#include "screen_colour.h"
 
 namespace tintwell {
 
@@ -23,6 +25,12 @@ struct ScreenSquare {
     int reach = 0;
     // Row by row from the top-left cell, the one at (cursor.x - reach, cursor.y - reach).
     std::vector<ColorRef> cells;
+    // What the monitor under the pointer does to colours and how it was read there
+    // (screen_colour.h), without the clamping; None on a plain SDR sRGB monitor.
+    ScreenNote note = ScreenNote::None;
+    // 1 for a cell whose colour was clamped into 8-bit sRGB, row by row as the cells;
+    // empty when none was.
+    std::vector<uint8_t> clamped;
 
     int side() const { return 2 * reach + 1; }
     // dx, dy from the centre, each within [-reach, reach].
@@ -58,6 +66,10 @@ ColorRef MeanOfSquare(const ScreenSquare &square, int reach);
 // when it could not be read, as a single pixel always counted) or the square's mean.
 ColorRef SampleOf(const ScreenSquare &square, SampleSize size);
 
+// The read's note with what the sample of that size takes: clamped when any of its
+// cells was.
+ScreenNote SampleNote(const ScreenSquare &square, SampleSize size);
+
 // The whole virtual screen as it was at one moment, in physical pixels, with the
 // monitors it then had. Reads from it answer exactly as live reads would have then.
 class ScreenSnapshot {
@@ -69,6 +81,11 @@ class ScreenSnapshot {
     // bounds.height() rows of bounds.width() pixels, top-down, as GetDIBits fills them.
     BitmapPixel *pixels() { return pixels_.data(); }
     size_t bytes() const { return pixels_.size() * sizeof(BitmapPixel); }
+    // What reads on `monitor` are said with (ScreenSquare::note).
+    void SetNote(const ScreenRect &monitor, ScreenNote note);
+    // One flag a pixel, as pixels(), for pixels clamped into 8-bit sRGB; made (all
+    // clear) at the first call. Throws std::bad_alloc when there is no memory.
+    uint8_t *clampedFlags();
 
     // The square of the given reach around `cursor`, as it was.
     ScreenSquare ReadSquare(ScreenPoint cursor, int reach) const;
@@ -77,6 +94,8 @@ class ScreenSnapshot {
     ScreenRect bounds_;
     std::vector<MonitorArea> monitors_;
     std::vector<BitmapPixel> pixels_;
+    std::vector<std::pair<ScreenRect, ScreenNote>> notes_;
+    std::vector<uint8_t> clamped_;
 };
 
 }  // namespace tintwell

@@ -83,6 +83,9 @@ std::optional<ColourDescriptionKey> Form::ShownColourDescriptionKey() const {
         }
     }
     key.mappedIntoSrgb = mappedPaste_;
+    if (notedColour_ == *shown && screenNote_ != ScreenNote::None) {
+        key.screenNote = ScreenNoteLine(screenNote_);
+    }
     return key;
 }
 
@@ -191,6 +194,7 @@ void Form::CopyMenu_RecentClick(size_t index) {
     state_.stripPos = origin->stripPos;
     shownByPick_ = true;
     mappedPaste_ = false;
+    screenNote_ = ScreenNote::None;
     RefreshPicker();
 }
 

@@ -22,6 +22,8 @@ Form::Form(FormControls &controls, Platform &platform, ColourTableLibrary &libra
       shownByPick_(false),
       dragCopied_(false),
       mappedPaste_(false),
+      notedColour_(0),
+      screenNote_(ScreenNote::None),
       pressCopy_(),
       sampleSize_(SampleSize::OnePixel),
       freeze_(FreezeState::Live),
@@ -51,6 +53,7 @@ void Form::Picture1_mousedown(int16_t, int16_t, float x, float y) {
 
 void Form::PickInField(float x, float y, CopyCause cause) {
     mappedPaste_ = false;
+    screenNote_ = ScreenNote::None;
     state_.fieldX = RoundHalfEven(x);
     state_.fieldY = RoundHalfEven(y);
     const ColorRef picked = library_.GetColor(BaseColour(state_), state_.tableMode, state_.fieldX,
@@ -74,6 +77,7 @@ void Form::Picture1_MouseMove(int16_t button, int16_t, float x, float y) {
 
 void Form::Picture2_mousedown(int16_t, int16_t, float, float y) {
     mappedPaste_ = false;
+    screenNote_ = ScreenNote::None;
     state_.stripPos = RoundHalfEven(y);
     const ColorRef picked =
         library_.GetColor2(BaseColour(state_), state_.tableMode, state_.stripPos, state_.webSafe);

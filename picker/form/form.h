@@ -213,6 +213,8 @@ class Form {
     void SwitchToChannelMode(int32_t tableMode);
     // What a screen sample of the colour does to the state and the display.
     void ShowAsSample(ColorRef colour);
+    // What is shown is a sample read with `note` (screen_colour.h).
+    void NoteScreenRead(ScreenNote note);
     // Empties the clipboard and puts the text on it, skipping a step that fails;
     // true when the text got there.
     bool PutOnClipboard(const std::function<std::u16string()> &text, ClipboardHistory history);
@@ -253,6 +255,10 @@ class Form {
     // What is shown is a pasted colour that was brought into sRGB: no pick, sample
     // or recent colour has been shown since.
     bool mappedPaste_;
+    // What the screen did to the colour shown, while it is the sample read there: the
+    // colour shown for the sample and the note its read came with.
+    ColorRef notedColour_;
+    ScreenNote screenNote_;
     // What the press of the gesture under way put on the clipboard.
     std::optional<std::u16string> pressCopy_;
     SampleSize sampleSize_;

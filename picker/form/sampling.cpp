@@ -32,11 +32,13 @@ ColorRef Form::GetMouseMoveColr() {
 }
 
 void Form::Timer1_Timer() {
-    ShowAsSample(GetMouseMoveColr());
+    Timer1_Timer(ReadScreen(0));
 }
 
 void Form::Timer1_Timer(const ScreenSquare &read) {
-    ShowAsSample(SampleOf(read, sampleSize_));
+    const ColorRef sample = SampleOf(read, sampleSize_);
+    ShowAsSample(sample);
+    NoteScreenRead(SampleNote(read, sampleSize_));
 }
 
 bool Form::SampleTick(ReadViewer &viewer) {
@@ -70,11 +72,13 @@ ScreenSquare Form::ReadScreenAt(ScreenPoint pointer, int reach) {
 }
 
 SampleStatus Form::StatusOf(const ScreenSquare &read) const {
-    return SampleStatus{SampleReach(sampleSize_), SampleOf(read, sampleSize_), freeze_};
+    return SampleStatus{SampleReach(sampleSize_), SampleOf(read, sampleSize_), freeze_,
+                        SampleNote(read, sampleSize_)};
 }
 
 void Form::ShowAsSample(ColorRef colour) {
     mappedPaste_ = false;
+    screenNote_ = ScreenNote::None;
     state_.hexText = HexTextRule(colour);
     if (IsChannelMode(state_.tableMode)) {
         ApplyChannelRule(state_);
@@ -83,6 +87,14 @@ void Form::ShowAsSample(ColorRef colour) {
     }
     shownByPick_ = false;
     RefreshPicker();
+}
+
+// Said while what is shown is what the sample showed (in hue mode the table's colour
+// nearest to it): a colour shown any other way comes without it.
+void Form::NoteScreenRead(ScreenNote note) {
+    const std::optional<ColorRef> shown = ShownColour();
+    notedColour_ = shown.value_or(0);
+    screenNote_ = shown ? note : ScreenNote::None;
 }
 
 void Form::Form_KeyDown(int16_t keyCode, int16_t shift) {

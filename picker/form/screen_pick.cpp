@@ -53,9 +53,12 @@ void Form::ScreenPickToggleFreeze() {
 bool Form::ScreenPickTaken() {
     if (!screenPick_) return false;
     ColorRef colour = 0;
+    ScreenNote note = ScreenNote::None;
     // Read before the pick's own freeze goes: a frozen pick takes what it froze.
     try {
-        colour = SampleOf(ReadScreen(0), sampleSize_);
+        const ScreenSquare read = ReadScreen(0);
+        colour = SampleOf(read, sampleSize_);
+        note = SampleNote(read, sampleSize_);
     } catch (...) {
         EndScreenPick();
         throw;
@@ -63,6 +66,9 @@ bool Form::ScreenPickTaken() {
     const ScreenPick pick = *screenPick_;
     EndScreenPick();
     ShowAsSample(colour);
+    // What the screen did to it is said in its description; what is copied is the
+    // colour alone.
+    NoteScreenRead(note);
     std::string chosen;
     if (pick.format < kAllColourFormatCount) {
         chosen = ColourFormatText(colour, ColourFormatTable()[pick.format].format);

@@ -88,8 +88,13 @@ ScreenSquare FakePlatform::SquareAround(ScreenPoint centre, int reach) const {
         for (int dx = -reach; dx <= reach; ++dx) {
             square.cells[static_cast<size_t>(dy + reach) * square.side() + (dx + reach)] =
                 PixelAt(ScreenPoint{centre.x + dx, centre.y + dy});
+            if (clampedAt && clampedAt(ScreenPoint{centre.x + dx, centre.y + dy})) {
+                if (square.clamped.empty()) square.clamped.assign(square.cells.size(), 0);
+                square.clamped[static_cast<size_t>(dy + reach) * square.side() + (dx + reach)] = 1;
+            }
         }
     }
+    square.note = screenNote;
     return square;
 }
 

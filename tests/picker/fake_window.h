@@ -136,6 +136,10 @@ class FakePlatform : public Platform {
     ColorRef screenPixel = 0;
     std::function<ColorRef(ScreenPoint)> screen;
     ScreenPoint cursor{100, 100};
+    // What live reads say of the monitor (screen_colour.h), and which of their
+    // pixels were clamped into 8-bit sRGB.
+    ScreenNote screenNote = ScreenNote::None;
+    std::function<bool(ScreenPoint)> clampedAt;
     // Live reads of the screen so far, and snapshots taken.
     int reads = 0;
     int snapshots = 0;

@@ -66,6 +66,10 @@ class FormWindow : public WindowBase<FormWindow>,
 
     // The controls as the picker core works them.
     FormControlsAdapter &controls() { return controls_; }
+    // The screen reader the samples, the loupe and the freeze share.
+    ScreenReader &screen() { return platform_.screen(); }
+    // What the swatch's tooltip says of the colour shown.
+    const std::wstring &swatchDescription() const { return help_.DescribedText(); }
 
   private:
     LRESULT OnCreate();

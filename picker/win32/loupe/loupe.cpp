@@ -86,6 +86,7 @@ void Loupe::Switch() {
 
 void Loupe::SetSampling(bool on) {
     sampling_ = on;
+    screen_.colour().SetInUse(sampling_ || picking_);
     Apply();
 }
 
@@ -96,6 +97,7 @@ void Loupe::SetMinimised(bool minimised) {
 
 void Loupe::SetPicking(bool on) {
     picking_ = on;
+    screen_.colour().SetInUse(sampling_ || picking_);
     if (!on && zoom_ != kDefaultLoupeZoom) {
         zoom_ = kDefaultLoupeZoom;
         refresh_.Forget();
@@ -236,8 +238,8 @@ void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
     }
     const auto monitor = PointerMonitor(areas, read.cursor);
     if (!monitor) return;
-    const LoupeNote note = NoteFor(status.freeze);
-    if (!canvas_.Prepare(areas[*monitor].dpi, zoom_, note == LoupeNote::None ? 1 : 2)) {
+    const std::u16string caption = LoupeCaption(status.sample, NoteFor(status.freeze), status.note);
+    if (!canvas_.Prepare(areas[*monitor].dpi, zoom_, caption)) {
         // No bitmap or font to be had: no loupe, and sampling goes on without it.
         CannotShowAt(read.cursor);
         return;
@@ -259,7 +261,7 @@ void Loupe::ShowRead(const ScreenSquare &read, const SampleStatus &status) {
         readsWaitUntil_ = GetTickCount64() + kStepAsideAllowanceMs;
         return;
     }
-    canvas_.Draw(read, status.sampleReach, LoupeCaption(status.sample, note));
+    canvas_.Draw(read, status.sampleReach, caption);
     MoveTo(place);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     refresh_.Drawn(read, status, areas);
@@ -317,6 +319,7 @@ LRESULT Loupe::OnFrame() {
 // system suggests.
 LRESULT Loupe::OnDisplayChange() {
     screen_.monitors().Forget();
+    screen_.colour().DisplayChanged();
     if (shown_) canvas_.Release();
     Redraw();
     return 0;

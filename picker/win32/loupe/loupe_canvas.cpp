@@ -1,5 +1,6 @@
 #include "loupe_canvas.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,45 @@ bool LoupeCanvas::Prepare(int dpi, int zoom, int lines) {
     return true;
 }
 
+bool LoupeCanvas::Prepare(int dpi, int zoom, const std::u16string &caption) {
+    if (!Prepare(dpi, zoom, lines_ > 0 ? lines_ : CaptionLines(caption))) return false;
+    MemoryDc measure(nullptr);
+    SelectedObject font(measure.get(), font_.get());
+    if (measure.get() == nullptr) return false;
+    const int lines = CaptionLines(Wrapped(measure.get(), caption));
+    return lines == lines_ || Prepare(dpi, zoom, lines);
+}
+
+std::u16string LoupeCanvas::Wrapped(HDC dc, const std::u16string &caption) const {
+    // As wide as the colour's line may be, which the font was chosen for.
+    const int room = side_;
+    auto width = [dc](const std::u16string &text) {
+        const std::wstring wide = WideFromUtf16(text);
+        SIZE size{0, 0};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    std::u16string out;
+    size_t start = 0;
+    while (start <= caption.size()) {
+        const size_t end = std::min(caption.find(u'\n', start), caption.size());
+        std::u16string line = caption.substr(start, end - start);
+        while (start > 0 && width(line) > room && line.size() > 1) {
+            size_t fits = 1;
+            while (fits < line.size() && width(line.substr(0, fits + 1)) <= room) ++fits;
+            const size_t space = line.rfind(u' ', fits);
+            const size_t cut = space != std::u16string::npos && space > 0 ? space : fits;
+            out += line.substr(0, cut) + u"\n";
+            line.erase(0, line[cut] == u' ' ? cut + 1 : cut);
+        }
+        out += line;
+        if (end == caption.size()) break;
+        out += u"\n";
+        start = end + 1;
+    }
+    return out;
+}
+
 void LoupeCanvas::Release() {
     picture_.reset();
     font_ = Font();
@@ -139,7 +179,7 @@ void LoupeCanvas::DrawCaption(const std::u16string &caption) {
     SelectedObject font(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    const std::wstring text = WideFromUtf16(caption);
+    const std::wstring text = WideFromUtf16(Wrapped(dc, caption));
     RECT lines{band.left, band.top + padding_, band.right, band.bottom - padding_};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &lines, DT_CENTER | DT_NOPREFIX);
 }

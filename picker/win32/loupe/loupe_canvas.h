@@ -30,6 +30,8 @@ class LoupeCanvas {
     // step). False when the bitmap or the font cannot be made (GDI quota): the
     // canvas then holds nothing.
     bool Prepare(int dpi, int zoom, int lines);
+    // The same for this caption: its lines as Draw breaks them to the loupe's width.
+    bool Prepare(int dpi, int zoom, const std::u16string &caption);
     // Gives back the bitmap and the font: a hidden loupe holds nothing.
     void Release();
 
@@ -45,6 +47,9 @@ class LoupeCanvas {
 
   private:
     void DrawCaption(const std::u16string &caption);
+    // The caption with each line after the colour's that is too wide for the loupe
+    // broken where it fits, at a space where there is one.
+    std::u16string Wrapped(HDC dc, const std::u16string &caption) const;
 
     int dpi_;
     int zoom_;

@@ -31,6 +31,7 @@ ScreenReader::ScreenReader(SystemLibrary &user32, SystemLibrary &gdi32)
       getPixel_(gdi32, "GetPixel"),
       setThreadDpiContext_(user32, "SetThreadDpiAwarenessContext"),
       monitors_(),
+      colour_(),
       square_() {}
 
 POINT ScreenReader::Cursor() {
@@ -78,6 +79,7 @@ ScreenSquare ScreenReader::ReadAt(ScreenPoint pointer, int reach) {
         }
     }
     square.cells[square.cells.size() / 2] = centre;
+    colour_.Complete(square);
     return square;
 }
 
@@ -108,6 +110,7 @@ std::unique_ptr<ScreenSnapshot> ScreenReader::TakeSnapshot() {
     }
     GdiFlush();
     std::copy_n(copy.pixels(), snapshot->bytes() / sizeof(BitmapPixel), snapshot->pixels());
+    colour_.Complete(*snapshot);
     return snapshot;
 }
 

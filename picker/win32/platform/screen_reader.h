@@ -11,6 +11,7 @@
 
 #include "gdi_handles.h"
 #include "monitor_list.h"
+#include "screen_colour_reader.h"
 #include "screen_square.h"
 #include "system_library.h"
 
@@ -51,6 +52,8 @@ class ScreenReader {
     std::unique_ptr<ScreenSnapshot> TakeSnapshot();
 
     MonitorList &monitors() { return monitors_; }
+    // What each monitor does to colours, added to every read while in use.
+    ScreenColourReader &colour() { return colour_; }
 
   private:
     // Within a PhysicalPixelScope.
@@ -62,6 +65,7 @@ class ScreenReader {
     BoundFunction<decltype(&::GetPixel)> getPixel_;
     BoundFunction<PhysicalPixelScope::SetContext> setThreadDpiContext_;
     MonitorList monitors_;
+    ScreenColourReader colour_;
     // Where squares are copied to, kept between reads; null until the first one.
     std::unique_ptr<OffscreenImage> square_;
 };
