@@ -454,6 +454,30 @@ TEST_F(ConsolePickTest, EnterPicksFromAFrozenScreenEscAndARightClickCancelAndPri
     EXPECT_EQ(pattern_->buttonMessages(), 0);
 }
 
+// Win+Space switches the input method, Alt+Space opens a window's menu: the system's
+// keys, which the pick lets through and which neither pick nor cancel, though the Space
+// shows as down in the system's key state while they are held. Each is held a moment,
+// as a hand holds it.
+TEST_F(ConsolePickTest, WinAndAltCombinationsPassAndThePickGoesOnTillEsc) {
+    ASSERT_TRUE(e2e::RunXdoTool(L"mousemove 100 100"));
+    CliRun run(L"pick");
+    ASSERT_TRUE(LoupeShown(run, true));
+    for (const wchar_t *keys : {L"super+space", L"alt+space"}) {
+        ASSERT_TRUE(e2e::RunXdoTool(std::wstring(L"keydown ") + keys));
+        Pause(250);
+        ASSERT_TRUE(e2e::RunXdoTool(std::wstring(L"keyup ") + keys));
+        Pause(300);
+        EXPECT_NE(testsupport::ShownWindowOf(run.id(), L"TintwellLoupe", nullptr), nullptr)
+            << testsupport::Utf8(keys);
+    }
+    SetForegroundWindow(pattern_->hwnd());
+    ASSERT_TRUE(e2e::RunXdoTool(L"key Escape"));
+    const Outcome outcome = run.Finish();
+    EXPECT_EQ(outcome.code, 1u) << outcome.out << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "");
+}
+
 BOOL WINAPI IgnoreBreak(DWORD) {
     return TRUE;
 }
