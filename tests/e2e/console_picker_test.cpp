@@ -478,6 +478,49 @@ TEST_F(ConsolePickTest, WinAndAltCombinationsPassAndThePickGoesOnTillEsc) {
     EXPECT_EQ(outcome.err, "");
 }
 
+// A click held longer than any cut-off keeps the program running until its release,
+// which the hooks swallow before they go: a console program gone while the release
+// is owed would leave it to the window beneath.
+TEST_F(ConsolePickTest, AHeldClickKeepsThePickUntilItsReleaseWhichReachesNoWindow) {
+    const POINT at{kArea.left + 45, kArea.top + 12};
+    ASSERT_TRUE(
+        e2e::RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
+    CliRun run(L"pick --format rgb");
+    ASSERT_TRUE(LoupeShown(run, true));
+    ASSERT_TRUE(e2e::RunXdoTool(L"mousedown 1"));
+    ASSERT_TRUE(LoupeShown(run, false));
+    Pause(2600);
+    EXPECT_EQ(run.Finish(0).code, STILL_ACTIVE) << "gone with the release still owed";
+    ASSERT_TRUE(e2e::RunXdoTool(L"mouseup 1"));
+    const Outcome outcome = run.Finish();
+    EXPECT_EQ(outcome.code, 0u) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              tintwell::ColourFormatText(PatternAt(45, 12), tintwell::ColourFormat::Rgb) + "\r\n");
+    Pause(300);
+    EXPECT_EQ(pattern_->buttonMessages(), 0);
+}
+
+// The system may remove a hook that kept the input waiting; the pick then sees its
+// click reach the program beneath and ends as a failure that says so, printing nothing.
+TEST_F(ConsolePickTest, HooksThatNoLongerRunEndThePickWithExitThreeSayingSo) {
+    ASSERT_TRUE(e2e::RunXdoTool(L"mousemove 100 100"));
+    CliRun run(L"pick");
+    ASSERT_TRUE(LoupeShown(run, true));
+    Outcome outcome;
+    {
+        const e2e::HooksBypassed bypass;
+        ASSERT_TRUE(bypass.installed());
+        ASSERT_TRUE(e2e::RunXdoTool(L"click 1"));
+        EXPECT_TRUE(WaitUntil(5000, [&] { return pattern_->buttonMessages() > 0; }))
+            << "the click went past the console picker's hooks";
+        outcome = run.Finish();
+    }
+    EXPECT_EQ(outcome.code, 3u) << outcome.out << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("画面から色を取るのをやめました。"), std::string::npos)
+        << outcome.err;
+}
+
 BOOL WINAPI IgnoreBreak(DWORD) {
     return TRUE;
 }
