@@ -521,6 +521,47 @@ TEST_F(ConsolePickTest, HooksThatNoLongerRunEndThePickWithExitThreeSayingSo) {
         << outcome.err;
 }
 
+// The mouse's buttons swapped for the left hand, as the user's setting, for as long as
+// it lives; each console pick is a program started after it, and reads it afresh.
+class ButtonsSwapped {
+  public:
+    ButtonsSwapped() { Swap(true); }
+    ~ButtonsSwapped() { Swap(false); }
+    ButtonsSwapped(const ButtonsSwapped &) = delete;
+    ButtonsSwapped &operator=(const ButtonsSwapped &) = delete;
+
+  private:
+    static void Swap(bool swapped) {
+        SystemParametersInfoW(SPI_SETMOUSEBUTTONSWAP, swapped ? TRUE : FALSE, nullptr,
+                              SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    }
+};
+
+// Swapped, the physical right button is the primary one, which picks; the left cancels.
+TEST_F(ConsolePickTest, WithTheButtonsSwappedThePrimaryPicksAndTheSecondaryCancels) {
+    const ButtonsSwapped swapped;
+    const POINT at{kArea.left + 31, kArea.top + 47};
+    ASSERT_TRUE(
+        e2e::RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
+    {
+        CliRun run(L"pick --format rgb");
+        ASSERT_TRUE(LoupeShown(run, true));
+        ASSERT_TRUE(e2e::RunXdoTool(L"click 1"));
+        const Outcome outcome = run.Finish();
+        EXPECT_EQ(outcome.code, 1u) << outcome.out << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+    }
+    CliRun run(L"pick --format rgb");
+    ASSERT_TRUE(LoupeShown(run, true));
+    ASSERT_TRUE(e2e::RunXdoTool(L"click 3"));
+    const Outcome outcome = run.Finish();
+    EXPECT_EQ(outcome.code, 0u) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              tintwell::ColourFormatText(PatternAt(31, 47), tintwell::ColourFormat::Rgb) + "\r\n");
+    Pause(300);
+    EXPECT_EQ(pattern_->buttonMessages(), 0);
+}
+
 BOOL WINAPI IgnoreBreak(DWORD) {
     return TRUE;
 }
