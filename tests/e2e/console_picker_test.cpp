@@ -454,6 +454,114 @@ TEST_F(ConsolePickTest, EnterPicksFromAFrozenScreenEscAndARightClickCancelAndPri
     EXPECT_EQ(pattern_->buttonMessages(), 0);
 }
 
+// Win+Space switches the input method, Alt+Space opens a window's menu: the system's
+// keys, which the pick lets through and which neither pick nor cancel, though the Space
+// shows as down in the system's key state while they are held. Each is held a moment,
+// as a hand holds it.
+TEST_F(ConsolePickTest, WinAndAltCombinationsPassAndThePickGoesOnTillEsc) {
+    ASSERT_TRUE(e2e::RunXdoTool(L"mousemove 100 100"));
+    CliRun run(L"pick");
+    ASSERT_TRUE(LoupeShown(run, true));
+    for (const wchar_t *keys : {L"super+space", L"alt+space"}) {
+        ASSERT_TRUE(e2e::RunXdoTool(std::wstring(L"keydown ") + keys));
+        Pause(250);
+        ASSERT_TRUE(e2e::RunXdoTool(std::wstring(L"keyup ") + keys));
+        Pause(300);
+        EXPECT_NE(testsupport::ShownWindowOf(run.id(), L"TintwellLoupe", nullptr), nullptr)
+            << testsupport::Utf8(keys);
+    }
+    SetForegroundWindow(pattern_->hwnd());
+    ASSERT_TRUE(e2e::RunXdoTool(L"key Escape"));
+    const Outcome outcome = run.Finish();
+    EXPECT_EQ(outcome.code, 1u) << outcome.out << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "");
+}
+
+// A click held longer than any cut-off keeps the program running until its release,
+// which the hooks swallow before they go: a console program gone while the release
+// is owed would leave it to the window beneath.
+TEST_F(ConsolePickTest, AHeldClickKeepsThePickUntilItsReleaseWhichReachesNoWindow) {
+    const POINT at{kArea.left + 45, kArea.top + 12};
+    ASSERT_TRUE(
+        e2e::RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
+    CliRun run(L"pick --format rgb");
+    ASSERT_TRUE(LoupeShown(run, true));
+    ASSERT_TRUE(e2e::RunXdoTool(L"mousedown 1"));
+    ASSERT_TRUE(LoupeShown(run, false));
+    Pause(2600);
+    EXPECT_EQ(run.Finish(0).code, STILL_ACTIVE) << "gone with the release still owed";
+    ASSERT_TRUE(e2e::RunXdoTool(L"mouseup 1"));
+    const Outcome outcome = run.Finish();
+    EXPECT_EQ(outcome.code, 0u) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              tintwell::ColourFormatText(PatternAt(45, 12), tintwell::ColourFormat::Rgb) + "\r\n");
+    Pause(300);
+    EXPECT_EQ(pattern_->buttonMessages(), 0);
+}
+
+// The system may remove a hook that kept the input waiting; the pick then sees its
+// click reach the program beneath and ends as a failure that says so, printing nothing.
+TEST_F(ConsolePickTest, HooksThatNoLongerRunEndThePickWithExitThreeSayingSo) {
+    ASSERT_TRUE(e2e::RunXdoTool(L"mousemove 100 100"));
+    CliRun run(L"pick");
+    ASSERT_TRUE(LoupeShown(run, true));
+    Outcome outcome;
+    {
+        const e2e::HooksBypassed bypass;
+        ASSERT_TRUE(bypass.installed());
+        ASSERT_TRUE(e2e::RunXdoTool(L"click 1"));
+        EXPECT_TRUE(WaitUntil(5000, [&] { return pattern_->buttonMessages() > 0; }))
+            << "the click went past the console picker's hooks";
+        outcome = run.Finish();
+    }
+    EXPECT_EQ(outcome.code, 3u) << outcome.out << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("画面から色を取るのをやめました。"), std::string::npos)
+        << outcome.err;
+}
+
+// The mouse's buttons swapped for the left hand, as the user's setting, for as long as
+// it lives; each console pick is a program started after it, and reads it afresh.
+class ButtonsSwapped {
+  public:
+    ButtonsSwapped() { Swap(true); }
+    ~ButtonsSwapped() { Swap(false); }
+    ButtonsSwapped(const ButtonsSwapped &) = delete;
+    ButtonsSwapped &operator=(const ButtonsSwapped &) = delete;
+
+  private:
+    static void Swap(bool swapped) {
+        SystemParametersInfoW(SPI_SETMOUSEBUTTONSWAP, swapped ? TRUE : FALSE, nullptr,
+                              SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    }
+};
+
+// Swapped, the physical right button is the primary one, which picks; the left cancels.
+TEST_F(ConsolePickTest, WithTheButtonsSwappedThePrimaryPicksAndTheSecondaryCancels) {
+    const ButtonsSwapped swapped;
+    const POINT at{kArea.left + 31, kArea.top + 47};
+    ASSERT_TRUE(
+        e2e::RunXdoTool(L"mousemove " + std::to_wstring(at.x) + L" " + std::to_wstring(at.y)));
+    {
+        CliRun run(L"pick --format rgb");
+        ASSERT_TRUE(LoupeShown(run, true));
+        ASSERT_TRUE(e2e::RunXdoTool(L"click 1"));
+        const Outcome outcome = run.Finish();
+        EXPECT_EQ(outcome.code, 1u) << outcome.out << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+    }
+    CliRun run(L"pick --format rgb");
+    ASSERT_TRUE(LoupeShown(run, true));
+    ASSERT_TRUE(e2e::RunXdoTool(L"click 3"));
+    const Outcome outcome = run.Finish();
+    EXPECT_EQ(outcome.code, 0u) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              tintwell::ColourFormatText(PatternAt(31, 47), tintwell::ColourFormat::Rgb) + "\r\n");
+    Pause(300);
+    EXPECT_EQ(pattern_->buttonMessages(), 0);
+}
+
 BOOL WINAPI IgnoreBreak(DWORD) {
     return TRUE;
 }

@@ -60,8 +60,8 @@ class TargetWindow : public WindowBase<TargetWindow> {
             message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN) {
             ++buttonMessages_;
         }
-        const bool key = message == WM_KEYDOWN || message == WM_KEYUP ||
-                         message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+        const bool key = message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+                         message == WM_SYSKEYUP;
         if (key && wParam == VK_ESCAPE) ++escMessages_;
         if (message != WM_PAINT) return Default(message, wParam, lParam);
         PAINTSTRUCT paint{};
@@ -78,51 +78,6 @@ class TargetWindow : public WindowBase<TargetWindow> {
   private:
     int buttonMessages_ = 0;
     int escMessages_ = 0;
-};
-
-// Low-level hooks of this process, newer than the picker's and so called before
-// them, that hand every event straight on without calling the next hook: the
-// picker's hooks no longer run, as when the system has removed them. On a thread of
-// their own, whose messages run while this one waits for xdotool.
-class HooksBypassed {
-  public:
-    HooksBypassed() {
-        ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        thread_ = CreateThread(nullptr, 0, &HooksBypassed::Run, this, 0, &threadId_);
-        WaitForSingleObject(ready_, 10000);
-    }
-    ~HooksBypassed() {
-        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-        WaitForSingleObject(thread_, 10000);
-        CloseHandle(thread_);
-        CloseHandle(ready_);
-    }
-    bool installed() const { return installed_; }
-
-  private:
-    static LRESULT CALLBACK HandOnPastTheRest(int code, WPARAM wParam, LPARAM lParam) {
-        if (code < 0) return CallNextHookEx(nullptr, code, wParam, lParam);
-        return 0;
-    }
-    static DWORD WINAPI Run(void *self) {
-        auto *bypass = static_cast<HooksBypassed *>(self);
-        MSG message{};
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread's queue
-        const HINSTANCE module = GetModuleHandleW(nullptr);
-        HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, &HandOnPastTheRest, module, 0);
-        HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, &HandOnPastTheRest, module, 0);
-        bypass->installed_ = mouse != nullptr && keyboard != nullptr;
-        SetEvent(bypass->ready_);
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-        if (mouse != nullptr) UnhookWindowsHookEx(mouse);
-        if (keyboard != nullptr) UnhookWindowsHookEx(keyboard);
-        return 0;
-    }
-
-    HANDLE ready_ = nullptr;
-    HANDLE thread_ = nullptr;
-    DWORD threadId_ = 0;
-    bool installed_ = false;
 };
 
 // The mouse's buttons swapped for the left hand, as the user's setting: a program
@@ -278,10 +233,12 @@ TEST_F(ScreenPickTest, ArrowsMoveThePointerTheWayTheyPoint) {
         ASSERT_TRUE(RunXdoTool(std::wstring(L"key ") + step.key));
         expected.x += step.dx;
         expected.y += step.dy;
-        EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs, [&] {
-            const POINT now = Pointer();
-            return now.x == expected.x && now.y == expected.y;
-        })) << testsupport::Utf8(step.key) << ": " << Pointer().x << ", " << Pointer().y;
+        EXPECT_TRUE(WaitUntil(kUpdateTimeoutMs,
+                              [&] {
+                                  const POINT now = Pointer();
+                                  return now.x == expected.x && now.y == expected.y;
+                              }))
+            << testsupport::Utf8(step.key) << ": " << Pointer().x << ", " << Pointer().y;
     }
     ASSERT_TRUE(RunXdoTool(L"key Escape"));
     EXPECT_TRUE(LoupeBecomes(false));

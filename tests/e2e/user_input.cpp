@@ -52,7 +52,40 @@ DWORD UpFlag(Button button) {
     }
 }
 
+LRESULT CALLBACK HandOnPastTheRest(int code, WPARAM wParam, LPARAM lParam) {
+    if (code < 0) return CallNextHookEx(nullptr, code, wParam, lParam);
+    return 0;
+}
+
 }  // namespace
+
+HooksBypassed::HooksBypassed() {
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, &HooksBypassed::Run, this, 0, &threadId_);
+    WaitForSingleObject(ready_, 10000);
+}
+
+HooksBypassed::~HooksBypassed() {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 10000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+}
+
+DWORD WINAPI HooksBypassed::Run(void *self) {
+    auto *bypass = static_cast<HooksBypassed *>(self);
+    MSG message{};
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread's queue
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, &HandOnPastTheRest, module, 0);
+    HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, &HandOnPastTheRest, module, 0);
+    bypass->installed_ = mouse != nullptr && keyboard != nullptr;
+    SetEvent(bypass->ready_);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    if (mouse != nullptr) UnhookWindowsHookEx(mouse);
+    if (keyboard != nullptr) UnhookWindowsHookEx(keyboard);
+    return 0;
+}
 
 // Under Wine an injected move also warps the X pointer, and a late X motion event
 // from an earlier warp can put the pointer back where it was. The move is repeated

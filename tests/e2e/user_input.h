@@ -28,6 +28,27 @@ void TypeText(const std::wstring &text);
 // does); true when it ran and succeeded.
 bool RunXdoTool(const std::wstring &arguments);
 
+// Low-level hooks of this process, newer than the picker's and so called before
+// them, that hand every event straight on without calling the next hook: the
+// picker's hooks no longer run, as when the system has removed them. On a thread of
+// their own, whose messages run while this one waits for xdotool.
+class HooksBypassed {
+  public:
+    HooksBypassed();
+    ~HooksBypassed();
+    HooksBypassed(const HooksBypassed &) = delete;
+    HooksBypassed &operator=(const HooksBypassed &) = delete;
+    bool installed() const { return installed_; }
+
+  private:
+    static DWORD WINAPI Run(void *self);
+
+    HANDLE ready_ = nullptr;
+    HANDLE thread_ = nullptr;
+    DWORD threadId_ = 0;
+    bool installed_ = false;
+};
+
 }  // namespace e2e
 
 #endif  // TINTWELL_TESTS_E2E_USER_INPUT_H

@@ -1,7 +1,6 @@
 #include "console_pick.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "user_texts.h"
 
@@ -9,18 +8,9 @@ namespace tintwell::win32 {
 
 namespace {
 
-constexpr UINT kWatchMs = 50;
-constexpr UINT kOwedUpsCheckMs = 100;
-// About as long as a click or a key is held; a release later than that was lost
-// (the pick's rule lets the next press through then).
-constexpr ULONGLONG kOwedUpsWaitMs = 2000;
-
-constexpr int kWatchedKeys[] = {VK_LBUTTON, VK_RETURN, VK_SPACE, VK_RBUTTON, VK_ESCAPE};
-constexpr size_t kFirstCancelKey = 3;
-
-bool Down(int key) {
-    return (GetAsyncKeyState(key) & 0x8000) != 0;
-}
+// The timer that keeps the bound of the owed releases; the hooks tell of the last
+// release themselves.
+constexpr ULONGLONG kShortestWaitMs = 10;
 
 BOOL CALLBACK CancelIfOwnPick(HWND window, LPARAM found) {
     DWORD process = 0;
@@ -56,16 +46,14 @@ ConsolePick::ConsolePick(HINSTANCE instance, ScreenReader &screen, SampleSize sa
       sample_(sample),
       loupe_(screen, static_cast<FailureSink &>(*this)),
       session_(),
-      hooks_(),
+      hold_(session_),
       freeze_(FreezeState::Live),
       snapshot_(),
-      heldAtStart_{},
-      owedUntil_(0),
       ended_(false),
       result_() {}
 
 ConsolePick::~ConsolePick() {
-    hooks_.Remove();
+    hold_.Release();
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
@@ -85,16 +73,13 @@ bool ConsolePick::Create() {
 }
 
 ConsolePickResult ConsolePick::Run() {
-    session_.Start(PickerBefore{}, HotkeyCombo{});
-    if (!hooks_.Install(hwnd_, session_)) {
-        session_.Finish(PickActionKind::Cancel, false);
+    // No hotkey is registered here: every key of the pick's is the pick's.
+    if (!hold_.Begin(hwnd_, HotkeyCombo{})) {
         ConsolePickResult failed;
         failed.kind = ConsolePickResult::Kind::Failed;
         failed.failure = messages::kCannotStartPick;
         return failed;
     }
-    for (size_t i = 0; i < std::size(kWatchedKeys); ++i) heldAtStart_[i] = Down(kWatchedKeys[i]);
-    SetTimer(hwnd_, kConsolePickWatchTimer, kWatchMs, nullptr);
     SetConsoleCtrlHandler(&CancelOnBreak, TRUE);
     try {
         loupe_.SetPicking(true);
@@ -102,11 +87,11 @@ ConsolePickResult ConsolePick::Run() {
         HandlerFailed(std::current_exception());
     }
     MSG message{};
-    while (!ended_ || hooks_.installed()) {
+    while (!ended_ || hold_.held()) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             if (!ended_) Fail(messages::kUnexpectedError);
-            hooks_.Remove();
+            hold_.Release();
             break;
         }
         TranslateMessage(&message);
@@ -121,10 +106,18 @@ LRESULT ConsolePick::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnAction(UnpackPickAction(static_cast<uint32_t>(wParam)));
         return 0;
     }
+    if (message == WM_INPUT) {
+        const PickHold::Witness says = hold_.OnRawInput(lParam);
+        // The system frees the raw input's data there.
+        const LRESULT done = Default(message, wParam, lParam);
+        OnWitness(says);
+        return done;
+    }
     if (message != WM_TIMER) return Default(message, wParam, lParam);
     switch (wParam) {
         case kConsolePickWatchTimer:
-            OnWatch();
+            KillTimer(hwnd_, wParam);
+            OnWitness(hold_.Check());
             break;
         case kConsolePickFreezeTimer:
             KillTimer(hwnd_, wParam);
@@ -153,9 +146,8 @@ void ConsolePick::HandlerFailed(const std::exception_ptr &failure) noexcept {
 void ConsolePick::Fail(const std::string &why) {
     const bool wasEnded = ended_;
     if (!wasEnded) {
-        session_.Finish(PickActionKind::Cancel, false);
+        hold_.End(PickActionKind::Cancel);
         ended_ = true;
-        owedUntil_ = GetTickCount64() + kOwedUpsWaitMs;
         if (hwnd_ != nullptr) KillTimer(hwnd_, kConsolePickWatchTimer);
         try {
             loupe_.SetPicking(false);
@@ -169,7 +161,7 @@ void ConsolePick::Fail(const std::string &why) {
         result_.kind = ConsolePickResult::Kind::Failed;
         result_.failure = why;
     }
-    if (hwnd_ != nullptr) SetTimer(hwnd_, kConsolePickOwedUpsTimer, kOwedUpsCheckMs, nullptr);
+    if (hwnd_ != nullptr) LetHooksGoWhenDone();
 }
 
 void ConsolePick::OnAction(const PickAction &action) {
@@ -203,6 +195,8 @@ void ConsolePick::OnAction(const PickAction &action) {
             }
             return;
         case PickActionKind::None:
+            // The last release the hooks owed has come.
+            LetHooksGoWhenDone();
             return;
     }
 }
@@ -231,15 +225,13 @@ void ConsolePick::ShowFrame(ReadViewer &viewer) {
 
 // The hooks have seen the end already when it came from them.
 void ConsolePick::End(PickActionKind how) {
-    const auto ending = session_.Finish(how, freeze_ == FreezeState::Frozen);
-    if (!ending) return;
+    if (!hold_.End(how)) return;
     ended_ = true;
-    owedUntil_ = GetTickCount64() + kOwedUpsWaitMs;
     KillTimer(hwnd_, kConsolePickWatchTimer);
     KillTimer(hwnd_, kConsolePickFreezeTimer);
     loupe_.SetSnapshotting(false);
     loupe_.SetPicking(false);
-    if (ending->take) {
+    if (how == PickActionKind::Pick) {
         // Read before the freeze goes: a frozen pick takes what it froze.
         const ScreenSquare read = Read(SampleReach(sample_));
         if (read.centre() == kInvalidColor) {
@@ -258,33 +250,30 @@ void ConsolePick::End(PickActionKind how) {
 }
 
 void ConsolePick::LetHooksGoWhenDone() {
-    if (!ended_ || !hooks_.installed()) {
+    if (!ended_ || !hold_.LetGoWhenDone()) {
         KillTimer(hwnd_, kConsolePickOwedUpsTimer);
         return;
     }
-    if (!session_.hooksNeeded() || GetTickCount64() >= owedUntil_) {
-        hooks_.Remove();
-        KillTimer(hwnd_, kConsolePickOwedUpsTimer);
-        return;
-    }
-    SetTimer(hwnd_, kConsolePickOwedUpsTimer, kOwedUpsCheckMs, nullptr);
+    const ULONGLONG now = GetTickCount64();
+    const ULONGLONG wait = hold_.owedUntil() > now
+                               ? std::max(hold_.owedUntil() - now, kShortestWaitMs)
+                               : kShortestWaitMs;
+    SetTimer(hwnd_, kConsolePickOwedUpsTimer, static_cast<UINT>(wait), nullptr);
 }
 
-// While the hooks hold, a press never reaches the system's key state; one that does
-// means a hook was dropped, and the press still ends the pick as the hook would have.
-// A key held when the pick began (the Enter that started the command) counts once it
-// has been let go.
-void ConsolePick::OnWatch() {
+// A press the hooks did not see went on to the program beneath: the hooks are gone,
+// and nothing is owed to them any more. The pick ends as a failure of the system's,
+// saying so, rather than as a cancel the user did not make.
+void ConsolePick::OnWitness(PickHold::Witness says) {
     if (ended_) return;
-    for (size_t i = 0; i < std::size(kWatchedKeys); ++i) {
-        const bool down = Down(kWatchedKeys[i]);
-        if (heldAtStart_[i]) {
-            heldAtStart_[i] = down;
-            continue;
-        }
-        if (!down) continue;
-        End(i < kFirstCancelKey ? PickActionKind::Pick : PickActionKind::Cancel);
+    if (says == PickHold::Witness::HooksGone) {
+        End(PickActionKind::Cancel);
+        hold_.Release();
+        Fail(messages::kPickInputLost);
         return;
+    }
+    if (says == PickHold::Witness::Waiting) {
+        SetTimer(hwnd_, kConsolePickWatchTimer, HookWitness::kWitnessGraceMs, nullptr);
     }
 }
 

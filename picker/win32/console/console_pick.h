@@ -2,9 +2,11 @@
 // program that has no window of the picker. A hidden window of its own receives the
 // hooks' actions and the pick's timers; the loupe follows the pointer; the keys and
 // buttons mean what they mean in every pick (pick_input.h), so nothing of the pick
-// reaches the program beneath. The hooks go as soon as every release the pick owes
-// has come (or has waited as long as a click or a key is held), before Run returns.
-// Ctrl+C and Ctrl+Break in the console cancel it.
+// reaches the program beneath. The hooks and the witness are the picker's own
+// (pick_hold.h): the hooks go once every release the pick owes has come, before Run
+// returns, so that no release reaches the program beneath after this one has gone; a
+// witness that sees the hooks removed by the system ends the pick as a failure that
+// says so. Ctrl+C and Ctrl+Break in the console cancel it.
 #ifndef TINTWELL_PICKER_WIN32_CONSOLE_CONSOLE_PICK_H
 #define TINTWELL_PICKER_WIN32_CONSOLE_CONSOLE_PICK_H
 
@@ -15,7 +17,7 @@
 #include <string>
 
 #include "loupe.h"
-#include "pick_hooks.h"
+#include "pick_hold.h"
 #include "pick_session.h"
 #include "read_viewer.h"
 #include "sample_size.h"
@@ -57,7 +59,7 @@ class ConsolePick : private FailureSink, public WindowBase<ConsolePick> {
   private:
     void HandlerFailed(const std::exception_ptr &failure) noexcept override;
     void OnAction(const PickAction &action);
-    void OnWatch();
+    void OnWitness(PickHold::Witness says);
     void Freeze();
     void End(PickActionKind how);
     void Fail(const std::string &why);
@@ -71,11 +73,9 @@ class ConsolePick : private FailureSink, public WindowBase<ConsolePick> {
     SampleSize sample_;
     Loupe loupe_;
     PickSession session_;
-    PickHooks hooks_;
+    PickHold hold_;
     FreezeState freeze_;
     std::unique_ptr<ScreenSnapshot> snapshot_;
-    bool heldAtStart_[5];
-    ULONGLONG owedUntil_;
     bool ended_;
     ConsolePickResult result_;
 };

@@ -14,10 +14,6 @@ namespace {
 // its release, so that the hooks have gone before the clipboard, which may keep the
 // thread waiting, is touched. A longer hold has the copy made under the hooks.
 constexpr ULONGLONG kCopyWaitMs = 500;
-// The hooks' rule owes a release no longer than the hooks' own events show the key
-// held; this is only the bound for a release that never comes (the secure desktop
-// took it), after which the hooks, passing everything by then, go.
-constexpr ULONGLONG kOwedUpsLongestMs = 30000;
 
 BOOL CALLBACK NoteDialog(HWND candidate, LPARAM found) {
     wchar_t name[16] = {};
@@ -51,15 +47,13 @@ ScreenPickSession::ScreenPickSession(Form &form, Loupe &loupe, HandlerRunner &ru
       hotkey_(std::move(hotkey)),
       window_(nullptr),
       session_(),
-      hooks_(),
-      witness_(),
+      hold_(session_),
       copyDue_(false),
-      copyBy_(0),
-      owedUntil_(0) {}
+      copyBy_(0) {}
 
 void ScreenPickSession::Detach() {
     if (active()) End(PickActionKind::Cancel);
-    RemoveHooks();
+    hold_.Release();
     CopyTaken();
     if (window_ != nullptr) KillTimer(window_, kPickOwedUpsTimer);
 }
@@ -81,34 +75,28 @@ void ScreenPickSession::Start() {
     // (perhaps a template, from its file) is read before the hooks go in: nothing
     // slow runs while they are held. Releases it still owes stay owed to the new
     // hooks.
-    hooks_.Remove();
+    hold_.SetAside();
     CopyTaken();
     KillTimer(window_, kPickOwedUpsTimer);
     const std::string format = formatKey_ ? formatKey_() : std::string(kDefaultPickFormatKey);
     runner_.RunHandler([&] { form_.ScreenPickBegan(format); });
     if (!form_.screenPicking()) return;
-    session_.Start(hotkey_ ? hotkey_() : HotkeyCombo{}, GetSystemMetrics(SM_SWAPBUTTON) != 0);
-    if (!hooks_.Install(window_, session_)) {
-        session_.Finish(PickActionKind::Cancel);
-        session_.HooksRemoved();
+    if (!hold_.Begin(window_, hotkey_ ? hotkey_() : HotkeyCombo{})) {
         runner_.RunHandler([&] { form_.ScreenPickCancelled(); });
         runner_.RunHandler([] { throw PickerError(messages::kCannotStartPick); });
         return;
     }
-    witness_.Watch(window_);
     loupe_.SetPicking(true);
 }
 
 // The hooks have seen the end already when it came from them; `how` is Pick or Cancel.
 void ScreenPickSession::End(PickActionKind how) {
-    if (!session_.Finish(how)) return;
-    witness_.Stop();
+    if (!hold_.End(how)) return;
     KillTimer(window_, kPickWatchTimer);
     KillTimer(window_, kPickFreezeAfterHiding);
     loupe_.SetSnapshotting(false);
     loupe_.SetPicking(false);
     const ULONGLONG now = GetTickCount64();
-    owedUntil_ = now + kOwedUpsLongestMs;
     if (how == PickActionKind::Pick) {
         runner_.RunHandler([&] { copyDue_ = form_.ScreenPickTaken(); });
         copyBy_ = now + kCopyWaitMs;
@@ -121,22 +109,17 @@ void ScreenPickSession::End(PickActionKind how) {
 void ScreenPickSession::LetHooksGoWhenDone() {
     if (active()) return;
     const ULONGLONG now = GetTickCount64();
-    if (hooks_.installed() && (!session_.hooksNeeded() || now >= owedUntil_)) RemoveHooks();
-    if (copyDue_ && (!hooks_.installed() || now >= copyBy_)) CopyTaken();
-    if (!hooks_.installed() && !copyDue_) {
+    const bool held = hold_.LetGoWhenDone();
+    if (copyDue_ && (!held || now >= copyBy_)) CopyTaken();
+    if (!held && !copyDue_) {
         KillTimer(window_, kPickOwedUpsTimer);
         return;
     }
     // The hooks tell of the last owed release themselves; the timer only keeps the
     // bounds.
-    const ULONGLONG next = copyDue_ ? copyBy_ : owedUntil_;
+    const ULONGLONG next = copyDue_ ? copyBy_ : hold_.owedUntil();
     SetTimer(window_, kPickOwedUpsTimer, static_cast<UINT>(std::max<ULONGLONG>(next - now, 10)),
              nullptr);
-}
-
-void ScreenPickSession::RemoveHooks() {
-    hooks_.Remove();
-    session_.HooksRemoved();
 }
 
 void ScreenPickSession::CopyTaken() {
@@ -208,26 +191,25 @@ void ScreenPickSession::OnAction(const PickAction &action) {
 }
 
 void ScreenPickSession::OnWitness(LPARAM rawInput) {
-    if (!active()) return;
-    const PickWitness::Presses presses = PickWitness::PressesIn(rawInput);
-    const auto now = static_cast<uint32_t>(GetTickCount());
-    for (int i = 0; i < presses.keys; ++i) session_.OnWitnessedPress(PressKind::Key, now);
-    for (int i = 0; i < presses.buttons; ++i) session_.OnWitnessedPress(PressKind::Button, now);
-    if (presses.keys + presses.buttons > 0) CheckWitness();
+    OnWitnessSays(hold_.OnRawInput(rawInput));
+}
+
+void ScreenPickSession::CheckWitness() {
+    OnWitnessSays(hold_.Check());
 }
 
 // A press the hooks did not see went on to the program beneath: the hooks are gone.
 // The pick ends without a colour and says why; the next one installs them afresh.
-void ScreenPickSession::CheckWitness() {
+void ScreenPickSession::OnWitnessSays(PickHold::Witness says) {
     if (!active()) return;
-    if (session_.HooksGone(static_cast<uint32_t>(GetTickCount()))) {
+    if (says == PickHold::Witness::HooksGone) {
         End(PickActionKind::Cancel);
-        RemoveHooks();
+        hold_.Release();
         LetHooksGoWhenDone();
         runner_.RunChosenHandler([] { throw PickerError(messages::kPickInputLost); });
         return;
     }
-    if (session_.witnessWaiting()) {
+    if (says == PickHold::Witness::Waiting) {
         SetTimer(window_, kPickWatchTimer, HookWitness::kWitnessGraceMs, nullptr);
     }
 }

@@ -19,7 +19,7 @@
 #include "handler_routes.h"
 #include "hotkey_combo.h"
 #include "loupe.h"
-#include "pick_hooks.h"
+#include "pick_hold.h"
 #include "pick_session.h"
 
 namespace tintwell::win32 {
@@ -53,10 +53,10 @@ class ScreenPickSession {
     void OnAction(const PickAction &action);
     void OnWitness(LPARAM rawInput);
     void CheckWitness();
+    void OnWitnessSays(PickHold::Witness says);
     void Freeze();
     void End(PickActionKind how);
     void LetHooksGoWhenDone();
-    void RemoveHooks();
     void CopyTaken();
 
     Form &form_;
@@ -66,13 +66,10 @@ class ScreenPickSession {
     std::function<HotkeyCombo()> hotkey_;
     HWND window_;
     PickSession session_;
-    PickHooks hooks_;
-    PickWitness witness_;
+    PickHold hold_;
     // A taken colour waits for its copy until the hooks have gone, or till copyBy_.
     bool copyDue_;
     ULONGLONG copyBy_;
-    // When the hooks go whatever is still owed to them.
-    ULONGLONG owedUntil_;
 };
 
 }  // namespace tintwell::win32
