@@ -65,7 +65,8 @@ bool ConsolePick::Create() {
     WindowBase::Create(instance_, kConsolePickClass, L"", WS_POPUP, WS_EX_TOOLWINDOW,
                        RECT{0, 0, 0, 0});
     try {
-        loupe_.Create(instance_, [this](ReadViewer &viewer) { ShowFrame(viewer); });
+        loupe_.Create(instance_,
+                      [this](ReadViewer &viewer, ScreenPoint pointer) { ShowFrame(viewer, pointer); });
     } catch (const std::exception &) {
         return false;
     }
@@ -210,16 +211,19 @@ void ConsolePick::Freeze() {
 }
 
 ScreenSquare ConsolePick::Read(int reach) {
-    if (freeze_ == FreezeState::Frozen && snapshot_) {
-        const POINT cursor = screen_.Cursor();
-        return snapshot_->ReadSquare(ScreenPoint{cursor.x, cursor.y}, reach);
-    }
-    return screen_.ReadSquare(reach);
+    const POINT cursor = screen_.Cursor();
+    return ReadAt(ScreenPoint{cursor.x, cursor.y}, reach);
 }
 
-void ConsolePick::ShowFrame(ReadViewer &viewer) {
+ScreenSquare ConsolePick::ReadAt(ScreenPoint pointer, int reach) {
+    if (freeze_ == FreezeState::Frozen && snapshot_) return snapshot_->ReadSquare(pointer, reach);
+    return screen_.ReadSquareAt(pointer, reach);
+}
+
+// The loupe found the pointer there for this frame: the read takes the same point.
+void ConsolePick::ShowFrame(ReadViewer &viewer, ScreenPoint pointer) {
     const int sampleReach = SampleReach(sample_);
-    const ScreenSquare read = Read(std::max(viewer.WantedReach(), sampleReach));
+    const ScreenSquare read = ReadAt(pointer, std::max(viewer.WantedReach(), sampleReach));
     viewer.ShowRead(read, SampleStatus{sampleReach, SampleOf(read, sample_), freeze_});
 }
 

@@ -65,7 +65,8 @@ class ConsolePick : private FailureSink, public WindowBase<ConsolePick> {
     void Fail(const std::string &why);
     // The read around the pointer: live, or from the snapshot while frozen.
     ScreenSquare Read(int reach);
-    void ShowFrame(ReadViewer &viewer);
+    ScreenSquare ReadAt(ScreenPoint pointer, int reach);
+    void ShowFrame(ReadViewer &viewer, ScreenPoint pointer);
     void LetHooksGoWhenDone();
 
     HINSTANCE instance_;
