@@ -89,7 +89,8 @@ kept_before=$(cd "$kept_unix" && sha256sum history.txt settings.ini formats.txt)
 
 # With the console program in the package, its folder goes on PATH.
 with_cli=0
-msiinfo export "$msi" File | grep -q 'tintwell-cli\.exe' && with_cli=1
+# Not `| grep -q`: under pipefail grep's early exit fails msiinfo with SIGPIPE.
+[[ $(msiinfo export "$msi" File) == *tintwell-cli.exe* ]] && with_cli=1
 user_path_before=$(reg_value 'HKCU\Environment' PATH)
 
 echo "--- install $version"
