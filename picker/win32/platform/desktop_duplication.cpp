@@ -7,16 +7,15 @@
 
 namespace tintwell::win32 {
 
-namespace {
-
-// A COM pointer released with its owner.
+// A COM pointer released with its owner. Not file-local, as the session below,
+// declared in the header, holds them.
 template <typename T>
-class Com {
+class DuplicationCom {
   public:
-    Com() = default;
-    ~Com() { Reset(); }
-    Com(const Com &) = delete;
-    Com &operator=(const Com &) = delete;
+    DuplicationCom() = default;
+    ~DuplicationCom() { Reset(); }
+    DuplicationCom(const DuplicationCom &) = delete;
+    DuplicationCom &operator=(const DuplicationCom &) = delete;
     T *get() const { return p_; }
     T *operator->() const { return p_; }
     T **Out() {
@@ -32,6 +31,8 @@ class Com {
     T *p_ = nullptr;
 };
 
+namespace {
+
 // The first frame of a new duplication may take a moment; later ones are taken only
 // when they are there, the kept frame standing for a still desktop.
 constexpr UINT kFirstFrameWaitMs = 200;
@@ -45,25 +46,25 @@ using CreateFactory = HRESULT(WINAPI *)(REFIID, void **);
 
 struct DesktopDuplication::Session {
     ScreenRect monitor{0, 0, 0, 0};
-    Com<ID3D11Device> device;
-    Com<ID3D11DeviceContext> context;
-    Com<IDXGIOutputDuplication> duplication;
+    DuplicationCom<ID3D11Device> device;
+    DuplicationCom<ID3D11DeviceContext> context;
+    DuplicationCom<IDXGIOutputDuplication> duplication;
     // The last frame, and where the area read is copied to for the processor.
-    Com<ID3D11Texture2D> kept;
-    Com<ID3D11Texture2D> staging;
+    DuplicationCom<ID3D11Texture2D> kept;
+    DuplicationCom<ID3D11Texture2D> staging;
     UINT stagingWidth = 0;
     UINT stagingHeight = 0;
 
     // False when the duplication is lost (a mode change, a desktop switch).
     bool TakeNewFrame() {
         DXGI_OUTDUPL_FRAME_INFO frame{};
-        Com<IDXGIResource> resource;
+        DuplicationCom<IDXGIResource> resource;
         const HRESULT taken = duplication->AcquireNextFrame(
             kept.get() == nullptr ? kFirstFrameWaitMs : 0, &frame, resource.Out());
         if (taken == DXGI_ERROR_WAIT_TIMEOUT) return kept.get() != nullptr;
         if (FAILED(taken)) return false;
         bool ok = false;
-        Com<ID3D11Texture2D> texture;
+        DuplicationCom<ID3D11Texture2D> texture;
         if (SUCCEEDED(resource->QueryInterface(__uuidof(ID3D11Texture2D),
                                                reinterpret_cast<void **>(texture.Out())))) {
             D3D11_TEXTURE2D_DESC desc{};
@@ -176,15 +177,15 @@ std::unique_ptr<DesktopDuplication::Session> DesktopDuplication::Open(const Scre
     auto createDevice = reinterpret_cast<PFN_D3D11_CREATE_DEVICE>(
         reinterpret_cast<void (*)()>(d3d11_.Find("D3D11CreateDevice")));
     if (createFactory == nullptr || createDevice == nullptr) return nullptr;
-    Com<IDXGIFactory1> factory;
+    DuplicationCom<IDXGIFactory1> factory;
     if (FAILED(createFactory(__uuidof(IDXGIFactory1), reinterpret_cast<void **>(factory.Out())))) {
         return nullptr;
     }
     for (UINT a = 0;; ++a) {
-        Com<IDXGIAdapter1> adapter;
+        DuplicationCom<IDXGIAdapter1> adapter;
         if (factory->EnumAdapters1(a, adapter.Out()) != S_OK) return nullptr;
         for (UINT o = 0;; ++o) {
-            Com<IDXGIOutput> output;
+            DuplicationCom<IDXGIOutput> output;
             if (adapter->EnumOutputs(o, output.Out()) != S_OK) break;
             DXGI_OUTPUT_DESC desc{};
             if (FAILED(output->GetDesc(&desc))) continue;
@@ -195,7 +196,7 @@ std::unique_ptr<DesktopDuplication::Session> DesktopDuplication::Open(const Scre
                 desc.Rotation != DXGI_MODE_ROTATION_UNSPECIFIED) {
                 return nullptr;
             }
-            Com<IDXGIOutput5> output5;
+            DuplicationCom<IDXGIOutput5> output5;
             if (FAILED(output->QueryInterface(__uuidof(IDXGIOutput5),
                                               reinterpret_cast<void **>(output5.Out())))) {
                 return nullptr;
