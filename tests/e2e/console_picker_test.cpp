@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include "program_folder.h"
+
 #include "colour_format_list.h"
 #include "console_request.h"
 #include "control_layout.h"
@@ -594,17 +596,6 @@ TEST_F(ConsolePickTest, CtrlCInTheConsoleCancelsThePick) {
     EXPECT_EQ(outcome.err, "");
 }
 
-// ctest hands over the build's Unix paths; Wine shows the Unix root as drive Z:.
-std::wstring WindowsPath(const char *path) {
-    std::wstring wide;
-    for (const char *c = path; *c != '\0'; ++c) wide += static_cast<wchar_t>(*c);
-    if (!wide.empty() && wide[0] == L'/') wide = L"Z:" + wide;
-    for (wchar_t &c : wide) {
-        if (c == L'/') c = L'\\';
-    }
-    return wide;
-}
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -613,8 +604,8 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: tintwell_cli_e2e <tintwell-cli.exe> <tintwell.exe>\n");
         return 2;
     }
-    cliPath = WindowsPath(argv[1]);
-    pickerPath = WindowsPath(argv[2]);
+    cliPath = testsupport::WindowsPath(argv[1]);
+    pickerPath = testsupport::WindowsPath(argv[2]);
     // The test reads places and pixels as the screen has them, as the console picker does.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     return RUN_ALL_TESTS();

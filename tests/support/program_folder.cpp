@@ -36,4 +36,14 @@ std::vector<std::wstring> FolderEntries(const std::wstring &folder) {
     return names;
 }
 
+std::wstring WindowsPath(const char *path) {
+    std::wstring wide;
+    for (const char *c = path; *c != '\0'; ++c) wide += static_cast<wchar_t>(*c);
+    if (!wide.empty() && wide[0] == L'/') wide = L"Z:" + wide;
+    for (wchar_t &c : wide) {
+        if (c == L'/') c = L'\\';
+    }
+    return wide;
+}
+
 }  // namespace testsupport

@@ -13,6 +13,10 @@ std::wstring ProgramFolder();
 // fileName in this program's folder.
 std::wstring BesideThisProgram(const std::wstring &fileName);
 
+// A path ctest hands over, in the build's Unix form, as Wine shows it: the Unix
+// root is drive Z:, and the separators are backslashes.
+std::wstring WindowsPath(const char *path);
+
 // The names of what a folder holds, without "." and ".."; none for a missing folder.
 std::vector<std::wstring> FolderEntries(const std::wstring &folder);
 
