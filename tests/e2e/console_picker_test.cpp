@@ -21,6 +21,7 @@
 #include "console_request.h"
 #include "control_layout.h"
 #include "failing_window_sink.h"
+#include "pick_target_window.h"
 #include "picker_process.h"
 #include "user_input.h"
 #include "utf8_text.h"
@@ -32,6 +33,7 @@ namespace {
 std::wstring cliPath;
 std::wstring pickerPath;
 
+using e2e::PickTargetWindow;
 using testsupport::Pause;
 using testsupport::WaitUntil;
 
@@ -47,54 +49,6 @@ uint32_t PatternAt(int x, int y) {
 }
 
 const RECT kArea{20, 40, 220, 200};
-
-// A program's ordinary window, active, that paints the pattern and notes every button
-// message it gets.
-class PatternWindow : public tintwell::win32::WindowBase<PatternWindow> {
-  public:
-    PatternWindow() : WindowBase(testsupport::EndTheTestOnFailure()) {
-        Register(GetModuleHandleW(nullptr), L"TintwellTestConsolePattern", nullptr);
-        CreateWindowExW(0, L"TintwellTestConsolePattern", L"pattern", WS_POPUP, kArea.left,
-                        kArea.top, kArea.right - kArea.left, kArea.bottom - kArea.top, nullptr,
-                        nullptr, GetModuleHandleW(nullptr), this);
-        ShowWindow(hwnd_, SW_SHOW);
-        UpdateWindow(hwnd_);
-        SetForegroundWindow(hwnd_);
-    }
-    ~PatternWindow() {
-        if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-    }
-    int buttonMessages() const { return buttonMessages_; }
-    // Paints the pattern as it stands `by` pixels further right, and waits until the
-    // screen shows it.
-    bool Shift(int by) {
-        shift_ = by;
-        InvalidateRect(hwnd_, nullptr, FALSE);
-        UpdateWindow(hwnd_);
-        return testsupport::ScreenShows(POINT{kArea.left + 3, kArea.top + 4}, PatternAt(3 + by, 4));
-    }
-
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        if ((message >= WM_LBUTTONDOWN && message <= WM_MOUSEHWHEEL) ||
-            message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN) {
-            ++buttonMessages_;
-        }
-        if (message != WM_PAINT) return Default(message, wParam, lParam);
-        PAINTSTRUCT paint{};
-        HDC dc = BeginPaint(hwnd_, &paint);
-        RECT client{};
-        GetClientRect(hwnd_, &client);
-        for (int y = 0; y < client.bottom; ++y) {
-            for (int x = 0; x < client.right; ++x) SetPixel(dc, x, y, PatternAt(x + shift_, y));
-        }
-        EndPaint(hwnd_, &paint);
-        return 0;
-    }
-
-  private:
-    int buttonMessages_ = 0;
-    int shift_ = 0;
-};
 
 struct Outcome {
     DWORD code = STILL_ACTIVE;
@@ -215,13 +169,13 @@ std::wstring Point(POINT p) {
 class ConsolePickerTest : public testing::Test {
   protected:
     void SetUp() override {
-        pattern_ = std::make_unique<PatternWindow>();
+        pattern_ = std::make_unique<PickTargetWindow>(kArea, &PatternAt);
         ASSERT_TRUE(
             testsupport::ScreenShows(POINT{kArea.left + 3, kArea.top + 4}, PatternAt(3, 4)));
     }
     void TearDown() override { pattern_.reset(); }
 
-    std::unique_ptr<PatternWindow> pattern_;
+    std::unique_ptr<PickTargetWindow> pattern_;
 };
 
 TEST_F(ConsolePickerTest, AtPrintsThePatternPixelInEveryFormatAndTemplate) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "failing_window_sink.h"
+#include "pick_target_window.h"
 #include "picker_fixture.h"
 #include "screen_probe.h"
 #include "settings_dialog_ids.h"
@@ -35,51 +36,6 @@ std::wstring RgbText(uint32_t colour) {
            L")";
 }
 
-// A program's ordinary window, active, that notes every button message it gets.
-class TargetWindow : public WindowBase<TargetWindow> {
-  public:
-    explicit TargetWindow(RECT area) : WindowBase(testsupport::EndTheTestOnFailure()) {
-        Register(GetModuleHandleW(nullptr), L"TintwellTestPickTarget", nullptr);
-        CreateWindowExW(0, L"TintwellTestPickTarget", L"target", WS_POPUP, area.left, area.top,
-                        area.right - area.left, area.bottom - area.top, nullptr, nullptr,
-                        GetModuleHandleW(nullptr), this);
-        ShowWindow(hwnd_, SW_SHOW);
-        UpdateWindow(hwnd_);
-        SetForegroundWindow(hwnd_);
-        ScreenShows(POINT{area.left + 3, area.top + 4}, PatternAt(3, 4));
-    }
-    ~TargetWindow() {
-        if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-    }
-    int buttonMessages() const { return buttonMessages_; }
-    // Esc's downs and ups (not the characters they make).
-    int escMessages() const { return escMessages_; }
-
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        if ((message >= WM_LBUTTONDOWN && message <= WM_MOUSEHWHEEL) ||
-            message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN) {
-            ++buttonMessages_;
-        }
-        const bool key = message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
-                         message == WM_SYSKEYUP;
-        if (key && wParam == VK_ESCAPE) ++escMessages_;
-        if (message != WM_PAINT) return Default(message, wParam, lParam);
-        PAINTSTRUCT paint{};
-        HDC dc = BeginPaint(hwnd_, &paint);
-        RECT client{};
-        GetClientRect(hwnd_, &client);
-        for (int y = 0; y < client.bottom; ++y) {
-            for (int x = 0; x < client.right; ++x) SetPixel(dc, x, y, PatternAt(x, y));
-        }
-        EndPaint(hwnd_, &paint);
-        return 0;
-    }
-
-  private:
-    int buttonMessages_ = 0;
-    int escMessages_ = 0;
-};
-
 // The mouse's buttons swapped for the left hand, as the user's setting: a program
 // started after it reads it (under Wine a running one keeps what it read first).
 void SetButtonsSwapped(bool swapped) {
@@ -92,7 +48,7 @@ class ScreenPickTest : public PickerTest {
     void SetUp() override {
         PickerTest::SetUp();
         if (HasFatalFailure()) return;
-        target_ = std::make_unique<TargetWindow>(RECT{20, 40, 220, 200});
+        target_ = std::make_unique<PickTargetWindow>(RECT{20, 40, 220, 200}, &PatternAt);
         ASSERT_TRUE(SetClipboardText(L"before"));
     }
     void TearDown() override {
@@ -131,7 +87,7 @@ class ScreenPickTest : public PickerTest {
         return pointer;
     }
 
-    std::unique_ptr<TargetWindow> target_;
+    std::unique_ptr<PickTargetWindow> target_;
 };
 
 TEST_F(ScreenPickTest, AClickPicksThePixelInTheChosenFormatAndNeitherItNorTheWheelReachesAWindow) {
